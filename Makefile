@@ -1,0 +1,31 @@
+# Two entry points for a fresh Debian machine:
+#   make run   install what is missing, build Release, start Tervanelo
+#   make test  install what is missing, build with sanitizers, run every test
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+
+.PHONY: deps run release test bench fuzz clean
+
+deps:
+	./scripts/install-deps.sh
+
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DTERVANELO_TESTS=OFF -DTERVANELO_BENCH=OFF
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+run: release
+	./$(RELEASE_DIR)/app/Tervanelo
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_TESTS=ON -DTERVANELO_BENCH=ON
+	cmake --build $(TEST_DIR) -j$(JOBS)
+	cd $(TEST_DIR) && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j$(JOBS)
+
+# Benchmark figures come from an optimised build.
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTERVANELO_TESTS=OFF -DTERVANELO_BENCH=ON
+	cmake --build build/bench -j$(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,83 @@
+#pragma once
+// The survey in memory. Move-only: it owns its grid and splines, and the
+// window replaces it whole (document = TomoDocument(logger)).
+
+#include "records.h"
+#include "rawtrace.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Logger;
+class Grid;
+struct refractionDataStructure;
+namespace Splines {
+class LinearSpline;
+class BesselSpline;
+} // namespace Splines
+
+class TomoDocument {
+public:
+    explicit TomoDocument(Logger* logger = nullptr);
+    ~TomoDocument();
+    TomoDocument(const TomoDocument&) = delete;
+    TomoDocument& operator=(const TomoDocument&) = delete;
+    TomoDocument(TomoDocument&&) noexcept;
+    TomoDocument& operator=(TomoDocument&&) noexcept;
+
+    // Indexed access; an index past the end throws std::out_of_range.
+    std::vector<Point2D>& spreadAt(uint32_t i) { return goephonesStringSet.at(i); }
+    const std::vector<Point2D>& spreadAt(uint32_t i) const { return goephonesStringSet.at(i); }
+    TravelTime& travelTimeAt(uint32_t i) { return ttArray.at(i); }
+    const TravelTime& travelTimeAt(uint32_t i) const { return ttArray.at(i); }
+
+    // True when forward phantom i has a time above 0. Throws std::out_of_range
+    // past the end of phnt_A; callers check the size first.
+    bool shotHasPicks(const refractionDataStructure* refraction, uint8_t i) const;
+    // False only when every receiver of every spread lies at one abscissa.
+    bool hasGeometry() const;
+    // Any measured value other than exactly 0.0 (rejected, unusable and NaN count).
+    bool hasPicks() const;
+    // More than half of all measured values are not 0.0 (integer division).
+    bool mostlyPicked() const;
+    // Empties the topography points only; the grid and the spline stay until
+    // createGrid replaces them, so a cancelled grid dialog loses nothing.
+    void clearTopographyPoints();
+    void setGeoCoord(double eastFirst, double eastLast, double northFirst, double northLast,
+                     uint32_t epsg);
+
+    // Seismic loading. Result codes: see SeismicResult in rawtrace.h.
+    int loadSeismicFiles(QStringList files);
+    int loadSeismicFile(std::string path);
+    int loadSeismicFilePair(std::string sxPath, std::string dxPath, double shotX, double shotZ,
+                            int spreadIndex);
+
+    Logger* logger = nullptr;
+    bool modified = false;
+    bool has_tomographic_info = false;
+    bool geoCoord_isSet = false;
+    double xShift = 0.0;
+    double minVelocity = 250.0;
+    double maxVelocity = 3500.0;
+    std::vector<double> topographyX;
+    std::vector<double> topographyZ;
+    geographicsCoord geoCoord;
+    std::vector<std::vector<Point2D>> goephonesStringSet;
+    std::vector<TraceSet> traceSets;
+    std::vector<TravelTime> ttArray;
+    double RMSE_tomography = -1.0;
+    std::vector<double> info_density;
+    std::string title;
+    std::vector<std::vector<int>> rayPaths;
+    std::vector<int> rayDensity;
+    std::vector<double> coorcount;
+    std::vector<double> cellSizes;
+    std::vector<VelocityLayer> velocityLayers;
+    std::unique_ptr<Grid> grid;
+    std::unique_ptr<Splines::LinearSpline> topography;
+    std::unique_ptr<Splines::BesselSpline> coverageBottom;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Results of the layered refraction analysis: layer assignments, forward and
+// reverse phantoms and the last build's velocities and depths. Plain data.
+// A refractor layer L (2 or 3) maps to index L - 2 of phnt_A, phnt_R and cData.
+
+#include "records.h"
+
+#include <cstdint>
+#include <vector>
+
+class TomoDocument;
+
+struct refractionDataStructure {
+    // Composite travel-time curve of one refractor seen from one side.
+    struct phantom {
+        std::vector<Point2D> pos; // stations, ascending x
+        std::vector<double> time; // s; 0 or less means no time
+        double a = 0.0;           // slope of the reference line (s/m)
+        double b = 0.0;           // its intercept (s)
+        double TAB = 0.0;         // reciprocal time (s)
+    };
+
+    struct processingData {
+        struct computedData {
+            std::vector<double> z; // refractor depth per station; 0 or less = none
+            std::vector<double> tG;
+            std::vector<double> tV;
+            std::vector<std::vector<double>> tGs;
+            std::vector<std::vector<double>> tVs;
+        };
+
+        std::vector<computedData> cData = std::vector<computedData>(2);
+        std::vector<double> v2;
+        std::vector<double> v3;
+        double v1 = 0.0;
+    };
+
+    // Layer assignment of one shot.
+    struct layerStruct {
+        uint32_t shotID = 0;
+        std::vector<int32_t> layer;  // 0 none, 1 direct, 2 and 3 refractors
+        std::vector<double> trasla; // time shift per receiver (s)
+        bool enabled = true;
+    };
+
+    std::vector<phantom> phnt_A; // forward phantoms, layer 2 first
+    std::vector<phantom> phnt_R; // reverse phantoms
+    processingData refractData;
+    TomoDocument* document = nullptr; // not owned
+    std::vector<layerStruct> ttLayer;
+};

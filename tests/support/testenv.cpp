@@ -1,0 +1,46 @@
+#include "testenv.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace testenv {
+std::string sharedData(const std::string& relative)
+{
+    return std::string(TERVANELO_SHARED_DATA) + "/" + relative;
+}
+
+std::string fixture(const std::string& relative)
+{
+    return std::string(TERVANELO_FIXTURES) + "/" + relative;
+}
+
+std::string freshDir(const std::string& name)
+{
+    const char* home = std::getenv("HOME");
+    fs::path dir = fs::path(home ? home : "/tmp") / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+std::vector<unsigned char> readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+} // namespace testenv
