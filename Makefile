@@ -27,5 +27,10 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTERVANELO_TESTS=OFF -DTERVANELO_BENCH=ON
 	cmake --build build/bench -j$(JOBS)
 
+# libFuzzer executables, built with clang; each runs briefly from its corpus.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_FUZZ=ON -DTERVANELO_BENCH=OFF
+	cmake --build build/fuzz -j$(JOBS)
+
 clean:
 	rm -rf build
