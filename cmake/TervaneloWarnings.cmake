@@ -1,6 +1,7 @@
 # Strict warnings for our own targets; third-party headers come in as SYSTEM.
 function(tervanelo_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+    $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>)
 endfunction()
 
 # The compute core must stay free of GUI and rendering libraries. This check
