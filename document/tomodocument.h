@@ -56,6 +56,24 @@ public:
     int loadSeismicFilePair(std::string sxPath, std::string dxPath, double shotX, double shotZ,
                             int spreadIndex);
 
+    // Automatic picking. Picks trace traceIndex of shot setIndex with
+    // energyRatioPick (autopick.h) on its filtered or its recorded samples and
+    // stores sample index x sample interval (s) in the shot's ttMisurati, or 0.0
+    // (not picked) when there is no pick. A two-polarity trace first gets
+    // samples = DX - SX over the shorter of the two recordings. Returns the
+    // sample index, or -1: no pick, or no trace sets or no such trace (both said
+    // on standard error, nothing written). A set index past the end, or a record
+    // without an entry for the trace, throws std::out_of_range.
+    int autoPickTrace(uint32_t traceIndex, uint32_t setIndex, bool useFiltered);
+    // Marks as rejected (-99.0) the picks of record shotIndex whose apparent
+    // velocity |offset / t| is above 4500 m/s or below the threshold of its side
+    // of the shot. Working outwards from the shot, each side's threshold starts
+    // at 200 m/s and rises to half of every velocity accepted there. Unpicked
+    // receivers away from the shot are rejected too. Each receiver's offset,
+    // time and velocity go to standard output. A shot, spread or pick that does
+    // not exist throws std::out_of_range.
+    void rejectInconsistentPicks(uint32_t shotIndex);
+
     Logger* logger = nullptr;
     bool modified = false;
     bool has_tomographic_info = false;
