@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,11 @@ const LayoutCase layoutCases[] = {
      SeismicResult::CannotRead, 0},
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SegyLayout : public testing::TestWithParam<LayoutCase>
 {
 };
@@ -250,6 +256,11 @@ const ValueCase valueCases[] = {
     {"IbmHalf", "segy_f1_big.sgy", [](Bytes& b) { putBig(b, 3600 + 240, 4, 0x40800000); },
      firstSample, 0.5},
 };
+
+void PrintTo(const ValueCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SegyValue : public testing::TestWithParam<ValueCase>
 {
@@ -357,6 +368,11 @@ const SuCase suCases[] = {
     {"EmptyFile", [](Bytes& b) { b.clear(); }, SeismicResult::CannotRead, 0.0},
 };
 
+void PrintTo(const SuCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SeismicUnix : public testing::TestWithParam<SuCase>
 {
 };
@@ -437,6 +453,11 @@ void expectTraceMatches(const RawTrace& trace, const QJsonObject& expected,
     EXPECT_DOUBLE_EQ(trace.sourceX, scaled(header, "sx"));
     EXPECT_DOUBLE_EQ(trace.receiverX, scaled(header, "gx"));
     EXPECT_EQ(trace.delay, 0.0);
+}
+
+void PrintTo(const RealFileCase& c, std::ostream* os)
+{
+    *os << c.file;
 }
 
 class RealFile : public testing::TestWithParam<RealFileCase>
