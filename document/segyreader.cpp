@@ -162,7 +162,7 @@ bool readsAsFormatCode(uint64_t value)
 // The format code decides whenever one byte order reads it as 1 to 16: a
 // valid code read in the wrong order is 256 or more. The revision-2 constant
 // and the traces-per-ensemble comparison only matter when neither does, and
-// such a file is refused for its format anyway.
+// such a file is refused for its format anyway. The bytes hold the file headers.
 bool isBigEndianSEGY(const std::vector<unsigned char>& bytes)
 {
     const Bytes big(bytes, true), little(bytes, false);

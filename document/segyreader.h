@@ -7,7 +7,8 @@
 // undecoded sample format, a negative extended-header count). Positions are
 // the scaled source and group X of each trace header; elevations and delay
 // stay 0.0. The sample interval is in seconds, DBL_MAX when the file has none.
-// Nothing is allocated beyond what the file's own bytes can hold.
+// Trace and sample counts are bounded by the file's size, so no header value
+// can demand more memory than the file justifies.
 
 #include "rawtrace.h"
 

@@ -89,7 +89,7 @@ size_t traceAt(size_t i)
     return 3600 + i * (240 + 4 * FixtureSamples);
 }
 
-// Check 1: every format and byte order segyio writes, with and without the
+// Every format and byte order segyio writes, with and without the
 // revision-2 byte-order constant; one run reads both orders (no carried state).
 class SegyioFixture : public testing::TestWithParam<const char*>
 {
@@ -115,8 +115,8 @@ INSTANTIATE_TEST_SUITE_P(FormatsAndByteOrders, SegyioFixture,
                              return name.substr(0, name.find('.'));
                          });
 
-// Check 2, structure: where the traces are, how many, and which files are
-// refused. A refused file appends nothing.
+// Where the traces are, how many, and which files are refused. A refused file
+// appends nothing.
 struct LayoutCase {
     const char* name;
     const char* fixture;
@@ -213,7 +213,7 @@ TEST_P(SegyLayout, ReadsTheTracesTheFileHolds)
 
 INSTANTIATE_TEST_SUITE_P(Structure, SegyLayout, testing::ValuesIn(layoutCases), ByName());
 
-// Check 2, values: single header fields and sample words.
+// Single header fields and sample words.
 struct ValueCase {
     const char* name;
     const char* fixture;
@@ -344,7 +344,7 @@ TEST(SegyWideFormats, DecodeEachCodeByItsWidthInBothOrders)
     }
 }
 
-// Check 3: Seismic Unix. su_24x1000.su is a little-endian segyio SEG-Y of 24
+// Seismic Unix: su_24x1000.su is a little-endian segyio SEG-Y of 24
 // traces x 1000 samples (sample k of trace i = k / 2 + i, dt 500 us, scalar
 // -100, source X 500, group X 100 i) without its 3600 header bytes.
 struct SuCase {
@@ -402,8 +402,8 @@ TEST_P(SeismicUnix, ReadsWholeLittleEndianTraces)
 
 INSTANTIATE_TEST_SUITE_P(Structure, SeismicUnix, testing::ValuesIn(suCases), ByName());
 
-// Check 4: real files of other tools against what segyio sees in them. The
-// delay stays 0.0: these readers take none from the trace header.
+// Real files of other tools against what segyio sees in them. The delay stays
+// 0.0: these readers take none from the trace header.
 struct RealFileCase {
     const char* file;
     int code;
