@@ -21,6 +21,8 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_TESTS=ON -DTERVANELO_BENCH=ON
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j$(JOBS)
+	$(MAKE) fuzz
+
 
 # Benchmark figures come from an optimised build.
 bench: deps
@@ -30,7 +32,8 @@ bench: deps
 # libFuzzer executables, built with clang; each runs briefly from its corpus.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_FUZZ=ON -DTERVANELO_BENCH=OFF
-	cmake --build build/fuzz -j$(JOBS)
+	cmake --build build/fuzz --target fuzzers -j$(JOBS)
+	cd build/fuzz && ctest -L fuzz --output-on-failure -j$(JOBS)
 
 clean:
 	rm -rf build
