@@ -1,5 +1,6 @@
 #include "GenericContainer.hh"
 #include "Splines.hh"
+#include "errortext.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,6 @@ namespace
 
 using GC = GenericContainer;
 using Reals = std::vector<double>;
-
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::runtime_error& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "no runtime_error";
-    return "";
-}
-
-// Spline errors start with a header naming the source line; tests compare the rest.
-std::string afterHeader(const std::string& message)
-{
-    return message.substr(message.find('\n') + 1);
-}
 
 GC points(GC x, GC y)
 {

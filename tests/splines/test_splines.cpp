@@ -1,4 +1,5 @@
 #include "Splines.hh"
+#include "errortext.h"
 #include "testenv.h"
 
 #include <gtest/gtest.h>
@@ -39,25 +40,6 @@ std::unique_ptr<Splines::Spline> make(Kind kind)
         break;
     }
     return std::make_unique<Splines::CubicSpline>("CubicSpline", false);
-}
-
-// The text of the runtime error that f raises ("" and a failure when it raises none).
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::runtime_error& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "no runtime_error";
-    return "";
-}
-
-// Spline errors start with a header naming the source line; tests compare the rest.
-std::string afterHeader(const std::string& message)
-{
-    const auto newline = message.find('\n');
-    return newline == std::string::npos ? message : message.substr(newline + 1);
 }
 
 // The cubic through (x0, y0) and (x1, y1) with slopes m0 and m1, in the textbook
