@@ -3,6 +3,7 @@
 // The damaged-file tables run with ASAN_OPTIONS=max_allocation_size_mb=64, so
 // an allocation the file cannot justify fails the test.
 
+#include "expectedfiles.h"
 #include "segyreader.h"
 #include "testenv.h"
 #include "tomodocument.h"
@@ -416,14 +417,6 @@ const RealFileCase realFileCases[] = {
     {"segyio_small.su", SeismicResult::CannotRead}, // big-endian Seismic Unix
 };
 
-QJsonObject expectedJson(const std::string& file)
-{
-    QFile json(QString::fromStdString(testenv::sharedData("seismic/" + file + ".expected.json")));
-    if (!json.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(json.readAll()).object();
-}
-
 double scaled(const QJsonObject& header, const char* key)
 {
     const double value = header[key].toDouble();
@@ -434,22 +427,8 @@ double scaled(const QJsonObject& header, const char* key)
 void expectTraceMatches(const RawTrace& trace, const QJsonObject& expected,
                         const QJsonObject& header)
 {
-    const std::vector<double>& samples = trace.samples;
-    ASSERT_EQ(samples.size(), size_t(expected["n_samples"].toInt()));
-    const QJsonArray first3 = expected["first3"].toArray(), last3 = expected["last3"].toArray();
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_DOUBLE_EQ(samples[size_t(k)], first3[k].toDouble());
-        EXPECT_DOUBLE_EQ(samples[samples.size() - 3 + size_t(k)], last3[k].toDouble());
-    }
-    double lo = samples[0], hi = samples[0], sumAbs = 0.0;
-    for (const double s : samples) {
-        lo = std::min(lo, s);
-        hi = std::max(hi, s);
-        sumAbs += std::fabs(s);
-    }
-    EXPECT_DOUBLE_EQ(lo, expected["min"].toDouble());
-    EXPECT_DOUBLE_EQ(hi, expected["max"].toDouble());
-    EXPECT_NEAR(sumAbs, expected["sum_abs"].toDouble(), 1e-9 * sumAbs);
+    ASSERT_EQ(trace.samples.size(), size_t(expected["n_samples"].toInt()));
+    expectSampleSummary(trace.samples, expected);
     EXPECT_DOUBLE_EQ(trace.sourceX, scaled(header, "sx"));
     EXPECT_DOUBLE_EQ(trace.receiverX, scaled(header, "gx"));
     EXPECT_EQ(trace.delay, 0.0);

@@ -1,5 +1,6 @@
 #include "testenv.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,25 @@
 namespace fs = std::filesystem;
 
 namespace testenv {
+SealedRoom::SealedRoom()
+{
+    std::string dir = (fs::temp_directory_path() / "tervanelo-test-XXXXXX").string();
+    if (!mkdtemp(dir.data()))
+        return;
+    home = dir;
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", home.c_str(), 1);
+    setenv("LC_ALL", "C", 1);
+    std::setlocale(LC_ALL, "C");
+}
+
+SealedRoom::~SealedRoom()
+{
+    std::error_code ignored;
+    if (!home.empty())
+        fs::remove_all(home, ignored);
+}
+
 std::string sharedData(const std::string& relative)
 {
     return std::string(TERVANELO_SHARED_DATA) + "/" + relative;

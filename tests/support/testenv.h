@@ -5,6 +5,21 @@
 #include <vector>
 
 namespace testenv {
+// The sealed room of every test program: a fresh temporary HOME (settings and
+// work folders never touch the real one), XDG_RUNTIME_DIR inside it and the C
+// locale. The folder is removed when the room goes out of scope.
+class SealedRoom {
+public:
+    SealedRoom();
+    ~SealedRoom();
+    SealedRoom(const SealedRoom&) = delete;
+    SealedRoom& operator=(const SealedRoom&) = delete;
+    bool ok() const { return !home.empty(); }
+
+private:
+    std::string home;
+};
+
 // The folder with real recorder files beside the project.
 std::string sharedData(const std::string& relative);
 // A committed fixture under tests/fixtures.
