@@ -11,7 +11,9 @@
 //   where there is one, the line ("<name>: line <n>: not a number: <field>");
 //   the same line goes to standard error unless the format stays silent there
 //   (a wrong OTTE magic line, a Geogiga keyword out of place, a CSV or Geogiga
-//   file that cannot be opened);
+//   file that cannot be opened); the fixed texts "File <path> cannot be open."
+//   (OTTE) and Winsism's "Invalid header : ..." family reach standard error
+//   as they stand, without the name in front;
 // - times come out in seconds, positions and elevations in metres as written;
 // - no exception leaves a reader, and no count written in a file sizes an
 //   allocation: running out of lines ends the read with Invalid;

@@ -40,6 +40,14 @@ ExpectedDocument geogigaDocument()
             {{0, {-2.5, 100}, {0.0125, 0.015, 0.0175}}, {0, {12.5, 100}, {0.0175, 0.015, 0.0125}}}};
 }
 
+ExpectedDocument winsismDocument()
+{
+    return {{{{0, 100}, {5, 100}, {10, 100}}},
+            {{0, {-2.5, 100}, {0.0125, 0.015, 0.0175}},
+             {0, {12.5, 101}, {0.0175, 0.015, 0.0125}},
+             {0, {30, 99}, {0.025, 0.02, 0.015}}}};
+}
+
 // 60 shots at x = 1000.5 + 10 j: line 1 is longer than any fixed line buffer.
 LoadCase wideTable()
 {
@@ -74,6 +82,12 @@ std::vector<LoadCase> loadCases()
     csvShortRow.shots[1].times[1] = 0.0;
     ExpectedDocument csvComma = csvFixtureDocument();
     csvComma.shots[0].times[0] = 0.0125;
+
+    // A shot without receivers never shares a spread, not even an empty one.
+    ExpectedDocument noReceivers = geogigaDocument();
+    noReceivers.spreads.push_back({});
+    noReceivers.shots[1].spread = 1;
+    noReceivers.shots[1].times.clear();
 
     ExpectedDocument moving = geogigaDocument();
     moving.spreads.push_back({{5, 100}, {10, 100}, {15, 100}});
@@ -112,28 +126,24 @@ std::vector<LoadCase> loadCases()
          edited(txt, {{"1 0 0.0175 1\n2 5 0.015 1\n3 10 0.0125 1",
                        "1 5 0.0175 1\n2 10 0.015 1\n3 15 0.0125 1"}}),
          moving},
+        {"GeogigaShotWithoutReceivers", "survey.txt",
+         edited(txt,
+                {{"NUMBER_OF_RECEIVERS: 3\nNo X T F\n1 0 0.0175 1\n2 5 0.015 1\n3 10 0.0125 1\n",
+                  "NUMBER_OF_RECEIVERS: 0\nNo X T F\n"}}),
+         noReceivers},
         {"GeogigaNoShots",
          "survey.txt",
          edited(txt, {{"TOTAL_NUMBER_OF_SHOTS: 2", "TOTAL_NUMBER_OF_SHOTS: 0"}}),
          {{{}}, {}}},
 
-        {"Winsism",
-         "survey.xyz",
-         xyz,
-         {{{{0, 100}, {5, 100}, {10, 100}}},
-          {{0, {-2.5, 100}, {0.0125, 0.015, 0.0175}},
-           {0, {12.5, 101}, {0.0175, 0.015, 0.0125}},
-           {0, {30, 99}, {0.025, 0.02, 0.015}}}}},
-        {"WinsismTabs",
-         "survey.XYZ",
+        // Shot numbers 3, 1, 2: the first times line belongs to shot 1.
+        {"Winsism", "survey.xyz", xyz, winsismDocument()},
+        {"WinsismTabs", "survey.XYZ",
          edited(xyz, {{"3 1 2", "3\t1\t2"},
                       {"99 100 101", "99\t100 \t101"},
                       {"30 -2.5 12.5", "\t30\t-2.5\t12.5"},
                       {"25 20 15", "25\t20\t15"}}),
-         {{{{0, 100}, {5, 100}, {10, 100}}},
-          {{0, {-2.5, 100}, {0.0125, 0.015, 0.0175}},
-           {0, {12.5, 101}, {0.0175, 0.015, 0.0125}},
-           {0, {30, 99}, {0.025, 0.02, 0.015}}}}},
+         winsismDocument()},
     };
 }
 
