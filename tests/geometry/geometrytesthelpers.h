@@ -72,6 +72,13 @@ template <typename Dialog> void whenModal(std::function<void(Dialog*)> action)
     timer->start();
 }
 
+// The widgets of a type below parent, in creation order.
+template <typename T> std::vector<T*> childrenOf(const QObject& parent)
+{
+    const QList<T*> found = parent.findChildren<T*>();
+    return {found.begin(), found.end()};
+}
+
 inline bool operator==(const Point2D& a, const Point2D& b)
 {
     return a.x == b.x && a.z == b.z;
