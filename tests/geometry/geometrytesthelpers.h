@@ -117,3 +117,8 @@ inline void PrintTo(const QColor& colour, std::ostream* out)
 {
     *out << colour.name(QColor::HexArgb).toStdString();
 }
+
+inline std::ostream& operator<<(std::ostream& out, const QString& text)
+{
+    return out << text.toStdString();
+}
