@@ -11,6 +11,7 @@
 #include "shoteditwidget.h"
 #include "showgeometry.h"
 #include "testenv.h"
+#include "textfiles.h"
 #include "tomodocument.h"
 
 #include <QCheckBox>
@@ -32,19 +33,6 @@
 
 namespace
 {
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
 class PaintCounter : public QObject
 {
 public:

@@ -9,6 +9,7 @@
 #include "shoteditdialog.h"
 #include "shoteditwidget.h"
 #include "testenv.h"
+#include "textfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,19 +31,6 @@
 
 namespace
 {
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
 void clickButton(QWidget* parent, const char* name)
 {
     auto* button = parent->findChild<QPushButton*>(name);

@@ -3,6 +3,7 @@
 
 #include "geometryfiles.h"
 #include "testenv.h"
+#include "textfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +14,6 @@
 
 namespace
 {
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
 {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
