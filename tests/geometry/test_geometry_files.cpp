@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -337,6 +338,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NoFinalLineBreak", false, ";", "1;2\n3;4", 0, {}, {{1, 2}, {3, 4}}},
         ReadCase{"LettersAndTrailingText", true, ";", "a;abc;12.5x\n", 0, {"a"}, {{0.0, 12.5}}},
         ReadCase{"LeadingBlanksAndPlus", true, ";", "a; +3; -4e2\n", 0, {"a"}, {{3, -400}}},
+        ReadCase{"SignsAsAtofReadsThem", false, ";", "+-1;-+1;+.5\n", 0, {}, {{0, 0, 0.5}}},
+        ReadCase{
+            "OutOfRange", false, ";", "1e999;-1e999;1e-999\n", 0, {}, {{HUGE_VAL, -HUGE_VAL, 0.0}}},
         ReadCase{"ExtraNumbersKept", false, " ", "1 2 3\n", 0, {}, {{1, 2, 3}}},
         ReadCase{"LabelWithOneNumber", true, ";", "a;1;2\nb;3\nc;5;6\n", 1, {"a", "b"}, {{1, 2}}},
         ReadCase{"SingleNumberFirst", true, ";", "a;10\n", 1, {"a"}, {}},
