@@ -7,10 +7,21 @@
 #include <string>
 #include <vector>
 
+namespace cereal {
+class XMLOutputArchive;
+class XMLInputArchive;
+} // namespace cereal
+
+// The archive forms (save and load) of these records are defined with the
+// project files (project/recordarchives.cpp), which every user of them links.
+
 // A position in the vertical plane of the line: x along the profile, z elevation.
 struct Point2D {
     double x = 0.0;
     double z = 0.0;
+
+    void save(cereal::XMLOutputArchive& archive) const;
+    void load(cereal::XMLInputArchive& archive);
 };
 
 // Geographic reference of the line, from its first and last geophone.
@@ -26,6 +37,10 @@ struct geographicsCoord {
     // The point at distance s (m) from the first geophone towards the last.
     // Coinciding geophones give the first geophone for every s.
     void toEastingNorthing(double s, double& east, double& north) const;
+
+    void save(cereal::XMLOutputArchive& archive) const;
+    // A missing "CRS" (older files) reads as 0, said on standard error.
+    void load(cereal::XMLInputArchive& archive);
 };
 
 // One row of the layered starting model.
@@ -53,6 +68,9 @@ struct TravelTime {
     Point2D shotPos2d;
     std::vector<double> ttMisurati;  // measured first breaks (s)
     std::vector<double> ttCalcolati; // computed travel times (s)
+
+    void save(cereal::XMLOutputArchive& archive) const;
+    void load(cereal::XMLInputArchive& archive);
 };
 
 // One recorded trace.

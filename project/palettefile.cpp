@@ -47,22 +47,27 @@ bool ColorPalette::save(cereal::XMLOutputArchive& archive) const
     }
 }
 
+void loadPaletteRecord(ColorPalette& palette, cereal::XMLInputArchive& archive)
+{
+    // Both counts are derived; the stops are counted as the children of
+    // "color", in file order.
+    ColorPalette read;
+    int ignoredCount = 0;
+    archive(cereal::make_nvp("name", read.name), cereal::make_nvp("n_colors", ignoredCount),
+            cereal::make_nvp("is_editable", read.is_editable),
+            cereal::make_nvp("min_db", read.min_db), cereal::make_nvp("max_db", read.max_db));
+    archive.setNextName("color_gradient");
+    archive.startNode();
+    archive(cereal::make_nvp("n_colors", ignoredCount),
+            cereal::make_nvp("color", read.color_gradient.color));
+    archive.finishNode();
+    palette = std::move(read);
+}
+
 bool ColorPalette::load(cereal::XMLInputArchive& archive)
 {
     try {
-        // Both counts are derived; the stops are counted as the children of
-        // "color", in file order.
-        ColorPalette read;
-        int ignoredCount = 0;
-        archive(cereal::make_nvp("name", read.name), cereal::make_nvp("n_colors", ignoredCount),
-                cereal::make_nvp("is_editable", read.is_editable),
-                cereal::make_nvp("min_db", read.min_db), cereal::make_nvp("max_db", read.max_db));
-        archive.setNextName("color_gradient");
-        archive.startNode();
-        archive(cereal::make_nvp("n_colors", ignoredCount),
-                cereal::make_nvp("color", read.color_gradient.color));
-        archive.finishNode();
-        *this = std::move(read);
+        loadPaletteRecord(*this, archive);
         return true;
     } catch (...) {
         return false;

@@ -12,6 +12,10 @@
 // (a full disk): the archive writes everything only at its end.
 bool savePaletteFile(const ColorPalette& palette, const std::string& path);
 
+// ColorPalette::load without its catch, for lists of palettes: a failed
+// palette leaves the archive inside it, so the whole list must fail.
+void loadPaletteRecord(ColorPalette& palette, cereal::XMLInputArchive& archive);
+
 // False for a file that cannot be opened, is not XML, has no "cereal" root or
 // lacks an element; palette is changed only on success.
 bool loadPaletteFile(ColorPalette& palette, const std::string& path);

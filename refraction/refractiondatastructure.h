@@ -9,7 +9,13 @@
 #include <vector>
 
 class TomoDocument;
+namespace cereal {
+class XMLOutputArchive;
+class XMLInputArchive;
+} // namespace cereal
 
+// The archive forms (save and load) are defined with the project files
+// (project/recordarchives.cpp), which every user of them links.
 struct refractionDataStructure {
     // Composite travel-time curve of one refractor seen from one side.
     struct phantom {
@@ -18,6 +24,9 @@ struct refractionDataStructure {
         double a = 0.0;           // slope of the reference line (s/m)
         double b = 0.0;           // its intercept (s)
         double TAB = 0.0;         // reciprocal time (s)
+
+        void save(cereal::XMLOutputArchive& archive) const;
+        void load(cereal::XMLInputArchive& archive);
     };
 
     struct processingData {
@@ -27,12 +36,19 @@ struct refractionDataStructure {
             std::vector<double> tV;
             std::vector<std::vector<double>> tGs;
             std::vector<std::vector<double>> tVs;
+
+            void save(cereal::XMLOutputArchive& archive) const;
+            void load(cereal::XMLInputArchive& archive);
         };
 
         std::vector<computedData> cData = std::vector<computedData>(2);
         std::vector<double> v2;
         std::vector<double> v3;
         double v1 = 0.0;
+
+        // Written in the order "cData", "v1", "v2", "v3".
+        void save(cereal::XMLOutputArchive& archive) const;
+        void load(cereal::XMLInputArchive& archive);
     };
 
     // Layer assignment of one shot.
@@ -41,11 +57,28 @@ struct refractionDataStructure {
         std::vector<int32_t> layer;  // 0 none, 1 direct, 2 and 3 refractors
         std::vector<double> trasla; // time shift per receiver (s)
         bool enabled = true;
+
+        void save(cereal::XMLOutputArchive& archive) const;
+        // A record without "enabled" (older files) is enabled.
+        void load(cereal::XMLInputArchive& archive);
     };
+
+    static constexpr double NoTime = -99.9; // a phantom station without a time
+
+    explicit refractionDataStructure(TomoDocument* document = nullptr) : document(document) {}
+
+    // Rebuilds the layer records and the phantom stations from the document:
+    // one layer record per travel-time record (lists sized to its picks, all
+    // zero, enabled), and on both sides two phantoms whose stations are the
+    // distinct receiver x of the spreads in use, ascending, each with the
+    // elevation of the first spread that brought it and time NoTime. Earlier
+    // assignments, shifts and phantom times are lost; refractData stays.
+    // A spread index past the spreads throws std::out_of_range.
+    void initFromDocument();
 
     std::vector<phantom> phnt_A; // forward phantoms, layer 2 first
     std::vector<phantom> phnt_R; // reverse phantoms
     processingData refractData;
-    TomoDocument* document = nullptr; // not owned
+    TomoDocument* document = nullptr; // not owned, not saved
     std::vector<layerStruct> ttLayer;
 };

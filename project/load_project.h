@@ -1,0 +1,101 @@
+#pragma once
+// The project reader: opens a ".tervo" project file into the window's
+// document, palettes and refraction data and the grid values the window
+// builds its grid from. It runs on a worker thread; its signals report each
+// step. Nothing in a project file is trusted: entry names, counts, indexes
+// and file names are checked before they are used.
+
+#include "colorpalette.h"
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Grid;
+class TomoDocument;
+class WorkFolder;
+struct TraceSet;
+struct refractionDataStructure;
+
+class projectReader : public QObject {
+    Q_OBJECT
+public:
+    explicit projectReader(QObject* parent = nullptr);
+    ~projectReader() override;
+
+    // Unpacks projectFile into a fresh numbered sub-folder of tempRoot (the
+    // work folder, ending in "/"), after removing the sub-folders no running
+    // instance uses, then reads the archives into the document (which must be
+    // new), the grid record and the two grid vectors (the grid itself is
+    // built by the caller; counts 0 mean the project has none) and the
+    // palette list (user palettes appended), reloads the shot files from the
+    // folder and reads "refraction.xml" into refraction when there is one.
+    // Result, also left in status: 0 opened; 1 not a valid project; 2 or 3
+    // the seismic loader's code for a shot file that cannot be read back.
+    // A "palettes.xml" that cannot be read only leaves the built-in palettes.
+    int loadProject(std::string projectFile, std::string tempRoot, TomoDocument* document,
+                    Grid* grid, std::vector<double>* velocities, std::vector<bool>* toBeDraw,
+                    refractionDataStructure* refraction, ColorPaletteList* palettes);
+
+    // The steps. Each returns 0 on success and 1 otherwise; the XML readers
+    // change nothing on failure and delete their file after success.
+    // Every entry must have a plain file name, once, and "tomodoc.xml" must
+    // be among them; nothing is written before all entries are checked.
+    int read_ZIP(std::string zipPath, std::string destFolder);
+    int loadTomoDocument_XML(std::string path, TomoDocument* document);
+    // The grid must fit the document read before: the empty form (no grid)
+    // only when the document has no tomography results.
+    int loadTomoDocumentGrid_XML(std::string path, const TomoDocument* document, Grid* grid,
+                                 std::vector<double>* velocities, std::vector<bool>* toBeDraw);
+    // savedSets gets one set per "traceSet" element in document order (at
+    // least one per shot), each trace holding only its filtered samples.
+    int loadTomoDocumentTraces_XML(std::string path, std::vector<std::string>* filenames,
+                                   std::vector<std::string>* filenamesDX,
+                                   std::vector<std::string>* filenamesSX,
+                                   std::vector<double>* shotPos, int* waveType,
+                                   std::vector<TraceSet>* savedSets);
+    int loadPalettes_XML(std::string path, ColorPaletteList* palettes);
+    // A file that parses but does not fit the document (the views would index
+    // past its lists) is replaced by fresh data (initFromDocument), with a
+    // level-1 log line; the result is then 0. The file is kept.
+    int loadRefraction_XML(std::string path, refractionDataStructure* refraction);
+
+    // The sub-folder of the last open, locked while the caller keeps it: the
+    // document's trace sets point at the shot files in it. The next open
+    // removes it once it is released.
+    std::unique_ptr<WorkFolder> takeWorkFolder();
+
+    int status = 1; // read after the thread is joined
+
+signals:
+    void read_grid();
+    void read_traces();
+    void read_tomo_xml();
+    void read_palettes();
+    void read_compressed();
+    void error_read_grid();
+    void error_read_traces();
+    void error_read_tomo_xml();
+    void error_read_palettes();
+    void error_read_compressed();
+
+private:
+    int runLoad(const std::string& projectFile, const std::string& tempRoot,
+                TomoDocument* document, Grid* grid, std::vector<double>* velocities,
+                std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
+                ColorPaletteList* palettes);
+    struct SavedTraces;
+    int reloadShots(const std::string& dir, TomoDocument* document, SavedTraces& saved);
+
+    std::unique_ptr<WorkFolder> folder;
+};
+
+// The body of the open thread: runs the reader and never lets an exception
+// out (it would end the program): status 1 then. When it returns, by any
+// path, it queues accept() on dialog (if not null).
+int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::string tempRoot,
+                           TomoDocument* document, Grid* grid, std::vector<double>* velocities,
+                           std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
+                           ColorPaletteList* palettes, QObject* dialog = nullptr);

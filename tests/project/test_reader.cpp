@@ -1,0 +1,271 @@
+// Opening whole projects: the round trip through the open's thread entry,
+// damaged projects, and two-polarity surveys.
+
+#include "grid.h"
+#include "load_project.h"
+#include "projecttestutil.h"
+#include "roundtrip.h"
+#include "save_project.h"
+#include "signallog.h"
+#include "testenv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <thread>
+
+using namespace projecttest;
+
+namespace {
+
+QCoreApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "test_project_reader";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+TEST(ProjectReader, S2OpensAsSaved)
+{
+    application();
+    expectS2RoundTrip("roundtrip");
+}
+
+struct Opened {
+    TomoDocument document;
+    Grid grid;
+    std::vector<double> velocities;
+    std::vector<bool> flags;
+    ColorPaletteList palettes = builtInPalettes();
+    std::unique_ptr<refractionDataStructure> refraction =
+        std::make_unique<refractionDataStructure>(&document);
+    int result = -1;
+    std::vector<std::string> signals;
+    std::string errors;
+};
+
+void openProject(const std::string& project, const std::string& root, Opened& o)
+{
+    projectReader reader;
+    SignalLog log(reader);
+    o.errors = capturedErrors([&] {
+        std::thread worker([&] {
+            o.result = loadProjectThreadEntry(&reader, project, root, &o.document, &o.grid,
+                                              &o.velocities, &o.flags, o.refraction.get(),
+                                              &o.palettes);
+        });
+        worker.join();
+    });
+    o.signals = log.names();
+}
+
+struct DamageCase {
+    const char* name;
+    QJsonArray edits; // operations of projectzip.py edit
+    int expected;
+    std::function<void(const Opened&)> check;
+};
+
+QJsonObject xmlEdit(const char* entry, QJsonObject op)
+{
+    return {{"op", "xml"}, {"name", entry}, {"ops", QJsonArray{op}}};
+}
+
+const std::string badInterval = testenv::fixture("project/s2_bad_interval.sg2");
+
+const DamageCase damageCases[] = {
+    {"UnsupportedSuffix",
+     {QJsonObject{{"op", "rename"}, {"from", "s1.sg2"}, {"to", "s1.txt"}},
+      xmlEdit("traces.xml",
+              {{"op", "set"}, {"path", "filenames/value0"}, {"text", "s1.txt"}})},
+     3,
+     nullptr},
+    {"NoSampleInterval",
+     {QJsonObject{{"op", "put"}, {"name", "s2.sg2"}, {"file", QString::fromStdString(badInterval)}}},
+     2,
+     nullptr},
+    {"TomodocNotWellFormed",
+     {QJsonObject{{"op", "put"}, {"name", "tomodoc.xml"}, {"text", "<cereal><title>"}}},
+     1,
+     [](const Opened& o) {
+         EXPECT_EQ(o.signals, (std::vector<std::string>{"read_compressed", "error_read_tomo_xml"}));
+     }},
+    {"NoTraces", {QJsonObject{{"op", "remove"}, {"name", "traces.xml"}}}, 1, nullptr},
+    // The built-in palettes are enough to go on with.
+    {"NoPalettes",
+     {QJsonObject{{"op", "remove"}, {"name", "palettes.xml"}}},
+     0,
+     [](const Opened& o) {
+         EXPECT_EQ(o.palettes.palettes.size(), 9u);
+         EXPECT_NE(std::find(o.signals.begin(), o.signals.end(), "error_read_palettes"),
+                   o.signals.end());
+         EXPECT_EQ(o.document.traceSets.size(), 2u);
+     }},
+    {"TraceSetPastTheSets",
+     {xmlEdit("tomodoc.xml",
+              {{"op", "set"}, {"path", "ttArray/value0/traceSetID"}, {"text", "5"}})},
+     1,
+     nullptr},
+    {"ShotNameLeavesTheFolder",
+     {xmlEdit("traces.xml",
+              {{"op", "set"}, {"path", "filenames/value0"}, {"text", "../s1.sg2"}})},
+     1,
+     nullptr},
+    {"ShotFileMissing", {QJsonObject{{"op", "remove"}, {"name", "s2.sg2"}}}, 1, nullptr},
+    {"ATraceFewerInTheSecondSet",
+     {xmlEdit("traces.xml", {{"op", "remove"}, {"path", "traceSet[2]/value3"}})},
+     0,
+     [](const Opened& o) {
+         ASSERT_EQ(o.document.traceSets.size(), 2u);
+         const auto& traces = o.document.traceSets[1].traces;
+         ASSERT_EQ(traces.size(), 4u);
+         for (size_t j = 0; j < 3; ++j)
+             EXPECT_EQ(traces[j].filtered.size(), traces[j].samples.size());
+         EXPECT_TRUE(traces[3].filtered.empty());
+         EXPECT_TRUE(o.document.traceSets[1].hasFiltered);
+     }},
+};
+
+class DamagedProject : public ::testing::TestWithParam<DamageCase> {
+protected:
+    static void SetUpTestSuite()
+    {
+        application();
+        Survey s2;
+        buildS2(s2, testenv::freshDir("damaged-shots"));
+        project = new std::string(testenv::freshDir("damaged-source") + "/s2.tervo");
+        ProjectWriter writer;
+        ASSERT_EQ(writer.saveProject(*project, testenv::freshDir("damaged-saving") + "/",
+                                     &s2.document, s2.refraction.get(), s2.palettes),
+                  0);
+    }
+    static void TearDownTestSuite() { delete project; }
+    static std::string* project;
+};
+std::string* DamagedProject::project = nullptr;
+
+// No damage crashes the reader, and nothing is written outside the work folder.
+TEST_P(DamagedProject, OpensAsExpected)
+{
+    const DamageCase& c = GetParam();
+    const std::string dir = testenv::freshDir(std::string("damaged-") + c.name);
+    const std::string damaged = dir + "/p.tervo";
+    editProject(*project, damaged, c.edits);
+    const std::string root = testenv::freshDir(std::string("damaged-work-") + c.name) + "/";
+    const std::string home = QDir::homePath().toStdString();
+    const std::vector<std::string> homeBefore = listing(home);
+    const std::vector<std::string> dirBefore = listing(dir);
+
+    Opened o;
+    openProject(damaged, root, o);
+    EXPECT_EQ(o.result, c.expected) << o.errors;
+    if (c.check)
+        c.check(o);
+    EXPECT_EQ(listing(home), homeBefore);
+    EXPECT_EQ(listing(dir), dirBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, DamagedProject, ::testing::ValuesIn(damageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- two-polarity surveys -----------------------------------------------------
+
+std::vector<std::vector<double>> samplesOf(const std::string& file)
+{
+    TomoDocument d;
+    EXPECT_EQ(d.loadSeismicFile(file), 0);
+    std::vector<std::vector<double>> samples;
+    for (const Trace& t : d.traceSets.at(0).traces)
+        samples.push_back(t.samples);
+    return samples;
+}
+
+void expectPairShot(const Opened& o, const std::vector<std::vector<double>>& sx,
+                    const std::vector<std::vector<double>>& dx)
+{
+    ASSERT_EQ(o.result, 0) << o.errors;
+    ASSERT_EQ(o.document.traceSets.size(), 1u);
+    const TraceSet& set = o.document.traceSets[0];
+    ASSERT_EQ(set.traces.size(), sx.size());
+    for (size_t j = 0; j < sx.size(); ++j) {
+        EXPECT_EQ(set.traces[j].kind, Trace::TwoPolarity);
+        EXPECT_TRUE(sameBits(set.traces[j].samplesSX, sx[j]));
+        EXPECT_TRUE(sameBits(set.traces[j].samplesDX, dx[j]));
+    }
+    // The project's own record, nothing appended by the loader.
+    ASSERT_EQ(o.document.ttArray.size(), 1u);
+    EXPECT_EQ(o.document.ttArray[0].traceSetID, 0u);
+}
+
+TEST(ProjectReader, TwoPolaritySurveysKeepTheirShots)
+{
+    application();
+    const std::string shots = testenv::freshDir("pair-shots");
+    for (const char* name : {"x1.sg2", "d1.sg2"})
+        QFile::copy(QString::fromStdString(testenv::fixture(std::string("project/") + name)),
+                    QString::fromStdString(shots + "/" + name));
+    TomoDocument survey;
+    survey.goephonesStringSet = {{{0.0, 100.0}, {5.0, 101.0}, {10.0, 102.0}, {15.0, 103.0}}};
+    ASSERT_EQ(survey.loadSeismicFilePair(shots + "/x1.sg2", shots + "/d1.sg2", -2.5, 100.0, 0), 0);
+    ASSERT_EQ(survey.ttArray.size(), 1u);
+    const std::string project = testenv::freshDir("pair") + "/pair.tervo";
+    ProjectWriter writer;
+    ASSERT_EQ(writer.saveProject(project, testenv::freshDir("pair-saving") + "/", &survey,
+                                 nullptr, builtInPalettes()),
+              0);
+    const QJsonObject values = checkProject(project)["values"].toObject();
+    EXPECT_EQ(values["traces.xml/wave_type"].toString(), "2");
+    EXPECT_FALSE(values.contains("traces.xml/filenames/value0"));
+    EXPECT_EQ(values["traces.xml/filenames_DX/value0"].toString(), "d1.sg2");
+    EXPECT_EQ(values["traces.xml/filenames_SX/value0"].toString(), "x1.sg2");
+    EXPECT_EQ(values["traces.xml/shot_pos/value0"].toString().toDouble(), -2.5);
+
+    const auto sx = samplesOf(shots + "/x1.sg2");
+    const auto dx = samplesOf(shots + "/d1.sg2");
+    Opened first;
+    openProject(project, testenv::freshDir("pair-work") + "/", first);
+    expectPairShot(first, sx, dx);
+
+    // Saved again from the opened copy, and opened once more.
+    const std::string again = testenv::freshDir("pair-again") + "/pair.tervo";
+    ProjectWriter second;
+    ASSERT_EQ(second.saveProject(again, testenv::freshDir("pair-saving-again") + "/",
+                                 &first.document, nullptr, first.palettes),
+              0);
+    Opened reopened;
+    openProject(again, testenv::freshDir("pair-work-again") + "/", reopened);
+    expectPairShot(reopened, sx, dx);
+}
+
+TEST(ProjectReader, ASurveyWithoutGridOrShotsOpens)
+{
+    // Imported travel times, grid dialog cancelled: nothing but records.
+    application();
+    TomoDocument survey;
+    survey.goephonesStringSet = {{{0.0, 0.0}, {5.0, 0.0}}};
+    TravelTime tt;
+    tt.traceSetID = TravelTime::NoTraceSet;
+    tt.ttMisurati = {0.01, 0.02};
+    tt.ttCalcolati = {0.0, 0.0};
+    survey.ttArray = {tt};
+    const std::string project = testenv::freshDir("imported") + "/p.tervo";
+    ProjectWriter writer;
+    ASSERT_EQ(writer.saveProject(project, testenv::freshDir("imported-saving") + "/", &survey,
+                                 nullptr, builtInPalettes()),
+              0);
+    Opened o;
+    openProject(project, testenv::freshDir("imported-work") + "/", o);
+    ASSERT_EQ(o.result, 0) << o.errors;
+    EXPECT_EQ(o.grid.righe, 0u);
+    EXPECT_TRUE(o.velocities.empty());
+    EXPECT_TRUE(o.document.traceSets.empty());
+    EXPECT_TRUE(sameBits(o.document.ttArray.at(0).ttMisurati, tt.ttMisurati));
+}
+
+} // namespace
