@@ -303,6 +303,20 @@ TEST(TravelTimePlot, DocumentsThatCrashedOrHung)
             EXPECT_EQ(columnRuns(image, kFirstShot), 11) << huge;
         }
     }
+    {
+        // Finite but far-out times land far off the image: a measured -1e300
+        // and a computed 1e300 (computed times do not enter the range).
+        std::vector<double> picks = rising(0.1);
+        picks[5] = -1e300;
+        Chart c(chartDocument({picks}));
+        c.doc.ttArray[0].ttCalcolati = rising(0.09);
+        c.doc.ttArray[0].ttCalcolati[7] = 1e300;
+        c.plot.showComputedTimes = true;
+        testing::internal::CaptureStdout();
+        const QImage image = c.draw();
+        testing::internal::GetCapturedStdout();
+        EXPECT_GT(countNear(image, columnsRows(46, 544, 46, 344), kRed), 20);
+    }
 }
 
 } // namespace
