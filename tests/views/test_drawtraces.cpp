@@ -282,7 +282,8 @@ TEST(TracePanel, TwoPolarityTraces)
 
 TEST(TracePanel, TooSmallForAnImage)
 {
-    for (QSize size : {QSize(110, 120), QSize(100, 600), QSize(500, 50), QSize(0, 0)}) {
+    for (QSize size :
+         {QSize(510, 620), QSize(110, 120), QSize(100, 600), QSize(500, 50), QSize(0, 0)}) {
         Panel p;
         QImage image(std::max(size.width(), 1), std::max(size.height(), 1),
                      QImage::Format_ARGB32_Premultiplied);
@@ -298,6 +299,21 @@ TEST(TracePanel, TooSmallForAnImage)
     panel.setDocument(&empty);
     const QImage image = panelfixture::draw(panel);
     EXPECT_EQ(count(image, image.rect(), [](QRgb px) { return !near(px, kWhite); }), 0);
+}
+
+TEST(TracePanel, PickVectorShorterThanTheTraceSet)
+{
+    Panel p;
+    p.doc.ttArray[0].ttMisurati = {0.1, 0.05};
+    testing::internal::CaptureStderr();
+    const QImage image = p.draw();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Eccezione disegno ticks"),
+              std::string::npos);
+    // Traces and marks stop at the first trace without a pick; the axes stay.
+    EXPECT_GT(countNear(image, traceColumns(1), kWiggle), 0);
+    EXPECT_EQ(countNear(image, traceColumns(2), kWiggle), 0);
+    EXPECT_TRUE(near(image.pixel(105, 260), kRed));
+    EXPECT_TRUE(near(image.pixel(52, 110), kBlack));
 }
 
 // --- Marks, grid and axes --------------------------------------------------

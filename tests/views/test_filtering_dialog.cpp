@@ -174,6 +174,8 @@ TEST(FilteringDialog, StackedSpectrumAndLowPass)
     d.setLowPass(true, 100.0, 2);
     EXPECT_TRUE(apply->isEnabled());
 
+    d.panel()->resize(400, 400);
+    const QImage originalTraces = d.panel()->grab().toImage();
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     d.apply();
@@ -207,11 +209,14 @@ TEST(FilteringDialog, StackedSpectrumAndLowPass)
     EXPECT_LT(amplitudeAt("Filtered", 259.7), 0.2 * amplitudeAt("Original", 259.7));
     EXPECT_GT(amplitudeAt("Filtered", 39.06), 0.8 * amplitudeAt("Original", 39.06));
 
-    // The display choice switches the panel between samples and filtered.
+    // The panel shows the filtered traces; the display choice switches back.
+    const QImage filteredTraces = d.panel()->grab().toImage();
+    EXPECT_NE(filteredTraces, originalTraces);
     d.child<QRadioButton>("displayOriginal")->click();
     EXPECT_FALSE(d.panel()->showFiltered);
+    EXPECT_EQ(d.panel()->grab().toImage(), originalTraces);
     d.child<QRadioButton>("displayFiltered")->click();
-    EXPECT_TRUE(d.panel()->showFiltered);
+    EXPECT_EQ(d.panel()->grab().toImage(), filteredTraces);
 
     // A second apply filters the samples again and replaces the line.
     d.setLowPass(false, 100.0, 2);
