@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cfloat>
@@ -307,56 +306,62 @@ void drawTraces::drawWiggle(QPainter& painter, const std::vector<double>& v, siz
             (int64_t(p1.x()) * p0.y() - int64_t(p0.x()) * p1.y()) / int64_t(p1.x() - p0.x());
         return QPoint(zeroX, clampedPixel(xc * slope + double(intercept), yLow, yHigh));
     };
-    auto fill = [&](const QPolygon& lobe, const QColor& colour) {
-        if (!fillWiggle)
+    // Noise before the first break makes thousands of small lobes per trace:
+    // the brushes are made once, so that switching between them is cheap.
+    const QBrush positiveBrush(style.positiveFill), endBrush(style.positiveEndFill),
+        negativeBrush(style.negativeFill.isValid() ? style.negativeFill : QColor(Qt::transparent));
+    painter.setPen(Qt::NoPen);
+    auto fill = [&](const std::vector<QPoint>& lobe, const QBrush& brush) {
+        // Opened and closed on one segment, a lobe is a line back to its
+        // start: it covers no pixel.
+        if (!fillWiggle || lobe.size() < 4)
             return;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawPolygon(lobe);
+        painter.setBrush(brush);
+        painter.drawPolygon(lobe.data(), int(lobe.size()));
     };
 
     const bool negativeLobes = style.negativeFill.isValid();
-    QPolygon wiggle;
-    wiggle.reserve(int(points));
-    QPolygon positive, negative;
+    std::vector<QPoint> wiggle;
+    wiggle.reserve(points);
+    std::vector<QPoint> positive, negative;
     QPoint positiveStart, negativeStart;
     bool positiveOpen = false, negativeOpen = false;
 
     QPoint p0 = pointAt(0, amplitude(0));
-    wiggle << p0;
+    wiggle.push_back(p0);
     for (size_t j = 0; j + 1 < points; ++j) {
         const double b = amplitude(j + 1);
         const QPoint p1 = pointAt(j + 1, b);
-        wiggle << p1;
+        wiggle.push_back(p1);
         const QPoint z = crossing(p0, p1);
         if (b > 0.0) {
             if (negativeOpen) {
-                negative << z << negativeStart;
-                fill(negative, style.negativeFill);
+                negative.push_back(z);
+                negative.push_back(negativeStart);
+                fill(negative, negativeBrush);
                 negativeOpen = false;
             }
             if (!positiveOpen) {
-                positive.clear();
-                positive << z;
+                positive.assign(1, z);
                 positiveStart = z;
                 positiveOpen = true;
             } else {
-                positive << p0;
+                positive.push_back(p0);
             }
         } else {
             if (positiveOpen) {
-                positive << z << positiveStart;
-                fill(positive, style.positiveFill);
+                positive.push_back(z);
+                positive.push_back(positiveStart);
+                fill(positive, positiveBrush);
                 positiveOpen = false;
             }
             if (negativeLobes) {
                 if (!negativeOpen) {
-                    negative.clear();
-                    negative << z;
+                    negative.assign(1, z);
                     negativeStart = z;
                     negativeOpen = true;
                 } else {
-                    negative << p0;
+                    negative.push_back(p0);
                 }
             }
         }
@@ -364,13 +369,13 @@ void drawTraces::drawWiggle(QPainter& painter, const std::vector<double>& v, siz
     }
     // A negative lobe still open at the end is dropped.
     if (positiveOpen) {
-        positive << p0 << QPoint(zeroX, p0.y()) << positiveStart;
-        fill(positive, style.positiveEndFill);
+        positive.insert(positive.end(), {p0, QPoint(zeroX, p0.y()), positiveStart});
+        fill(positive, endBrush);
     }
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(style.stroke, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawPolyline(wiggle);
+    painter.drawPolyline(wiggle.data(), int(wiggle.size()));
 }
 
 void drawTraces::drawTracesWaveType3(QPainter& painter)
