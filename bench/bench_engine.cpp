@@ -25,7 +25,8 @@
 #include <memory>
 #include <thread>
 
-namespace {
+namespace
+{
 
 struct Size {
     uint32_t cols, rows;
@@ -228,7 +229,11 @@ void BM_GridConstruction(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_Dijkstra_Heap)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Dijkstra_OrderedSetReference)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dijkstra_OrderedSetReference)
+    ->ArgName("large")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Dijkstra_BoostGraph)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InversionIteration)
     ->ArgName("allThreads")

@@ -9,13 +9,15 @@
 #include <limits>
 #include <thread>
 
-namespace {
+namespace
+{
 
 // A 4-ary min-heap of queued nodes ordered by (time, node number), the order
 // of an ordered set of pairs, with decrease-key: each node is queued at most
 // once, as in a set with erase-on-improvement, so nodes come out in exactly
 // the same order.
-class NodeQueue {
+class NodeQueue
+{
 public:
     static constexpr int32_t NeverQueued = -1;
     static constexpr int32_t Expanded = -2;
@@ -33,7 +35,10 @@ public:
         siftUp(heap.size() - 1, {time, node});
     }
     // The node's time became smaller.
-    void decrease(double time, int32_t node) { siftUp(static_cast<size_t>(slot[node]), {time, node}); }
+    void decrease(double time, int32_t node)
+    {
+        siftUp(static_cast<size_t>(slot[node]), {time, node});
+    }
 
     std::pair<double, int32_t> pop()
     {

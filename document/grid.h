@@ -33,20 +33,38 @@
 #include <utility>
 #include <vector>
 
-namespace Splines {
+namespace Splines
+{
 class LinearSpline;
 class CubicSpline;
 } // namespace Splines
 
+// Storage for the graph's large arrays: aligned to 2 MB and, on Linux, offered
+// transparent huge pages. Touching tens of megabytes page by page costs more
+// than building the graph itself. Throws std::bad_alloc.
+void* allocateGraphMemory(size_t bytes);
+void releaseGraphMemory(void* memory) noexcept;
+
+template <typename T> struct GraphAllocator {
+    using value_type = T;
+    GraphAllocator() = default;
+    template <typename U> GraphAllocator(const GraphAllocator<U>&) noexcept {}
+    T* allocate(size_t n) { return static_cast<T*>(allocateGraphMemory(n * sizeof(T))); }
+    void deallocate(T* p, size_t) noexcept { releaseGraphMemory(p); }
+    template <typename U> bool operator==(const GraphAllocator<U>&) const noexcept { return true; }
+    template <typename U> bool operator!=(const GraphAllocator<U>&) const noexcept { return false; }
+};
+
 struct GridEdge {
-    double weight = 0.0; // s: length * the cell's slowness when the edge was made
-    double length = 0.0; // m, inside the cell
+    double weight = 0.0;         // s: length * the cell's slowness when the edge was made
+    double length = 0.0;         // m, inside the cell
     int32_t target = 0x7FFFFFFF; // end node; 0x7FFFFFFF on a default edge
     uint32_t cell = 0xFFFFFFFFu; // cell crossed; 0xFFFFFFFF = no cell
 };
 
 // A node's outgoing edges: a view into the grid's edge array.
-class GridEdgeRange {
+class GridEdgeRange
+{
 public:
     GridEdgeRange() = default;
     GridEdgeRange(const GridEdge* first, const GridEdge* last) : first(first), last(last) {}
@@ -86,7 +104,8 @@ struct GridCell {
     std::vector<GridNode*> bottom;
 };
 
-class Grid {
+class Grid
+{
 public:
     static constexpr int32_t NoNode = 0x7FFFFFFF;
 
@@ -159,6 +178,6 @@ private:
     void clear();
     double delta() const { return aLato / (nV - 1); }
 
-    std::vector<GridEdge> edgeStore;
+    std::vector<GridEdge, GraphAllocator<GridEdge>> edgeStore;
     std::vector<size_t> edgeCursor; // next free edge per node, during construction
 };

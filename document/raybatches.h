@@ -18,7 +18,8 @@ void logLine(const TomoDocument& doc, const std::string& text, int level = 0);
 // The platform's hardware thread count, at least 1.
 unsigned hardwareThreads();
 
-class RayBatchRunner {
+class RayBatchRunner
+{
 public:
     // Checks every shot (spread index, time vector lengths, source and
     // receiver nodes on the grid's surface); a shot that fails is skipped for

@@ -11,7 +11,8 @@
 #include <cfloat>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 static_assert(sizeof(GridEdge) == 24, "the graph's memory budget counts on 24-byte edges");
 
@@ -27,7 +28,9 @@ struct SizeCase {
     size_t nodes, edges;
 };
 
-class GridSize : public ::testing::TestWithParam<SizeCase> {};
+class GridSize : public ::testing::TestWithParam<SizeCase>
+{
+};
 
 TEST_P(GridSize, NodesAndEdgesMatchTheNumbering)
 {
@@ -57,8 +60,8 @@ TEST_P(GridSize, NodesAndEdgesMatchTheNumbering)
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, GridSize,
-                         ::testing::Values(SizeCase{2, 3, 6, 80, 1776}, SizeCase{3, 4, 5, 113, 2256},
-                                           SizeCase{1, 1, 2, 4, 8}));
+                         ::testing::Values(SizeCase{2, 3, 6, 80, 1776},
+                                           SizeCase{3, 4, 5, 113, 2256}, SizeCase{1, 1, 2, 4, 8}));
 
 TEST(GridGeometry, NodesFollowTheGroundAndSideNodesStepDownFromTheUpperCorner)
 {
@@ -144,7 +147,9 @@ struct SavedCase {
     uint32_t nV;
 };
 
-class CorruptSavedGrid : public ::testing::TestWithParam<SavedCase> {};
+class CorruptSavedGrid : public ::testing::TestWithParam<SavedCase>
+{
+};
 
 TEST_P(CorruptSavedGrid, IsRejectedWithoutAnException)
 {
@@ -238,7 +243,9 @@ struct SnapCase {
     int32_t node;
 };
 
-class SurfaceNodeIndex : public ::testing::TestWithParam<SnapCase> {};
+class SurfaceNodeIndex : public ::testing::TestWithParam<SnapCase>
+{
+};
 
 TEST_P(SurfaceNodeIndex, SnapsOnlyWhatLiesOnANode)
 {

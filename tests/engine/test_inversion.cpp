@@ -13,7 +13,8 @@
 #include <fstream>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 // ---- updateSlowness on one cell at 1000 m/s ----
 
@@ -25,7 +26,9 @@ struct UpdateCase {
     int rayDensity;
 };
 
-class SlownessUpdate : public ::testing::TestWithParam<UpdateCase> {};
+class SlownessUpdate : public ::testing::TestWithParam<UpdateCase>
+{
+};
 
 TEST_P(SlownessUpdate, LimitsAndClamps)
 {
@@ -44,20 +47,23 @@ TEST_P(SlownessUpdate, LimitsAndClamps)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SlownessUpdate,
-    ::testing::Values(
-        UpdateCase{"asksFor2000", 0.0005, 1, 250, 3500, 1400, 1},
-        UpdateCase{"asksFor300", 0.001 - 1.0 / 300, 1, 250, 3500, 600, 1},
-        UpdateCase{"asksFor300WithMinimum700", 0.001 - 1.0 / 300, 1, 700, 3500, 700, 1},
-        UpdateCase{"negativeSlowness", 0.002, 1, 250, 3500, 1000, 1},
-        UpdateCase{"crossedLimits", 0.001 - 1.0 / 1200, 1, 3000, 2000, 2000, 1},
-        UpdateCase{"noCorrection", 0.0, 1, 250, 3500, 1000, 1},
-        UpdateCase{"notANumber", NAN, 1, 250, 3500, 1000, 1},
-        UpdateCase{"noRay", 0.0, 0, 250, 3500, 1000, 0}),
-    [](const ::testing::TestParamInfo<UpdateCase>& param) { return std::string(param.param.name); });
+    ::testing::Values(UpdateCase{"asksFor2000", 0.0005, 1, 250, 3500, 1400, 1},
+                      UpdateCase{"asksFor300", 0.001 - 1.0 / 300, 1, 250, 3500, 600, 1},
+                      UpdateCase{"asksFor300WithMinimum700", 0.001 - 1.0 / 300, 1, 700, 3500, 700,
+                                 1},
+                      UpdateCase{"negativeSlowness", 0.002, 1, 250, 3500, 1000, 1},
+                      UpdateCase{"crossedLimits", 0.001 - 1.0 / 1200, 1, 3000, 2000, 2000, 1},
+                      UpdateCase{"noCorrection", 0.0, 1, 250, 3500, 1000, 1},
+                      UpdateCase{"notANumber", NAN, 1, 250, 3500, 1000, 1},
+                      UpdateCase{"noRay", 0.0, 0, 250, 3500, 1000, 0}),
+    [](const ::testing::TestParamInfo<UpdateCase>& param) {
+        return std::string(param.param.name);
+    });
 
 // ---- coverage ----
 
-class Coverage : public ::testing::Test {
+class Coverage : public ::testing::Test
+{
 protected:
     void make(uint32_t cols)
     {
@@ -68,7 +74,10 @@ protected:
         for (GridCell& cell : doc.grid->cells)
             cell.to_be_draw = false;
     }
-    bool drawn(uint32_t row, uint32_t c) const { return doc.grid->cells[row * doc.grid->col + c].to_be_draw; }
+    bool drawn(uint32_t row, uint32_t c) const
+    {
+        return doc.grid->cells[row * doc.grid->col + c].to_be_draw;
+    }
 
     TomoDocument doc;
 };
@@ -108,13 +117,26 @@ TEST_F(Coverage, TwoColumnsGiveAStraightBoundary)
     EXPECT_NEAR((*doc.coverageBottom)(14.0), 25.0, 1e-12);
 }
 
+TEST_F(Coverage, InformationDensityFollowsTheCellCount)
+{
+    make(2);
+    doc.info_density = {0.5, 0.25};
+    doc.resetInfoDensity();
+    EXPECT_EQ(doc.info_density,
+              (std::vector<double>{0.5, 0.25, -1.0, -1.0, -1.0, -1.0, -1.0, -1.0, -1.0, -1.0}));
+    doc.info_density[9] = 3.0;
+    doc.resetInfoDensity();
+    EXPECT_EQ(doc.info_density[9], 3.0);
+}
+
 // ---- the synthetic survey ----
 
 // One spread of 24 receivers at 0, 2, ..., 46 m, shots at -1, 11, 23, 35
 // and 47 m, on 50 x 10 cells of 1 m with 6 nodes per side. True model: 500
 // m/s over 2000 m/s at 5 m. Picks are the true model's graph times. The
 // document starts on the built-in depth model.
-class SyntheticSurvey : public ::testing::Test {
+class SyntheticSurvey : public ::testing::Test
+{
 protected:
     static void build(TomoDocument& doc)
     {

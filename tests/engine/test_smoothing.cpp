@@ -11,7 +11,8 @@
 #include <cmath>
 #include <fstream>
 
-namespace {
+namespace
+{
 
 // A document over a flat grid of rows x cols cells of side a with the given
 // slowness per cell and no ray density.
@@ -26,8 +27,7 @@ void flatGrid(TomoDocument& doc, uint32_t rows, uint32_t cols, double a,
 using Member = std::vector<double> (TomoDocument::*)(int, double) const;
 
 const Member modelMembers[] = {&TomoDocument::uniformSmoothing, &TomoDocument::linearSmoothing,
-                               &TomoDocument::gaussianSmoothing,
-                               &TomoDocument::rayBasedSmoothing};
+                               &TomoDocument::gaussianSmoothing, &TomoDocument::rayBasedSmoothing};
 const Member densityMembers[] = {
     &TomoDocument::uniformRayDensitySmoothing, &TomoDocument::linearRayDensitySmoothing,
     &TomoDocument::gaussianRayDensitySmoothing, &TomoDocument::rayBasedRayDensitySmoothing};
@@ -78,14 +78,16 @@ TEST(Smoothing, CornerCellByHand)
     flatGrid(doc, 3, 3, 1.0, s);
     const double sqrt2 = std::sqrt(2.0);
     const double sigma = 1.0 / 1.4;
-    const double w1 = std::exp(-1.0 / (2 * sigma * sigma)), w2 = std::exp(-2.0 / (2 * sigma * sigma));
+    const double w1 = std::exp(-1.0 / (2 * sigma * sigma)),
+                 w2 = std::exp(-2.0 / (2 * sigma * sigma));
     const struct {
         Member member;
         double corner;
     } cases[] = {
         {&TomoDocument::uniformSmoothing, 0.003},
         {&TomoDocument::linearSmoothing, (7 + 5 / sqrt2) / (3 + 1 / sqrt2) * 0.001},
-        {&TomoDocument::gaussianSmoothing, (1 + 2 * w1 + 4 * w1 + 5 * w2) / (1 + 2 * w1 + w2) * 0.001},
+        {&TomoDocument::gaussianSmoothing,
+         (1 + 2 * w1 + 4 * w1 + 5 * w2) / (1 + 2 * w1 + w2) * 0.001},
     };
     for (const auto& c : cases) {
         const std::vector<double> out = (doc.*c.member)(1, 1.0);
@@ -141,21 +143,51 @@ TEST(Smoothing, EmptyWeightsFallBackToTheCellsOwnValue)
     EXPECT_EQ(density[2], 0.0);
 }
 
-TEST(Smoothing, ShortRayDensityGivesNoValueAndAnErrorLine)
+class SmoothingRefusal : public ::testing::Test
 {
-    const std::string path = testenv::freshDir("smoothing") + "/log.txt";
-    Logger logger(path);
-    TomoDocument doc(&logger);
-    flatGrid(doc, 1, 3, 1.0, {0.001, 0.001, 0.001});
+protected:
+    void SetUp() override
+    {
+        path = testenv::freshDir("smoothing") + "/log.txt";
+        logger = std::make_unique<Logger>(path);
+        doc.logger = logger.get();
+        flatGrid(doc, 1, 3, 1.0, {0.001, 0.002, 0.003});
+    }
+    size_t errorLines() const
+    {
+        std::ifstream in(path);
+        std::string line;
+        size_t n = 0;
+        while (std::getline(in, line))
+            n += line.find("] ERROR : ") != std::string::npos;
+        return n;
+    }
+
+    std::string path;
+    std::unique_ptr<Logger> logger;
+    TomoDocument doc;
+};
+
+TEST_F(SmoothingRefusal, ShortRayDensityGivesNoValue)
+{
     doc.rayDensity = {1, 0};
     doc.applySmoothing(true, 3, 1);
     EXPECT_EQ(doc.info_density, std::vector<double>(3, -1.0));
-    std::ifstream in(path);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    size_t errors = 0;
-    for (size_t at = text.find("] ERROR : "); at != std::string::npos; at = text.find("] ERROR : ", at + 1))
-        ++errors;
-    EXPECT_EQ(errors, 1u);
+    EXPECT_EQ(errorLines(), 1u);
+}
+
+// A window of n < 1 would be empty (n < 0) or divide by zero counts.
+TEST_F(SmoothingRefusal, WindowBelowOneCellIsRefused)
+{
+    for (int n : {0, -1}) {
+        SCOPED_TRACE("n " + std::to_string(n));
+        for (int type = 0; type < 4; ++type) {
+            EXPECT_EQ((doc.*modelMembers[type])(n, 1.0),
+                      (std::vector<double>{0.001, 0.002, 0.003}));
+            EXPECT_EQ((doc.*densityMembers[type])(n, 1.0), std::vector<double>(3, -1.0));
+        }
+    }
+    EXPECT_EQ(errorLines(), 16u);
 }
 
 } // namespace

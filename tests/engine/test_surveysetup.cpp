@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 TraceSet gather(double shotX, const std::vector<double>& receivers, double receiverZ = 0.0,
                 double shotZ = 0.0)
@@ -34,7 +35,8 @@ std::vector<double> spaced(double first, double step, int count)
 }
 
 // Receivers 0, 2, ..., 46 m and shots at -1 and 47 m.
-class StandardLine : public ::testing::Test {
+class StandardLine : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

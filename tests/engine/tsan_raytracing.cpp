@@ -12,7 +12,8 @@
 
 #include <thread>
 
-namespace {
+namespace
+{
 
 struct Sums {
     std::vector<double> correction, length;
@@ -21,8 +22,8 @@ struct Sums {
 // Runs every shot's worker, `threads` at a time, and returns the per-shot sums.
 std::vector<Sums> runBatches(std::vector<ShotRayTracer>& workers, size_t cells, unsigned threads)
 {
-    std::vector<Sums> sums(workers.size(), Sums{std::vector<double>(cells, 0.0),
-                                                std::vector<double>(cells, 0.0)});
+    std::vector<Sums> sums(workers.size(),
+                           Sums{std::vector<double>(cells, 0.0), std::vector<double>(cells, 0.0)});
     for (size_t start = 0; start < workers.size(); start += threads) {
         std::vector<std::thread> batch;
         for (size_t i = start; i < std::min(start + threads, workers.size()); ++i) {
