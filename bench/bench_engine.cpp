@@ -96,7 +96,7 @@ void BM_Dijkstra_Heap(benchmark::State& state)
 {
     const Grid& grid = *cachedSurvey(static_cast<int>(state.range(0))).grid;
     std::vector<int32_t> previous;
-    std::vector<GridEdge> edges;
+    GridEdgeVector edges;
     for (auto _ : state) {
         DijkstraComputePaths(middleSource(grid), grid.nodes, previous, edges);
         benchmark::DoNotOptimize(previous.data());
@@ -109,7 +109,7 @@ void BM_Dijkstra_OrderedSetReference(benchmark::State& state)
 {
     const Grid& grid = *cachedSurvey(static_cast<int>(state.range(0))).grid;
     std::vector<int32_t> previous;
-    std::vector<GridEdge> edges;
+    GridEdgeVector edges;
     for (auto _ : state) {
         DijkstraComputePathsOrderedSet(middleSource(grid), grid.nodes, previous, edges);
         benchmark::DoNotOptimize(previous.data());
@@ -151,7 +151,7 @@ void BM_Dijkstra_BoostGraph(benchmark::State& state)
 
     // Same graph, same answer: the times must agree with the engine's.
     std::vector<int32_t> previous;
-    std::vector<GridEdge> edges;
+    GridEdgeVector edges;
     std::vector<double> ours;
     DijkstraComputePaths(middleSource(grid), grid.nodes, previous, edges, &ours);
     search();

@@ -112,7 +112,7 @@ void prefetchEdges(const GridNode& node)
 } // namespace
 
 void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, std::vector<GridEdge>& predecessorEdges,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances)
 {
     const size_t n = nodes.size();
@@ -168,9 +168,18 @@ void ShotRayTracer::trace()
         std::vector<int32_t> previous;
         DijkstraComputePaths(sourceNode, grid.nodes, previous, predecessorEdges);
         paths.resize(spread.size());
-        for (size_t r = 0; r < spread.size(); ++r)
+        segments.clear();
+        segmentStart.assign(1, 0);
+        for (size_t r = 0; r < spread.size(); ++r) {
             paths[r] = DijkstraGetShortestPathTo(
                 grid.surfaceNodeIndex(document->xShift + spread[r].x), previous);
+            for (int32_t u : paths[r]) {
+                const GridEdge& e = predecessorEdges[u];
+                if (e.cell != GridEdge{}.cell)
+                    segments.push_back({e.length, e.cell});
+            }
+            segmentStart.push_back(segments.size());
+        }
     }
     for (uint32_t r = 0; r < spread.size(); ++r)
         computePathTravelTime(r);
@@ -180,16 +189,14 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
 {
     const std::vector<GridCell>& cells = document->grid->cells;
     TravelTime& record = document->ttArray[shotIndex];
-    const std::vector<int32_t>& path = paths[receiver];
+    const Segment* first = segments.data() + segmentStart[receiver];
+    const Segment* last = segments.data() + segmentStart[receiver + 1];
 
     double time = 0.0;
     double pathLength = 0.0;
-    for (int32_t u : path) {
-        const GridEdge& e = predecessorEdges[u];
-        if (e.cell != GridEdge{}.cell) {
-            pathLength += e.length;
-            time += e.length * cells[e.cell].slowness;
-        }
+    for (const Segment* s = first; s != last; ++s) {
+        pathLength += s->length;
+        time += s->length * cells[s->cell].slowness;
     }
     record.ttCalcolati[receiver] = time;
 
@@ -199,18 +206,17 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
     const double residual = (measured <= 0.0 ? 0.0 : time - measured) / pathLength;
     if (residual == 0.0)
         return;
-    for (int32_t u : path) {
-        const GridEdge& e = predecessorEdges[u];
-        if (e.cell != GridEdge{}.cell) {
-            (*correctionSums)[e.cell] += residual * e.length;
-            (*lengthSums)[e.cell] += e.length;
-        }
+    for (const Segment* s = first; s != last; ++s) {
+        (*correctionSums)[s->cell] += residual * s->length;
+        (*lengthSums)[s->cell] += s->length;
     }
 }
 
 void ShotRayTracer::clearPaths()
 {
     std::vector<std::vector<int32_t>>().swap(paths);
+    std::vector<Segment>().swap(segments);
+    std::vector<size_t>().swap(segmentStart);
 }
 
 DijkstraComputePathsThread::~DijkstraComputePathsThread()
@@ -219,6 +225,11 @@ DijkstraComputePathsThread::~DijkstraComputePathsThread()
 }
 
 void DijkstraComputePathsThread::run()
+{
+    traceHere();
+}
+
+void DijkstraComputePathsThread::traceHere()
 {
     // An exception must not leave a thread's run(); the runner reports it.
     failed = false;
@@ -325,11 +336,17 @@ void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* 
             }
             worker->correctionSums = &slotCorrection[slot];
             worker->lengthSums = &slotLength[slot];
-            worker->start(QThread::InheritPriority);
+            // A solver run only sums along kept paths, a few microseconds per
+            // shot: starting a thread for it would cost more than the work.
+            if (first)
+                worker->start(QThread::InheritPriority);
+            else
+                worker->traceHere();
         }
-        for (size_t i = start; i < end; ++i)
-            if (workers[i])
-                workers[i]->wait();
+        if (first)
+            for (size_t i = start; i < end; ++i)
+                if (workers[i])
+                    workers[i]->wait();
 
         if (verbose)
             std::cout << " --- Updating coorslow and coorcount " << std::endl;

@@ -23,7 +23,7 @@ class TomoDocument;
 // lower-numbered cell. Edge weights must be finite and >= 0.
 // Cost: O(E log N) time with a 4-ary heap, O(N) memory besides the outputs.
 void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, std::vector<GridEdge>& predecessorEdges,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances = nullptr);
 
 // The node path from the search's source to `target`, source first. A target
@@ -57,19 +57,33 @@ public:
     uint32_t spreadIndex = 0;
     int32_t sourceNode = Grid::NoNode;
     std::vector<std::vector<int32_t>> paths;       // per receiver, source first
-    std::vector<GridEdge> predecessorEdges;        // per grid node
+    GridEdgeVector predecessorEdges;               // per grid node
     std::vector<double>* correctionSums = nullptr; // per cell, not owned
     std::vector<double>* lengthSums = nullptr;     // per cell, not owned
+
+private:
+    // The cell-crossing steps of every path in path order (the arrival edges
+    // of its nodes), side by side: the solver runs sum them over and over.
+    struct Segment {
+        double length;
+        uint32_t cell;
+    };
+    std::vector<Segment> segments;
+    std::vector<size_t> segmentStart; // receiver r: [segmentStart[r], segmentStart[r + 1])
 };
 
-// A ray-tracing worker thread for one shot; started again, it keeps its
-// paths and only recomputes times and sums.
+// A ray-tracing worker thread for one shot; run again, it keeps its paths and
+// only recomputes times and sums.
 class DijkstraComputePathsThread : public QThread, public ShotRayTracer
 {
     Q_OBJECT
 public:
     using QThread::QThread;
     ~DijkstraComputePathsThread() override;
+
+    // The body of run() on the calling thread, for the solver runs whose
+    // work is too small to pay for a thread start.
+    void traceHere();
 
     // Set when the last run ended in an exception (for instance out of
     // memory); its results are then incomplete.

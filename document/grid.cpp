@@ -69,7 +69,7 @@ double builtInVelocity(double depth)
 void* allocateGraphMemory(size_t bytes)
 {
     constexpr size_t hugePage = size_t(2) << 20;
-    if (bytes < hugePage) {
+    if (bytes < hugePage / 2) {
         void* p = std::malloc(bytes == 0 ? 1 : bytes);
         if (!p)
             throw std::bad_alloc();

@@ -39,9 +39,9 @@ class LinearSpline;
 class CubicSpline;
 } // namespace Splines
 
-// Storage for the graph's large arrays: aligned to 2 MB and, on Linux, offered
-// transparent huge pages. Touching tens of megabytes page by page costs more
-// than building the graph itself. Throws std::bad_alloc.
+// Storage for the graph's large arrays: from 1 MB up, whole 2 MB blocks
+// offered transparent huge pages (on Linux). Fresh memory touched page by page
+// costs more than building the graph or searching it. Throws std::bad_alloc.
 void* allocateGraphMemory(size_t bytes);
 void releaseGraphMemory(void* memory) noexcept;
 
@@ -61,6 +61,9 @@ struct GridEdge {
     int32_t target = 0x7FFFFFFF; // end node; 0x7FFFFFFF on a default edge
     uint32_t cell = 0xFFFFFFFFu; // cell crossed; 0xFFFFFFFF = no cell
 };
+
+// Edge arrays of the size of a graph: the grid's edges, a search's arrival edges.
+using GridEdgeVector = std::vector<GridEdge, GraphAllocator<GridEdge>>;
 
 // A node's outgoing edges: a view into the grid's edge array.
 class GridEdgeRange
@@ -178,6 +181,6 @@ private:
     void clear();
     double delta() const { return aLato / (nV - 1); }
 
-    std::vector<GridEdge, GraphAllocator<GridEdge>> edgeStore;
+    GridEdgeVector edgeStore;
     std::vector<size_t> edgeCursor; // next free edge per node, during construction
 };

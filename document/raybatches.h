@@ -35,7 +35,7 @@ public:
     // (when given) and appends the paths to the document's rayPaths.
     void trace(std::vector<double>* correctionTotals, std::vector<double>* lengthTotals);
     // Solver run `iteration`: the same workers recompute times and sums along
-    // their kept rays with the current slowness.
+    // their kept rays with the current slowness, on the calling thread.
     void retrace(int iteration, std::vector<double>* correctionTotals,
                  std::vector<double>* lengthTotals);
 

@@ -218,7 +218,7 @@ TEST(GridGeometry, FiveMetreStepKeepsEveryWeightFiniteAndPositive)
             ASSERT_TRUE(std::isfinite(e.length));
         }
     std::vector<int32_t> previous;
-    std::vector<GridEdge> edges;
+    GridEdgeVector edges;
     std::vector<double> times;
     DijkstraComputePaths(grid.surfaceNodeIndex(1.0), grid.nodes, previous, edges, &times);
     EXPECT_TRUE(std::isfinite(times[grid.surfaceNodeIndex(29.0)]));

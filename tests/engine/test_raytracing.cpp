@@ -153,7 +153,7 @@ TEST(RayTracingPhysics, ConstantGradientWithinThreePercentAndCloserWithSmallerCe
 void expectSameSearch(const Grid& grid, int32_t source)
 {
     std::vector<int32_t> previous, previousRef;
-    std::vector<GridEdge> edges, edgesRef;
+    GridEdgeVector edges, edgesRef;
     std::vector<double> times, timesRef;
     DijkstraComputePaths(source, grid.nodes, previous, edges, &times);
     DijkstraComputePathsOrderedSet(source, grid.nodes, previousRef, edgesRef, &timesRef);
@@ -210,7 +210,7 @@ TEST(Dijkstra, FirstRelaxedEdgeWinsTiesAndUnreachedNodesKeepDefaults)
     for (bool reference : {false, true}) {
         SCOPED_TRACE(reference ? "ordered set" : "heap");
         std::vector<int32_t> previous;
-        std::vector<GridEdge> edges;
+        GridEdgeVector edges;
         std::vector<double> times;
         (reference ? DijkstraComputePathsOrderedSet : DijkstraComputePaths)(0, nodes, previous,
                                                                             edges, &times);
