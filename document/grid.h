@@ -28,6 +28,7 @@
 //
 // A grid is never copied: cells and nodes point into its own vectors.
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -83,8 +84,8 @@ private:
 };
 
 struct GridNode {
-    double x = 1.7976931348623157e308; // DBL_MAX until a cell positions the node
-    double z = 1.7976931348623157e308;
+    double x = DBL_MAX; // until a cell positions the node
+    double z = DBL_MAX;
     GridEdgeRange edges;
     uint32_t id = 0; // its own number
 };
@@ -163,8 +164,10 @@ public:
     std::vector<double> surfaceValues;
     std::vector<GridNode> nodes;
 
-    // Construction steps of one cell: store its data, position its side nodes
-    // from the surfaces above (S_r) and below (S_{r+1}), then join its sides.
+private:
+    // Construction steps of one cell, in cell-index order: store its data,
+    // position its side nodes from the surfaces above (S_r) and below
+    // (S_{r+1}), then join its sides.
     void initCell(GridCell& cell, uint32_t index, double slowness, double side,
                   const std::vector<double>& upper, const std::vector<double>& lower);
     void buildCellSides(GridCell& cell, const std::vector<double>& upper,
@@ -173,7 +176,6 @@ public:
     void connectCellSides(const GridCell& cell, const std::vector<GridNode*>& a,
                           const std::vector<GridNode*>& b);
 
-private:
     template <typename SlownessOf>
     void build(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide,
                Splines::LinearSpline& surface, SlownessOf slownessOf);
