@@ -1,6 +1,7 @@
 # Two entry points for a fresh Debian machine:
 #   make run   install what is missing, build Release, start Tervanelo
 #   make test  install what is missing, build with sanitizers, run every test
+#              (then the fuzz targets with clang and the ThreadSanitizer check)
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
@@ -22,7 +23,7 @@ test: deps
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz
-
+	$(MAKE) tsan
 
 # Benchmark figures come from an optimised build.
 bench: deps
