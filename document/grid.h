@@ -34,6 +34,10 @@
 #include <utility>
 #include <vector>
 
+namespace cereal
+{
+class XMLOutputArchive;
+} // namespace cereal
 namespace Splines
 {
 class LinearSpline;
@@ -155,6 +159,10 @@ public:
     // Bytes held by the node graph (nodes, edges, cells and their side lists).
     size_t graphBytes() const;
     size_t numberOfEdges() const { return edgeStore.size(); }
+    // Archive form, "grid.xml" of a project (defined with the project files):
+    // righe, col, nV, aLato, then every cell's slowness (s/m, unconverted)
+    // under "velocities" and its covered flag under "to_be_draw", row-major.
+    void save(cereal::XMLOutputArchive& archive) const;
 
     uint32_t righe = 0;
     uint32_t col = 0;

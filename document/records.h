@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace cereal {
+namespace cereal
+{
 class XMLOutputArchive;
 class XMLInputArchive;
 } // namespace cereal
@@ -52,7 +53,8 @@ struct VelocityLayer {
 };
 
 // Values of TravelTime::ttMisurati that are not travel times.
-namespace Pick {
+namespace Pick
+{
 constexpr double NotPicked = 0.0;
 constexpr double Rejected = -99.0; // set by the automatic consistency check
 constexpr double Unusable = -2.0;  // the user's mark of a bad trace
@@ -82,7 +84,7 @@ struct Trace {
     std::vector<double> samples;
     std::vector<double> samplesDX;
     std::vector<double> samplesSX;
-    std::vector<double> filtered; // processing writes here, never over samples
+    std::vector<double> filtered;    // processing writes here, never over samples
     double sampleInterval = DBL_MAX; // s; DBL_MAX = no value
     double sourceX = DBL_MAX;
     double sourceZ = 0.0;

@@ -1,9 +1,9 @@
 #include "load_project.h"
 
 #include "grid.h"
+#include "logger.h"
 #include "palettefile.h"
 #include "refractiondatastructure.h"
-#include "logger.h"
 #include "tomodocument.h"
 #include "workfolder.h"
 #include "xmlarchive.h"
@@ -22,7 +22,8 @@
 
 using cereal::make_nvp;
 
-namespace {
+namespace
+{
 // Reads an element that older files may lack. A missing one takes its
 // default with a message; a present one that cannot be read fails the file:
 // cereal would stay inside it, and every later element would look missing.
@@ -194,8 +195,8 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
         archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
                 make_nvp("aLato", aLato), make_nvp("velocities", slowness),
                 make_nvp("to_be_draw", covered));
-        const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 &&
-                           slowness.empty() && covered.empty();
+        const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 && slowness.empty() &&
+                           covered.empty();
         if (empty) {
             if (document->has_tomographic_info)
                 throw std::runtime_error("tomography results without a grid");
@@ -227,8 +228,7 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
     return 0;
 }
 
-int projectReader::loadTomoDocumentTraces_XML(std::string path,
-                                              std::vector<std::string>* filenames,
+int projectReader::loadTomoDocumentTraces_XML(std::string path, std::vector<std::string>* filenames,
                                               std::vector<std::string>* filenamesDX,
                                               std::vector<std::string>* filenamesSX,
                                               std::vector<double>* shotPos, int* waveType,
@@ -259,8 +259,8 @@ int projectReader::loadTomoDocumentTraces_XML(std::string path,
         // Every "traceSet" element, in document order: cereal's lookup by
         // name would return the first one again after the last.
         const size_t found = size_t(std::count(names.begin(), names.end(), "traceSet"));
-        const size_t shots = contains(names, "shot_pos") ? read.shotPos.size()
-                                                         : read.filenames.size();
+        const size_t shots =
+            contains(names, "shot_pos") ? read.shotPos.size() : read.filenames.size();
         read.sets.resize(std::max(found, shots));
         for (size_t i = 0; i < found; ++i) {
             if (i == 0)
@@ -335,8 +335,7 @@ int projectReader::loadRefraction_XML(std::string path, refractionDataStructure*
         return result;
     if (!refraction->document || !fitsDocument(read, *refraction->document)) {
         logError(refraction->document,
-                 "The refraction data of the project do not fit its survey and are reset: " +
-                     path);
+                 "The refraction data of the project do not fit its survey and are reset: " + path);
         if (refraction->document)
             refraction->initFromDocument();
         return 0;
@@ -349,13 +348,13 @@ int projectReader::loadRefraction_XML(std::string path, refractionDataStructure*
 }
 
 int projectReader::loadProject(std::string projectFile, std::string tempRoot,
-                               TomoDocument* document, Grid* grid,
-                               std::vector<double>* velocities, std::vector<bool>* toBeDraw,
-                               refractionDataStructure* refraction, ColorPaletteList* palettes)
+                               TomoDocument* document, Grid* grid, std::vector<double>* velocities,
+                               std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
+                               ColorPaletteList* palettes)
 {
     status = 1;
-    status = runLoad(projectFile, tempRoot, document, grid, velocities, toBeDraw, refraction,
-                     palettes);
+    status =
+        runLoad(projectFile, tempRoot, document, grid, velocities, toBeDraw, refraction, palettes);
     return status;
 }
 
@@ -422,8 +421,7 @@ int projectReader::runLoad(const std::string& projectFile, const std::string& te
     return 0;
 }
 
-int projectReader::reloadShots(const std::string& dir, TomoDocument* document,
-                               SavedTraces& saved)
+int projectReader::reloadShots(const std::string& dir, TomoDocument* document, SavedTraces& saved)
 {
     // Names come from the file: each must be one of the files just extracted,
     // never a path that leads elsewhere (or to a device that blocks).
@@ -464,8 +462,8 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document,
         // No spread: the project's own records describe the shots.
         for (size_t i = 0; i < saved.filenamesDX.size(); ++i)
             if (document->loadSeismicFilePair(dir + saved.filenamesSX[i],
-                                              dir + saved.filenamesDX[i], saved.shotPos[i],
-                                              DBL_MAX, INT_MAX) != 0) {
+                                              dir + saved.filenamesDX[i], saved.shotPos[i], DBL_MAX,
+                                              INT_MAX) != 0) {
                 std::cerr << "[ERROR] Error while loading " << saved.filenamesSX[i] << " and "
                           << saved.filenamesDX[i] << std::endl;
                 return 1;

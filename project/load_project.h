@@ -19,7 +19,8 @@ class WorkFolder;
 struct TraceSet;
 struct refractionDataStructure;
 
-class projectReader : public QObject {
+class projectReader : public QObject
+{
     Q_OBJECT
 public:
     explicit projectReader(QObject* parent = nullptr);
@@ -82,10 +83,9 @@ signals:
     void error_read_compressed();
 
 private:
-    int runLoad(const std::string& projectFile, const std::string& tempRoot,
-                TomoDocument* document, Grid* grid, std::vector<double>* velocities,
-                std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
-                ColorPaletteList* palettes);
+    int runLoad(const std::string& projectFile, const std::string& tempRoot, TomoDocument* document,
+                Grid* grid, std::vector<double>* velocities, std::vector<bool>* toBeDraw,
+                refractionDataStructure* refraction, ColorPaletteList* palettes);
     struct SavedTraces;
     int reloadShots(const std::string& dir, TomoDocument* document, SavedTraces& saved);
 

@@ -1,8 +1,9 @@
 // Archive forms of the document and refraction records. Every value is named;
 // a record's elements are written in the order listed here, and read by name.
 
-#include "refractiondatastructure.h"
+#include "grid.h"
 #include "records.h"
+#include "refractiondatastructure.h"
 
 #include <cereal/archives/xml.hpp>
 #include <cereal/types/string.hpp>
@@ -39,15 +40,14 @@ void TravelTime::load(cereal::XMLInputArchive& archive)
 void geographicsCoord::save(cereal::XMLOutputArchive& archive) const
 {
     archive(make_nvp("mEastFstGeoph", mEastFstGeoph), make_nvp("mEastLstGeoph", mEastLstGeoph),
-            make_nvp("mNorthFstGeoph", mNorthFstGeoph),
-            make_nvp("mNorthLstGeoph", mNorthLstGeoph), make_nvp("CRS", CRS));
+            make_nvp("mNorthFstGeoph", mNorthFstGeoph), make_nvp("mNorthLstGeoph", mNorthLstGeoph),
+            make_nvp("CRS", CRS));
 }
 
 void geographicsCoord::load(cereal::XMLInputArchive& archive)
 {
     archive(make_nvp("mEastFstGeoph", mEastFstGeoph), make_nvp("mEastLstGeoph", mEastLstGeoph),
-            make_nvp("mNorthFstGeoph", mNorthFstGeoph),
-            make_nvp("mNorthLstGeoph", mNorthLstGeoph));
+            make_nvp("mNorthFstGeoph", mNorthFstGeoph), make_nvp("mNorthLstGeoph", mNorthLstGeoph));
     // cereal throws for a missing name before it enters any element, so the
     // archive is still in place; a value that does not convert throws
     // std::invalid_argument, which fails the file.
@@ -57,6 +57,21 @@ void geographicsCoord::load(cereal::XMLInputArchive& archive)
         std::cerr << e.what() << " CRS not set" << std::endl;
         CRS = 0;
     }
+}
+
+void Grid::save(cereal::XMLOutputArchive& archive) const
+{
+    std::vector<double> velocities;
+    std::vector<bool> toBeDraw;
+    velocities.reserve(cells.size());
+    toBeDraw.reserve(cells.size());
+    for (const GridCell& cell : cells) {
+        velocities.push_back(cell.slowness);
+        toBeDraw.push_back(cell.to_be_draw);
+    }
+    archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
+            make_nvp("aLato", aLato), make_nvp("velocities", velocities),
+            make_nvp("to_be_draw", toBeDraw));
 }
 
 void refractionDataStructure::phantom::save(cereal::XMLOutputArchive& archive) const
@@ -86,14 +101,12 @@ void refractionDataStructure::processingData::computedData::load(cereal::XMLInpu
 
 void refractionDataStructure::processingData::save(cereal::XMLOutputArchive& archive) const
 {
-    archive(make_nvp("cData", cData), make_nvp("v1", v1), make_nvp("v2", v2),
-            make_nvp("v3", v3));
+    archive(make_nvp("cData", cData), make_nvp("v1", v1), make_nvp("v2", v2), make_nvp("v3", v3));
 }
 
 void refractionDataStructure::processingData::load(cereal::XMLInputArchive& archive)
 {
-    archive(make_nvp("cData", cData), make_nvp("v1", v1), make_nvp("v2", v2),
-            make_nvp("v3", v3));
+    archive(make_nvp("cData", cData), make_nvp("v1", v1), make_nvp("v2", v2), make_nvp("v3", v3));
 }
 
 void refractionDataStructure::layerStruct::save(cereal::XMLOutputArchive& archive) const

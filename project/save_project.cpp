@@ -20,7 +20,8 @@
 
 using cereal::make_nvp;
 
-namespace {
+namespace
+{
 // The project's name for a shot file: its file name, or, when another file
 // of the project already has that name, stem + "_" + n + "." + suffix with
 // the first free n.

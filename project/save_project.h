@@ -24,7 +24,8 @@ struct ShotFile {
     std::string name;   // entry name, unique within the project
 };
 
-class ProjectWriter : public QObject {
+class ProjectWriter : public QObject
+{
     Q_OBJECT
 public:
     explicit ProjectWriter(QObject* parent = nullptr) : QObject(parent) {}
@@ -48,8 +49,7 @@ public:
     // (DX) files of two-polarity shots. A file name already taken in the
     // project gets stem + "_" + n + "." + suffix, n the first free number.
     int saveTomoDocumentTraces_XML(TomoDocument* document, std::string path,
-                                   std::vector<ShotFile>* mainFiles,
-                                   std::vector<ShotFile>* dxFiles,
+                                   std::vector<ShotFile>* mainFiles, std::vector<ShotFile>* dxFiles,
                                    std::vector<ShotFile>* sxFiles);
     int savePalettes_XML(std::string path, const ColorPaletteList& palettes);
     int saveRefraction_XML(std::string path, refractionDataStructure* refraction);
@@ -76,9 +76,8 @@ signals:
 
 private:
     using Signal = void (ProjectWriter::*)();
-    int runSave(const std::string& projectFile, const std::string& tempRoot,
-                TomoDocument* document, refractionDataStructure* refraction,
-                const ColorPaletteList& palettes);
+    int runSave(const std::string& projectFile, const std::string& tempRoot, TomoDocument* document,
+                refractionDataStructure* refraction, const ColorPaletteList& palettes);
     // The steps in order inside the folder dir; null on success, else the
     // signal that tells the failure.
     Signal writeProject(const std::string& dir, const std::string& projectFile,

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
-namespace {
+namespace
+{
 // A decimal number, optionally negative: the form of our folder names.
 bool isFolderNumber(const QString& name)
 {

@@ -11,7 +11,8 @@
 
 class QLockFile;
 
-class WorkFolder {
+class WorkFolder
+{
 public:
     // Locks and creates root + number, root ending in "/". The number is the
     // current time in ms, or the next one whose lock or folder is free (two

@@ -9,7 +9,8 @@
 #include <fstream>
 #include <iostream>
 
-namespace {
+namespace
+{
 // Empty when the text is fit for cereal's parser, else the reason.
 std::string scanXml(const std::string& path)
 {
@@ -47,7 +48,8 @@ int writeXmlArchive(const std::string& path, const char* what,
     bool written = static_cast<bool>(out);
     if (written) {
         try {
-            cereal::XMLOutputArchive archive(out, cereal::XMLOutputArchive::Options(17, true, false));
+            cereal::XMLOutputArchive archive(out,
+                                             cereal::XMLOutputArchive::Options(17, true, false));
             write(archive);
         } catch (const std::exception& e) {
             std::cerr << e.what() << std::endl;

@@ -13,7 +13,8 @@
 #include <iostream>
 #include <set>
 
-namespace {
+namespace
+{
 constexpr const char* writerSource = "..\\tervanelo\\save_project";
 constexpr const char* readerSource = "..\\tervanelo\\load_project";
 
@@ -122,7 +123,8 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t& st = entries[size_t(i)];
         const zip_uint64_t needed = ZIP_STAT_NAME | ZIP_STAT_SIZE;
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 || (st.valid & needed) != needed) {
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 ||
+            (st.valid & needed) != needed) {
             std::cerr << "File " << readerSource << ", Line " << __LINE__ << std::endl;
             zip_discard(archive);
             return 1;
@@ -141,7 +143,8 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         total += st.size;
     }
     if (names.count("tomodoc.xml") == 0) {
-        readerError(__LINE__, std::string(" : read_ZIP() : no ") + "tomodoc.xml" + " into " + zipPath);
+        readerError(__LINE__,
+                    std::string(" : read_ZIP() : no ") + "tomodoc.xml" + " into " + zipPath);
         zip_discard(archive);
         return 1;
     }

@@ -2,7 +2,8 @@
 
 #include "tomodocument.h"
 
-namespace {
+namespace
+{
 // Adds every receiver x not yet present to the stations of both phantoms of
 // one side, keeping x ascending. Positions are compared exactly.
 void addStations(std::vector<refractionDataStructure::phantom>& side,

@@ -9,7 +9,8 @@
 #include <vector>
 
 class TomoDocument;
-namespace cereal {
+namespace cereal
+{
 class XMLOutputArchive;
 class XMLInputArchive;
 } // namespace cereal
@@ -54,7 +55,7 @@ struct refractionDataStructure {
     // Layer assignment of one shot.
     struct layerStruct {
         uint32_t shotID = 0;
-        std::vector<int32_t> layer;  // 0 none, 1 direct, 2 and 3 refractors
+        std::vector<int32_t> layer; // 0 none, 1 direct, 2 and 3 refractors
         std::vector<double> trasla; // time shift per receiver (s)
         bool enabled = true;
 

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 std::vector<double> xs(const refractionDataStructure::phantom& p)
 {
@@ -26,9 +27,8 @@ TEST(RefractionData, StationsAreTheDistinctReceiversOfAllSpreads)
     TomoDocument doc;
     // The second spread overlaps the first: 5 and 10 keep the first
     // spread's elevation; 10.000000001 is a station of its own.
-    doc.goephonesStringSet = {{{0, 100}, {5, 101}, {10, 102}},
-                              {{5, 200}, {10, 201}, {15, 202}},
-                              {{10.000000001, 300}}};
+    doc.goephonesStringSet = {
+        {{0, 100}, {5, 101}, {10, 102}}, {{5, 200}, {10, 201}, {15, 202}}, {{10.000000001, 300}}};
     TravelTime a, b, unpicked;
     a.indexStesa = 0;
     a.ttMisurati = {0.01, 0.02, 0.03};

@@ -11,8 +11,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace projecttest {
-namespace {
+namespace projecttest
+{
+namespace
+{
 constexpr int skippedCode = 77;
 
 bool writeFile(const std::string& path, const std::string& text)

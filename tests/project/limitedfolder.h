@@ -16,7 +16,8 @@
 #include <functional>
 #include <string>
 
-namespace projecttest {
+namespace projecttest
+{
 
 enum class FolderLimit { Full, ReadOnly };
 

@@ -15,7 +15,8 @@
 #include <iostream>
 #include <sstream>
 
-namespace projecttest {
+namespace projecttest
+{
 
 ColorPaletteList builtInPalettes()
 {
@@ -154,8 +155,8 @@ void expectSameRecords(const TomoDocument& a, const TomoDocument& b)
 
 void expectSameRefraction(const refractionDataStructure& a, const refractionDataStructure& b)
 {
-    for (const auto sides : {std::make_pair(&a.phnt_A, &b.phnt_A),
-                             std::make_pair(&a.phnt_R, &b.phnt_R)}) {
+    for (const auto& sides :
+         {std::make_pair(&a.phnt_A, &b.phnt_A), std::make_pair(&a.phnt_R, &b.phnt_R)}) {
         ASSERT_EQ(sides.first->size(), sides.second->size());
         for (size_t i = 0; i < sides.first->size(); ++i) {
             const auto& p = (*sides.first)[i];
@@ -217,7 +218,8 @@ QJsonObject checkProject(const std::string& project, const std::string& shotDir)
 
 QJsonObject checkArchive(const std::string& entry, const std::string& file)
 {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(projectZip({"check-xml", entry, file})))
+    return QJsonDocument::fromJson(
+               QByteArray::fromStdString(projectZip({"check-xml", entry, file})))
         .object();
 }
 
@@ -257,9 +259,8 @@ std::vector<std::string> listing(const std::string& dir)
     const QDir folder(QString::fromStdString(dir));
     if (!folder.exists())
         return {""};
-    for (const QString& name :
-         folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                          QDir::Name))
+    for (const QString& name : folder.entryList(
+             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
         names.push_back(name.toStdString());
     return names;
 }

@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-namespace projecttest {
+namespace projecttest
+{
 
 // Survey S2: two SEG2 shots s1.sg2 and s2.sg2 (4 receivers at x 0, 5, 10,
 // 15 m), picks and computed times, filtered samples on shot 2 only, an

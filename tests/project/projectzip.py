@@ -6,7 +6,8 @@ xml.etree, nothing of libzip or cereal. Run with /usr/bin/python3.
       Checks the zip (no comment, methods 0 or 8, testzip() None, shot
       entries equal to the files of the same name in SHOT_DIR) and every XML
       archive against the layout below. Prints JSON: {"errors": [...],
-      "entries": [names in order], "values": {"<entry>/<path>": text}}.
+      "entries": [names in order], "values": {"<entry>/<path>": text, and
+      "<entry>/<path>#": item count for each sequence}}.
   check-xml ENTRY FILE
       Checks one XML archive, as the entry named ENTRY of a project; prints
       the same JSON without "entries".
@@ -110,6 +111,7 @@ class Checker:
         elif isinstance(kind, tuple):
             if elem.get("size") != "dynamic":
                 self.errors.append("%s: no size=\"dynamic\"" % path)
+            self.values[path + "#"] = str(len(elem))
             for i, child in enumerate(elem):
                 if child.tag != "value%d" % i:
                     self.errors.append("%s: item %d is <%s>" % (path, i, child.tag))

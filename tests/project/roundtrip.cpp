@@ -14,7 +14,8 @@
 
 #include <thread>
 
-namespace projecttest {
+namespace projecttest
+{
 
 void expectS2RoundTrip(const std::string& name)
 {
@@ -23,8 +24,7 @@ void expectS2RoundTrip(const std::string& name)
     const std::string root = testenv::freshDir(name + "-work") + "/";
     const std::string project = testenv::freshDir(name) + "/s2.tervo";
     ProjectWriter writer;
-    ASSERT_EQ(writer.saveProject(project, root, &s2.document, s2.refraction.get(), s2.palettes),
-              0);
+    ASSERT_EQ(writer.saveProject(project, root, &s2.document, s2.refraction.get(), s2.palettes), 0);
 
     TomoDocument document;
     Grid grid;
@@ -43,8 +43,7 @@ void expectS2RoundTrip(const std::string& name)
     ASSERT_EQ(result, 0);
     EXPECT_EQ(reader.status, 0);
     EXPECT_EQ(log.names(), (std::vector<std::string>{"read_compressed", "read_tomo_xml",
-                                                     "read_grid", "read_traces",
-                                                     "read_palettes"}));
+                                                     "read_grid", "read_traces", "read_palettes"}));
 
     expectSameRecords(s2.document, document);
     EXPECT_EQ(grid.righe, 3u);

@@ -5,6 +5,7 @@
 
 #include <string>
 
-namespace projecttest {
+namespace projecttest
+{
 void expectS2RoundTrip(const std::string& name);
 }

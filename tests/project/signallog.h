@@ -11,9 +11,11 @@
 #include <utility>
 #include <vector>
 
-namespace projecttest {
+namespace projecttest
+{
 
-class SignalLog {
+class SignalLog
+{
 public:
     explicit SignalLog(ProjectWriter& writer)
     {
@@ -69,9 +71,9 @@ public:
 
 private:
     template <typename T>
-    void watch(T& sender, const std::vector<std::pair<void (T::*)(), const char*>>& signals)
+    void watch(T& sender, const std::vector<std::pair<void (T::*)(), const char*>>& list)
     {
-        for (const auto& [signal, name] : signals) {
+        for (const auto& [signal, name] : list) {
             const std::string n = name;
             QObject::connect(
                 &sender, signal, &sender,

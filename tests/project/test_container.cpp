@@ -1,6 +1,7 @@
 // The zip container and the work sub-folders. Damaged and hostile archives
 // are made by projectzip.py with Python's zipfile, independent of libzip.
 
+#include "grid.h"
 #include "limitedfolder.h"
 #include "load_project.h"
 #include "projecttestutil.h"
@@ -22,7 +23,8 @@
 
 using namespace projecttest;
 
-namespace {
+namespace
+{
 
 const char* validTomodoc = R"(<?xml version="1.0" encoding="utf-8"?>
 <cereal>
@@ -56,7 +58,9 @@ const HostileCase hostileCases[] = {
     {"NoExtension", "noext", 0, ""},
 };
 
-class HostileZip : public ::testing::TestWithParam<HostileCase> {};
+class HostileZip : public ::testing::TestWithParam<HostileCase>
+{
+};
 
 TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
 {
@@ -91,7 +95,7 @@ TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
 }
 
 INSTANTIATE_TEST_SUITE_P(Archives, HostileZip, ::testing::ValuesIn(hostileCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ZipContainer, NonAsciiShotNamesRoundTrip)
 {
@@ -146,12 +150,16 @@ struct ReplaceCase {
 };
 
 const ReplaceCase replaceCases[] = {
-    {"SourceDeleted", Setup::SourceDeleted, 1},   {"FolderFull", Setup::FolderFull, 1},
-    {"FolderReadOnly", Setup::FolderReadOnly, 1}, {"FolderRemoved", Setup::FolderRemoved, 1},
+    {"SourceDeleted", Setup::SourceDeleted, 1},
+    {"FolderFull", Setup::FolderFull, 1},
+    {"FolderReadOnly", Setup::FolderReadOnly, 1},
+    {"FolderRemoved", Setup::FolderRemoved, 1},
     {"Normal", Setup::Normal, 0},
 };
 
-class ReplaceProject : public ::testing::TestWithParam<ReplaceCase> {};
+class ReplaceProject : public ::testing::TestWithParam<ReplaceCase>
+{
+};
 
 TEST_P(ReplaceProject, OldFileChangesOnlyOnSuccess)
 {
@@ -205,14 +213,13 @@ TEST_P(ReplaceProject, OldFileChangesOnlyOnSuccess)
     }
     case Setup::FolderRemoved:
         QDir(QString::fromStdString(target)).removeRecursively();
-        capturedErrors(
-            [&] { EXPECT_EQ(writer.compress_project(project, {src + "/a.xml"}), 1); });
+        capturedErrors([&] { EXPECT_EQ(writer.compress_project(project, {src + "/a.xml"}), 1); });
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(target)));
         break;
     case Setup::Normal: {
-        ASSERT_EQ(writer.compress_project(project, {src + "/b.sg2", src + "/a.xml",
-                                                    src + "/big.sg2"}),
-                  0);
+        ASSERT_EQ(
+            writer.compress_project(project, {src + "/b.sg2", src + "/a.xml", src + "/big.sg2"}),
+            0);
         const QJsonObject seen = checkProject(project, src);
         EXPECT_EQ(seen["errors"].toArray(), QJsonArray());
         EXPECT_EQ(seen["entries"].toArray(), (QJsonArray{"b.sg2", "a.xml", "big.sg2"}));
@@ -223,7 +230,7 @@ TEST_P(ReplaceProject, OldFileChangesOnlyOnSuccess)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceProject, ::testing::ValuesIn(replaceCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // ---- work sub-folders shared by several instances ----------------------------
 

@@ -14,7 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+namespace
+{
 
 TEST(DecimalCommaLocale, S2OpensAsSaved)
 {

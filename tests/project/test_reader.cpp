@@ -20,7 +20,8 @@
 
 using namespace projecttest;
 
-namespace {
+namespace
+{
 
 QCoreApplication& application()
 {
@@ -46,7 +47,7 @@ struct Opened {
     std::unique_ptr<refractionDataStructure> refraction =
         std::make_unique<refractionDataStructure>(&document);
     int result = -1;
-    std::vector<std::string> signals;
+    std::vector<std::string> emitted;
     std::string errors;
 };
 
@@ -56,13 +57,13 @@ void openProject(const std::string& project, const std::string& root, Opened& o)
     SignalLog log(reader);
     o.errors = capturedErrors([&] {
         std::thread worker([&] {
-            o.result = loadProjectThreadEntry(&reader, project, root, &o.document, &o.grid,
-                                              &o.velocities, &o.flags, o.refraction.get(),
-                                              &o.palettes);
+            o.result =
+                loadProjectThreadEntry(&reader, project, root, &o.document, &o.grid, &o.velocities,
+                                       &o.flags, o.refraction.get(), &o.palettes);
         });
         worker.join();
     });
-    o.signals = log.names();
+    o.emitted = log.names();
 }
 
 struct DamageCase {
@@ -82,19 +83,19 @@ const std::string badInterval = testenv::fixture("project/s2_bad_interval.sg2");
 const DamageCase damageCases[] = {
     {"UnsupportedSuffix",
      {QJsonObject{{"op", "rename"}, {"from", "s1.sg2"}, {"to", "s1.txt"}},
-      xmlEdit("traces.xml",
-              {{"op", "set"}, {"path", "filenames/value0"}, {"text", "s1.txt"}})},
+      xmlEdit("traces.xml", {{"op", "set"}, {"path", "filenames/value0"}, {"text", "s1.txt"}})},
      3,
      nullptr},
     {"NoSampleInterval",
-     {QJsonObject{{"op", "put"}, {"name", "s2.sg2"}, {"file", QString::fromStdString(badInterval)}}},
+     {QJsonObject{
+         {"op", "put"}, {"name", "s2.sg2"}, {"file", QString::fromStdString(badInterval)}}},
      2,
      nullptr},
     {"TomodocNotWellFormed",
      {QJsonObject{{"op", "put"}, {"name", "tomodoc.xml"}, {"text", "<cereal><title>"}}},
      1,
      [](const Opened& o) {
-         EXPECT_EQ(o.signals, (std::vector<std::string>{"read_compressed", "error_read_tomo_xml"}));
+         EXPECT_EQ(o.emitted, (std::vector<std::string>{"read_compressed", "error_read_tomo_xml"}));
      }},
     {"NoTraces", {QJsonObject{{"op", "remove"}, {"name", "traces.xml"}}}, 1, nullptr},
     // The built-in palettes are enough to go on with.
@@ -103,8 +104,8 @@ const DamageCase damageCases[] = {
      0,
      [](const Opened& o) {
          EXPECT_EQ(o.palettes.palettes.size(), 9u);
-         EXPECT_NE(std::find(o.signals.begin(), o.signals.end(), "error_read_palettes"),
-                   o.signals.end());
+         EXPECT_NE(std::find(o.emitted.begin(), o.emitted.end(), "error_read_palettes"),
+                   o.emitted.end());
          EXPECT_EQ(o.document.traceSets.size(), 2u);
      }},
     {"TraceSetPastTheSets",
@@ -113,8 +114,7 @@ const DamageCase damageCases[] = {
      1,
      nullptr},
     {"ShotNameLeavesTheFolder",
-     {xmlEdit("traces.xml",
-              {{"op", "set"}, {"path", "filenames/value0"}, {"text", "../s1.sg2"}})},
+     {xmlEdit("traces.xml", {{"op", "set"}, {"path", "filenames/value0"}, {"text", "../s1.sg2"}})},
      1,
      nullptr},
     {"ShotFileMissing", {QJsonObject{{"op", "remove"}, {"name", "s2.sg2"}}}, 1, nullptr},
@@ -132,7 +132,8 @@ const DamageCase damageCases[] = {
      }},
 };
 
-class DamagedProject : public ::testing::TestWithParam<DamageCase> {
+class DamagedProject : public ::testing::TestWithParam<DamageCase>
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -172,7 +173,7 @@ TEST_P(DamagedProject, OpensAsExpected)
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, DamagedProject, ::testing::ValuesIn(damageCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // ---- two-polarity surveys -----------------------------------------------------
 
@@ -216,8 +217,8 @@ TEST(ProjectReader, TwoPolaritySurveysKeepTheirShots)
     ASSERT_EQ(survey.ttArray.size(), 1u);
     const std::string project = testenv::freshDir("pair") + "/pair.tervo";
     ProjectWriter writer;
-    ASSERT_EQ(writer.saveProject(project, testenv::freshDir("pair-saving") + "/", &survey,
-                                 nullptr, builtInPalettes()),
+    ASSERT_EQ(writer.saveProject(project, testenv::freshDir("pair-saving") + "/", &survey, nullptr,
+                                 builtInPalettes()),
               0);
     const QJsonObject values = checkProject(project)["values"].toObject();
     EXPECT_EQ(values["traces.xml/wave_type"].toString(), "2");
