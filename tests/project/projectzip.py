@@ -235,6 +235,8 @@ def hostile(case, out, tomodoc):
         write_zip(out, [("tomodoc.xml", doc), ("s1.sg2", payload)])
         with open(out, "r+b") as f:
             f.truncate(os.path.getsize(out) - 200)
+    elif case == "bomb":
+        write_zip(out, [("tomodoc.xml", doc), ("zeros.sg2", bytes(1000000))])
     elif case == "noext":
         write_zip(out, [("tomodoc.xml", doc), ("noext", b"abc")])
     elif case.startswith("only:"):

@@ -97,6 +97,34 @@ TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
 INSTANTIATE_TEST_SUITE_P(Archives, HostileZip, ::testing::ValuesIn(hostileCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+TEST(ZipContainer, MoreDataThanFreeSpaceIsRefusedBeforeExtracting)
+{
+    const std::string scratch = testenv::freshDir("bomb");
+    writeText(scratch + "/tomodoc.xml", validTomodoc);
+    projectZip({"hostile", "bomb", scratch + "/bomb.tervo", scratch + "/tomodoc.xml"});
+    const std::string dest = scratch + "/work";
+    QDir().mkpath(QString::fromStdString(dest));
+    const LimitedRun run = runInLimitedFolder(
+        dest, FolderLimit::Full, 64 * 1024, false, [](const std::string&) {},
+        [&](const std::string& where) {
+            projectReader reader;
+            int result = -1;
+            const std::string errors = capturedErrors(
+                [&] { result = reader.read_ZIP(scratch + "/bomb.tervo", dest + "/"); });
+            std::string problems;
+            if (result != 1)
+                problems += "result " + std::to_string(result) + "; ";
+            if (errors.find("more than the free space") == std::string::npos)
+                problems += "errors: " + errors;
+            if (!listing(where).empty())
+                problems += "something was extracted; ";
+            return problems;
+        });
+    if (run.skipped)
+        GTEST_SKIP() << "no way to limit a folder here";
+    EXPECT_EQ(run.problems, "");
+}
+
 TEST(ZipContainer, NonAsciiShotNamesRoundTrip)
 {
     const std::string scratch = testenv::freshDir("utf8");
