@@ -214,6 +214,14 @@ const CorruptionCase corruptionCases[] = {
          EXPECT_NE(r.errors.find("Variable [geoCoord_isSet] unknown. Set to  default."),
                    std::string::npos);
      }},
+    {"NoCoordinateSystem",
+     {{"tomodoc", "remove", "geoCoord/CRS", ""}},
+     0,
+     [](const ReadBack& r) {
+         EXPECT_EQ(r.document.geoCoord.CRS, 0u);
+         EXPECT_TRUE(sameBits(r.document.geoCoord.mNorthLstGeoph, 4649790.25));
+         EXPECT_NE(r.errors.find(" CRS not set"), std::string::npos);
+     }},
     {"NoInfoDensity",
      {{"tomodoc", "remove", "info_density", ""}},
      0,
