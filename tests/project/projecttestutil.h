@@ -1,5 +1,5 @@
 #pragma once
-// Shared pieces of the project-file tests: survey S2, the independent Python
+// Shared helpers of the project-file tests: survey S2, the independent Python
 // view of project files (tests/project/projectzip.py) and small helpers.
 
 #include "colorpalette.h"
