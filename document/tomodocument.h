@@ -157,6 +157,14 @@ public:
     // info_density by the kernel of `type` (others: uniform).
     void applySmoothing(bool symmetric, int type, int n);
 
+    // Imports a travel-time file chosen by the exact-case extension of path:
+    // ".otte", ".txt" (Geogiga), ".xyz"/".XYZ" (Winsism), ".csv"/".CSV" (";").
+    // Result (TravelTimeResult): 0 read and merged; 1 the reader refused the
+    // file (its reason logged as an error); 3 another extension (logged). The
+    // document must be new; it changes only on 0, where every record has no
+    // trace set and computed times of 0.
+    int loadTravelTimes(std::string path);
+
     Logger* logger = nullptr;
     bool modified = false;
     bool has_tomographic_info = false;

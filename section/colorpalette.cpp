@@ -1,5 +1,7 @@
 #include "colorpalette.h"
 
+#include <QColor>
+
 #include <iostream>
 
 namespace {
