@@ -46,6 +46,8 @@ vtkSmartPointer<vtkContourFilter> makeContourFilter(vtkSmartPointer<vtkStructure
                 levels.insert(lower + k * (upper - lower) / (count - 1));
         }
     }
+    // A new filter holds one value (0); no levels must draw nothing.
+    filter->SetNumberOfContours(static_cast<int>(levels.size()));
     int index = 0;
     for (double level : levels)
         filter->SetValue(index++, level);

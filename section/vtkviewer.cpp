@@ -150,6 +150,7 @@ void vtkViewer::buildGrid()
 
     structuredGrid = vtkSmartPointer<vtkStructuredGrid>::New();
     gridPoints = vtkSmartPointer<vtkPoints>::New();
+    gridPoints->SetDataTypeToDouble();
     velocityArray = namedArray("Isovalues", v);
     gridPoints->SetNumberOfPoints(static_cast<vtkIdType>(v.size()));
     for (size_t i = 0; i < v.size(); ++i) {

@@ -38,6 +38,7 @@ vtkSmartPointer<vtkActor> lineActor(const std::vector<Polyline>& polylines,
                                     const unsigned char rgb[3], double width)
 {
     auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataTypeToDouble();
     auto lines = vtkSmartPointer<vtkCellArray>::New();
     auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
     colours->SetNumberOfComponents(3);
