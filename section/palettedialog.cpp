@@ -27,6 +27,8 @@ PaletteDialog::PaletteDialog(const ColorPaletteList& list, QWidget* parent)
     layout = new QGridLayout;
     loadPaletteButton = new QPushButton(QIcon(":/icons/open-folder-with-document.png"), "", this);
     savePaletteButton = new QPushButton(QIcon(":/icons/save.png"), "", this);
+    loadPaletteButton->setObjectName("loadPaletteButton");
+    savePaletteButton->setObjectName("savePaletteButton");
     layout->addWidget(ui->comboBox, 0, 0, 1, 16);
     layout->addWidget(loadPaletteButton, 0, 16, 1, 2);
     layout->addWidget(savePaletteButton, 0, 18, 1, 2);
@@ -51,6 +53,7 @@ PaletteDialog::PaletteDialog(const ColorPaletteList& list, QWidget* parent)
     ui->comboBox->setCurrentIndex(remembered);
 
     deletePaletteButton = new QPushButton(tr("Delete Palette"), this);
+    deletePaletteButton->setObjectName("deletePaletteButton");
     deletePaletteButton->hide();
     connect(deletePaletteButton, &QPushButton::clicked, this, &PaletteDialog::delete_palette);
     connect(ui->create_palette, &QPushButton::clicked, this, &PaletteDialog::edit_palette);
@@ -58,9 +61,11 @@ PaletteDialog::PaletteDialog(const ColorPaletteList& list, QWidget* parent)
     layout->addWidget(ui->create_palette, 2, 0, 1, 20);
     layout->addWidget(deletePaletteButton, 2, 1);
     layout->addWidget(ui->buttonBox, 3, 0, 1, 20);
+    // Installing the layout moves the form's widgets onto the dialog; only then
+    // can their old container go.
+    setLayout(layout);
     delete ui->gridLayoutWidget;
     ui->gridLayoutWidget = nullptr;
-    setLayout(layout);
 }
 
 PaletteDialog::~PaletteDialog() = default;
