@@ -101,6 +101,7 @@ public:
     // Types 2, 3, 8, 11, 14; needs contourFilter. textProperty may be null.
     void addContourActor(vtkSmartPointer<vtkRenderer> r, int type,
                          vtkSmartPointer<vtkTextProperty> textProperty);
+    // The document's ray paths, all in one actor.
     void addRaysActor(vtkSmartPointer<vtkRenderer> r);
     // Refractor lines of the layered analysis, cut to the ray-covered area.
     // Nothing without a coverage boundary.

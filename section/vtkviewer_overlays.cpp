@@ -114,15 +114,21 @@ void vtkViewer::addRaysActor(vtkSmartPointer<vtkRenderer> r)
 {
     if (!document || !document->grid)
         return;
+    // All paths in one actor: a survey has thousands of rays, and one actor
+    // each made every redraw (every resize) take a large multiple of the
+    // section itself, for the same pixels.
     const std::vector<GridNode>& nodes = document->grid->nodes;
+    std::vector<Polyline> polylines;
+    polylines.reserve(document->rayPaths.size());
     for (const std::vector<int>& path : document->rayPaths) {
         Polyline polyline;
         polyline.reserve(path.size());
         for (int id : path)
             if (id >= 0 && static_cast<size_t>(id) < nodes.size())
                 polyline.push_back({nodes[id].x - document->xShift, -nodes[id].z, 0.0});
-        r->AddActor(lineActor({polyline}, RayColour, 0.0));
+        polylines.push_back(std::move(polyline));
     }
+    r->AddActor(lineActor(polylines, RayColour, 0.0));
 }
 
 void vtkViewer::addRefractionActor(vtkSmartPointer<vtkRenderer> r)
