@@ -24,7 +24,8 @@
 #include <iostream>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr uint32_t Rows = 60;
 constexpr uint32_t Columns = 240;

@@ -4,13 +4,17 @@
 
 #include <iostream>
 
-namespace {
+namespace
+{
 struct Stop {
     float position; // single precision: 0.2 is stored as the double nearest to 0.2f
     double r, g, b; // 0..1
 };
 
-constexpr double c(int n) { return n / 255.0; }
+constexpr double c(int n)
+{
+    return n / 255.0;
+}
 
 const std::vector<Stop>& gradientTable(int type)
 {
@@ -114,9 +118,15 @@ ColorPaletteList builtInPalettes()
     static const struct {
         const char* name;
         int type;
-    } order[] = {{"RGB", 4},           {"Silva viridis", 8},   {"Vulcanic magma", 7},
-                 {"Black to White", 0}, {"White to Black", 6}, {"Blue to red", 1},
-                 {"Tropical parula", 5}, {"Dark rainbow", 2},  {"Early winter", 3}};
+    } order[] = {{"RGB", 4},
+                 {"Silva viridis", 8},
+                 {"Vulcanic magma", 7},
+                 {"Black to White", 0},
+                 {"White to Black", 6},
+                 {"Blue to red", 1},
+                 {"Tropical parula", 5},
+                 {"Dark rainbow", 2},
+                 {"Early winter", 3}};
     ColorPaletteList list;
     for (const auto& entry : order) {
         ColorPalette palette;

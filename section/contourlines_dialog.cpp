@@ -14,9 +14,8 @@
 
 contourlines_dialog::contourlines_dialog(Grid* grid, bool equallySpaced, int numberOfValues,
                                          bool customized, std::set<double> customValues,
-                                         bool filled, bool profile, bool gradient,
-                                         bool laplacian, QColor colour, int fontSize,
-                                         QWidget* parent)
+                                         bool filled, bool profile, bool gradient, bool laplacian,
+                                         QColor colour, int fontSize, QWidget* parent)
     : QDialog(parent), velocityGrid(grid), ui(std::make_unique<Ui::contourlines_dialog>()),
       prompts(&defaultSectionPrompts())
 {
@@ -74,14 +73,38 @@ contourlines_dialog::contourlines_dialog(Grid* grid, bool equallySpaced, int num
 
 contourlines_dialog::~contourlines_dialog() = default;
 
-bool contourlines_dialog::isCustomized() const { return ui->customizedCB->isChecked(); }
-bool contourlines_dialog::isEquallySpaced() const { return ui->equallySpacedCB->isChecked(); }
-int contourlines_dialog::numberOfValues() const { return ui->spinBox->value(); }
-int contourlines_dialog::labelEveryN() const { return ui->every_N_contour_lines_spinBox->value(); }
-int contourlines_dialog::labelFontSize() const { return ui->fontSize->value(); }
-bool contourlines_dialog::isFilledContours() const { return ui->filledContours->isChecked(); }
-bool contourlines_dialog::isProfileContours() const { return ui->profileContours->isChecked(); }
-bool contourlines_dialog::isGradientContours() const { return ui->gradientContours->isChecked(); }
+bool contourlines_dialog::isCustomized() const
+{
+    return ui->customizedCB->isChecked();
+}
+bool contourlines_dialog::isEquallySpaced() const
+{
+    return ui->equallySpacedCB->isChecked();
+}
+int contourlines_dialog::numberOfValues() const
+{
+    return ui->spinBox->value();
+}
+int contourlines_dialog::labelEveryN() const
+{
+    return ui->every_N_contour_lines_spinBox->value();
+}
+int contourlines_dialog::labelFontSize() const
+{
+    return ui->fontSize->value();
+}
+bool contourlines_dialog::isFilledContours() const
+{
+    return ui->filledContours->isChecked();
+}
+bool contourlines_dialog::isProfileContours() const
+{
+    return ui->profileContours->isChecked();
+}
+bool contourlines_dialog::isGradientContours() const
+{
+    return ui->gradientContours->isChecked();
+}
 bool contourlines_dialog::isLaplacianGradientContours() const
 {
     return ui->laplacianGradientContours->isChecked();
@@ -120,7 +143,10 @@ void contourlines_dialog::add_value(double v)
     updateButtons();
 }
 
-void contourlines_dialog::add_value() { add_value(DBL_MAX); }
+void contourlines_dialog::add_value()
+{
+    add_value(DBL_MAX);
+}
 
 void contourlines_dialog::enable_add_more_values(bool on)
 {
@@ -181,8 +207,8 @@ void contourlines_dialog::on_save_button_clicked()
     std::string delimiter;
     if (!prompts->chooseDelimiter(delimiter))
         return;
-    QString path = prompts->saveFileName(this, tr("Save Isovalues"), QDir::homePath(),
-                                         tr("Isolines (*.csv)"));
+    QString path =
+        prompts->saveFileName(this, tr("Save Isovalues"), QDir::homePath(), tr("Isolines (*.csv)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(".csv"))
@@ -194,8 +220,8 @@ void contourlines_dialog::on_save_button_clicked()
 void contourlines_dialog::on_load_button_clicked()
 {
     // The chosen file is opened as it is: it exists, whatever its suffix.
-    const QString path = prompts->openFileName(this, tr("Load Isovalues"), QDir::homePath(),
-                                               tr("Isolines (*.csv)"));
+    const QString path =
+        prompts->openFileName(this, tr("Load Isovalues"), QDir::homePath(), tr("Isolines (*.csv)"));
     if (path.isEmpty())
         return;
     std::string delimiter;
@@ -215,6 +241,7 @@ void contourlines_dialog::on_load_button_clicked()
             skipped = true;
     }
     if (skipped)
-        prompts->information(tr("Warning"), tr("Some loaded isovalues were out of range. Ignored."));
+        prompts->information(tr("Warning"),
+                             tr("Some loaded isovalues were out of range. Ignored."));
     updateButtons();
 }

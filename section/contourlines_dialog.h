@@ -17,7 +17,8 @@ class Grid;
 class QDoubleSpinBox;
 class SectionPrompts;
 
-namespace Ui {
+namespace Ui
+{
 class contourlines_dialog;
 }
 

@@ -70,8 +70,14 @@ PaletteDialog::PaletteDialog(const ColorPaletteList& list, QWidget* parent)
 
 PaletteDialog::~PaletteDialog() = default;
 
-int PaletteDialog::minValue() const { return colorpalette->minSpinBox->value(); }
-int PaletteDialog::maxValue() const { return colorpalette->maxSpinBox->value(); }
+int PaletteDialog::minValue() const
+{
+    return colorpalette->minSpinBox->value();
+}
+int PaletteDialog::maxValue() const
+{
+    return colorpalette->maxSpinBox->value();
+}
 
 ColorPalette PaletteDialog::currentPalette() const
 {
@@ -105,9 +111,8 @@ void PaletteDialog::edit_palette()
     ColorPalette copy = currentPalette();
     copy.is_editable = true;
     bool ok = false;
-    const QString name =
-        prompts->text(nullptr, tr("Rename Palette"), tr("Save new palette as :"),
-                      QString::fromStdString(copy.name), &ok);
+    const QString name = prompts->text(nullptr, tr("Rename Palette"), tr("Save new palette as :"),
+                                       QString::fromStdString(copy.name), &ok);
     if (!ok)
         return;
     if (!name.isEmpty())
@@ -180,9 +185,9 @@ void PaletteDialog::load_palette()
 void PaletteDialog::save_palette()
 {
     const ColorPalette palette = currentPalette();
-    QString path = prompts->saveFileName(this, tr("Save Palette"),
-                                         QDir::homePath() + "/" + QString::fromStdString(palette.name),
-                                         tr("Tervanelo Palette (*.xml)"));
+    QString path = prompts->saveFileName(
+        this, tr("Save Palette"), QDir::homePath() + "/" + QString::fromStdString(palette.name),
+        tr("Tervanelo Palette (*.xml)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(".xml"))

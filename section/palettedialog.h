@@ -15,7 +15,8 @@ class QGridLayout;
 class QPushButton;
 class SectionPrompts;
 
-namespace Ui {
+namespace Ui
+{
 class PaletteDialog;
 }
 

@@ -19,8 +19,8 @@ public:
     // An empty name or list means the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
-    virtual QStringList openFileNames(QWidget* parent, const QString& title,
-                                      const QString& folder, const QString& filter) = 0;
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
     // The choice of SelectCSVDelimiterDialog, unmapped; false when cancelled.

@@ -81,7 +81,8 @@ void vtkViewer::setContourLabelMinPoints(int choice)
 
 // ---- Data arrays ----
 
-namespace {
+namespace
+{
 void widen(vtkViewer::Range& range, double v)
 {
     if (v < range.first)

@@ -42,7 +42,8 @@ struct refractionDataStructure;
 class vtkActor;
 class vtkScalarsToColors;
 
-namespace Ui {
+namespace Ui
+{
 class vtkViewer;
 }
 
@@ -132,8 +133,8 @@ public:
     bool showMarkers = true;
     bool showGridLines = false;
     bool showTitle = true;
-    double markerScale = 1.0; // a marker's half size is markerScale * 0.3 m
-    TomoDocument* document = nullptr;                  // not owned
+    double markerScale = 1.0;         // a marker's half size is markerScale * 0.3 m
+    TomoDocument* document = nullptr; // not owned
     refractionDataStructure* refractionData = nullptr; // not owned
     bool showRefraction = false;
     bool showScalarBar = true;
@@ -173,8 +174,8 @@ protected:
 
 private:
     struct ExportScene;
-    ExportScene buildExportScene(int t, const QColor& background, bool equidistant,
-                                 bool horizontal, int contourLabelFont, bool newer);
+    ExportScene buildExportScene(int t, const QColor& background, bool equidistant, bool horizontal,
+                                 int contourLabelFont, bool newer);
     Range rangeOfType(int type) const;
     bool refractionApplies() const;
     std::vector<double> cellVelocities() const;

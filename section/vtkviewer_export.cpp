@@ -27,7 +27,8 @@
 
 using namespace sectionscene;
 
-namespace {
+namespace
+{
 // An old picture must not survive a failed write: the reports would embed it.
 // Only a regular file (or a link itself) is removed, never a device or a
 // directory.
@@ -47,7 +48,10 @@ bool reportFailure(const char* what, const std::string& path)
     return false;
 }
 
-bool colouresVelocity(int type) { return (type >= 2 && type <= 5) || type < 2 || type > 15; }
+bool colouresVelocity(int type)
+{
+    return (type >= 2 && type <= 5) || type < 2 || type > 15;
+}
 
 QImage renderOffScreen(vtkRenderer* renderer, int width, int height)
 {
@@ -124,14 +128,13 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     // window fits the palette to that family's values.
     Range range;
     if (gradient)
-        range = showType >= 7 && showType <= 9 ? Range{palette.min_db, palette.max_db}
-                                                : gradientRange;
+        range =
+            showType >= 7 && showType <= 9 ? Range{palette.min_db, palette.max_db} : gradientRange;
     else if (laplacianType)
         range = showType >= 10 && showType <= 12 ? Range{palette.min_db, palette.max_db}
-                                                  : laplacianRange;
+                                                 : laplacianRange;
     else
-        range = colouresVelocity(showType) ? Range{palette.min_db, palette.max_db}
-                                           : velocityRange;
+        range = colouresVelocity(showType) ? Range{palette.min_db, palette.max_db} : velocityRange;
     const auto [lo, hi] = range;
 
     auto lut = vtkSmartPointer<vtkColorTransferFunction>::New();
@@ -176,9 +179,8 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     return scene;
 }
 
-bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
-                              bool equidistant, bool horizontal, int width,
-                              double fontScaleFactor)
+bool vtkViewer::renderToImage(int t, std::string path, const QColor& background, bool equidistant,
+                              bool horizontal, int width, double fontScaleFactor)
 {
     removeTarget(path);
     if (!structuredGrid || !cubeAxes || width <= 0)
@@ -266,8 +268,7 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     const int contourFont = static_cast<int>(fontScaleFactor * 24 * f);
     const int barFont = static_cast<int>(fontScaleFactor * 28 * f);
 
-    ExportScene scene =
-        buildExportScene(t, background, equidistant, horizontal, contourFont, true);
+    ExportScene scene = buildExportScene(t, background, equidistant, horizontal, contourFont, true);
     if (equidistant)
         scene.bar->SetDrawTickLabels(1);
     auto labels = vtkSmartPointer<vtkTextProperty>::New();
@@ -288,8 +289,10 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     auto axes = vtkSmartPointer<vtkCubeAxesActor>::New();
     axes->SetBounds(cubeAxes->GetBounds());
     for (int axis = 0; axis < 2; ++axis) {
-        axes->GetTitleTextProperty(axis)->SetColor(cubeAxes->GetTitleTextProperty(axis)->GetColor());
-        axes->GetLabelTextProperty(axis)->SetColor(cubeAxes->GetLabelTextProperty(axis)->GetColor());
+        axes->GetTitleTextProperty(axis)->SetColor(
+            cubeAxes->GetTitleTextProperty(axis)->GetColor());
+        axes->GetLabelTextProperty(axis)->SetColor(
+            cubeAxes->GetLabelTextProperty(axis)->GetColor());
     }
     axes->GetXAxesLinesProperty()->SetColor(cubeAxes->GetXAxesLinesProperty()->GetColor());
     axes->GetYAxesLinesProperty()->SetColor(cubeAxes->GetXAxesLinesProperty()->GetColor());

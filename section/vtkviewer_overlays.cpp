@@ -3,9 +3,9 @@
 
 #include "vtkviewer.h"
 
+#include "Splines.hh"
 #include "grid.h"
 #include "refractiondatastructure.h"
-#include "Splines.hh"
 #include "tomodocument.h"
 
 #include <vtkActor2D.h>
@@ -29,7 +29,8 @@
 #include <array>
 #include <iostream>
 
-namespace {
+namespace
+{
 using Point = std::array<double, 3>;
 using Polyline = std::vector<Point>;
 
@@ -73,7 +74,10 @@ const unsigned char RayColour[3] = {100, 100, 104};
 const unsigned char RefractorColour[3] = {30, 40, 40};
 const unsigned char Black[3] = {0, 0, 0};
 
-bool isContourOverlayType(int t) { return t == 2 || t == 3 || t == 8 || t == 11 || t == 14; }
+bool isContourOverlayType(int t)
+{
+    return t == 2 || t == 3 || t == 8 || t == 11 || t == 14;
+}
 } // namespace
 
 void vtkViewer::addGeophoneMarker(vtkSmartPointer<vtkRenderer> r, double x, double e)
@@ -174,7 +178,8 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
                                 vtkSmartPointer<vtkTextProperty> textProperty)
 {
     if (!isContourOverlayType(t)) {
-        std::cerr << "vtkViewer::addContourActor" << " INVALID Parameter Type " << std::endl;
+        std::cerr << "vtkViewer::addContourActor"
+                  << " INVALID Parameter Type " << std::endl;
         return;
     }
     if (!contourFilter)

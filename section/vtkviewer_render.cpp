@@ -18,7 +18,8 @@
 #include <cstdio>
 #include <iostream>
 
-namespace sectionscene {
+namespace sectionscene
+{
 
 const char* arrayNameOfType(int type)
 {

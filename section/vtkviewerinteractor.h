@@ -9,7 +9,6 @@ class vtkViewerInteractor : public vtkInteractorStyleImage
 {
 public:
     static vtkViewerInteractor* New();
-    vtkTypeMacro(vtkViewerInteractor, vtkInteractorStyleImage)
 
     // Only with Shift does the base style see the press: Shift-drag pans,
     // Shift+Ctrl-drag zooms.
@@ -19,8 +18,13 @@ public:
     // The base turns the camera on x, y and z; every other key goes to it.
     void OnChar() override;
 
+    // The macro brings its own semicolons.
+    // clang-format off
+    vtkTypeMacro(vtkViewerInteractor, vtkInteractorStyleImage)
+
 protected:
     vtkViewerInteractor() = default;
+    // clang-format on
     ~vtkViewerInteractor() override = default;
 
 private:

@@ -17,7 +17,7 @@ public:
     QString saveName;
     std::string delimiter = ";";
     bool delimiterChosen = true;
-    QColor colour;       // invalid: Cancel
+    QColor colour; // invalid: Cancel
     QString textAnswer;
     bool textAccepted = true;
 
@@ -58,8 +58,7 @@ public:
         lastTitle = title;
         return colour;
     }
-    QString text(QWidget*, const QString& title, const QString&, const QString&,
-                 bool* ok) override
+    QString text(QWidget*, const QString& title, const QString&, const QString&, bool* ok) override
     {
         lastTitle = title;
         *ok = textAccepted;

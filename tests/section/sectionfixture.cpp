@@ -2,8 +2,8 @@
 
 #include "Splines.hh"
 #include "contourlevels.h"
-#include "refractiondatastructure.h"
 #include "grid.h"
+#include "refractiondatastructure.h"
 #include "vtkviewer.h"
 
 #include <QTest>
@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-namespace sectionfixture {
+namespace sectionfixture
+{
 
 void setSection(TomoDocument& doc, uint32_t rows, uint32_t columns, const VelocityOf& velocity,
                 double cell, double xShift)

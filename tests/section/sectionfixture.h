@@ -12,7 +12,8 @@
 class vtkViewer;
 struct refractionDataStructure;
 
-namespace sectionfixture {
+namespace sectionfixture
+{
 
 using VelocityOf = std::function<double(uint32_t row, uint32_t column)>;
 

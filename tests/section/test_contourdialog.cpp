@@ -22,7 +22,8 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 std::string readText(const std::string& path)
 {
@@ -43,7 +44,8 @@ protected:
     void SetUp() override
     {
         // 500 .. 3000 m/s over 6 rows.
-        sectionfixture::setSection(doc, 6, 4, [](uint32_t r, uint32_t) { return 500.0 + 500.0 * r; });
+        sectionfixture::setSection(doc, 6, 4,
+                                   [](uint32_t r, uint32_t) { return 500.0 + 500.0 * r; });
         dir = testenv::freshDir("contours");
     }
 
@@ -159,8 +161,8 @@ TEST_F(ContourDialog, OkAndRemoveAllFollowTheModesAndRows)
         bool removeEnabled;
     };
     const Case cases[] = {
-        {true, false, false, true, false},  {false, true, false, true, true},
-        {false, true, true, false, false},  {true, true, true, true, false},
+        {true, false, false, true, false},   {false, true, false, true, true},
+        {false, true, true, false, false},   {true, true, true, true, false},
         {false, false, false, false, false},
     };
     for (const Case& c : cases) {
@@ -218,9 +220,9 @@ TEST_F(ContourDialog, LoadsTheChosenFileAsItIs)
     button(*d, "load_button")->click();
     EXPECT_TRUE(rows(*d).empty());
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0], std::make_pair(QString("Warning"),
-                                              QString("Some loaded isovalues were out of range. "
-                                                      "Ignored.")));
+    EXPECT_EQ(prompts.boxes[0],
+              std::make_pair(QString("Warning"), QString("Some loaded isovalues were out of range. "
+                                                         "Ignored.")));
     EXPECT_FALSE(ok(*d)->isEnabled());
 
     // A file that cannot be opened leaves the rows alone.
@@ -230,8 +232,8 @@ TEST_F(ContourDialog, LoadsTheChosenFileAsItIs)
     button(*d, "load_button")->click();
     EXPECT_EQ(rows(*d), (std::vector<double>{1200}));
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0], std::make_pair(QString("Error"),
-                                              "Cannot open file " + prompts.openName));
+    EXPECT_EQ(prompts.boxes[0],
+              std::make_pair(QString("Error"), "Cannot open file " + prompts.openName));
 
     // A cancelled delimiter choice reads nothing.
     prompts.boxes.clear();

@@ -21,7 +21,8 @@
 #include <map>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 constexpr int DarkRainbow = 7;
 
@@ -161,10 +162,10 @@ TEST_F(PaletteDialogTest, SavedFileLayoutAndExactReload)
     const auto& reloaded = d->paletteList.palettes.back().color_gradient.color;
     ASSERT_EQ(reloaded.size(), original.size());
     for (size_t i = 0; i < original.size(); ++i)
-        EXPECT_EQ((std::vector<double>{reloaded[i].mr, reloaded[i].mg, reloaded[i].mb,
-                                       reloaded[i].mval}),
-                  (std::vector<double>{original[i].mr, original[i].mg, original[i].mb,
-                                       original[i].mval}));
+        EXPECT_EQ(
+            (std::vector<double>{reloaded[i].mr, reloaded[i].mg, reloaded[i].mb, reloaded[i].mval}),
+            (std::vector<double>{original[i].mr, original[i].mg, original[i].mb,
+                                 original[i].mval}));
     EXPECT_EQ(d->paletteList.curr_palette, 9);
     EXPECT_EQ(combo(*d)->currentIndex(), 9);
 }
@@ -179,10 +180,11 @@ TEST_F(PaletteDialogTest, UnusableArchivesAreRefused)
     ASSERT_NE(colorStart, std::string::npos);
 
     const std::map<std::string, std::string> bad = {
-        {"no stops", good.substr(0, colorStart) + "<color size=\"dynamic\"/>" + good.substr(colorEnd)},
+        {"no stops",
+         good.substr(0, colorStart) + "<color size=\"dynamic\"/>" + good.substr(colorEnd)},
         {"nan position", replaced(good, "<mval>0.20000000298023224</mval>", "<mval>nan</mval>")},
-        {"infinite range", replaced(good, "<max_db>99.989999999999995</max_db>",
-                                    "<max_db>inf</max_db>")},
+        {"infinite range",
+         replaced(good, "<max_db>99.989999999999995</max_db>", "<max_db>inf</max_db>")},
         {"malformed", good.substr(0, good.size() / 2)},
         {"not a palette", "<?xml version=\"1.0\"?>\n<cereal><name>x</name></cereal>\n"},
     };
@@ -207,10 +209,10 @@ TEST_F(PaletteDialogTest, AcceptedArchivesLoadSortedOrAsTheyAre)
     save(*d, "blue");
     const std::string good = readText(dir + "/blue.xml");
     // The two stops swapped by hand.
-    const std::string first = good.substr(good.find("<value0>"),
-                                          good.find("</value0>") + 9 - good.find("<value0>"));
-    const std::string second = good.substr(good.find("<value1>"),
-                                           good.find("</value1>") + 9 - good.find("<value1>"));
+    const std::string first =
+        good.substr(good.find("<value0>"), good.find("</value0>") + 9 - good.find("<value0>"));
+    const std::string second =
+        good.substr(good.find("<value1>"), good.find("</value1>") + 9 - good.find("<value1>"));
     std::string swapped = good;
     swapped.replace(swapped.find(first), first.size(), "@@");
     swapped.replace(swapped.find(second), second.size(), first);
@@ -324,7 +326,8 @@ TEST_F(PaletteDialogTest, EditsReachTheListAndTheRangeIsRead)
     d->findChild<QPushButton*>("create_palette")->click();
     ColorPaletteWidget* editor = d->editor();
     editor->selectedHandle = 2;
-    editor->setColorPicker([](QWidget*, const QColor&, const QString&) { return QColor(255, 0, 0); });
+    editor->setColorPicker(
+        [](QWidget*, const QColor&, const QString&) { return QColor(255, 0, 0); });
     editor->updateHandleColor();
     EXPECT_EQ(d->paletteList.palettes[9].color_gradient.color[2].mr, 1.0);
     EXPECT_EQ(d->paletteList.palettes[9].color_gradient.color[2].mg, 0.0);

@@ -20,7 +20,8 @@
 #include <cmath>
 #include <functional>
 
-namespace {
+namespace
+{
 
 ColorPalette builtIn(const std::string& name)
 {

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct Rgb {
     int r, g, b;
@@ -23,7 +24,10 @@ std::ostream& operator<<(std::ostream& out, const Rgb& c)
     return out << "(" << c.r << "," << c.g << "," << c.b << ")";
 }
 
-Rgb rgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
+Rgb rgb(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
 
 struct TableStop {
     float position;
@@ -205,9 +209,9 @@ TEST(BuiltInGradients, UnknownTypesAppendNothingAndSaySoOnce)
 TEST(BuiltInGradients, StartUpList)
 {
     const ColorPaletteList list = builtInPalettes();
-    const std::vector<std::string> order = {"RGB",           "Silva viridis",  "Vulcanic magma",
-                                            "Black to White", "White to Black", "Blue to red",
-                                            "Tropical parula", "Dark rainbow",  "Early winter"};
+    const std::vector<std::string> order = {
+        "RGB",         "Silva viridis",   "Vulcanic magma", "Black to White", "White to Black",
+        "Blue to red", "Tropical parula", "Dark rainbow",   "Early winter"};
     ASSERT_EQ(list.palettes.size(), order.size());
     EXPECT_EQ(list.curr_palette, 0);
     std::map<std::string, int> typeOf;

@@ -15,8 +15,8 @@
 #include <vtkCellArray.h>
 #include <vtkCellData.h>
 #include <vtkLabeledDataMapper.h>
-#include <vtkMath.h>
 #include <vtkMapper.h>
+#include <vtkMath.h>
 #include <vtkPointData.h>
 #include <vtkPolyData.h>
 #include <vtkProperty.h>
@@ -29,7 +29,8 @@
 #include <set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using sectionfixture::setSection;
 
@@ -298,7 +299,9 @@ TEST_F(SectionData, PaletteBeforeAnyGridIsOnlyStored)
 TEST_F(SectionData, ContourLevels)
 {
     // 500 .. 3000 m/s, both ends visible.
-    setGrid(2, 2, [](uint32_t r, uint32_t c) { return std::vector<double>{500, 1000, 2000, 3000}[r * 2 + c]; });
+    setGrid(2, 2, [](uint32_t r, uint32_t c) {
+        return std::vector<double>{500, 1000, 2000, 3000}[r * 2 + c];
+    });
     view.buildGrid();
     struct Case {
         int count;
@@ -314,8 +317,8 @@ TEST_F(SectionData, ContourLevels)
         {0, {}, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "count " << c.count << ", " << c.custom.size()
-                                        << " custom values");
+        SCOPED_TRACE(testing::Message()
+                     << "count " << c.count << ", " << c.custom.size() << " custom values");
         testing::internal::CaptureStdout();
         auto filter = makeContourFilter(view.structuredGrid, view.velocityArray, c.custom, c.count);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "Contour lines range : 500, 3000\n");
@@ -441,7 +444,9 @@ TEST_F(SectionData, RefractorLines)
         // An old project with one phantom for two layers draws layer 2 only.
         {"fewer phantoms than layers", {{1, 1}, {2, 2}}, 1, {{0, -1}, {1, -1}}},
         // Fewer stations than depths.
-        {"fewer stations than depths", {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}}, 2,
+        {"fewer stations than depths",
+         {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}},
+         2,
          {{0, -1}, {1, -1}, {2, -1}, {3, -1}, {4, -1}, {5, -1}}},
     };
     for (const Case& c : cases) {

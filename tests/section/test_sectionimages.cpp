@@ -17,7 +17,8 @@
 #include <fstream>
 #include <functional>
 
-namespace {
+namespace
+{
 
 using sectionfixture::setSection;
 using sectionfixture::showView;
@@ -96,7 +97,8 @@ TEST_F(SectionImages, BothRenderersMatchTheirBaselines)
         sectionfixture::fitPalette(view, c.type);
         view.showProfile(c.type);
         for (const Engine& engine : Engines) {
-            SCOPED_TRACE(testing::Message() << engine.name << " type " << c.type << c.suffix.toStdString());
+            SCOPED_TRACE(testing::Message()
+                         << engine.name << " type " << c.type << c.suffix.toStdString());
             const std::string path = dir + "/picture.png";
             vtkMath::RandomSeed(1);
             ASSERT_TRUE((view.*engine.render)(c.type, path, QColor(255, 255, 255), c.equidistant,
@@ -130,11 +132,13 @@ TEST_F(SectionImages, SizesAndMargins)
     EXPECT_LE(fresh.width(), 4096);
     EXPECT_GT(fresh.height(), 240);
     const auto isBackground = [&](QColor c) { return c == background; };
-    EXPECT_EQ(countPixels(fresh, QRect(0, 0, 60, fresh.height()), isBackground), 60 * fresh.height());
+    EXPECT_EQ(countPixels(fresh, QRect(0, 0, 60, fresh.height()), isBackground),
+              60 * fresh.height());
     EXPECT_EQ(countPixels(fresh, QRect(0, fresh.height() - 60, fresh.width(), 60), isBackground),
               60 * fresh.width());
-    EXPECT_LT(countPixels(fresh, QRect(60, 0, fresh.width() - 120, fresh.height() - 60), isBackground),
-              (fresh.width() - 120) * (fresh.height() - 60));
+    EXPECT_LT(
+        countPixels(fresh, QRect(60, 0, fresh.width() - 120, fresh.height() - 60), isBackground),
+        (fresh.width() - 120) * (fresh.height() - 60));
 }
 
 TEST_F(SectionImages, FailuresLeaveNoPictureBehind)
@@ -157,13 +161,15 @@ TEST_F(SectionImages, FailuresLeaveNoPictureBehind)
     for (const Engine& engine : Engines) {
         SCOPED_TRACE(engine.name);
         testing::internal::CaptureStderr();
-        EXPECT_FALSE((view.*engine.render)(5, dir + "/missing/p.png", Qt::white, true, false, 512, 1.0));
+        EXPECT_FALSE(
+            (view.*engine.render)(5, dir + "/missing/p.png", Qt::white, true, false, 512, 1.0));
         testing::internal::GetCapturedStderr();
         EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
         // A folder standing at the path is neither removed nor written.
         std::filesystem::create_directory(dir + "/folder.png");
         testing::internal::CaptureStderr();
-        EXPECT_FALSE((view.*engine.render)(5, dir + "/folder.png", Qt::white, true, false, 512, 1.0));
+        EXPECT_FALSE(
+            (view.*engine.render)(5, dir + "/folder.png", Qt::white, true, false, 512, 1.0));
         testing::internal::GetCapturedStderr();
         EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder.png"));
     }
@@ -197,8 +203,10 @@ TEST_F(SectionImages, VelocityExportIgnoresARangeFittedToAnotherFamily)
         ASSERT_TRUE((view.*engine.render)(5, path, Qt::white, true, false, 1024, 1.0));
         const QImage image(QString::fromStdString(path));
         // Velocity over its own range, 1000 .. 2000: the block is half-way.
-        const int block = countPixels(image, image.rect(), [](QColor c) { return near(c, 128, 0, 128, 3); });
-        const int surrounding = countPixels(image, image.rect(), [](QColor c) { return near(c, 0, 0, 255, 3); });
+        const int block =
+            countPixels(image, image.rect(), [](QColor c) { return near(c, 128, 0, 128, 3); });
+        const int surrounding =
+            countPixels(image, image.rect(), [](QColor c) { return near(c, 0, 0, 255, 3); });
         EXPECT_GT(block, 150); // the block is about 20 x 15 pixels
         EXPECT_GT(surrounding, 10 * block);
     }
@@ -216,7 +224,8 @@ TEST_F(SectionImages, ScreenshotEnlargesTheView)
         double scale;
         QSize size;
     };
-    const Case cases[] = {{2.0, {1600, 1200}}, {2.5, {1600, 1200}}, {1.5, {800, 600}}, {0.5, {800, 600}}};
+    const Case cases[] = {
+        {2.0, {1600, 1200}}, {2.5, {1600, 1200}}, {1.5, {800, 600}}, {0.5, {800, 600}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scale);
         const std::string path = dir + "/shot.png";
@@ -236,7 +245,8 @@ TEST(ImageConversion, RowsRunTopDown)
     image->SetDimensions(2, 2, 1);
     image->AllocateScalars(VTK_UNSIGNED_CHAR, 4);
     auto* p = static_cast<unsigned char*>(image->GetScalarPointer());
-    const unsigned char pixels[4][4] = {{255, 0, 0, 9}, {0, 255, 0, 9}, {0, 0, 255, 9}, {1, 2, 3, 9}};
+    const unsigned char pixels[4][4] = {
+        {255, 0, 0, 9}, {0, 255, 0, 9}, {0, 0, 255, 9}, {1, 2, 3, 9}};
     std::copy(&pixels[0][0], &pixels[0][0] + 16, p);
     const QImage q = vtkViewer::imageDataToQImage(image);
     ASSERT_EQ(q.size(), QSize(2, 2));

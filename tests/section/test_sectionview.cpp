@@ -6,9 +6,9 @@
 #include "imagecompare.h"
 #include "refractiondatastructure.h"
 #include "sectionfixture.h"
+#include "testenv.h"
 #include "vtkviewer.h"
 #include "vtkviewerinteractor.h"
-#include "testenv.h"
 
 #include <QVTKInteractor.h>
 #include <vtkActor2DCollection.h>
@@ -31,7 +31,8 @@
 #include <array>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 using sectionfixture::grab;
 using sectionfixture::setSection;
@@ -57,7 +58,10 @@ ColorPalette withRange(ColorPalette p, double min, double max)
     return p;
 }
 
-QColor pixelAt(const QImage& image, QPoint p) { return image.pixelColor(p); }
+QColor pixelAt(const QImage& image, QPoint p)
+{
+    return image.pixelColor(p);
+}
 
 template <typename Predicate>
 bool anyPixel(const QImage& image, const QRect& area, Predicate wanted)
@@ -141,8 +145,8 @@ TEST_F(SectionView, EveryDisplayTypeMatchesItsBaseline)
         sectionfixture::fitPalette(view, type);
         vtkMath::RandomSeed(1);
         view.showProfile(type);
-        const auto result =
-            imagecompare::compareWithBaseline(grab(view), QString("view_type%1").arg(type), Tolerance);
+        const auto result = imagecompare::compareWithBaseline(
+            grab(view), QString("view_type%1").arg(type), Tolerance);
         EXPECT_TRUE(result.ok) << result.message.toStdString();
     }
 }
@@ -170,9 +174,11 @@ TEST_F(SectionView, BlockColourAndColourBar)
                            QPoint(int(0.925 * w), int((1 - 0.115) * h)));
     const QRect nearTop(QPoint(int(0.885 * w), int((1 - 0.835) * h)),
                         QPoint(int(0.925 * w), int((1 - 0.80) * h)));
-    EXPECT_TRUE(anyPixel(image, nearBottom, [](QColor c) { return c.blue() > 200 && c.red() < 40; }));
+    EXPECT_TRUE(
+        anyPixel(image, nearBottom, [](QColor c) { return c.blue() > 200 && c.red() < 40; }));
     EXPECT_TRUE(anyPixel(image, nearTop, [](QColor c) { return c.red() > 200 && c.blue() < 40; }));
-    EXPECT_FALSE(anyPixel(image, nearBottom, [](QColor c) { return c.red() > 200 && c.blue() < 40; }));
+    EXPECT_FALSE(
+        anyPixel(image, nearBottom, [](QColor c) { return c.red() > 200 && c.blue() < 40; }));
 }
 
 TEST_F(SectionView, TitleAndBarTexts)
@@ -194,8 +200,8 @@ TEST_F(SectionView, TitleAndBarTexts)
         {5, 3.25, 5, "T - Tomographic Profile - Velocity - RMSE 3.250000 %", "(m/s)", false},
         {8, -1.0, 8, "T - Tomographic Profile - Vertical Gradient with Isolines - RMSE - %",
          "(m/s)", false},
-        {12, -1.0, 12, "T - Tomographic Profile - Laplacian Gradient with Rays - RMSE - %",
-         "(m/s)", false},
+        {12, -1.0, 12, "T - Tomographic Profile - Laplacian Gradient with Rays - RMSE - %", "(m/s)",
+         false},
         {14, -1.0, 14, "T - Ray density - RMSE - %", "ray/cell", false},
         {6, -1.0, 14, "T - Ray density - RMSE - %", "ray/cell", false},
         {999, -1.0, 999, "T -  - RMSE - %", "(m/s)", true},
@@ -272,8 +278,8 @@ TEST_F(SectionView, ContoursFollowTheVelocityWhateverArrayIsShown)
     int differing = 0;
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x)
-            differing += imagecompare::colourDistance(before.pixelColor(x, y),
-                                                      after.pixelColor(x, y)) > 8;
+            differing +=
+                imagecompare::colourDistance(before.pixelColor(x, y), after.pixelColor(x, y)) > 8;
     EXPECT_EQ(differing, 0);
 }
 
@@ -350,10 +356,10 @@ TEST_F(SectionView, CameraKeysAreDisabled)
         camera->GetFocalPoint(after.data() + 3);
         camera->GetViewUp(after.data() + 6);
         EXPECT_EQ(after, before);
-        const std::string disabled =
-            key == 'x' ? "X Reset to an sagittal view - Disabled"
-                       : (key == 'Y' ? "Y Reset to an coronal view - Disabled"
-                                     : "Z Reset to an axial view - Disabled");
+        const std::string disabled = key == 'x'
+                                         ? "X Reset to an sagittal view - Disabled"
+                                         : (key == 'Y' ? "Y Reset to an coronal view - Disabled"
+                                                       : "Z Reset to an axial view - Disabled");
         EXPECT_EQ(out, std::string("Pressed ") + key + "\n" + disabled + "\n");
     }
 

@@ -16,8 +16,14 @@ void AddHandleDialog::setErrorText(const std::string& text)
     ui->errorLabel->setText(QString::fromStdString(text));
 }
 
-QSpinBox* AddHandleDialog::valueBox() const { return ui->valueBox; }
-QLabel* AddHandleDialog::errorLabel() const { return ui->errorLabel; }
+QSpinBox* AddHandleDialog::valueBox() const
+{
+    return ui->valueBox;
+}
+QLabel* AddHandleDialog::errorLabel() const
+{
+    return ui->errorLabel;
+}
 QPushButton* AddHandleDialog::okButton() const
 {
     return ui->buttonBox->button(QDialogButtonBox::Ok);

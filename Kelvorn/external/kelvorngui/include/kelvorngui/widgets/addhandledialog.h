@@ -12,7 +12,8 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-namespace Ui {
+namespace Ui
+{
 class AddHandleDialog;
 }
 

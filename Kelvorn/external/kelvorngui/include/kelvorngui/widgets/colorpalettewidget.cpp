@@ -21,7 +21,8 @@
 #include <cstdlib>
 #include <iostream>
 
-namespace {
+namespace
+{
 // Truncation toward zero, kept inside int (and 0 for NaN).
 int truncated(double v)
 {
@@ -34,7 +35,10 @@ int truncated(double v)
     return static_cast<int>(v);
 }
 
-int component(double fraction) { return std::clamp(truncated(fraction * 255.0), 0, 255); }
+int component(double fraction)
+{
+    return std::clamp(truncated(fraction * 255.0), 0, 255);
+}
 
 QString stopColourName(const GradientColorPoint& stop)
 {
@@ -83,8 +87,8 @@ int SliderHandle::valueFromX(int x) const
         style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     const QRect knob = knobRect();
     const int span = groove.width() - knob.width();
-    return QStyle::sliderValueFromPosition(minimum(), maximum(),
-                                           x - groove.x() - knob.width() / 2, span);
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), x - groove.x() - knob.width() / 2,
+                                           span);
 }
 
 void SliderHandle::paintEvent(QPaintEvent*)
@@ -169,8 +173,14 @@ ColorPaletteWidget::ColorPaletteWidget(const ColorPalette& palette, QWidget* par
     setPalette(palette);
 }
 
-int ColorPaletteWidget::rangeMinimum() const { return truncated(editedPalette.min_db); }
-int ColorPaletteWidget::rangeMaximum() const { return truncated(editedPalette.max_db); }
+int ColorPaletteWidget::rangeMinimum() const
+{
+    return truncated(editedPalette.min_db);
+}
+int ColorPaletteWidget::rangeMaximum() const
+{
+    return truncated(editedPalette.max_db);
+}
 
 int ColorPaletteWidget::valueAt(double relative) const
 {
@@ -203,9 +213,9 @@ void ColorPaletteWidget::setPalette(const ColorPalette& palette)
     const std::vector<GradientColorPoint>& stops = editedPalette.color_gradient.color;
     for (size_t i = 0; i < stops.size(); ++i) {
         const double mval = stops[i].mval;
-        createHandle(truncated((editedPalette.max_db - editedPalette.min_db) * mval +
-                               editedPalette.min_db),
-                     static_cast<int>(i));
+        createHandle(
+            truncated((editedPalette.max_db - editedPalette.min_db) * mval + editedPalette.min_db),
+            static_cast<int>(i));
         SliderHandle* handle = handles[i];
         handle->relativePosition = mval;
         handle->setValue(valueAt(mval));
@@ -333,9 +343,8 @@ void ColorPaletteWidget::updateHandleStyles()
     if (selectedHandle < 0 || selectedHandle >= static_cast<int>(handles.size()))
         return;
     for (int i = 0; i < static_cast<int>(handles.size()); ++i)
-        handles[i]->setStyleSheet(i == selectedHandle
-                                      ? selectedHandleStyle(handles[i]->handleColor)
-                                      : plainHandleStyle(handles[i]->handleColor));
+        handles[i]->setStyleSheet(i == selectedHandle ? selectedHandleStyle(handles[i]->handleColor)
+                                                      : plainHandleStyle(handles[i]->handleColor));
     updateGradientBar();
 }
 
