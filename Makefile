@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: deps run release test bench fuzz clean
+.PHONY: deps run release test bench fuzz tsan clean
 
 deps:
 	./scripts/install-deps.sh
@@ -31,6 +31,12 @@ bench: deps
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_FUZZ=ON -DTERVANELO_BENCH=OFF
 	cmake --build build/fuzz -j$(JOBS)
+
+# The ray tracing's race check: one test built with ThreadSanitizer.
+tsan: deps
+	cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_TSAN=ON -DTERVANELO_BENCH=OFF
+	cmake --build build/tsan -j$(JOBS) --target tsan_raytracing
+	cd build/tsan && ctest --output-on-failure -R tsan_raytracing
 
 clean:
 	rm -rf build

@@ -9,73 +9,110 @@
 #include <limits>
 #include <thread>
 
-namespace {
+namespace
+{
 
-// A 4-ary min-heap of (time, node) ordered like the pairs of an ordered set.
-// Improving a node pushes a new entry; the stale one is skipped when popped,
-// so nodes come out in exactly the order of a set with erase-on-improvement.
-class NodeQueue {
+// A 4-ary min-heap of queued nodes ordered by (time, node number), the order
+// of an ordered set of pairs, with decrease-key: each node is queued at most
+// once, as in a set with erase-on-improvement, so nodes come out in exactly
+// the same order.
+class NodeQueue
+{
 public:
+    static constexpr int32_t NeverQueued = -1;
+    static constexpr int32_t Expanded = -2;
+
+    explicit NodeQueue(size_t nodes) : slot(nodes, NeverQueued) {}
+
+    bool empty() const { return heap.empty(); }
+    // The node that would be popped next.
+    int32_t front() const { return heap.front().node; }
+    bool queued(int32_t node) const { return slot[node] >= 0; }
+
+    void push(double time, int32_t node)
+    {
+        heap.push_back({time, node});
+        siftUp(heap.size() - 1, {time, node});
+    }
+    // The node's time became smaller.
+    void decrease(double time, int32_t node)
+    {
+        siftUp(static_cast<size_t>(slot[node]), {time, node});
+    }
+
+    std::pair<double, int32_t> pop()
+    {
+        const Entry top = heap.front();
+        slot[top.node] = Expanded;
+        const Entry last = heap.back();
+        heap.pop_back();
+        const size_t n = heap.size();
+        if (n > 0) {
+            size_t i = 0;
+            for (;;) {
+                const size_t first = 4 * i + 1;
+                if (first >= n)
+                    break;
+                size_t best = first;
+                const size_t end = std::min(first + 4, n);
+                for (size_t c = first + 1; c < end; ++c)
+                    if (before(heap[c], heap[best]))
+                        best = c;
+                if (!before(heap[best], last))
+                    break;
+                place(i, heap[best]);
+                i = best;
+            }
+            place(i, last);
+        }
+        return {top.time, top.node};
+    }
+
+private:
     struct Entry {
         double time;
         int32_t node;
     };
-
-    bool empty() const { return heap.empty(); }
-
-    void push(Entry e)
-    {
-        size_t i = heap.size();
-        heap.push_back(e);
-        while (i > 0) {
-            const size_t parent = (i - 1) / 4;
-            if (!before(e, heap[parent]))
-                break;
-            heap[i] = heap[parent];
-            i = parent;
-        }
-        heap[i] = e;
-    }
-
-    Entry pop()
-    {
-        const Entry top = heap.front();
-        const Entry last = heap.back();
-        heap.pop_back();
-        const size_t n = heap.size();
-        if (n == 0)
-            return top;
-        size_t i = 0;
-        for (;;) {
-            const size_t first = 4 * i + 1;
-            if (first >= n)
-                break;
-            size_t best = first;
-            const size_t end = std::min(first + 4, n);
-            for (size_t c = first + 1; c < end; ++c)
-                if (before(heap[c], heap[best]))
-                    best = c;
-            if (!before(heap[best], last))
-                break;
-            heap[i] = heap[best];
-            i = best;
-        }
-        heap[i] = last;
-        return top;
-    }
-
-private:
     static bool before(const Entry& a, const Entry& b)
     {
         return a.time < b.time || (a.time == b.time && a.node < b.node);
     }
+    void place(size_t i, const Entry& e)
+    {
+        heap[i] = e;
+        slot[e.node] = static_cast<int32_t>(i);
+    }
+    void siftUp(size_t i, Entry e)
+    {
+        while (i > 0) {
+            const size_t parent = (i - 1) / 4;
+            if (!before(e, heap[parent]))
+                break;
+            place(i, heap[parent]);
+            i = parent;
+        }
+        place(i, e);
+    }
+
     std::vector<Entry> heap;
+    std::vector<int32_t> slot; // position in heap, or NeverQueued / Expanded
 };
+
+// Starts loading the edge list of the node the queue will most likely expand
+// next, while the current node's edges are relaxed: the lists lie scattered
+// over a large array and the search otherwise waits on every one.
+void prefetchEdges(const GridNode& node)
+{
+    const char* p = reinterpret_cast<const char*>(node.edges.begin());
+    const char* end = reinterpret_cast<const char*>(node.edges.end());
+    for (; p < end; p += 64)
+        __builtin_prefetch(p);
+}
 
 } // namespace
 
 void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, std::vector<GridEdge>& predecessorEdges,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances)
 {
     const size_t n = nodes.size();
@@ -87,20 +124,28 @@ void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
     if (source < 0 || size_t(source) >= n)
         return;
 
-    minDistance[source] = 0.0;
-    NodeQueue queue;
-    queue.push({0.0, source});
+    double* time = minDistance.data();
+    int32_t* before = previous.data();
+    GridEdge* arrival = predecessorEdges.data();
+    time[source] = 0.0;
+    NodeQueue queue(n);
+    queue.push(0.0, source);
     while (!queue.empty()) {
-        const NodeQueue::Entry u = queue.pop();
-        if (u.time != minDistance[u.node])
-            continue; // superseded by a shorter time
-        for (const GridEdge& e : nodes[u.node].edges) {
-            const double alt = u.time + e.weight;
-            if (minDistance[e.target] > alt) {
-                minDistance[e.target] = alt;
-                predecessorEdges[e.target] = e;
-                previous[e.target] = u.node;
-                queue.push({alt, e.target});
+        const auto [d, u] = queue.pop();
+        if (!queue.empty())
+            prefetchEdges(nodes[queue.front()]);
+        for (const GridEdge& e : nodes[u].edges) {
+            const double alt = d + e.weight;
+            if (time[e.target] > alt) {
+                time[e.target] = alt;
+                arrival[e.target] = e;
+                before[e.target] = u;
+                if (queue.queued(e.target)) {
+                    queue.decrease(alt, e.target);
+                } else {
+                    queue.push(alt, e.target);
+                    __builtin_prefetch(&nodes[e.target]); // read when it is next in line
+                }
             }
         }
     }
@@ -123,9 +168,18 @@ void ShotRayTracer::trace()
         std::vector<int32_t> previous;
         DijkstraComputePaths(sourceNode, grid.nodes, previous, predecessorEdges);
         paths.resize(spread.size());
-        for (size_t r = 0; r < spread.size(); ++r)
+        segments.clear();
+        segmentStart.assign(1, 0);
+        for (size_t r = 0; r < spread.size(); ++r) {
             paths[r] = DijkstraGetShortestPathTo(
                 grid.surfaceNodeIndex(document->xShift + spread[r].x), previous);
+            for (int32_t u : paths[r]) {
+                const GridEdge& e = predecessorEdges[u];
+                if (e.cell != GridEdge{}.cell)
+                    segments.push_back({e.length, e.cell});
+            }
+            segmentStart.push_back(segments.size());
+        }
     }
     for (uint32_t r = 0; r < spread.size(); ++r)
         computePathTravelTime(r);
@@ -135,16 +189,14 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
 {
     const std::vector<GridCell>& cells = document->grid->cells;
     TravelTime& record = document->ttArray[shotIndex];
-    const std::vector<int32_t>& path = paths[receiver];
+    const Segment* first = segments.data() + segmentStart[receiver];
+    const Segment* last = segments.data() + segmentStart[receiver + 1];
 
     double time = 0.0;
     double pathLength = 0.0;
-    for (int32_t u : path) {
-        const GridEdge& e = predecessorEdges[u];
-        if (e.cell != GridEdge{}.cell) {
-            pathLength += e.length;
-            time += e.length * cells[e.cell].slowness;
-        }
+    for (const Segment* s = first; s != last; ++s) {
+        pathLength += s->length;
+        time += s->length * cells[s->cell].slowness;
     }
     record.ttCalcolati[receiver] = time;
 
@@ -154,18 +206,17 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
     const double residual = (measured <= 0.0 ? 0.0 : time - measured) / pathLength;
     if (residual == 0.0)
         return;
-    for (int32_t u : path) {
-        const GridEdge& e = predecessorEdges[u];
-        if (e.cell != GridEdge{}.cell) {
-            (*correctionSums)[e.cell] += residual * e.length;
-            (*lengthSums)[e.cell] += e.length;
-        }
+    for (const Segment* s = first; s != last; ++s) {
+        (*correctionSums)[s->cell] += residual * s->length;
+        (*lengthSums)[s->cell] += s->length;
     }
 }
 
 void ShotRayTracer::clearPaths()
 {
     std::vector<std::vector<int32_t>>().swap(paths);
+    std::vector<Segment>().swap(segments);
+    std::vector<size_t>().swap(segmentStart);
 }
 
 DijkstraComputePathsThread::~DijkstraComputePathsThread()
@@ -174,6 +225,11 @@ DijkstraComputePathsThread::~DijkstraComputePathsThread()
 }
 
 void DijkstraComputePathsThread::run()
+{
+    traceHere();
+}
+
+void DijkstraComputePathsThread::traceHere()
 {
     // An exception must not leave a thread's run(); the runner reports it.
     failed = false;
@@ -280,11 +336,17 @@ void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* 
             }
             worker->correctionSums = &slotCorrection[slot];
             worker->lengthSums = &slotLength[slot];
-            worker->start(QThread::InheritPriority);
+            // A solver run only sums along kept paths, a few microseconds per
+            // shot: starting a thread for it would cost more than the work.
+            if (first)
+                worker->start(QThread::InheritPriority);
+            else
+                worker->traceHere();
         }
-        for (size_t i = start; i < end; ++i)
-            if (workers[i])
-                workers[i]->wait();
+        if (first)
+            for (size_t i = start; i < end; ++i)
+                if (workers[i])
+                    workers[i]->wait();
 
         if (verbose)
             std::cout << " --- Updating coorslow and coorcount " << std::endl;

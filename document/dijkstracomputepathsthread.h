@@ -23,13 +23,14 @@ class TomoDocument;
 // lower-numbered cell. Edge weights must be finite and >= 0.
 // Cost: O(E log N) time with a 4-ary heap, O(N) memory besides the outputs.
 void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, std::vector<GridEdge>& predecessorEdges,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances = nullptr);
 
 // The node path from the search's source to `target`, source first. A target
 // never reached gives [target]; the source gives [source]. `target` must be a
 // node number of the graph `previous` came from.
-std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target, const std::vector<int32_t>& previous);
+std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target,
+                                               const std::vector<int32_t>& previous);
 
 // The rays of one shot: the body of a ray-tracing worker, callable on any
 // thread. It reads the document's grid (nodes, edges, cell slowness), xShift,
@@ -37,7 +38,8 @@ std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target, const std::vector
 // its own members and the two sum vectors it points at. The caller makes sure
 // that the spread, the time vectors and every source and receiver node are
 // valid, and keeps the grid's geometry unchanged between calls.
-class ShotRayTracer {
+class ShotRayTracer
+{
 public:
     // The first call searches from sourceNode and keeps one path per receiver;
     // every call then computes the times and sums along the kept paths with
@@ -54,19 +56,34 @@ public:
     TomoDocument* document = nullptr;
     uint32_t spreadIndex = 0;
     int32_t sourceNode = Grid::NoNode;
-    std::vector<std::vector<int32_t>> paths; // per receiver, source first
-    std::vector<GridEdge> predecessorEdges;  // per grid node
+    std::vector<std::vector<int32_t>> paths;       // per receiver, source first
+    GridEdgeVector predecessorEdges;               // per grid node
     std::vector<double>* correctionSums = nullptr; // per cell, not owned
     std::vector<double>* lengthSums = nullptr;     // per cell, not owned
+
+private:
+    // The cell-crossing steps of every path in path order (the arrival edges
+    // of its nodes), side by side: the solver runs sum them over and over.
+    struct Segment {
+        double length;
+        uint32_t cell;
+    };
+    std::vector<Segment> segments;
+    std::vector<size_t> segmentStart; // receiver r: [segmentStart[r], segmentStart[r + 1])
 };
 
-// A ray-tracing worker thread for one shot; started again, it keeps its
-// paths and only recomputes times and sums.
-class DijkstraComputePathsThread : public QThread, public ShotRayTracer {
+// A ray-tracing worker thread for one shot; run again, it keeps its paths and
+// only recomputes times and sums.
+class DijkstraComputePathsThread : public QThread, public ShotRayTracer
+{
     Q_OBJECT
 public:
     using QThread::QThread;
     ~DijkstraComputePathsThread() override;
+
+    // The body of run() on the calling thread, for the solver runs whose
+    // work is too small to pay for a thread start.
+    void traceHere();
 
     // Set when the last run ended in an exception (for instance out of
     // memory); its results are then incomplete.

@@ -2,6 +2,7 @@
 
 #include "Splines.hh"
 
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -9,12 +10,14 @@
 #include <cassert>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 
-namespace {
+namespace
+{
 
 void reportFailure(const std::string& why)
 {
@@ -63,6 +66,30 @@ double builtInVelocity(double depth)
 
 } // namespace
 
+void* allocateGraphMemory(size_t bytes)
+{
+    constexpr size_t hugePage = size_t(2) << 20;
+    if (bytes < hugePage / 2) {
+        void* p = std::malloc(bytes == 0 ? 1 : bytes);
+        if (!p)
+            throw std::bad_alloc();
+        return p;
+    }
+    const size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void* p = std::aligned_alloc(hugePage, rounded);
+    if (!p)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, rounded, MADV_HUGEPAGE); // only advice: failure changes nothing
+#endif
+    return p;
+}
+
+void releaseGraphMemory(void* memory) noexcept
+{
+    std::free(memory);
+}
+
 Grid::Grid(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide,
            const std::vector<double>& slowness, Splines::LinearSpline& surface)
 {
@@ -99,8 +126,7 @@ Grid::Grid(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSi
 }
 
 Grid::Grid(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide,
-           std::vector<double> slowness, std::vector<bool> toBeDraw,
-           Splines::LinearSpline& surface)
+           std::vector<double> slowness, std::vector<bool> toBeDraw, Splines::LinearSpline& surface)
 {
     const uint64_t n = uint64_t(rows) * columns;
     if (slowness.size() != n || toBeDraw.size() != n || !allPositiveFinite(slowness)) {
@@ -135,7 +161,8 @@ void Grid::build(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double 
         // After filling, a node's cursor stands at the start of the next node's edges.
         for (size_t i = 0; i < nodes.size(); ++i) {
             const size_t first = i == 0 ? 0 : edgeCursor[i - 1];
-            nodes[i].edges = GridEdgeRange(edgeStore.data() + first, edgeStore.data() + edgeCursor[i]);
+            nodes[i].edges =
+                GridEdgeRange(edgeStore.data() + first, edgeStore.data() + edgeCursor[i]);
         }
         std::vector<size_t>().swap(edgeCursor);
     } catch (const std::exception& e) {
@@ -146,8 +173,10 @@ void Grid::build(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double 
 
 bool Grid::allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide)
 {
-    if (rows == 0 || columns == 0 || nodesPerSide < 2 || !(std::isfinite(cellSide) && cellSide > 0.0)) {
-        reportFailure("a grid needs rows, columns, 2 or more nodes per side and a positive cell side");
+    if (rows == 0 || columns == 0 || nodesPerSide < 2 ||
+        !(std::isfinite(cellSide) && cellSide > 0.0)) {
+        reportFailure(
+            "a grid needs rows, columns, 2 or more nodes per side and a positive cell side");
         return false;
     }
     // Sizes in floating point first: the exact 64-bit products may overflow.
@@ -213,7 +242,7 @@ void Grid::clear()
     aLato = 0.0;
     std::vector<GridCell>().swap(cells);
     std::vector<GridNode>().swap(nodes);
-    std::vector<GridEdge>().swap(edgeStore);
+    decltype(edgeStore)().swap(edgeStore);
     std::vector<size_t>().swap(edgeCursor);
     std::vector<double>().swap(surfaceValues);
 }
@@ -260,7 +289,8 @@ int32_t Grid::surfaceNodeIndex(double x) const
 std::pair<double, double> Grid::cellCentre(uint32_t cell) const
 {
     const GridCell& c = cells[cell];
-    return {(c.top.front()->x + c.top.back()->x) * 0.5, (c.top.front()->z + c.bottom.back()->z) * 0.5};
+    return {(c.top.front()->x + c.top.back()->x) * 0.5,
+            (c.top.front()->z + c.bottom.back()->z) * 0.5};
 }
 
 size_t Grid::graphBytes() const
@@ -282,8 +312,8 @@ void Grid::initCell(GridCell& cell, uint32_t index, double slowness, double side
     cell.side = side;
     buildCellSides(cell, upper, lower);
     const std::pair<const std::vector<GridNode*>*, const std::vector<GridNode*>*> pairs[] = {
-        {&cell.top, &cell.left},     {&cell.top, &cell.right},   {&cell.top, &cell.bottom},
-        {&cell.bottom, &cell.left},  {&cell.right, &cell.left},  {&cell.right, &cell.bottom},
+        {&cell.top, &cell.left},    {&cell.top, &cell.right},  {&cell.top, &cell.bottom},
+        {&cell.bottom, &cell.left}, {&cell.right, &cell.left}, {&cell.right, &cell.bottom},
     };
     for (const auto& [a, b] : pairs) {
         connectCellSides(cell, *a, *b);

@@ -28,25 +28,47 @@
 //
 // A grid is never copied: cells and nodes point into its own vectors.
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-namespace Splines {
+namespace Splines
+{
 class LinearSpline;
 class CubicSpline;
 } // namespace Splines
 
+// Storage for the graph's large arrays: from 1 MB up, whole 2 MB blocks
+// offered transparent huge pages (on Linux). Fresh memory touched page by page
+// costs more than building the graph or searching it. Throws std::bad_alloc.
+void* allocateGraphMemory(size_t bytes);
+void releaseGraphMemory(void* memory) noexcept;
+
+template <typename T> struct GraphAllocator {
+    using value_type = T;
+    GraphAllocator() = default;
+    template <typename U> GraphAllocator(const GraphAllocator<U>&) noexcept {}
+    T* allocate(size_t n) { return static_cast<T*>(allocateGraphMemory(n * sizeof(T))); }
+    void deallocate(T* p, size_t) noexcept { releaseGraphMemory(p); }
+    template <typename U> bool operator==(const GraphAllocator<U>&) const noexcept { return true; }
+    template <typename U> bool operator!=(const GraphAllocator<U>&) const noexcept { return false; }
+};
+
 struct GridEdge {
-    double weight = 0.0; // s: length * the cell's slowness when the edge was made
-    double length = 0.0; // m, inside the cell
+    double weight = 0.0;         // s: length * the cell's slowness when the edge was made
+    double length = 0.0;         // m, inside the cell
     int32_t target = 0x7FFFFFFF; // end node; 0x7FFFFFFF on a default edge
     uint32_t cell = 0xFFFFFFFFu; // cell crossed; 0xFFFFFFFF = no cell
 };
 
+// Edge arrays of the size of a graph: the grid's edges, a search's arrival edges.
+using GridEdgeVector = std::vector<GridEdge, GraphAllocator<GridEdge>>;
+
 // A node's outgoing edges: a view into the grid's edge array.
-class GridEdgeRange {
+class GridEdgeRange
+{
 public:
     GridEdgeRange() = default;
     GridEdgeRange(const GridEdge* first, const GridEdge* last) : first(first), last(last) {}
@@ -62,8 +84,8 @@ private:
 };
 
 struct GridNode {
-    double x = 1.7976931348623157e308; // DBL_MAX until a cell positions the node
-    double z = 1.7976931348623157e308;
+    double x = DBL_MAX; // until a cell positions the node
+    double z = DBL_MAX;
     GridEdgeRange edges;
     uint32_t id = 0; // its own number
 };
@@ -86,7 +108,8 @@ struct GridCell {
     std::vector<GridNode*> bottom;
 };
 
-class Grid {
+class Grid
+{
 public:
     static constexpr int32_t NoNode = 0x7FFFFFFF;
 
@@ -141,8 +164,10 @@ public:
     std::vector<double> surfaceValues;
     std::vector<GridNode> nodes;
 
-    // Construction steps of one cell: store its data, position its side nodes
-    // from the surfaces above (S_r) and below (S_{r+1}), then join its sides.
+private:
+    // Construction steps of one cell, in cell-index order: store its data,
+    // position its side nodes from the surfaces above (S_r) and below
+    // (S_{r+1}), then join its sides.
     void initCell(GridCell& cell, uint32_t index, double slowness, double side,
                   const std::vector<double>& upper, const std::vector<double>& lower);
     void buildCellSides(GridCell& cell, const std::vector<double>& upper,
@@ -151,7 +176,6 @@ public:
     void connectCellSides(const GridCell& cell, const std::vector<GridNode*>& a,
                           const std::vector<GridNode*>& b);
 
-private:
     template <typename SlownessOf>
     void build(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide,
                Splines::LinearSpline& surface, SlownessOf slownessOf);
@@ -159,6 +183,6 @@ private:
     void clear();
     double delta() const { return aLato / (nV - 1); }
 
-    std::vector<GridEdge> edgeStore;
+    GridEdgeVector edgeStore;
     std::vector<size_t> edgeCursor; // next free edge per node, during construction
 };

@@ -25,13 +25,12 @@ std::vector<double> TomoDocument::runTomography(int solverIterations, int smooth
         return {};
     }
     const unsigned threads = multithread ? hardwareThreads() : 1;
-    std::vector<double> result =
-        runTomography_fast(static_cast<int>(threads), solverIterations, smoothing, symmetric,
-                           smoothingType);
+    std::vector<double> result = runTomography_fast(static_cast<int>(threads), solverIterations,
+                                                    smoothing, symmetric, smoothingType);
 
     // Built aside first: a grid that cannot be built must not cost the old one.
-    auto next = std::make_unique<Grid>(grid->righe, grid->col, grid->nV, grid->aLato, result,
-                                       *topography);
+    auto next =
+        std::make_unique<Grid>(grid->righe, grid->col, grid->nV, grid->aLato, result, *topography);
     if (next->numberOfCells() == 0) {
         logLine(*this, "Inversion: the new grid could not be built; the old grid is kept", 1);
         return {};
@@ -66,11 +65,12 @@ std::vector<double> TomoDocument::runTomography_fast(int threads, int solverIter
         RayBatchRunner runner(*this, T, true);
         runner.trace(&coorslow, &coorcount);
 
-        const std::time_t end = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-        const auto elapsed =
-            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now() - start);
-        std::cout << "finished iteration at " << std::ctime(&end) << "elapsed time: "
-                  << elapsed.count() << "s" << std::endl;
+        const std::time_t end =
+            std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+        const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(
+            std::chrono::system_clock::now() - start);
+        std::cout << "finished iteration at " << std::ctime(&end)
+                  << "elapsed time: " << elapsed.count() << "s" << std::endl;
 
         for (int k = 0; k < solverIterations; ++k) {
             updateSlowness(coorslow, coorcount);
@@ -130,7 +130,8 @@ std::vector<double> TomoDocument::updateSlowness(const std::vector<double>& coor
     return result;
 }
 
-namespace {
+namespace
+{
 
 // coverageBottom through the boundary points, when there are enough for a curve.
 void replaceCoverageBottom(std::unique_ptr<Splines::BesselSpline>& coverageBottom,

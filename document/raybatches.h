@@ -18,7 +18,8 @@ void logLine(const TomoDocument& doc, const std::string& text, int level = 0);
 // The platform's hardware thread count, at least 1.
 unsigned hardwareThreads();
 
-class RayBatchRunner {
+class RayBatchRunner
+{
 public:
     // Checks every shot (spread index, time vector lengths, source and
     // receiver nodes on the grid's surface); a shot that fails is skipped for
@@ -34,7 +35,7 @@ public:
     // (when given) and appends the paths to the document's rayPaths.
     void trace(std::vector<double>* correctionTotals, std::vector<double>* lengthTotals);
     // Solver run `iteration`: the same workers recompute times and sums along
-    // their kept rays with the current slowness.
+    // their kept rays with the current slowness, on the calling thread.
     void retrace(int iteration, std::vector<double>* correctionTotals,
                  std::vector<double>* lengthTotals);
 

@@ -10,7 +10,8 @@
 #include <cmath>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 enum class Kernel { Uniform, Linear, Gaussian };
 
@@ -140,7 +141,8 @@ std::vector<double> slownessOf(const Grid& grid)
 
 } // namespace
 
-namespace {
+namespace
+{
 
 std::vector<double> modelSmoothing(const TomoDocument& doc, int type, int n, double f)
 {

@@ -12,7 +12,8 @@
 #include <cstdio>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 struct ProfileExtent {
     bool any = false;
@@ -38,7 +39,8 @@ ProfileExtent mergeTopographyPoints(TomoDocument& doc)
             std::cout << p.x << " insert" << std::endl;
         const auto at = larger - xs.begin();
         xs.insert(larger, p.x);
-        doc.topographyZ.insert(doc.topographyZ.begin() + std::min<ptrdiff_t>(at, doc.topographyZ.size()), p.z);
+        doc.topographyZ.insert(
+            doc.topographyZ.begin() + std::min<ptrdiff_t>(at, doc.topographyZ.size()), p.z);
     };
     for (const std::vector<Point2D>& spread : doc.goephonesStringSet)
         for (size_t k = 0; k < spread.size(); ++k) {

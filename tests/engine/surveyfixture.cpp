@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace fixture {
+namespace fixture
+{
 
 std::unique_ptr<Splines::LinearSpline> flatGround()
 {

@@ -9,7 +9,8 @@
 #include <memory>
 #include <vector>
 
-namespace fixture {
+namespace fixture
+{
 
 // Ground at elevation 0 everywhere the tests look (grid x 0 .. 10 km).
 std::unique_ptr<Splines::LinearSpline> flatGround();

@@ -14,7 +14,8 @@
 #include <fstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 using fixture::deepestNode;
 
@@ -152,7 +153,7 @@ TEST(RayTracingPhysics, ConstantGradientWithinThreePercentAndCloserWithSmallerCe
 void expectSameSearch(const Grid& grid, int32_t source)
 {
     std::vector<int32_t> previous, previousRef;
-    std::vector<GridEdge> edges, edgesRef;
+    GridEdgeVector edges, edgesRef;
     std::vector<double> times, timesRef;
     DijkstraComputePaths(source, grid.nodes, previous, edges, &times);
     DijkstraComputePathsOrderedSet(source, grid.nodes, previousRef, edgesRef, &timesRef);
@@ -170,7 +171,9 @@ struct QueueCase {
     std::function<double(uint32_t)> velocity;
 };
 
-class QueueAgainstOrderedSet : public ::testing::TestWithParam<QueueCase> {};
+class QueueAgainstOrderedSet : public ::testing::TestWithParam<QueueCase>
+{
+};
 
 TEST_P(QueueAgainstOrderedSet, SamePredecessorsEdgesAndTimes)
 {
@@ -187,8 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
     AnalyticGrids, QueueAgainstOrderedSet,
     ::testing::Values(
         QueueCase{"homogeneous", 4, 40, 5, 1.0, [](uint32_t) { return 1000.0; }},
-        QueueCase{"twoLayer", 15, 80, 9, 1.0,
-                  [](uint32_t r) { return r < 5 ? 500.0 : 2000.0; }},
+        QueueCase{"twoLayer", 15, 80, 9, 1.0, [](uint32_t r) { return r < 5 ? 500.0 : 2000.0; }},
         QueueCase{"gradient", 25, 80, 9, 1.0, [](uint32_t r) { return 500.0 + 50.0 * (r + 0.5); }}),
     [](const ::testing::TestParamInfo<QueueCase>& param) { return std::string(param.param.name); });
 
@@ -208,7 +210,7 @@ TEST(Dijkstra, FirstRelaxedEdgeWinsTiesAndUnreachedNodesKeepDefaults)
     for (bool reference : {false, true}) {
         SCOPED_TRACE(reference ? "ordered set" : "heap");
         std::vector<int32_t> previous;
-        std::vector<GridEdge> edges;
+        GridEdgeVector edges;
         std::vector<double> times;
         (reference ? DijkstraComputePathsOrderedSet : DijkstraComputePaths)(0, nodes, previous,
                                                                             edges, &times);
@@ -226,7 +228,8 @@ TEST(Dijkstra, FirstRelaxedEdgeWinsTiesAndUnreachedNodesKeepDefaults)
 
 // ---- the worker ----
 
-class ShotWorker : public ::testing::Test {
+class ShotWorker : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -298,7 +301,8 @@ TEST_F(ShotWorker, StartedAgainItKeepsItsPathsAndFollowsTheSlowness)
 
 // ---- the batch runner's shot checks ----
 
-class RayTracingLog : public ::testing::Test {
+class RayTracingLog : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -360,8 +364,8 @@ TEST_F(RayTracingLog, RecordsThatDoNotFitTheirSpreadAreSkipped)
         receivers.push_back(x);
     fixture::setSurvey(doc, receivers, {0.0, 5.0, 10.0});
     doc.goephonesStringSet.push_back(doc.goephonesStringSet[0]);
-    doc.ttArray[1].indexStesa = 5;            // no such spread
-    doc.ttArray[2].ttMisurati.resize(23);     // one pick short
+    doc.ttArray[1].indexStesa = 5;        // no such spread
+    doc.ttArray[2].ttMisurati.resize(23); // one pick short
     doc.grid = std::make_unique<Grid>(3, 30, 5, 1.0, *doc.topography);
     doc.computeRayPaths();
     EXPECT_EQ(errorLines(), 2);

@@ -6,7 +6,7 @@
 
 void DijkstraComputePathsOrderedSet(int32_t source, const std::vector<GridNode>& nodes,
                                     std::vector<int32_t>& previous,
-                                    std::vector<GridEdge>& predecessorEdges,
+                                    GridEdgeVector& predecessorEdges,
                                     std::vector<double>* distances)
 {
     const size_t n = nodes.size();

@@ -11,5 +11,5 @@
 
 void DijkstraComputePathsOrderedSet(int32_t source, const std::vector<GridNode>& nodes,
                                     std::vector<int32_t>& previous,
-                                    std::vector<GridEdge>& predecessorEdges,
+                                    GridEdgeVector& predecessorEdges,
                                     std::vector<double>* distances = nullptr);
