@@ -7,8 +7,6 @@
 #include "geomtextwidget.h"
 #include "shoteditdialog.h"
 
-#include <QDir>
-#include <QFile>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -224,17 +222,13 @@ void DialogSetGeometry::on_addShotButton_clicked() {}
 
 void DialogSetGeometry::on_loadShotsButton_clicked()
 {
-    const QString fileName = prompts->openFileName(this, tr("Open Geometry"), QDir::homePath(),
-                                                   tr("CSV format (*.csv)"));
-    if (fileName.isEmpty())
+    std::string fileName, delimiter;
+    if (!prompts->askFileToOpen(this, tr("Open Geometry"), tr("CSV format (*.csv)"), fileName,
+                                delimiter))
         return;
-    std::string delimiter;
-    if (!prompts->chooseDelimiter(delimiter))
-        return;
-
     std::vector<std::string> labels;
     std::vector<std::vector<double>> rows;
-    if (readCSV(QFile::encodeName(fileName).toStdString(), delimiter, labels, rows) != 0) {
+    if (readCSV(fileName, delimiter, labels, rows) != 0) {
         prompts->showError(tr("Error Message"),
                            tr("Invalid shot file. ") + QString::number(rows.size()));
         return;
@@ -250,16 +244,10 @@ void DialogSetGeometry::on_loadShotsButton_clicked()
 
 void DialogSetGeometry::on_saveShotsButton_clicked()
 {
-    QString fileName = prompts->saveFileName(this, tr("Save Geometry"), QDir::homePath(),
-                                             tr("Geophones Geometry (*csv)"));
-    if (fileName.isEmpty())
+    std::string fileName, delimiter;
+    if (!prompts->askFileToSave(this, tr("Save Geometry"), tr("Geophones Geometry (*csv)"),
+                                fileName, delimiter))
         return;
-    if (!fileName.endsWith(".csv", Qt::CaseSensitive))
-        fileName += ".csv";
-    std::string delimiter;
-    if (!prompts->chooseDelimiter(delimiter))
-        return;
-
     std::vector<std::string> labels;
     std::vector<std::vector<double>> rows;
     for (size_t i = 0; i < travelTimes.size(); ++i) {
@@ -267,6 +255,6 @@ void DialogSetGeometry::on_saveShotsButton_clicked()
         labels.push_back(set ? set->fileName : "shot_id_" + std::to_string(i));
         rows.push_back({travelTimes[i].shotPos2d.x, travelTimes[i].shotPos2d.z});
     }
-    if (writeCSV(QFile::encodeName(fileName).toStdString(), delimiter, labels, rows) != 0)
+    if (writeCSV(fileName, delimiter, labels, rows) != 0)
         prompts->showError(tr("Error Message"), tr("Invalid geometry file."));
 }

@@ -5,8 +5,6 @@
 #include "geometryfiles.h"
 #include "geometryprompts.h"
 
-#include <QDir>
-#include <QFile>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -79,16 +77,12 @@ void editGeomEdit::on_pushButton_2_clicked()
 
 void editGeomEdit::on_load_geometry_button_clicked()
 {
-    const QString fileName = prompts->openFileName(this, tr("Open Geometry"), QDir::homePath(),
-                                                   tr("CSV format (*.csv)"));
-    if (fileName.isEmpty())
+    std::string fileName, delimiter;
+    if (!prompts->askFileToOpen(this, tr("Open Geometry"), tr("CSV format (*.csv)"), fileName,
+                                delimiter))
         return;
-    std::string delimiter;
-    if (!prompts->chooseDelimiter(delimiter))
-        return;
-
     std::vector<std::vector<double>> rows;
-    const int result = readGeophoneCSV(QFile::encodeName(fileName).toStdString(), delimiter, rows);
+    const int result = readGeophoneCSV(fileName, delimiter, rows);
     if (result != 0 || (spreadGiven && rows.size() != spread.size())) {
         prompts->showError(tr("Error Message"),
                            tr("Invalid geometry file. ") + QString::number(rows.size()));
@@ -111,22 +105,15 @@ void editGeomEdit::on_load_geometry_button_clicked()
 
 void editGeomEdit::on_save_geometry_button_clicked()
 {
-    QString fileName = prompts->saveFileName(this, tr("Save Geometry"), QDir::homePath(),
-                                             tr("Geophones Geometry (*csv)"));
-    if (fileName.isEmpty())
+    std::string fileName, delimiter;
+    if (!prompts->askFileToSave(this, tr("Save Geometry"), tr("Geophones Geometry (*csv)"),
+                                fileName, delimiter))
         return;
-    if (!fileName.endsWith(".csv", Qt::CaseSensitive))
-        fileName += ".csv";
-
     std::vector<std::vector<double>> rows;
     for (const editGeomWidget* row : geophoneRows)
         rows.push_back({row->x(), row->z()});
-
-    std::string delimiter;
-    if (!prompts->chooseDelimiter(delimiter))
-        return;
-    const int result = writeGeophoneCSV(QFile::encodeName(fileName).toStdString(), delimiter, rows);
-    if (result != 0 || (spreadGiven && rows.size() != spread.size()))
+    if (writeGeophoneCSV(fileName, delimiter, rows) != 0 ||
+        (spreadGiven && rows.size() != spread.size()))
         prompts->showError(tr("Error Message"), tr("Invalid geometry file."));
 }
 

@@ -22,6 +22,14 @@ public:
     virtual bool chooseDelimiter(std::string& delimiter) = 0;
     // A modal message box with an OK button.
     virtual void showError(const QString& text, const QString& informativeText) = 0;
+
+    // The file to read, from the user's home folder, then its delimiter.
+    // False when the user cancels either question.
+    bool askFileToOpen(QWidget* parent, const QString& title, const QString& filter,
+                       std::string& fileName, std::string& delimiter);
+    // The same for a file to write; ".csv" is appended when the name lacks it.
+    bool askFileToSave(QWidget* parent, const QString& title, const QString& filter,
+                       std::string& fileName, std::string& delimiter);
 };
 
 // The real dialogs: QFileDialog, SelectCSVDelimiterDialog and QMessageBox.

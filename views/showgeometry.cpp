@@ -121,8 +121,10 @@ std::vector<double> zMinorTicks(const GeometryTransform& t)
     return ticksFrom(firstZTick(std::floor(t.minZ), steps.minor), steps.minor, t.maxZ);
 }
 
-// Pixel coordinates are truncated; positions far off the plot are pinned
-// outside it rather than overflowing the int.
+// Pixel coordinates are truncated. A value within rounding noise of a whole
+// pixel is that pixel: 440 / (1.1 * 100) is 3.9999999999999996 in doubles, and
+// truncating 5 * that would move the marker one pixel left. Positions far off
+// the plot are pinned outside it rather than overflowing the int.
 int pixel(double v)
 {
     constexpr double Far = 1e6;
@@ -130,7 +132,8 @@ int pixel(double v)
         return -int(Far);
     if (!(v < Far))
         return int(Far);
-    return int(v);
+    const double nearest = std::round(v);
+    return int(std::fabs(v - nearest) < 1e-6 ? nearest : std::trunc(v));
 }
 
 QPen gridPen()
