@@ -18,20 +18,6 @@
 namespace projecttest
 {
 
-ColorPaletteList builtInPalettes()
-{
-    ColorPaletteList list;
-    for (int i = 0; i < 9; ++i) {
-        ColorPalette p;
-        p.name = "Built-in " + std::to_string(i);
-        p.min_db = 250.0;
-        p.max_db = 3500.0;
-        p.color_gradient.color = {{0.0, 0.0, 1.0, 0.0}, {1.0, 0.1 * i, 0.0, 1.0}};
-        list.palettes.push_back(p);
-    }
-    return list;
-}
-
 void buildS2(Survey& survey, const std::string& shotDir)
 {
     for (const char* name : {"s1.sg2", "s2.sg2"})

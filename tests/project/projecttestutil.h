@@ -30,8 +30,6 @@ struct Survey {
 
 // Copies the S2 shot files into shotDir and builds S2 from them there.
 void buildS2(Survey& survey, const std::string& shotDir);
-// The nine palettes the window starts with (stand-ins: not editable).
-ColorPaletteList builtInPalettes();
 
 // Runs /usr/bin/python3 tests/project/projectzip.py with arguments; fails the
 // test when the script fails. Returns its standard output.

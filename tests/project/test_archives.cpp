@@ -348,7 +348,7 @@ TEST(PaletteArchive, UserPalettesJoinTheBuiltIns)
     projectReader reader;
     ASSERT_EQ(reader.loadPalettes_XML(path, &window), 0);
     ASSERT_EQ(window.palettes.size(), 11u);
-    EXPECT_EQ(window.curr_palette, 0); // the window keeps its own choice
+    EXPECT_EQ(window.curr_palette, builtInPalettes().curr_palette); // the window keeps its own
     const ColorPalette& readU1 = window.palettes[9];
     const ColorPalette& readU2 = window.palettes[10];
     EXPECT_EQ(readU1.name, "U1");
