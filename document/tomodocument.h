@@ -73,6 +73,13 @@ public:
     // time and velocity go to standard output. A shot, spread or pick that does
     // not exist throws std::out_of_range.
     void rejectInconsistentPicks(uint32_t shotIndex);
+    // Imports a travel-time file chosen by the exact-case extension of path:
+    // ".otte", ".txt" (Geogiga), ".xyz"/".XYZ" (Winsism), ".csv"/".CSV" (";").
+    // Result (TravelTimeResult): 0 read and merged; 1 the reader refused the
+    // file (its reason logged as an error); 3 another extension (logged). The
+    // document must be new; it changes only on 0, where every record has no
+    // trace set and computed times of 0.
+    int loadTravelTimes(std::string path);
 
     Logger* logger = nullptr;
     bool modified = false;

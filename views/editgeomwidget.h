@@ -1,0 +1,30 @@
+#pragma once
+// One geophone's row in the geophone editor: its name, position x and
+// elevation z (metres, two decimals, clamped to the spin boxes' ranges).
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui
+{
+class editGeomWidget;
+}
+
+class editGeomWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit editGeomWidget(QWidget* parent = nullptr);
+    ~editGeomWidget() override;
+
+    void setRow(const QString& name, double x, double z);
+    void setX(double x);
+    void setZ(double z);
+    double x() const;
+    double z() const;
+
+private:
+    std::unique_ptr<Ui::editGeomWidget> ui;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// Shot and geophone geometry as delimited text: one line per shot (label, x,
+// elevation) or per geophone (x, elevation). No header row, no quoting; the
+// user picks the delimiter each time. Positions in metres.
+
+#include <string>
+#include <vector>
+
+// The delimiter list's text for a blank, as SelectCSVDelimiterDialog returns it.
+inline constexpr const char* BlankSpaceDelimiter = "(blank space)";
+
+// Maps "(blank space)" to " "; any other text is a set of separator characters.
+std::string mapDelimiter(const std::string& delimiter);
+
+// atof's reading of a field, independent of the C locale: leading blanks and a
+// '+' are skipped, the longest numeric prefix is converted, no number gives 0.0.
+double parseNumber(const std::string& field);
+
+// printf's "%.6g" in the C locale: 1234.5678 -> "1234.57", 1234567 -> "1.23457e+06".
+std::string formatNumber(double value);
+
+// All four return 0 on success and 1 on failure.
+//
+// Readers: every delimiter character separates and runs count as one; a line
+// that begins with delimiters yields the rest of the line as its first field
+// (splitString). One trailing '\r' per line is dropped; lines without fields
+// are skipped; lines may be of any length. A line with fewer than two numbers
+// fails the read at once: the outputs then hold what came before it, and
+// readCSV's labels hold the failing line's label too. A file that cannot be
+// opened or read fails with empty outputs.
+//
+// Writers: numbers as formatNumber, no delimiter after the last field, "\n"
+// after every line. writeCSV replaces delimiter and line-end characters inside
+// a label by '_' so the line reads back as written, and refuses unequal label
+// and row counts before touching the file. A failed open or write gives 1.
+
+// readCSV echoes each label and number to standard output.
+int readCSV(const std::string& fileName, const std::string& delimiter,
+            std::vector<std::string>& labels, std::vector<std::vector<double>>& rows);
+int writeCSV(const std::string& fileName, const std::string& delimiter,
+             const std::vector<std::string>& labels, const std::vector<std::vector<double>>& rows);
+int readGeophoneCSV(const std::string& fileName, const std::string& delimiter,
+                    std::vector<std::vector<double>>& rows);
+int writeGeophoneCSV(const std::string& fileName, const std::string& delimiter,
+                     const std::vector<std::vector<double>>& rows);
