@@ -72,6 +72,14 @@ struct Trace {
     double receiverZ = 0.0;
     double delay = 0.0; // s, never positive after loading
     int32_t spreadIndex = NoSpread;
+
+    // Arithmetic means of samples, filtered and samplesDX; 0.0 when empty.
+    double meanSamples() const;
+    double meanFiltered() const;
+    double meanSamples2() const;
+    // Largest element of samples and samplesDX; the lowest double when empty.
+    double maxSamples() const;
+    double maxSamples2() const;
 };
 
 // One loaded seismic file: one shot gather.

@@ -60,6 +60,11 @@ void TomoDocument::clearTopographyPoints()
     std::vector<double>().swap(topographyZ);
 }
 
+void TomoDocument::setPickTime(uint32_t shot, uint32_t receiver, double time)
+{
+    ttArray.at(shot).ttMisurati.at(receiver) = time;
+}
+
 void TomoDocument::setGeoCoord(double eastFirst, double eastLast, double northFirst,
                                double northLast, uint32_t epsg)
 {

@@ -47,6 +47,9 @@ public:
     // Empties the topography points only; the grid and the spline stay until
     // createGrid replaces them, so a cancelled grid dialog loses nothing.
     void clearTopographyPoints();
+    // Measured time of one receiver of one shot (s). Either index past the end
+    // throws std::out_of_range.
+    void setPickTime(uint32_t shot, uint32_t receiver, double time);
     void setGeoCoord(double eastFirst, double eastLast, double northFirst, double northLast,
                      uint32_t epsg);
 

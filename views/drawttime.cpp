@@ -1,0 +1,337 @@
+#include "drawttime.h"
+
+#include "pixel.h"
+#include "shotcolors.h"
+#include "tomodocument.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+namespace
+{
+
+constexpr double kInset = 45.0;
+
+struct TickSteps {
+    double major;
+    double minor;
+};
+
+// Steps of the chart's time grid and time axis, from the largest time in ms.
+TickSteps chartTimeSteps(double tms)
+{
+    if (tms < 10.0)
+        return {2.0, 1.0};
+    if (tms <= 25.0)
+        return {2.5, 1.25};
+    if (tms <= 50.0)
+        return {5.0, 2.5};
+    if (tms <= 250.0)
+        return {10.0, 2.0};
+    if (tms <= 500.0)
+        return {50.0, 10.0};
+    const double major = std::trunc(tms / 10.0);
+    return {major, std::trunc(major / 5.0)};
+}
+
+struct DistanceSteps {
+    long long major;
+    long long minor; // 0: no minor ticks
+};
+
+// Steps of the distance axis, from the receiver span in metres.
+DistanceSteps chartDistanceSteps(double span)
+{
+    if (span < 10.0)
+        return {1, 0};
+    if (span < 20.0)
+        return {2, 1};
+    if (span < 50.0)
+        return {5, 1};
+    if (span < 100.0)
+        return {10, 2};
+    const long long major = (long long)(span / 10.0);
+    return {major, major / 5};
+}
+
+// Receiver positions beyond this are no survey line; their ticks would
+// overflow the integer arithmetic of the axis.
+constexpr double kLargestTickPosition = 1e15;
+
+QPen gridPen()
+{
+    return QPen(QColor(160, 160, 164), 0.5, Qt::DashLine);
+}
+
+} // namespace
+
+drawTTime::drawTTime(QWidget* parent) : QWidget(parent) {}
+
+drawTTime::~drawTTime() = default;
+
+void drawTTime::setDocument(TomoDocument* doc)
+{
+    document = doc;
+}
+
+void drawTTime::setShotIndex(int index)
+{
+    shotIndex = index;
+}
+
+void drawTTime::enable()
+{
+    setEnabled(true);
+}
+
+void drawTTime::resizeEvent(QResizeEvent*)
+{
+    if (document && document->hasPicks())
+        update();
+}
+
+void drawTTime::computeRanges()
+{
+    plotWidth = width() - 2.0 * kInset;
+    plotHeight = height() - 2.0 * kInset;
+    maxTime = 0.0;
+    minDistance = 999999999.0;
+    maxDistance = -999999999.0;
+    if (!document)
+        return;
+    bool anyReceiver = false;
+    for (const TravelTime& record : document->ttArray) {
+        // A record may name no spread, or have more picks than its spread has
+        // receivers (a shot moved to a shorter spread).
+        if (record.indexStesa >= document->goephonesStringSet.size())
+            continue;
+        const std::vector<Point2D>& spread = document->goephonesStringSet[record.indexStesa];
+        const size_t m = std::min(record.ttMisurati.size(), spread.size());
+        for (size_t j = 0; j < m; ++j) {
+            const double t = record.ttMisurati[j];
+            if (std::isfinite(t))
+                maxTime = std::max(maxTime, t);
+            minDistance = std::min(minDistance, spread[j].x);
+            maxDistance = std::max(maxDistance, spread[j].x);
+            anyReceiver = true;
+        }
+    }
+    // All receivers at one position would give an infinite scale.
+    if (anyReceiver && minDistance == maxDistance) {
+        minDistance -= 0.5;
+        maxDistance += 0.5;
+    }
+}
+
+void drawTTime::computeScales(double width, double height)
+{
+    const double span = std::fabs(maxDistance - minDistance);
+    distanceScale = width / (span * 1.1);
+    distanceMargin = span * 0.1 * 0.5;
+    timeScale = maxTime != 0.0 ? height / (maxTime * 1.1) : 0.0;
+}
+
+double drawTTime::distanceToX(double x, double width) const
+{
+    return clampedPixel((x + distanceMargin - minDistance) * distanceScale, pixelLow(width),
+                        pixelHigh(width));
+}
+
+double drawTTime::timeToRow(double t, double height) const
+{
+    return clampedPixel(height - timeScale * t, pixelLow(height), pixelHigh(height));
+}
+
+void drawTTime::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    computeRanges();
+    computeScales(plotWidth, plotHeight);
+
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+
+    QImage image;
+    if (plotWidth >= 1.0 && plotHeight >= 1.0) {
+        image = QImage(int(plotWidth), int(plotHeight), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter imagePainter(&image);
+        drawTTCalc(imagePainter, image.width(), image.height());
+    }
+
+    drawGridLines(painter, kInset, plotHeight, kInset);
+    painter.save();
+    painter.setPen(gridPen());
+    for (long long m : majorDistanceTicks()) {
+        const double x = (double(m) - minDistance + distanceMargin) * distanceScale + kInset;
+        painter.drawLine(QLineF(x, kInset, x, plotHeight + kInset));
+    }
+    painter.restore();
+
+    if (!image.isNull())
+        painter.drawImage(QRectF(kInset, kInset, plotWidth, plotHeight), image);
+    drawDistanceAxis(painter, plotWidth, plotHeight + kInset, kInset);
+    drawTimeAxis(painter, kInset, plotHeight, kInset);
+
+    painter.setPen(QPen(Qt::black, 1.0));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QString metres = "(m)";
+    painter.drawText(int(plotWidth * 0.5 + kInset - metrics.horizontalAdvance(metres) / 2.0),
+                     int(plotHeight + kInset + 2.2 * metrics.ascent()), metres);
+    painter.drawLine(QLineF(kInset, kInset, kInset, plotHeight + kInset));
+    const QString milliseconds = "(ms)";
+    painter.save();
+    painter.translate(1.1 * metrics.ascent(),
+                      plotHeight * 0.5 + kInset + metrics.horizontalAdvance(milliseconds) / 2.0);
+    painter.rotate(-90.0);
+    painter.drawText(0, 0, milliseconds);
+    painter.restore();
+}
+
+void drawTTime::drawTTCalc(QPainter& painter, double width, double height)
+{
+    if (!document || maxTime == 0.0)
+        return;
+    drawCurves(painter, width, height, false);
+    if (showComputedTimes && !previewMode) {
+        std::cout << "initDrawTTCalc" << std::endl;
+        drawCurves(painter, width, height, true);
+    }
+}
+
+void drawTTime::drawCurves(QPainter& painter, double width, double height, bool computed)
+{
+    for (size_t i = 0; i < document->ttArray.size(); ++i) {
+        const TravelTime& record = document->ttArray[i];
+        if (record.indexStesa >= document->goephonesStringSet.size())
+            continue;
+        const std::vector<Point2D>& spread = document->goephonesStringSet[record.indexStesa];
+        const std::vector<double>& times = computed ? record.ttCalcolati : record.ttMisurati;
+        const size_t m = std::min(times.size(), spread.size());
+
+        QColor colour = shotColor(i);
+        if (twoColors)
+            colour = computed ? QColor(Qt::red) : QColor(Qt::black);
+        const double lineWidth = !computed && previewMode && int(i) == shotIndex ? 3.0 : 1.0;
+        const QPen linePen(colour, lineWidth, computed ? Qt::DashLine : Qt::SolidLine,
+                           Qt::SquareCap, Qt::BevelJoin);
+        const QPen pointPen(colour, 4.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+
+        for (size_t j = 0; j < m; ++j) {
+            // A time that is not finite has no place on the chart; neither
+            // have the lines to it.
+            if (!std::isfinite(times[j]))
+                continue;
+            const QPointF here(distanceToX(spread[j].x, width), timeToRow(times[j], height));
+            if (j > 0 && std::isfinite(times[j - 1])) {
+                // Measured times join only between two picks; computed ones always.
+                if (computed || (times[j - 1] > 0.0 && times[j] > 0.0)) {
+                    painter.setPen(linePen);
+                    painter.drawLine(QLineF(distanceToX(spread[j - 1].x, width),
+                                            timeToRow(times[j - 1], height), here.x(), here.y()));
+                }
+            }
+            painter.setPen(pointPen);
+            painter.drawPoint(here);
+        }
+    }
+}
+
+void drawTTime::drawGridLines(QPainter& painter, double x0, double height, double y0)
+{
+    const double tms = std::fabs(maxTime) * 1000.0;
+    if (maxTime == 0.0 || !std::isfinite(tms))
+        return;
+    const double step = chartTimeSteps(tms).major;
+    painter.save();
+    painter.setPen(gridPen());
+    auto row = [&](double t) {
+        return clampedPixel(height - t * timeScale / 1000.0 + y0, -1e6, 1e6);
+    };
+    int k = 0;
+    for (; k * step <= tms; ++k)
+        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
+    if (row(k * step) > y0)
+        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
+    painter.restore();
+}
+
+bool drawTTime::hasDistanceTicks() const
+{
+    return minDistance <= maxDistance && std::fabs(minDistance) <= kLargestTickPosition &&
+           std::fabs(maxDistance) <= kLargestTickPosition;
+}
+
+std::vector<long long> drawTTime::majorDistanceTicks() const
+{
+    std::vector<long long> ticks;
+    if (!hasDistanceTicks())
+        return ticks;
+    const long long major = chartDistanceSteps(std::fabs(maxDistance - minDistance)).major;
+    const long long c = (long long)std::ceil(minDistance);
+    const long long r = c % major;
+    for (long long m = r == 0 ? c : c - r + major; double(m) <= maxDistance; m += major)
+        ticks.push_back(m);
+    return ticks;
+}
+
+void drawTTime::drawDistanceAxis(QPainter& painter, double width, double yBase, double x0)
+{
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawLine(QLineF(x0, yBase, x0 + width, yBase));
+    painter.drawLine(QLineF(x0, yBase - plotHeight, x0 + width, yBase - plotHeight));
+
+    if (!hasDistanceTicks())
+        return;
+    const QFontMetrics metrics = painter.fontMetrics();
+    auto xOf = [&](double m) { return (m - minDistance + distanceMargin) * distanceScale + x0; };
+    for (long long m : majorDistanceTicks()) {
+        const double x = xOf(double(m));
+        painter.drawLine(QLineF(x, yBase, x, yBase + 5.0));
+        const QString label = QString::number(m);
+        painter.drawText(int(x - metrics.horizontalAdvance(label) / 2.0),
+                         int(yBase + 1.1 * metrics.height()), label);
+    }
+
+    const long long minor = chartDistanceSteps(std::fabs(maxDistance - minDistance)).minor;
+    if (minor > 0) {
+        const long long c = (long long)std::ceil(minDistance);
+        for (long long m = c - c % minor + minor; double(m) <= maxDistance; m += minor)
+            painter.drawLine(QLineF(xOf(double(m)), yBase, xOf(double(m)), yBase + 3.0));
+    }
+    if (minDistance <= 0.0 && 0.0 <= maxDistance)
+        painter.drawLine(QLineF(xOf(0.0), yBase, xOf(0.0), yBase + 5.0));
+}
+
+void drawTTime::drawTimeAxis(QPainter& painter, double x0, double height, double y0)
+{
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawLine(QLineF(x0, y0, x0, height + y0));
+    painter.drawLine(QLineF(x0 + plotWidth, y0, x0 + plotWidth, height + y0));
+    const double tms = std::fabs(maxTime) * 1000.0;
+    if (maxTime == 0.0 || !std::isfinite(tms))
+        return;
+
+    const TickSteps steps = chartTimeSteps(tms);
+    const QFontMetrics metrics = painter.fontMetrics();
+    auto row = [&](double t) {
+        return clampedPixel(height - t * timeScale / 1000.0 + y0, -1e6, 1e6);
+    };
+    for (int k = 0; k * steps.minor <= tms; ++k)
+        painter.drawLine(QLineF(x0, row(k * steps.minor), x0 - 3.0, row(k * steps.minor)));
+    auto major = [&](double t) {
+        painter.drawLine(QLineF(x0, row(t), x0 - 5.0, row(t)));
+        const QString label = QString::number(t, 'g', 6);
+        painter.drawText(int(x0 - 8.0 - metrics.horizontalAdvance(label)),
+                         int(row(t) + 0.5 * metrics.ascent()), label);
+    };
+    int k = 0;
+    for (; k * steps.major <= tms; ++k)
+        major(k * steps.major);
+    if (row(k * steps.major) > y0)
+        major(k * steps.major);
+}
