@@ -1,11 +1,12 @@
 # Two entry points for a fresh Debian machine:
 #   make run   install what is missing, build Release, start Tervanelo
 #   make test  install what is missing, build with sanitizers, run every test
+#              (then the fuzz targets with clang and the ThreadSanitizer check)
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: deps run release test bench fuzz clean
+.PHONY: deps run release test bench fuzz tsan clean
 
 deps:
 	./scripts/install-deps.sh
@@ -22,7 +23,7 @@ test: deps
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz
-
+	$(MAKE) tsan
 
 # Benchmark figures come from an optimised build.
 bench: deps
@@ -34,6 +35,12 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_FUZZ=ON -DTERVANELO_BENCH=OFF
 	cmake --build build/fuzz --target fuzzers -j$(JOBS)
 	cd build/fuzz && ctest -L fuzz --output-on-failure -j$(JOBS)
+
+# The ray tracing's race check: one test built with ThreadSanitizer.
+tsan: deps
+	cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_TSAN=ON -DTERVANELO_BENCH=OFF
+	cmake --build build/tsan -j$(JOBS) --target tsan_raytracing
+	cd build/tsan && ctest --output-on-failure -R tsan_raytracing
 
 clean:
 	rm -rf build

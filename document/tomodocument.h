@@ -83,6 +83,88 @@ public:
     // document must be new; it changes only on 0, where every record has no
     // trace set and computed times of 0.
     int loadTravelTimes(std::string path);
+    // ---- Survey set-up ----
+    // One TravelTime per trace set (appended), and every new spread. The shot
+    // is the source of the set's last trace; spreads match by exact receiver x.
+    void buildTravelTimes();
+    // Merges receivers, then shots, into the topography points (x unique and
+    // ascending, the first elevation met wins), sets xShift = 1 - smallest x
+    // and proposes a cell of a quarter of the smallest receiver spacing,
+    // rounded to the centimetre. Returns the profile length (m): largest x -
+    // smallest x + 2. With no position at all it returns 0.0 and changes
+    // nothing else; with no spacing it proposes nothing.
+    double prepareProfile();
+    // Shifts the topography points by xShift, builds the topography spline
+    // and a grid with the built-in depth model under it. Spline, points and
+    // grid are installed together only when the grid has cells, and then the
+    // results of an earlier inversion are cleared (resetTomographyResults);
+    // otherwise all stay as they were, a level-1 line is logged and the result
+    // is false. Call prepareProfile first: the points are shifted every time.
+    bool createGrid(uint32_t columns, uint32_t rows, double cellSide, uint32_t nodesPerSide);
+    // Rebuilds the shifted topography points and the topography spline from
+    // the spreads and shots (after a project is opened); the grid stays.
+    void buildTopography();
+    // A new starting model: no inversion result, RMSE -1, no ray paths and
+    // every computed time 0.0 (the vectors keep their length).
+    void resetTomographyResults();
+
+    // ---- Ray tracing ----
+    // Traces the rays of every shot through the current grid on
+    // hardware-concurrency threads: rayPaths (shot by shot, receiver by
+    // receiver) and every ttCalcolati; coorcount and rayDensity are zeroed.
+    // Shots that do not fit the grid are skipped with a level-1 line and get
+    // times 0.0. Without a grid with cells: a level-1 line and nothing changes.
+    void computeRayPaths();
+
+    // ---- Inversion ----
+    // One external iteration: rays, solverIterations slowness updates along
+    // them, the model smoothing (type 0 uniform, 1 linear, 2 Gaussian, 3 ray
+    // based, others uniform; window half-width `smoothing` cells, at least
+    // 1), then a new grid from the smoothed slowness, has_tomographic_info and
+    // the coverage. Returns the smoothed slowness (s/m per cell). Refused with
+    // a level-1 line and an empty result, the grid kept, when there is no grid
+    // with cells or no topography, or when the new grid cannot be built.
+    // ttCalcolati then hold the times along the iteration's rays before its
+    // last update: trace again (computeRayPaths) before reporting a misfit.
+    std::vector<double> runTomography(int solverIterations, int smoothing, bool multithread,
+                                      bool symmetric, int smoothingType);
+    // The same without the grid rebuild, on max(1, threads) threads.
+    std::vector<double> runTomography_fast(int threads, int solverIterations, int smoothing,
+                                           bool symmetric, int smoothingType);
+    // One solver update of every cell's slowness from the per-cell sums of
+    // (residual / ray length) x segment length and of segment length: a
+    // velocity change of at most -40 % / +40 %, then the minVelocity clamp,
+    // then the maxVelocity clamp (which wins when they cross). A change to a
+    // non-positive or undefined velocity is dropped. Counts the update in
+    // rayDensity for every cell a ray crossed. Returns the cells' slowness.
+    std::vector<double> updateSlowness(const std::vector<double>& coorslow,
+                                       const std::vector<double>& coorcount);
+    // to_be_draw from rayDensity: in every column the deepest crossed cell and
+    // the cells above it down from row 1 (row 0 keeps its flag); then
+    // coverageBottom through those cells' centres (profile x, depth) when
+    // there are 2 or more; otherwise coverageBottom stays as it was.
+    void computeCoverage();
+    // coverageBottom from the stored to_be_draw flags, as computeCoverage.
+    void computeCoverageBottom();
+    // Sizes info_density to the cell count, new entries -1.0 (no value).
+    void resetInfoDensity();
+
+    // ---- Smoothing (window: rows +-floor(n f), columns +-n; f is 1.0 for
+    // symmetric smoothing, else 0.7; n < 1 is refused) ----
+    // Model smoothing of the cells' slowness; n < 1 returns it unchanged.
+    std::vector<double> uniformSmoothing(int n, double f) const;
+    std::vector<double> linearSmoothing(int n, double f) const;
+    std::vector<double> gaussianSmoothing(int n, double f) const;
+    std::vector<double> rayBasedSmoothing(int n, double f) const;
+    // Information density from rayDensity. When rayDensity has fewer entries
+    // than the grid has cells, or n < 1: -1.0 (no value) everywhere and a
+    // level-1 line.
+    std::vector<double> uniformRayDensitySmoothing(int n, double f) const;
+    std::vector<double> linearRayDensitySmoothing(int n, double f) const;
+    std::vector<double> gaussianRayDensitySmoothing(int n, double f) const;
+    std::vector<double> rayBasedRayDensitySmoothing(int n, double f) const;
+    // info_density by the kernel of `type` (others: uniform).
+    void applySmoothing(bool symmetric, int type, int n);
 
     Logger* logger = nullptr;
     bool modified = false;

@@ -1,0 +1,94 @@
+#pragma once
+// First-arrival rays as shortest travel-time paths on the grid's node graph,
+// and the worker that traces the rays of one shot.
+
+#include "grid.h"
+
+#include <QThread>
+
+#include <cstdint>
+#include <vector>
+
+class TomoDocument;
+
+// Single-source shortest travel times (s) from node `source` over `nodes`.
+// On return previous[v] is the node before v on its shortest path (-1 for the
+// source and for nodes never reached) and predecessorEdges[v] the edge the
+// path arrives by (a default edge, cell 0xFFFFFFFF, where there is none).
+// When `distances` is given it receives the times (+infinity where unreached).
+//
+// Nodes are expanded in increasing (time, node number) order and a recorded
+// predecessor is replaced only by a strictly shorter time, so of equal
+// candidates the edge relaxed first wins: with the grid's edge order, the
+// lower-numbered cell. Edge weights must be finite and >= 0.
+// Cost: O(E log N) time with a 4-ary heap, O(N) memory besides the outputs.
+void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
+                          std::vector<double>* distances = nullptr);
+
+// The node path from the search's source to `target`, source first. A target
+// never reached gives [target]; the source gives [source]. `target` must be a
+// node number of the graph `previous` came from.
+std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target,
+                                               const std::vector<int32_t>& previous);
+
+// The rays of one shot: the body of a ray-tracing worker, callable on any
+// thread. It reads the document's grid (nodes, edges, cell slowness), xShift,
+// spreads and the shot's ttMisurati; it writes only the shot's ttCalcolati,
+// its own members and the two sum vectors it points at. The caller makes sure
+// that the spread, the time vectors and every source and receiver node are
+// valid, and keeps the grid's geometry unchanged between calls.
+class ShotRayTracer
+{
+public:
+    // The first call searches from sourceNode and keeps one path per receiver;
+    // every call then computes the times and sums along the kept paths with
+    // the cells' slowness at that moment.
+    void trace();
+    // Time of receiver r along its path, into ttCalcolati[r]; the residual
+    // (time - pick) / path length, spread over the crossed cells by segment
+    // length, into correctionSums and lengthSums. A receiver without a
+    // positive pick, or whose path crosses no cell, adds nothing.
+    void computePathTravelTime(uint32_t receiver);
+    void clearPaths();
+
+    uint32_t shotIndex = 0;
+    TomoDocument* document = nullptr;
+    uint32_t spreadIndex = 0;
+    int32_t sourceNode = Grid::NoNode;
+    std::vector<std::vector<int32_t>> paths;       // per receiver, source first
+    GridEdgeVector predecessorEdges;               // per grid node
+    std::vector<double>* correctionSums = nullptr; // per cell, not owned
+    std::vector<double>* lengthSums = nullptr;     // per cell, not owned
+
+private:
+    // The cell-crossing steps of every path in path order (the arrival edges
+    // of its nodes), side by side: the solver runs sum them over and over.
+    struct Segment {
+        double length;
+        uint32_t cell;
+    };
+    std::vector<Segment> segments;
+    std::vector<size_t> segmentStart; // receiver r: [segmentStart[r], segmentStart[r + 1])
+};
+
+// A ray-tracing worker thread for one shot; run again, it keeps its paths and
+// only recomputes times and sums.
+class DijkstraComputePathsThread : public QThread, public ShotRayTracer
+{
+    Q_OBJECT
+public:
+    using QThread::QThread;
+    ~DijkstraComputePathsThread() override;
+
+    // The body of run() on the calling thread, for the solver runs whose
+    // work is too small to pay for a thread start.
+    void traceHere();
+
+    // Set when the last run ended in an exception (for instance out of
+    // memory); its results are then incomplete.
+    bool failed = false;
+
+protected:
+    void run() override;
+};
