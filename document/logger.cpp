@@ -3,7 +3,8 @@
 #include <ctime>
 #include <iostream>
 
-namespace {
+namespace
+{
 std::string timeStamp()
 {
     // Fixed 24-hour format: %X would follow the user's LC_TIME.

@@ -6,7 +6,8 @@
 #include <mutex>
 #include <string>
 
-class Logger {
+class Logger
+{
 public:
     // Stores the path; the file is opened by the first writeLog.
     explicit Logger(std::string path);

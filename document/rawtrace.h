@@ -16,7 +16,8 @@ struct RawTrace {
 };
 
 // Result codes of the seismic readers and of the document's loading operations.
-namespace SeismicResult {
+namespace SeismicResult
+{
 enum : int {
     Ok = 0,
     CannotRead = 1,        // cannot be opened, wrong identifier, or inconsistent structure

@@ -37,7 +37,8 @@ struct VelocityLayer {
 };
 
 // Values of TravelTime::ttMisurati that are not travel times.
-namespace Pick {
+namespace Pick
+{
 constexpr double NotPicked = 0.0;
 constexpr double Rejected = -99.0; // set by the automatic consistency check
 constexpr double Unusable = -2.0;  // the user's mark of a bad trace
@@ -64,7 +65,7 @@ struct Trace {
     std::vector<double> samples;
     std::vector<double> samplesDX;
     std::vector<double> samplesSX;
-    std::vector<double> filtered; // processing writes here, never over samples
+    std::vector<double> filtered;    // processing writes here, never over samples
     double sampleInterval = DBL_MAX; // s; DBL_MAX = no value
     double sourceX = DBL_MAX;
     double sourceZ = 0.0;

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
+namespace
+{
 // The text after the last dot of the file name (not of a folder), lower-cased.
 std::string lowerSuffix(const std::string& path)
 {

@@ -1,8 +1,8 @@
 #include "tomodocument.h"
 
+#include "Splines.hh"
 #include "grid.h"
 #include "refractiondatastructure.h"
-#include "Splines.hh"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // The survey in memory. Move-only: it owns its grid and splines, and the
 // window replaces it whole (document = TomoDocument(logger)).
 
-#include "records.h"
 #include "rawtrace.h"
+#include "records.h"
 
 #include <QStringList>
 
@@ -15,12 +15,14 @@
 class Logger;
 class Grid;
 struct refractionDataStructure;
-namespace Splines {
+namespace Splines
+{
 class LinearSpline;
 class BesselSpline;
 } // namespace Splines
 
-class TomoDocument {
+class TomoDocument
+{
 public:
     explicit TomoDocument(Logger* logger = nullptr);
     ~TomoDocument();

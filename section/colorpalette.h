@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QColor;
+
 namespace cereal
 {
 class XMLOutputArchive;
@@ -27,6 +29,11 @@ struct GradientColorPoint {
 // The stops of a palette, kept in ascending mval by whoever adds them.
 struct ColorGradient {
     std::vector<GradientColorPoint> color;
+
+    // Colour of the stop list at relative position t: flat below the first
+    // stop, linear between stops, black above the last one or without stops.
+    // Components are truncated to 0..255; alpha is 255.
+    static QColor getColorAt(const std::vector<GradientColorPoint>& stops, double t);
 };
 
 // A stop's value is min_db + mval * (max_db - min_db): changing the range
@@ -54,3 +61,10 @@ struct ColorPaletteList {
     std::vector<ColorPalette> palettes;
     int curr_palette = 0;
 };
+
+// Appends the stops of built-in gradient type 0..8 to stops. Any other type
+// appends nothing and says "Unknown gradient type. " on standard error.
+void makeGradientStops(std::vector<GradientColorPoint>& stops, int type);
+
+// The nine start-up palettes, "RGB" current, each with the range 0..99.99.
+ColorPaletteList builtInPalettes();

@@ -12,7 +12,8 @@ static_assert(!std::is_copy_assignable_v<TomoDocument>);
 static_assert(!std::is_copy_constructible_v<TomoDocument>);
 static_assert(std::is_nothrow_move_assignable_v<TomoDocument>);
 
-namespace {
+namespace
+{
 
 TravelTime record(std::vector<double> picks)
 {
@@ -53,7 +54,9 @@ struct PickCase {
     bool mostlyPicked;
 };
 
-class PickQueries : public ::testing::TestWithParam<PickCase> {};
+class PickQueries : public ::testing::TestWithParam<PickCase>
+{
+};
 
 TEST_P(PickQueries, Counts)
 {
@@ -71,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PickCase{"rejected_only", {{-99.0, 0, 0, 0}}, true, false},
                       PickCase{"unusable_counts", {{-2.0, -2.0, 0}}, true, true},
                       PickCase{"nan_counts", {{NAN, 0}}, true, false},
-                      PickCase{"three_of_five_over_records", {{0.01, 0.02}, {0.03, 0, 0}}, true, true},
+                      PickCase{
+                          "three_of_five_over_records", {{0.01, 0.02}, {0.03, 0, 0}}, true, true},
                       PickCase{"empty_records", {{}, {}}, false, false},
                       PickCase{"none", {{0, 0, 0}}, false, false}),
     [](const ::testing::TestParamInfo<PickCase>& p) { return std::string(p.param.name); });

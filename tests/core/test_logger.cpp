@@ -18,7 +18,8 @@ using ::testing::internal::CaptureStdout;
 using ::testing::internal::GetCapturedStderr;
 using ::testing::internal::GetCapturedStdout;
 
-namespace {
+namespace
+{
 const std::string stamp = R"(\[\d{4}-\d{2}-\d{2}\.\d{2}:\d{2}:\d{2}\])";
 
 std::vector<std::string> lines(const std::string& path)

@@ -1,0 +1,430 @@
+// Pictures of the section: two off-screen renderers for the exports and the
+// enlarged screenshot of the on-screen view.
+
+#include "vtkviewer.h"
+
+#include "sectionscene.h"
+
+#include <vtkCamera.h>
+#include <vtkNew.h>
+#include <vtkPNGWriter.h>
+#include <vtkPointData.h>
+#include <vtkProperty.h>
+#include <vtkRenderWindow.h>
+#include <vtkScalarBarActor.h>
+#include <vtkUnsignedCharArray.h>
+#include <vtkWindowToImageFilter.h>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+using namespace sectionscene;
+
+namespace
+{
+// An old picture must not survive a failed write: the reports would embed it.
+// Only a regular file (or a link itself) is removed, never a device or a
+// directory.
+void removeTarget(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error)
+        return;
+    if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))
+        std::filesystem::remove(path, error);
+}
+
+bool reportFailure(const char* what, const std::string& path)
+{
+    std::cerr << "[ERROR] " << what << " " << path << std::endl;
+    return false;
+}
+
+bool colouresVelocity(int type)
+{
+    return (type >= 2 && type <= 5) || type < 2 || type > 15;
+}
+
+QImage renderOffScreen(vtkRenderer* renderer, int width, int height)
+{
+    vtkNew<vtkRenderWindow> window;
+    window->SetOffScreenRendering(1);
+    window->SetSize(width, height);
+    window->AddRenderer(renderer);
+    vtkNew<vtkWindowToImageFilter> capture;
+    capture->SetInput(window);
+    capture->Update();
+    return vtkViewer::imageDataToQImage(capture->GetOutput());
+}
+} // namespace
+
+struct vtkViewer::ExportScene {
+    vtkSmartPointer<vtkRenderer> renderer;
+    vtkSmartPointer<vtkScalarBarActor> bar;
+    QString title;
+};
+
+vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& background,
+                                                   bool equidistant, bool horizontal,
+                                                   int contourLabelFont, bool newer)
+{
+    ExportScene scene;
+
+    // A private grid on the view's points and arrays, coloured by name.
+    auto grid = vtkSmartPointer<vtkStructuredGrid>::New();
+    grid->SetDimensions(structuredGrid->GetDimensions());
+    grid->SetPoints(gridPoints);
+    grid->GetPointData()->SetScalars(velocityArray);
+    for (vtkDoubleArray* array : {verticalGradientArray.Get(), laplacianArray.Get()})
+        if (array)
+            grid->GetPointData()->AddArray(array);
+    for (size_t i = 0; i < activeCells.size(); ++i)
+        if (!activeCells[i])
+            grid->BlankPoint(static_cast<vtkIdType>(i));
+
+    scene.renderer = vtkSmartPointer<vtkRenderer>::New();
+    const bool gradient = t >= 7 && t <= 9;
+    const bool laplacianType = t >= 10 && t <= 12;
+    const char* arrayName = gradient        ? "VerticalGradientIsovalues"
+                            : laplacianType ? "LaplacianIsovalues"
+                                            : "Isovalues";
+    const SectionActor section = makeSectionActor(grid, arrayName);
+    scene.renderer->AddActor(section.actor);
+    if (newer) {
+        scene.renderer->SetBackground(background.redF(), background.greenF(), background.blueF());
+        scene.renderer->SetBackgroundAlpha(background.alphaF());
+    }
+
+    if (showMarkers) {
+        if (newer) {
+            addShotMarkers(scene.renderer);
+            addGeophoneMarkers(scene.renderer);
+        } else {
+            addGeophoneMarkers(scene.renderer);
+            addShotMarkers(scene.renderer);
+        }
+    }
+    if (refractionApplies())
+        addRefractionActor(scene.renderer);
+    if (inSet(0x1210, t)) {
+        addRaysActor(scene.renderer);
+    } else if (inSet(0x90c, t) && contourFilter) {
+        auto labels = vtkSmartPointer<vtkTextProperty>::New();
+        labels->SetColor(0.0, 0.0, 0.0);
+        labels->ShadowOff();
+        labels->SetFontSize(contourLabelFont);
+        addContourActor(scene.renderer, t, labels);
+    }
+
+    // The palette range applies only to the family the view shows; the main
+    // window fits the palette to that family's values.
+    Range range;
+    if (gradient)
+        range =
+            showType >= 7 && showType <= 9 ? Range{palette.min_db, palette.max_db} : gradientRange;
+    else if (laplacianType)
+        range = showType >= 10 && showType <= 12 ? Range{palette.min_db, palette.max_db}
+                                                 : laplacianRange;
+    else
+        range = colouresVelocity(showType) ? Range{palette.min_db, palette.max_db} : velocityRange;
+    const auto [lo, hi] = range;
+
+    auto lut = vtkSmartPointer<vtkColorTransferFunction>::New();
+    lut->SetColorSpaceToRGB();
+    for (const GradientColorPoint& stop : palette.color_gradient.color) {
+        const double x = lo + (hi - lo) * stop.mval;
+        lut->AddRGBPoint(x, stop.mr, stop.mg, stop.mb);
+        char text[64];
+        std::snprintf(text, sizeof text, "%8.2f", std::round(x));
+        lut->SetAnnotation(x, text);
+    }
+    lut->SetScaleToLinear();
+    section.mapper->SetLookupTable(lut);
+
+    scene.bar = vtkSmartPointer<vtkScalarBarActor>::New();
+    scene.bar->SetLookupTable(lut);
+    if (equidistant) {
+        scene.bar->SetNumberOfLabels(static_cast<int>(palette.color_gradient.color.size()));
+        scene.bar->SetDrawAnnotations(0);
+    } else {
+        scene.bar->SetNumberOfLabels(0);
+        scene.bar->SetDrawAnnotations(1);
+        scene.bar->SetTextPositionToPrecedeScalarBar();
+    }
+    scene.bar->SetTitle("(m/s)");
+    scene.bar->SetUnconstrainedFontSize(true);
+    scene.bar->SetLabelFormat("%8.1f");
+    if (horizontal) {
+        scene.bar->SetOrientationToHorizontal();
+        scene.bar->SetHeight(0.05);
+        scene.bar->SetWidth(0.5);
+        scene.bar->SetPosition(0.25, 0.0);
+    } else {
+        scene.bar->SetWidth(0.04);
+    }
+
+    if ((t >= 2 && t <= 5) || (t >= 7 && t <= 12)) {
+        scene.title = modeTitle(t);
+    } else {
+        std::cerr << "Unknown showType!" << std::endl;
+    }
+    return scene;
+}
+
+bool vtkViewer::renderToImage(int t, std::string path, const QColor& background, bool equidistant,
+                              bool horizontal, int width, double fontScaleFactor)
+{
+    removeTarget(path);
+    if (!structuredGrid || !cubeAxes || width <= 0)
+        return reportFailure("No section to render for", path);
+    const int* dims = structuredGrid->GetDimensions();
+    const int height = static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0]));
+    if (height <= 0)
+        return reportFailure("No section to render for", path);
+
+    // The reference width is the window's actual width, known once it exists.
+    vtkNew<vtkRenderWindow> window;
+    window->SetOffScreenRendering(1);
+    window->SetSize(width, height);
+    const int actualWidth = window->GetActualSize()[0];
+    std::cout << actualWidth << std::endl;
+    const double f = actualWidth / 4096.0;
+    exportScale = f;
+    const int titleSize = static_cast<int>(f * 50);
+    const int contourFont = static_cast<int>(fontScaleFactor * 30 * f);
+    const int barFont = static_cast<int>(fontScaleFactor * 40 * f);
+
+    ExportScene scene =
+        buildExportScene(t, background, equidistant, horizontal, contourFont, false);
+    if (!horizontal) {
+        scene.bar->SetPosition(equidistant ? 0.925 : 0.885, 0.115);
+        scene.bar->SetHeight(0.72);
+        scene.bar->SetWidth(0.04);
+    }
+    auto labels = vtkSmartPointer<vtkTextProperty>::New();
+    auto title = vtkSmartPointer<vtkTextProperty>::New();
+    for (vtkTextProperty* p : {labels.Get(), title.Get()}) {
+        p->SetColor(0.0, 0.0, 0.0);
+        p->SetFontFamilyToTimes();
+        p->BoldOff();
+        p->SetFontSize(barFont);
+    }
+    scene.bar->SetLabelTextProperty(labels);
+    scene.bar->SetAnnotationTextProperty(labels);
+    scene.bar->SetTitleTextProperty(title);
+    scene.renderer->AddActor2D(scene.bar);
+
+    scene.renderer->AddViewProp(cubeAxes);
+    scene.renderer->SetBackground(background.redF(), background.greenF(), background.blueF());
+    scene.renderer->SetBackgroundAlpha(background.alphaF());
+    scene.renderer->ResetCamera();
+    window->AddRenderer(scene.renderer);
+
+    vtkNew<vtkWindowToImageFilter> capture;
+    capture->SetInput(window);
+    capture->Update();
+    const QImage render = imageDataToQImage(capture->GetOutput());
+    render.save(QString::fromStdString(path));
+
+    const int m = titleSize;
+    QImage picture(render.width(), render.height() + 5 * m, render.format());
+    picture.fill(background);
+    QPainter painter(&picture);
+    painter.drawImage(0, 5 * m, render);
+    painter.setPen(Qt::black);
+    QFont font("Times", std::max(1, m));
+    font.setWeight(75);
+    painter.setFont(font);
+    painter.drawText(100, 5 * m, scene.title);
+    painter.end();
+    if (!picture.save(QString::fromStdString(path)))
+        return reportFailure("Cannot write the section picture", path);
+    return true;
+}
+
+bool vtkViewer::renderExportImage(int t, std::string path, const QColor& background,
+                                  bool equidistant, bool horizontal, int width,
+                                  double fontScaleFactor)
+{
+    removeTarget(path);
+    if (!structuredGrid || !cubeAxes || width <= 0)
+        return reportFailure("No section to render for", path);
+    const int* dims = structuredGrid->GetDimensions();
+    const int height = static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0]));
+    if (height <= 0)
+        return reportFailure("No section to render for", path);
+
+    const double f = width / 4096.0;
+    exportScale = f;
+    const int titleSize = static_cast<int>(f * 42);
+    const int contourFont = static_cast<int>(fontScaleFactor * 24 * f);
+    const int barFont = static_cast<int>(fontScaleFactor * 28 * f);
+
+    ExportScene scene = buildExportScene(t, background, equidistant, horizontal, contourFont, true);
+    if (equidistant)
+        scene.bar->SetDrawTickLabels(1);
+    auto labels = vtkSmartPointer<vtkTextProperty>::New();
+    labels->SetColor(0.0, 0.0, 0.0);
+    labels->SetFontFamilyToArial();
+    labels->SetFontSize(contourFont);
+    labels->BoldOff();
+    auto title = vtkSmartPointer<vtkTextProperty>::New();
+    title->SetColor(0.0, 0.0, 0.0);
+    title->SetFontFamilyToArial();
+    title->SetFontSize(barFont);
+    title->BoldOn();
+    scene.bar->SetLabelTextProperty(labels);
+    scene.bar->SetAnnotationTextProperty(labels);
+    scene.bar->SetTitleTextProperty(title);
+    scene.renderer->AddActor2D(scene.bar);
+
+    auto axes = vtkSmartPointer<vtkCubeAxesActor>::New();
+    axes->SetBounds(cubeAxes->GetBounds());
+    for (int axis = 0; axis < 2; ++axis) {
+        axes->GetTitleTextProperty(axis)->SetColor(
+            cubeAxes->GetTitleTextProperty(axis)->GetColor());
+        axes->GetLabelTextProperty(axis)->SetColor(
+            cubeAxes->GetLabelTextProperty(axis)->GetColor());
+    }
+    axes->GetXAxesLinesProperty()->SetColor(cubeAxes->GetXAxesLinesProperty()->GetColor());
+    axes->GetYAxesLinesProperty()->SetColor(cubeAxes->GetXAxesLinesProperty()->GetColor());
+    axes->SetLabelOffset(cubeAxes->GetLabelOffset());
+    axes->GetLabelTextProperty(1)->SetOrientation(
+        cubeAxes->GetLabelTextProperty(1)->GetOrientation());
+    axes->SetZAxisVisibility(cubeAxes->GetZAxisVisibility());
+    axes->SetXTitle(cubeAxes->GetXTitle());
+    axes->SetYTitle(cubeAxes->GetYTitle());
+    axes->SetXUnits(cubeAxes->GetXUnits());
+    axes->SetYUnits(cubeAxes->GetYUnits());
+    axes->SetFlyModeToStaticEdges();
+    for (int axis = 0; axis < 2; ++axis) {
+        axes->GetLabelTextProperty(axis)->SetFontFamilyToArial();
+        axes->GetLabelTextProperty(axis)->SetFontSize(contourFont);
+        axes->GetTitleTextProperty(axis)->SetFontSize(contourFont);
+    }
+    axes->SetEnableDistanceLOD(0);
+    axes->SetEnableViewAngleLOD(0);
+    const double h = gridHeight();
+    // Below about 1.72 m the formula gives no size at all.
+    axes->SetScreenSize(std::max(1.0, (std::log(h / 5.0) * 7.5 + 8.0) * fontScaleFactor));
+
+    scene.renderer->ResetCamera();
+    vtkCamera* camera = scene.renderer->GetActiveCamera();
+    camera->ParallelProjectionOn();
+    camera->SetParallelScale(h * 1.22);
+    std::cout << "Grid height: " << h << std::endl;
+    axes->SetCamera(camera);
+    scene.renderer->AddViewProp(axes);
+
+    const QImage render = renderOffScreen(scene.renderer, width, height);
+
+    // Crop to what differs from the background, at a resolution of 1/100.
+    auto level = [](double c) { return std::ceil(c * 100.0) / 100.0; };
+    const double bg[3] = {level(background.redF()), level(background.greenF()),
+                          level(background.blueF())};
+    int left = render.width(), right = -1, top = render.height(), bottom = -1;
+    for (int y = 0; y < render.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
+        for (int x = 0; x < render.width(); ++x) {
+            const QRgb p = line[x];
+            if (level(qRed(p) / 255.0) != bg[0] || level(qGreen(p) / 255.0) != bg[1] ||
+                level(qBlue(p) / 255.0) != bg[2]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const QImage crop =
+        right < 0 ? render : render.copy(left, top, right - left + 1, bottom - top + 1);
+    const QImage scaled = crop.scaled(std::max(1, width - 120), std::max(1, height - 120),
+                                      Qt::KeepAspectRatio, Qt::FastTransformation);
+
+    QImage canvas(scaled.width() + 120, scaled.height() + 120, render.format());
+    canvas.fill(background);
+    {
+        QPainter painter(&canvas);
+        painter.drawImage(60, 60, scaled);
+    }
+
+    const QFont plain("Helvetica", std::max(1, titleSize));
+    const int lineHeight = QFontMetrics(plain).height();
+    QImage picture(canvas.width(), canvas.height() + lineHeight + 120, render.format());
+    picture.fill(background);
+    QPainter painter(&picture);
+    painter.drawImage(0, lineHeight + 120, canvas);
+    painter.setPen(Qt::black);
+    QFont bold("Helvetica", std::max(1, titleSize));
+    bold.setWeight(75);
+    painter.setFont(bold);
+    painter.drawText(60, static_cast<int>(lineHeight * 0.5 + 60.0), scene.title);
+    painter.end();
+    if (!picture.save(QString::fromStdString(path)))
+        return reportFailure("Cannot write the section picture", path);
+    return true;
+}
+
+bool vtkViewer::saveScreenshot(std::string path, double scale)
+{
+    removeTarget(path);
+    // VTK magnifies by whole numbers only, and at least 1.
+    const int magnification =
+        std::isfinite(scale) && scale >= 1.0 ? static_cast<int>(std::min(scale, 64.0)) : 1;
+    fontScale = scale;
+    titleMagnification = magnification;
+    showProfile(6);
+    renderer->SetBackground(1.0, 1.0, 1.0);
+
+    vtkNew<vtkWindowToImageFilter> capture;
+    capture->SetInput(renderWindow());
+    capture->SetScale(magnification);
+    capture->SetInputBufferTypeToRGB();
+    capture->ReadFrontBufferOff();
+    capture->Update();
+
+    vtkNew<vtkPNGWriter> writer;
+    writer->SetFileName(path.c_str());
+    writer->SetInputConnection(capture->GetOutputPort());
+    writer->Write();
+    const bool written = writer->GetErrorCode() == 0 && std::filesystem::is_regular_file(path);
+
+    renderWindow()->Render();
+    fontScale = 1.0;
+    titleMagnification = 1;
+    showProfile(6);
+    if (!written)
+        return reportFailure("Cannot write the screenshot", path);
+    return true;
+}
+
+QImage vtkViewer::imageDataToQImage(vtkSmartPointer<vtkImageData> img)
+{
+    if (!img)
+        return QImage();
+    int dims[3];
+    img->GetDimensions(dims);
+    const int w = dims[0];
+    const int h = dims[1];
+    QImage image(w, h, QImage::Format_RGB32);
+    vtkDataArray* scalars = img->GetPointData()->GetScalars();
+    if (!scalars || w <= 0 || h <= 0)
+        return image;
+    const int components = img->GetNumberOfScalarComponents();
+    const auto* data = static_cast<const unsigned char*>(img->GetScalarPointer());
+    for (int y = 0; y < h; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(h - 1 - y));
+        const unsigned char* source = data + static_cast<size_t>(y) * w * components;
+        for (int x = 0; x < w; ++x, source += components)
+            line[x] = qRgb(source[0], source[1], source[2]);
+    }
+    return image;
+}
