@@ -3,6 +3,7 @@
 #include "confirm_file_replace.h"
 #include "dialogabout.h"
 #include "exporttomoveldata.h"
+#include "initresources.h"
 #include "licensedialog.h"
 #include "modalwatcher.h"
 #include "qtprint.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -40,6 +42,24 @@ void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
     auto* box = child<QDialogButtonBox>(dialog, "buttonBox");
     ASSERT_NE(box->button(which), nullptr);
     box->button(which)->click();
+}
+
+// ---- Resources ----
+
+TEST(Resources, EveryImageTheProgramNamesLoads)
+{
+    tervanelo::initResources();
+    const char* const icons[] = {
+        "new-file", "open-folder-with-document", "save-file-option", "save", "screenshot", "png",
+        "pdf", "odt-document-outlined-interface-symbol", "settings", "grid", "title", "next",
+        "back", "autopickingICO", "DaZo_Icon", "speed", "isolines", "pantone", "zoomInOriz",
+        "zoomOutOriz", "zoomInVert", "zoomOutVert"};
+    for (const char* icon : icons) {
+        const QImage image(QString(":/icons/%1.png").arg(icon));
+        EXPECT_EQ(image.size(), QSize(64, 64)) << icon;
+    }
+    EXPECT_EQ(QImage("://icons/iconaTervanelo128.png").size(), QSize(128, 128));
+    EXPECT_FALSE(QImage(":/splash20220").isNull());
 }
 
 // ---- Project title ----
