@@ -806,6 +806,17 @@ TEST(Palettes, FitToTheCoveredCells)
         EXPECT_DOUBLE_EQ(r.max, 2000.0);
     }
     EXPECT_DOUBLE_EQ(w.ui->vtk_widget->palette.max_db, 2000.0);
+
+    // The range passes through the bar's whole-number spin boxes.
+    setThreeCellGrid(w.document, {1.0 / 487.3, 1.0 / 2500.6, 1.0 / 9000}, {true, true, false});
+    w.ui->vtk_widget->buildGrid();
+    CaptureStdout();
+    w.fitPaletteToVelocities();
+    GetCapturedStdout();
+    for (const PaletteRange& r : ranges(w)) {
+        EXPECT_EQ(r.min, 487.0);
+        EXPECT_EQ(r.max, 2500.0);
+    }
 }
 
 TEST(Palettes, FitWithoutCoveredCellsKeepsEveryRange)
