@@ -44,36 +44,36 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
 
-    // The trace zoom actions live in two drop-down buttons of the tool bar.
+    // The trace zoom actions live in two drop-down buttons of the tool bar, in
+    // front of DaZo; all start disabled.
+    auto makeZoomButton = [this](QAction* in, QAction* out, const char* inIcon,
+                                 const char* outIcon) {
+        auto* button = new DropDownToolButton;
+        button->addActionWithIcon(in, QString::fromLatin1(inIcon));
+        button->addActionWithIcon(out, QString::fromLatin1(outIcon));
+        button->setDefaultAction(in);
+        in->setEnabled(false);
+        out->setEnabled(false);
+        button->setEnabled(false);
+        ui->toolBar->insertWidget(ui->actionApply_DaZo, button);
+        return button;
+    };
     zoomInAction = new QAction(tr("Zoom In"), this);
     zoomOutAction = new QAction(tr("Zoom Out"), this);
     connect(zoomInAction, &QAction::triggered, this,
             &Tervanelo_MainWindows::on_actionZoom_in_traces_triggered);
     connect(zoomOutAction, &QAction::triggered, this,
             &Tervanelo_MainWindows::on_actionZoom_out_traces_triggered);
-    zoomButton = new DropDownToolButton;
-    zoomButton->addActionWithIcon(zoomInAction, QStringLiteral(":/icons/zoomInOriz.png"));
-    zoomButton->addActionWithIcon(zoomOutAction, QStringLiteral(":/icons/zoomOutOriz.png"));
-    zoomButton->setDefaultAction(zoomInAction);
-    zoomInAction->setEnabled(false);
-    zoomOutAction->setEnabled(false);
-    zoomButton->setEnabled(false);
-    ui->toolBar->insertWidget(ui->actionApply_DaZo, zoomButton);
-
+    zoomButton = makeZoomButton(zoomInAction, zoomOutAction, ":/icons/zoomInOriz.png",
+                                ":/icons/zoomOutOriz.png");
     zoomTimeInAction = new QAction(tr("Zoom Time In"), this);
     zoomTimeOutAction = new QAction(tr("Zoom Time Out"), this);
     connect(zoomTimeInAction, &QAction::triggered, this,
             &Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered);
     connect(zoomTimeOutAction, &QAction::triggered, this,
             &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
-    timeZoomButton = new DropDownToolButton;
-    timeZoomButton->addActionWithIcon(zoomTimeInAction, QStringLiteral(":/icons/zoomInVert.png"));
-    timeZoomButton->addActionWithIcon(zoomTimeOutAction, QStringLiteral(":/icons/zoomOutVert.png"));
-    timeZoomButton->setDefaultAction(zoomTimeInAction);
-    zoomTimeInAction->setEnabled(false);
-    zoomTimeOutAction->setEnabled(false);
-    timeZoomButton->setEnabled(false);
-    ui->toolBar->insertWidget(ui->actionApply_DaZo, timeZoomButton);
+    timeZoomButton = makeZoomButton(zoomTimeInAction, zoomTimeOutAction, ":/icons/zoomInVert.png",
+                                    ":/icons/zoomOutVert.png");
 
     workFolder = QDir::homePath().toStdString() + "/Tervanelo_TMP/";
     if (!QDir(QString::fromStdString(workFolder)).exists())

@@ -36,7 +36,7 @@ public:
     explicit Tervanelo_MainWindows(QWidget* parent = nullptr);
     ~Tervanelo_MainWindows() override;
 
-    // Start-up pieces.
+    // Start-up steps.
     void setupLanguages();
     void setupPalettes();
 
