@@ -49,11 +49,28 @@ void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
 TEST(Resources, EveryImageTheProgramNamesLoads)
 {
     tervanelo::initResources();
-    const char* const icons[] = {
-        "new-file", "open-folder-with-document", "save-file-option", "save", "screenshot", "png",
-        "pdf", "odt-document-outlined-interface-symbol", "settings", "grid", "title", "next",
-        "back", "autopickingICO", "DaZo_Icon", "speed", "isolines", "pantone", "zoomInOriz",
-        "zoomOutOriz", "zoomInVert", "zoomOutVert"};
+    const char* const icons[] = {"new-file",
+                                 "open-folder-with-document",
+                                 "save-file-option",
+                                 "save",
+                                 "screenshot",
+                                 "png",
+                                 "pdf",
+                                 "odt-document-outlined-interface-symbol",
+                                 "settings",
+                                 "grid",
+                                 "title",
+                                 "next",
+                                 "back",
+                                 "autopickingICO",
+                                 "DaZo_Icon",
+                                 "speed",
+                                 "isolines",
+                                 "pantone",
+                                 "zoomInOriz",
+                                 "zoomOutOriz",
+                                 "zoomInVert",
+                                 "zoomOutVert"};
     for (const char* icon : icons) {
         const QImage image(QString(":/icons/%1.png").arg(icon));
         EXPECT_EQ(image.size(), QSize(64, 64)) << icon;

@@ -684,9 +684,15 @@ TEST(Palettes, NineBuiltInsAfterStartUp)
     const struct {
         const char* name;
         int gradientType;
-    } table[] = {{"RGB", 4},           {"Silva viridis", 8}, {"Vulcanic magma", 7},
-                 {"Black to White", 0}, {"White to Black", 6}, {"Blue to red", 1},
-                 {"Tropical parula", 5}, {"Dark rainbow", 2}, {"Early winter", 3}};
+    } table[] = {{"RGB", 4},
+                 {"Silva viridis", 8},
+                 {"Vulcanic magma", 7},
+                 {"Black to White", 0},
+                 {"White to Black", 6},
+                 {"Blue to red", 1},
+                 {"Tropical parula", 5},
+                 {"Dark rainbow", 2},
+                 {"Early winter", 3}};
     ASSERT_EQ(w.paletteList.palettes.size(), std::size(table));
     EXPECT_EQ(w.paletteList.curr_palette, 0);
     for (size_t i = 0; i < std::size(table); ++i) {
