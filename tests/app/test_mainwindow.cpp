@@ -9,6 +9,7 @@
 #include "dropdowntoolbutton.h"
 #include "grid.h"
 #include "imagecompare.h"
+#include "palettedialog.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "ui_tervanelo_mainwindows.h"
@@ -751,6 +752,29 @@ TEST(Palettes, BarRangeReachesEveryPalette)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(w.paletteWidget->maxSpinBox->value(), 900);
+}
+
+TEST(Palettes, AcceptedPaletteDialogSetsTheRangeAndMarksTheSurvey)
+{
+    FreshHome home;
+    writeCurrentSettings(home);
+    Started started = startWindow();
+    Tervanelo_MainWindows& w = *started.window;
+    ModalWatcher answer([](QWidget* modal) {
+        auto* dialog = qobject_cast<PaletteDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->editor()->maxSpinBox->setValue(777);
+        modal->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    w.on_actionPalette_triggered();
+    ASSERT_EQ(answer.count(), 1);
+    EXPECT_TRUE(w.document.modified);
+    EXPECT_EQ(w.windowTitle(), "Tervanelo 2022.0") << "no project file, no mark";
+    for (const ColorPalette& p : w.paletteList.palettes)
+        EXPECT_EQ(p.max_db, 777.0) << p.name;
+    // The view and the bar show the range chosen in the dialog.
+    EXPECT_EQ(w.ui->vtk_widget->palette.max_db, 777.0);
+    EXPECT_EQ(w.paletteWidget->maxSpinBox->value(), 777);
 }
 
 // A 1 x 3 grid: two covered cells and one outside the covered area.
