@@ -1,0 +1,20 @@
+// Commands whose behaviour is written alongside the features they drive. They
+// are declared with the window because the form connects them by name.
+
+#include "tervanelo_mainwindows.h"
+
+void Tervanelo_MainWindows::on_actionLoad_Project_triggered() {}
+bool Tervanelo_MainWindows::on_actionSave_Project_As_triggered()
+{
+    return false;
+}
+void Tervanelo_MainWindows::on_actionSave_Project_triggered() {}
+void Tervanelo_MainWindows::on_actionImages_triggered() {}
+void Tervanelo_MainWindows::on_actionScreenshot_triggered() {}
+void Tervanelo_MainWindows::on_actionPDF_triggered() {}
+void Tervanelo_MainWindows::on_actionODT_triggered() {}
+void Tervanelo_MainWindows::on_actionSet_geography_coordinates_triggered() {}
+void Tervanelo_MainWindows::on_actionRefraction_triggered() {}
+void Tervanelo_MainWindows::on_actionExportTomographic_profile_2_KML_triggered() {}
+void Tervanelo_MainWindows::on_actionExportSeismic_line_triggered() {}
+void Tervanelo_MainWindows::on_actionGridded_Data_triggered() {}

@@ -1,0 +1,205 @@
+#pragma once
+// The main window: owns the survey document, the settings, the palettes and
+// every view; its slots are the user's commands. Members are public because
+// the commands are spread over several files and tests drive the window.
+
+#include "colorpalette.h"
+#include "languages.h"
+#include "settings.h"
+#include "tomodocument.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+#include <exception>
+#include <set>
+#include <string>
+
+class ColorPaletteWidget;
+class DropDownToolButton;
+class Logger;
+class QAction;
+class QTranslator;
+struct refractionDataStructure;
+
+namespace Ui
+{
+class Tervanelo_MainWindows;
+}
+
+class Tervanelo_MainWindows : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Tervanelo_MainWindows(QWidget* parent = nullptr);
+    ~Tervanelo_MainWindows() override;
+
+    // Start-up steps.
+    void setupLanguages();
+    void setupPalettes();
+
+    // Action states: e is true while a survey is loaded.
+    void updateActionsState(bool e);
+    // The title shows the project file and, when modified, " * ". A false
+    // argument also clears the document's modified flag.
+    void updateWindowTitle(bool modified);
+    void setModified(bool b);
+
+    std::string readHistoryFile();
+    void saveHistoryFile(std::string folder);
+
+    // Palettes: every palette takes the range; the bar is rebuilt.
+    void buildPaletteBar(double min, double max);
+    // The range of every palette from the velocities of the covered cells.
+    void fitPaletteToVelocities();
+
+    // Switches to languageCodes[index]. The new translation is loaded before
+    // anything changes, so a file that does not load leaves the language,
+    // the texts and the number formats as they were. False then.
+    bool switchLanguage(int index);
+    // Writes the settings file; a failure goes to the log.
+    void storeSettings();
+
+    // Runs a command body: an exception that escapes it is shown in an
+    // "Error occured" box and the program goes on.
+    template <class Body> void guarded(Body&& body)
+    {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            showCommandError(e);
+        }
+    }
+
+    QTranslator* translator = nullptr;
+    QString languageFolder = QStringLiteral(":/languages/");
+    AppSettings settings;
+    QColor exportBackground;
+    double exportFontScale = 1.0;
+    int exportLabelCount = 1;
+    TomoDocument document{nullptr};
+    refractionDataStructure* refractionData = nullptr;
+    int currentShot = -1;
+    double timeZoom = 1.0;
+    double horizontalZoom = 1.0;
+    std::string workFolder;
+    std::string logFile;
+    std::string settingsFile;
+    std::string historyFile;
+    ColorPaletteList paletteList;
+    LanguageList languageCodes;
+    int currentLanguage = -1;
+    int horizontalZoomSteps = 0;
+    int timeZoomSteps = 0;
+    std::string titleText;
+    bool projectIsOpen = false;
+    std::string projectFile;
+    ColorPaletteWidget* paletteWidget = nullptr;
+    int contourCount = 0;
+    bool equallySpaced = false;
+    std::set<double> isovalues;
+    bool customContours = false;
+    bool viewVelocity = false;
+    bool viewVerticalGradient = false;
+    bool viewLaplacianGradient = false;
+    bool viewInfoDensity = false;
+    bool viewFilledContours = false;
+    QColor contourColor = Qt::darkGray;
+    int contourLabelSize = 11;
+    Ui::Tervanelo_MainWindows* ui = nullptr;
+    Logger* logger = nullptr;
+    DropDownToolButton* zoomButton = nullptr;
+    QAction* zoomInAction = nullptr;
+    QAction* zoomOutAction = nullptr;
+    DropDownToolButton* timeZoomButton = nullptr;
+    QAction* zoomTimeInAction = nullptr;
+    QAction* zoomTimeOutAction = nullptr;
+    bool stopRequested = false;
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+public slots:
+    void on_tomo_stopped();
+    void on_vtk_palette_changed();
+    void enable_draw_travel_times();
+    void on_pickEdited();
+    void on_mousemoved(int i);
+    void update_palette_min(int value);
+    void update_palette_max(int value);
+    void update_show_traces(bool b);
+    void on_actionSettings_triggered();
+    void on_actionShow_Contour_Lines_triggered();
+    void on_actionLoad_TT_triggered();
+    void on_actionRun_tomography_inversion_triggered();
+    void on_actionNew_triggered();
+    void on_actionNext_file_triggered();
+    void on_actionPrev_file_triggered();
+    void on_actionZoom_in_traces_triggered();
+    void on_actionZoom_out_traces_triggered();
+    void on_actionZoomT_in_traces_triggered();
+    void on_actionZoomT_out_traces_triggered();
+    void on_actionDefine_model_velocity_triggered();
+    void on_actionLoad_Project_triggered();
+    // True when the project was saved (and is now the open project).
+    bool on_actionSave_Project_As_triggered();
+    void on_actionSave_Project_triggered();
+    void on_actionImages_triggered();
+    void on_actionScreenshot_triggered();
+    void on_actionAutoPick_triggered();
+    void on_actionFilter_triggered();
+    void on_actionAuto_improve_triggered();
+    void on_actionApply_DaZo_triggered();
+    void on_actionAGC_triggered();
+    void on_actionGeometry_triggered();
+    void on_actionGrid_triggered();
+    void on_actionPDF_triggered();
+    void on_actionODT_triggered();
+    void on_tabWidget_tabBarClicked(int index);
+    void on_showAllPicksCB_stateChanged(int state);
+    void on_showTravelTimeCB_stateChanged(int state);
+    void on_showSimTT_CB_stateChanged(int state);
+    void on_splitter_splitterMoved(int pos, int index);
+    void on_actionPalette_triggered();
+    void on_actionAbout_triggered();
+    void on_actionExit_triggered();
+    void on_actionHelp_triggered();
+    void on_actionUser_guide_triggered();
+    void on_actionShow_rays_triggered();
+    void on_actionReset_View_triggered();
+    void on_actionVertical_Gradient_triggered();
+    void on_actionLaplacian_Gradient_triggered();
+    void on_actionShow_Tomographic_Profile_triggered();
+    void on_actionSmallGeo_triggered();
+    void on_actionNormalGeo_triggered();
+    void on_actionLargeGeo_triggered();
+    void on_actionShow_refraction_triggered();
+    void on_actionShow_scalarbar_triggered();
+    void on_actionShow_Information_Density_Layer_triggered();
+    void on_actionShow_Grid_Lines_triggered();
+    void on_actionShow_title_triggered();
+    void on_actionSet_title_triggered();
+    void on_actionSet_geography_coordinates_triggered();
+    void show_fill_wiggle(bool b);
+    void cutWaveForm(bool b);
+    void zoomInWindow(bool b);
+    void updateWindowZooming();
+    void on_actionRefraction_triggered();
+    void on_actionExport_TravelTimes_triggered();
+    void on_actionExportTomographic_profile_2_KML_triggered();
+    void on_actionExportSeismic_line_triggered();
+    void on_actionGridded_Data_triggered();
+
+private:
+    // "Tervanelo_MainWindows::" + the command's name, at level 0.
+    void logCommand(const char* name);
+    void showCommandError(const std::exception& e);
+    // Connects the bar's signals and puts it beside the section view.
+    void installPaletteBar(ColorPaletteWidget* bar);
+    void setMinAll(double min);
+    void setMaxAll(double max);
+    void runFirstRunDialog();
+};

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>Confirm_File_Replace</name>
+    <message>
+        <source>Confirm file replace</source>
+        <translation>Confirm file replace</translation>
+    </message>
+    <message>
+        <source>The following file already exists. Do you want to replace it?
+
+</source>
+        <translation>The following file already exists. Do you want to replace it?
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAbout</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Tervanelo Licence</source>
+        <translation>Tervanelo Licence</translation>
+    </message>
+    <message>
+        <source>Open source license</source>
+        <translation>Open source license</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTomoVelData</name>
+    <message>
+        <source>Set optional shift parameter before export</source>
+        <translation>Set optional shift parameter before export</translation>
+    </message>
+    <message>
+        <source>Y coord of the line</source>
+        <translation>Y coord of the line</translation>
+    </message>
+    <message>
+        <source>Z offset of the line</source>
+        <translation>Z offset of the line</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Traveltime Visualization</source>
+        <translation>Traveltime Visualization</translation>
+    </message>
+    <message>
+        <source>Use two colors visualization</source>
+        <translation>Use two colors visualization</translation>
+    </message>
+    <message>
+        <source>Trace Visualization</source>
+        <translation>Trace Visualization</translation>
+    </message>
+    <message>
+        <source>Fill Wiggle</source>
+        <translation>Fill Wiggle</translation>
+    </message>
+    <message>
+        <source>Show Filtered (if already filtered)</source>
+        <translation>Show Filtered (if already filtered)</translation>
+    </message>
+    <message>
+        <source>Cut Horizontally (not to mix djacent traces up)</source>
+        <translation>Cut Horizontally (not to mix djacent traces up)</translation>
+    </message>
+    <message>
+        <source>Horizontal Zoom In</source>
+        <translation>Horizontal Zoom In</translation>
+    </message>
+    <message>
+        <source>Show all traces side by side</source>
+        <translation>Show all traces side by side</translation>
+    </message>
+    <message>
+        <source>User Settings</source>
+        <translation>User Settings</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Languages</translation>
+    </message>
+    <message>
+        <source>Tervanelo - User Settings</source>
+        <translation>Tervanelo - User Settings</translation>
+    </message>
+    <message>
+        <source>Select your language:</source>
+        <translation>Select your language:</translation>
+    </message>
+</context>
+<context>
+    <name>Tervanelo_MainWindows</name>
+    <message>
+        <source>Tervanelo 2022.0</source>
+        <translation>Tervanelo 2022.0</translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Show All Picks</source>
+        <translation>Show All Picks</translation>
+    </message>
+    <message>
+        <source>Show Filtered Traces</source>
+        <translation>Show Filtered Traces</translation>
+    </message>
+    <message>
+        <source>Show Only Traces</source>
+        <translation>Show Only Traces</translation>
+    </message>
+    <message>
+        <source>Show computed Travel Times</source>
+        <translation>Show computed Travel Times</translation>
+    </message>
+    <message>
+        <source>Travel time curves</source>
+        <translation>Travel time curves</translation>
+    </message>
+    <message>
+        <source>Tomographic profile</source>
+        <translation>Tomographic profile</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>KML</source>
+        <translation>KML</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Processing</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Show Velocity Gradient</source>
+        <translation>Show Velocity Gradient</translation>
+    </message>
+    <message>
+        <source>Show Geophones</source>
+        <translation>Show Geophones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>toolBar</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>New...</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Load Project...</source>
+        <translation>Load Project...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Save Project As...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Import TravelTimes...</source>
+        <translation>Import TravelTimes...</translation>
+    </message>
+    <message>
+        <source>Load traveltimes</source>
+        <translation>Load traveltimes</translation>
+    </message>
+    <message>
+        <source>Export TravelTimes...</source>
+        <translation>Export TravelTimes...</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Take a Screenshot of the tomographic profile</source>
+        <translation>Take a Screenshot of the tomographic profile</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Meta+Q</source>
+        <translation>Meta+Q</translation>
+    </message>
+    <message>
+        <source>Tomography to text file ...</source>
+        <translation>Tomography to text file ...</translation>
+    </message>
+    <message>
+        <source>Export tomography as a XYZVelocity gridded text file</source>
+        <translation>Export tomography as a XYZVelocity gridded text file</translation>
+    </message>
+    <message>
+        <source>Images ...</source>
+        <translation>Images ...</translation>
+    </message>
+    <message>
+        <source>PDF ...</source>
+        <translation>PDF ...</translation>
+    </message>
+    <message>
+        <source>ODT...</source>
+        <translation>ODT...</translation>
+    </message>
+    <message>
+        <source>Tomographic profile ...</source>
+        <translation>Tomographic profile ...</translation>
+    </message>
+    <message>
+        <source>Seismic line ...</source>
+        <translation>Seismic line ...</translation>
+    </message>
+    <message>
+        <source>Export seismic line to KML</source>
+        <translation>Export seismic line to KML</translation>
+    </message>
+    <message>
+        <source>Geometry ...</source>
+        <translation>Geometry ...</translation>
+    </message>
+    <message>
+        <source>Grid ...</source>
+        <translation>Grid ...</translation>
+    </message>
+    <message>
+        <source>Set geographic coordinates ...</source>
+        <translation>Set geographic coordinates ...</translation>
+    </message>
+    <message>
+        <source>Set title ...</source>
+        <translation>Set title ...</translation>
+    </message>
+    <message>
+        <source>Set prject title</source>
+        <translation>Set prject title</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Show the next seismic file</source>
+        <translation>Show the next seismic file</translation>
+    </message>
+    <message>
+        <source>Shift+Num+Right</source>
+        <translation>Shift+Num+Right</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Prev</translation>
+    </message>
+    <message>
+        <source>Show the previous file</source>
+        <translation>Show the previous file</translation>
+    </message>
+    <message>
+        <source>Shift+Num+Left</source>
+        <translation>Shift+Num+Left</translation>
+    </message>
+    <message>
+        <source>AutoPick</source>
+        <translation>AutoPick</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Filter...</source>
+        <translation>Filter...</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Apply DaZo</source>
+        <translation>Apply DaZo</translation>
+    </message>
+    <message>
+        <source>Apply DaZo - The Noise Reduction tool for seismic refraction data</source>
+        <translation>Apply DaZo - The Noise Reduction tool for seismic refraction data</translation>
+    </message>
+    <message>
+        <source>Refraction</source>
+        <translation>Refraction</translation>
+    </message>
+    <message>
+        <source>Define model velocity</source>
+        <translation>Define model velocity</translation>
+    </message>
+    <message>
+        <source>Run tomography inversion</source>
+        <translation>Run tomography inversion</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Show Tomographic Profile</source>
+        <translation>Show Tomographic Profile</translation>
+    </message>
+    <message>
+        <source>Show Information Density Layer</source>
+        <translation>Show Information Density Layer</translation>
+    </message>
+    <message>
+        <source>Show Rays</source>
+        <translation>Show Rays</translation>
+    </message>
+    <message>
+        <source>Overlay the seismic rays to profile</source>
+        <translation>Overlay the seismic rays to profile</translation>
+    </message>
+    <message>
+        <source>Show refraction</source>
+        <translation>Show refraction</translation>
+    </message>
+    <message>
+        <source>Show Contour Lines</source>
+        <translation>Show Contour Lines</translation>
+    </message>
+    <message>
+        <source>Show scalarbar</source>
+        <translation>Show scalarbar</translation>
+    </message>
+    <message>
+        <source>Show Grid Lines</source>
+        <translation>Show Grid Lines</translation>
+    </message>
+    <message>
+        <source>Show title ...</source>
+        <translation>Show title ...</translation>
+    </message>
+    <message>
+        <source>Palette Options...</source>
+        <translation>Palette Options...</translation>
+    </message>
+    <message>
+        <source>Reset View</source>
+        <translation>Reset View</translation>
+    </message>
+    <message>
+        <source>Vertical Gradient</source>
+        <translation>Vertical Gradient</translation>
+    </message>
+    <message>
+        <source>Laplacian Gradient</source>
+        <translation>Laplacian Gradient</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>On line help</source>
+        <translation>On line help</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Fill wiggle</source>
+        <translation>Fill wiggle</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Zoom Time In</source>
+        <translation>Zoom Time In</translation>
+    </message>
+    <message>
+        <source>Zoom Time Out</source>
+        <translation>Zoom Time Out</translation>
+    </message>
+    <message>
+        <source>The document has been modified</source>
+        <translation>The document has been modified</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Do you want to save your changes?</translation>
+    </message>
+    <message>
+        <source>Error occured</source>
+        <translation>Error occured</translation>
+    </message>
+</context>
+<context>
+    <name>licenseDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>license</source>
+        <translation>license</translation>
+    </message>
+</context>
+<context>
+    <name>setProjectTitle</name>
+    <message>
+        <source>Set Title</source>
+        <translation>Set Title</translation>
+    </message>
+    <message>
+        <source>Set project title:</source>
+        <translation>Set project title:</translation>
+    </message>
+</context>
+<context>
+    <name>set_screenshot_scale_dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Set screenshot scale:</source>
+        <translation>Set screenshot scale:</translation>
+    </message>
+    <message>
+        <source>(&lt;1 smaller than screen; &gt;1 larger than screen) </source>
+        <translation>(&lt;1 smaller than screen; &gt;1 larger than screen) </translation>
+    </message>
+</context>
+</TS>

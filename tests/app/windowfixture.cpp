@@ -1,0 +1,104 @@
+#include "windowfixture.h"
+
+#include "tervanelo_mainwindows.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QTranslator>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace windowtest
+{
+
+namespace
+{
+int homeCounter = 0;
+}
+
+FreshHome::FreshHome()
+{
+    const char* current = std::getenv("HOME");
+    previous = current ? current : "";
+    // Inside the test program's own temporary HOME, which is removed at exit.
+    home = previous + "/home" + std::to_string(++homeCounter);
+    std::filesystem::remove_all(home);
+    std::filesystem::create_directories(home);
+    setenv("HOME", home.c_str(), 1);
+}
+
+FreshHome::~FreshHome()
+{
+    setenv("HOME", previous.c_str(), 1);
+}
+
+void writeSettings(const FreshHome& home, const std::string& elements)
+{
+    std::filesystem::create_directories(home.workFolder());
+    std::ofstream out(home.settingsFile(), std::ios::trunc);
+    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<cereal>\n" << elements << "</cereal>\n";
+}
+
+void writeCurrentSettings(const FreshHome& home, const std::string& language)
+{
+    writeSettings(home,
+                  "\t<language>" + language +
+                      "</language>\n\t<zoomIn>false</zoomIn>\n"
+                      "\t<cutHorizontal>true</cutHorizontal>\n\t<fillWiggle>true</fillWiggle>\n"
+                      "\t<showFiltered>true</showFiltered>\n"
+                      "\t<showAllTraces>false</showAllTraces>\n"
+                      "\t<savePngHColorbar>false</savePngHColorbar>\n"
+                      "\t<twoColors>false</twoColors>\n");
+}
+
+std::vector<std::string> readLines(const std::string& path)
+{
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+int countOccurrences(const std::string& path, const std::string& text)
+{
+    int n = 0;
+    for (const std::string& line : readLines(path))
+        for (size_t at = line.find(text); at != std::string::npos; at = line.find(text, at + 1))
+            ++n;
+    return n;
+}
+
+Started startWindow(FirstRunAnswer answer)
+{
+    Started started;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = modal->findChild<QDialogButtonBox*>("buttonBox");
+        if (box && started.dialogClasses.empty())
+            for (QAbstractButton* b : box->buttons())
+                started.firstDialogButtons.push_back(int(box->standardButton(b)));
+        started.dialogClasses.push_back(QString::fromLatin1(modal->metaObject()->className()));
+        started.dialogTitles.push_back(modal->windowTitle());
+        QPushButton* ok = box ? box->button(QDialogButtonBox::Ok) : nullptr;
+        if (answer == FirstRunAnswer::Ok && ok)
+            ok->click();
+        else
+            modal->close();
+    });
+    started.window = std::make_unique<Tervanelo_MainWindows>();
+    return started;
+}
+
+void forgetLanguage(Tervanelo_MainWindows& window)
+{
+    if (window.translator)
+        QCoreApplication::removeTranslator(window.translator);
+    QLocale::setDefault(QLocale::c());
+}
+
+} // namespace windowtest
