@@ -17,6 +17,7 @@
 #include <string>
 
 class ColorPaletteWidget;
+class Grid;
 class DropDownToolButton;
 class Logger;
 class QAction;
@@ -61,6 +62,24 @@ public:
     bool switchLanguage(int index);
     // Writes the settings file; a failure goes to the log.
     void storeSettings();
+
+    // ---- Survey set-up (commands_survey.cpp) ----
+    // The question before a command replaces a modified survey: true to go on
+    // (Discard, or Save after a save that succeeded).
+    bool askToSaveChanges();
+    // The shot file dialog and the loading of the chosen files into a new
+    // document, with panels for the sets read. False when no file was chosen,
+    // and the survey then stays as it was.
+    bool loadTraces_PWave();
+    // One panel of the all-shots view per trace set.
+    void createTraceWidgets();
+    // The geometry dialog (askGeometry), the geometry check, the grid dialog
+    // and the grid. A grid that cannot be built leaves the old one in place.
+    // Returns the document's grid.
+    Grid* generateGridChecked(bool askGeometry);
+    // The window after the document was replaced: no shot shown, no panels,
+    // no project file, no refraction data, the actions of an empty survey.
+    void resetToNoSurvey();
 
     // Runs a command body: an exception that escapes it is shown in an
     // "Error occured" box and the program goes on.
@@ -202,4 +221,9 @@ private:
     void setMinAll(double min);
     void setMaxAll(double max);
     void runFirstRunDialog();
+    // The settings' display flags pushed into the trace views.
+    void applyDisplaySettings();
+    // Action states of a loaded survey after its grid or model changed: the
+    // survey's actions, the Traces tab only with traces, the current tab's rules.
+    void refreshSurveyActions();
 };

@@ -1,0 +1,26 @@
+#pragma once
+// How far the computed travel times lie from the picks after an inversion.
+
+#include "records.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <vector>
+
+// Over every receiver with a measured time m > 0 (unpicked 0, rejected -99
+// and the user's unusable marks are left out) and its computed time c, both in
+// seconds.
+struct InversionMisfit {
+    size_t count = 0;
+    double rmse = 0.0;         // s
+    double relativeRmse = 0.0; // %
+    // The receiver with the largest |c - m| / m; the first one wins a tie.
+    double maxRelative = 0.0; // %
+    double maxAbsolute = 0.0; // s, of that same receiver
+};
+InversionMisfit inversionMisfit(const std::vector<TravelTime>& records);
+
+// The three lines of the "Inversion results" box, each ended by "\n", with the
+// errors in ms and % to 6 significant digits.
+QString inversionReport(long long elapsedSeconds, const InversionMisfit& misfit);

@@ -1,0 +1,105 @@
+#pragma once
+// Driving the main window through a survey: modal dialogs answered by a
+// script armed before the action, the synthetic two-layer surveys and their
+// true first breaks.
+
+#include "windowfixture.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Tervanelo_MainWindows;
+class QWidget;
+
+namespace surveytest
+{
+
+// Folders of the committed synthetic surveys (tests/fixtures/survey).
+QString threeShotFolder(); // a.sg2 b.sg2 c.sg2: shots at 0, 23, 46 m
+QString fiveShotFolder();  // s1.sg2 ... s5.sg2: shots at -1, 11, 23, 35, 47 m
+QStringList threeShotFiles();
+QStringList fiveShotFiles();
+std::string fixturePath(const std::string& relative);
+
+// The ground of the synthetic surveys: 500 m/s over 2000 m/s, 5 m down.
+double firstBreak(double offset);
+
+// Settings of the current version, language "en", with the given flags.
+void writeSurveySettings(const windowtest::FreshHome& home, bool showAllTraces,
+                         bool showFiltered = false);
+
+// What a message box said when it was answered.
+struct MessageSeen {
+    QString title;
+    QString text;
+    QString informative;
+};
+
+// Answers the modal dialogs of one action in order. Each step names the class
+// and (unless null) the window title it expects; anything else fails the test
+// and is closed. The answer runs from the event loop, not from the poll, so an
+// answer may open the next dialog. A watchdog closes every modal dialog and
+// fails the test if the script is still running after `watchdogSeconds`.
+class DialogScript
+{
+public:
+    using Answer = std::function<void(QWidget*)>;
+    struct Step {
+        const char* className;
+        const char* title; // null: any
+        Answer answer;
+    };
+
+    explicit DialogScript(std::vector<Step> steps, int watchdogSeconds = 180);
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    // Fails the test unless every step was used and nothing unexpected came.
+    void expectDone() const;
+    size_t used() const { return next; }
+    const std::vector<QString>& unexpectedDialogs() const { return unexpected; }
+
+private:
+    void poll();
+
+    std::vector<Step> steps;
+    size_t next = 0;
+    std::vector<QString> unexpected;
+    QWidget* lastSeen = nullptr;
+    std::unique_ptr<QTimer> timer;
+    std::unique_ptr<QTimer> watchdog;
+};
+
+// Answers.
+DialogScript::Answer chooseFiles(const QString& folder, const QStringList& names);
+DialogScript::Answer saveAs(const QString& path);
+DialogScript::Answer rejectDialog();
+DialogScript::Answer acceptDialog();
+DialogScript::Answer pressButton(QMessageBox::StandardButton button, MessageSeen* seen = nullptr);
+DialogScript::Answer gridSettings(double cellSize, double depth, int nodes);
+DialogScript::Answer runSettings(int externalIterations);
+
+// Steps.
+DialogScript::Step openShotsStep(const QString& folder, const QStringList& names);
+DialogScript::Step geometryOkStep();
+DialogScript::Step gridStep(double cellSize, double depth, int nodes = 6);
+
+// New with the given shots, the geometry dialog accepted and the grid dialog
+// answered; fails the test when anything else appears.
+void loadShots(Tervanelo_MainWindows& w, const QString& folder, const QStringList& names,
+               double cellSize, double depth, int nodes = 6);
+// A started window on a fresh HOME with a settings file (no first-run dialog).
+std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::FreshHome& home,
+                                                         bool showAllTraces = false);
+// Every measured time of every shot set to the true first break.
+void pickTrueFirstBreaks(Tervanelo_MainWindows& w);
+
+} // namespace surveytest
