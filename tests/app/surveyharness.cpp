@@ -4,6 +4,8 @@
 #include "testenv.h"
 #include "ui_tervanelo_mainwindows.h"
 
+#include "draw_all_traces_widget.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace surveytest
 {
@@ -92,8 +95,10 @@ DialogScript::DialogScript(std::vector<Step> steps, int watchdogSeconds)
 
 DialogScript::~DialogScript() = default;
 
-void DialogScript::expectDone() const
+void DialogScript::expectDone()
 {
+    timer->stop();
+    watchdog->stop();
     EXPECT_EQ(next, steps.size()) << "dialogs answered";
     EXPECT_TRUE(unexpected.empty()) << "unexpected dialog " << unexpected.front().toStdString();
 }
@@ -116,6 +121,8 @@ void DialogScript::poll()
         });
         return;
     }
+    if (className == QLatin1String("ProgressTomography_Dialog"))
+        return;
     unexpected.push_back(className + " \"" + title + "\"");
     ADD_FAILURE() << "unexpected dialog " << unexpected.back().toStdString();
     if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -185,6 +192,11 @@ void clickOk(QWidget* dialog)
 }
 } // namespace
 
+DialogScript::Answer pressOk()
+{
+    return [](QWidget* w) { clickOk(w); };
+}
+
 DialogScript::Answer gridSettings(double cellSize, double depth, int nodes)
 {
     return [=](QWidget* w) {
@@ -243,6 +255,29 @@ std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::Fresh
     started.window->resize(1200, 800);
     started.window->show();
     return std::move(started.window);
+}
+
+MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations)
+{
+    MessageSeen results;
+    DialogScript script(
+        {{"runTomography_Dialog", "Tomography Settings", runSettings(externalIterations)},
+         {"QMessageBox", "Inversion results", pressButton(QMessageBox::Ok, &results)}});
+    EXPECT_TRUE(w.ui->actionRun_tomography_inversion->isEnabled());
+    w.ui->actionRun_tomography_inversion->trigger();
+    script.expectDone();
+    return results;
+}
+
+int panelCount(Tervanelo_MainWindows& w)
+{
+    int n = 0;
+    try {
+        for (;; ++n)
+            w.ui->showTracesWidget->traceWidgetAt(unsigned(n));
+    } catch (const std::out_of_range&) {
+    }
+    return n;
 }
 
 void pickTrueFirstBreaks(Tervanelo_MainWindows& w)

@@ -44,9 +44,11 @@ struct MessageSeen {
 
 // Answers the modal dialogs of one action in order. Each step names the class
 // and (unless null) the window title it expects; anything else fails the test
-// and is closed. The answer runs from the event loop, not from the poll, so an
-// answer may open the next dialog. A watchdog closes every modal dialog and
-// fails the test if the script is still running after `watchdogSeconds`.
+// and is closed. The inversion's progress dialog, which waits for no answer,
+// is let be unless a step expects it. The answer runs from the event loop, not
+// from the poll, so an answer may open the next dialog. A watchdog closes
+// every modal dialog and fails the test if the script is still running after
+// `watchdogSeconds`. expectDone() ends the script.
 class DialogScript
 {
 public:
@@ -62,8 +64,9 @@ public:
     DialogScript(const DialogScript&) = delete;
     DialogScript& operator=(const DialogScript&) = delete;
 
-    // Fails the test unless every step was used and nothing unexpected came.
-    void expectDone() const;
+    // Fails the test unless every step was used and nothing unexpected came;
+    // the script answers nothing more.
+    void expectDone();
     size_t used() const { return next; }
     const std::vector<QString>& unexpectedDialogs() const { return unexpected; }
 
@@ -83,6 +86,8 @@ DialogScript::Answer chooseFiles(const QString& folder, const QStringList& names
 DialogScript::Answer saveAs(const QString& path);
 DialogScript::Answer rejectDialog();
 DialogScript::Answer acceptDialog();
+// Clicks OK of the dialog's "buttonBox", so that its accepted() slots run.
+DialogScript::Answer pressOk();
 DialogScript::Answer pressButton(QMessageBox::StandardButton button, MessageSeen* seen = nullptr);
 DialogScript::Answer gridSettings(double cellSize, double depth, int nodes);
 DialogScript::Answer runSettings(int externalIterations);
@@ -101,5 +106,10 @@ std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::Fresh
                                                          bool showAllTraces = false);
 // Every measured time of every shot set to the true first break.
 void pickTrueFirstBreaks(Tervanelo_MainWindows& w);
+// Run with the given external iterations (other settings as proposed); the
+// "Inversion results" box is answered and what it said is returned.
+MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations);
+// Number of panels of the all-shots view.
+int panelCount(Tervanelo_MainWindows& w);
 
 } // namespace surveytest

@@ -1,0 +1,693 @@
+// The survey commands driven through the window as a user would: New and
+// Import TravelTimes with their failures, Next and Previous, Geometry and
+// Grid, the starting velocity model, the modified flag with the question
+// before a survey is replaced, the history folder and the travel-time export.
+
+#include "surveyharness.h"
+
+#include "draw_all_traces_widget.h"
+#include "drawtraces.h"
+#include "grid.h"
+#include "refractiondatastructure.h"
+#include "tervanelo_mainwindows.h"
+#include "testenv.h"
+#include "traveltimeexport.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace surveytest;
+using windowtest::FreshHome;
+
+namespace
+{
+
+std::vector<double> slownessOf(const Grid& grid)
+{
+    std::vector<double> s;
+    for (const GridCell& cell : grid.cells)
+        s.push_back(cell.slowness);
+    return s;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every receiver and shot inside the grid's columns.
+void expectPositionsInsideTheGrid(const TomoDocument& doc)
+{
+    ASSERT_TRUE(doc.grid);
+    const double right = doc.grid->col * doc.grid->aLato;
+    for (const auto& spread : doc.goephonesStringSet)
+        for (const Point2D& p : spread)
+            EXPECT_LE(p.x + doc.xShift, right) << "receiver at " << p.x;
+    for (const TravelTime& t : doc.ttArray)
+        EXPECT_LE(t.shotPos2d.x + doc.xShift, right) << "shot at " << t.shotPos2d.x;
+}
+
+void loadThree(Tervanelo_MainWindows& w, double cell = 2.0, double depth = 12.0)
+{
+    loadShots(w, threeShotFolder(), threeShotFiles(), cell, depth);
+    ASSERT_EQ(w.document.traceSets.size(), 3u);
+}
+
+// ---- New ----
+
+TEST(NewCommand, ThreeShotsGeometryAndGrid)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+
+    // The grid dialog proposes a quarter of the 2 m spacing and half the 48 m
+    // profile as depth; only the cell size is changed.
+    double proposedCell = 0, proposedDepth = 0;
+    DialogScript script({openShotsStep(threeShotFolder(), threeShotFiles()),
+                         geometryOkStep(),
+                         {"gridDialog", "Grid Settings", [&](QWidget* d) {
+                              proposedCell = d->findChild<QDoubleSpinBox*>("celSize_edit")->value();
+                              proposedDepth =
+                                  d->findChild<QDoubleSpinBox*>("maxProf_edit")->value();
+                              gridSettings(1.0, proposedDepth, 6)(d);
+                          }}});
+    w.ui->actionNew->trigger();
+    script.expectDone();
+
+    EXPECT_EQ(proposedCell, 0.5);
+    EXPECT_EQ(proposedDepth, 24.0);
+    EXPECT_EQ(w.document.traceSets.size(), 3u);
+    EXPECT_EQ(w.document.ttArray.size(), 3u);
+    EXPECT_EQ(panelCount(w), 3);
+    ASSERT_TRUE(w.document.grid);
+    EXPECT_EQ(w.document.grid->col, 48u);
+    EXPECT_EQ(w.document.grid->righe, 24u);
+    expectPositionsInsideTheGrid(w.document);
+    EXPECT_EQ(w.windowTitle(), "Tervanelo 2022.0");
+    EXPECT_FALSE(w.document.modified) << "a fresh survey counts as saved";
+    ASSERT_NE(w.refractionData, nullptr);
+    EXPECT_EQ(w.refractionData->ttLayer.size(), 3u);
+    EXPECT_EQ(w.ui->vtk_widget->refractionData, w.refractionData);
+    EXPECT_EQ(w.currentShot, 0);
+    EXPECT_TRUE(w.ui->actionSave_Project_As->isEnabled());
+    EXPECT_TRUE(w.ui->actionAutoPick->isEnabled());
+    EXPECT_FALSE(w.ui->actionPalette->isEnabled());
+    EXPECT_FALSE(w.ui->show_filtered_cb->isEnabled());
+
+    // A second New over a survey with a grid replaces everything (and runs
+    // clean under the address sanitizer).
+    loadShots(w, threeShotFolder(), {"b.sg2"}, 2.0, 12.0);
+    EXPECT_EQ(w.document.traceSets.size(), 1u);
+    EXPECT_EQ(panelCount(w), 1);
+    EXPECT_NE(w.refractionData, nullptr);
+    EXPECT_EQ(w.refractionData->ttLayer.size(), 1u);
+}
+
+TEST(NewCommand, CancelledFileDialogKeepsTheSurvey)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    w.document.modified = true;
+    const Grid* grid = w.document.grid.get();
+    refractionDataStructure* refraction = w.refractionData;
+
+    DialogScript script({{"QMessageBox", nullptr, pressButton(QMessageBox::Discard)},
+                         {"QFileDialog", "Open Seismic Trace", rejectDialog()}});
+    w.ui->actionNew->trigger();
+    script.expectDone();
+    EXPECT_EQ(w.document.traceSets.size(), 3u);
+    EXPECT_EQ(w.document.grid.get(), grid);
+    EXPECT_EQ(w.refractionData, refraction);
+    EXPECT_EQ(w.ui->vtk_widget->refractionData, refraction);
+    EXPECT_EQ(panelCount(w), 3);
+    EXPECT_TRUE(w.document.modified);
+}
+
+// ---- Failures of New and Import ----
+
+struct FailureCase {
+    const char* name;
+    bool import;             // Import TravelTimes, else New
+    QStringList files;       // empty: the file dialog is cancelled
+    const char* boxTitle;    // null: no box
+    const char* boxText;     // "%1" stands for the chosen path
+    const char* informative; // file name the informative text ends with
+    size_t sets;
+    bool saveEnabled;
+};
+
+TEST(LoadFailures, BoxAndTheStateLeftBehind)
+{
+    FreshHome home;
+    // One folder holds every file the rows choose.
+    const std::string dir = testenv::freshDir("failures");
+    std::filesystem::copy_file(fixturePath("three/a.sg2"), dir + "/a.sg2");
+    std::filesystem::copy_file(testenv::fixture("project/s2_bad_interval.sg2"),
+                               dir + "/bad_interval.sg2");
+    writeFile(dir + "/b.txt", "not a seismic file\n");
+    writeFile(dir + "/broken.sg2", "SEG2? no: just text that lacks the block identifier");
+    const std::string otte = readFile(fixturePath("five/two_layer.otte"));
+    writeFile(dir + "/bad.otte", "otte2" + otte.substr(4));
+    std::string badTimes = otte;
+    badTimes.replace(badTimes.rfind('\n', badTimes.size() - 2) + 1, std::string::npos, "12.5;x;\n");
+    writeFile(dir + "/t.otte", badTimes);
+    writeFile(dir + "/t.abc", otte);
+
+    const char* const loadError = "Error while loading one or more traces.\n\n";
+    const FailureCase cases[] = {
+        {"unsupported file after a good one",
+         false,
+         {"a.sg2", "b.txt"},
+         "Error occured",
+         "Unsupported file format.",
+         "b.txt",
+         1,
+         true},
+        {"a file that is not SEG2",
+         false,
+         {"broken.sg2"},
+         "Error occured",
+         "Cannot open or read the file.",
+         "broken.sg2",
+         0,
+         false},
+        {"a trace without sample interval",
+         false,
+         {"bad_interval.sg2"},
+         "Error occured",
+         "A trace has no usable sample interval.",
+         "bad_interval.sg2",
+         0,
+         false},
+        {"import cancelled", true, {}, nullptr, nullptr, nullptr, 0, false},
+        {"import: wrong first line",
+         true,
+         {"bad.otte"},
+         "Error",
+         "%1 is not a valid TT file.",
+         nullptr,
+         0,
+         false},
+        {"import: a time that is no number",
+         true,
+         {"t.otte"},
+         "Error",
+         "%1 is not a valid TT file.",
+         nullptr,
+         0,
+         false},
+        {"import: a suffix no reader knows",
+         true,
+         {"t.abc"},
+         "Error",
+         "%1 is not a valid TT file.",
+         nullptr,
+         0,
+         false},
+    };
+
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadThree(w);
+        MessageSeen seen;
+        std::vector<DialogScript::Step> steps;
+        const char* dialogTitle = c.import ? "Open TravelTimeExchange" : "Open Seismic Trace";
+        if (c.files.isEmpty())
+            steps.push_back({"QFileDialog", dialogTitle, rejectDialog()});
+        else
+            steps.push_back({"QFileDialog", dialogTitle, [&](QWidget* d) {
+                                 // "All Files" lets the import pick any suffix.
+                                 if (c.import)
+                                     qobject_cast<QFileDialog*>(d)->selectNameFilter(
+                                         "All Files (*)");
+                                 chooseFiles(QString::fromStdString(dir), c.files)(d);
+                             }});
+        if (c.boxTitle)
+            steps.push_back({"QMessageBox", c.boxTitle, pressButton(QMessageBox::Ok, &seen)});
+        // The shots read before the failure go on to the geometry and the grid.
+        if (c.sets > 0) {
+            steps.push_back(geometryOkStep());
+            steps.push_back({"gridDialog", "Grid Settings", rejectDialog()});
+        }
+        DialogScript script(steps);
+        (c.import ? w.ui->actionLoad_TT : w.ui->actionNew)->trigger();
+        script.expectDone();
+
+        if (c.boxTitle) {
+            const QString path = QString::fromStdString(dir) + "/" + c.files.value(0);
+            const QString expected =
+                c.import ? QString(c.boxText).arg(path) : QString(loadError) + c.boxText;
+            EXPECT_EQ(seen.text, expected);
+            if (c.informative) {
+                EXPECT_TRUE(seen.informative.endsWith(QString("/") + c.informative))
+                    << seen.informative.toStdString();
+            }
+        }
+        EXPECT_EQ(w.document.traceSets.size(), c.sets);
+        EXPECT_EQ(panelCount(w), int(c.sets));
+        EXPECT_EQ(w.ui->actionSave_Project->isEnabled(), c.saveEnabled);
+        EXPECT_EQ(w.ui->actionSave_Project_As->isEnabled(), c.saveEnabled);
+        EXPECT_FALSE(w.projectIsOpen);
+        if (c.sets == 0) {
+            // Nothing of the old survey may remain reachable.
+            EXPECT_TRUE(w.document.ttArray.empty());
+            EXPECT_EQ(w.refractionData, nullptr);
+            EXPECT_EQ(w.ui->vtk_widget->refractionData, nullptr);
+            EXPECT_EQ(w.currentShot, -1);
+            EXPECT_FALSE(w.ui->actionAutoPick->isEnabled());
+            EXPECT_FALSE(w.ui->actionFilter->isEnabled());
+            EXPECT_FALSE(w.ui->actionNext_file->isEnabled());
+            DialogScript none({});
+            QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+            QTest::qWait(100);
+            none.expectDone();
+        }
+    }
+}
+
+// ---- Import TravelTimes: CRLF ----
+
+TEST(ImportCommand, CrLfFileReadsLikeTheLfOne)
+{
+    FreshHome home;
+    const std::string dir = testenv::freshDir("crlf");
+    std::string otte = readFile(fixturePath("five/two_layer.otte"));
+    std::string crlf;
+    for (char ch : otte)
+        crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    writeFile(dir + "/crlf.otte", crlf);
+
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    DialogScript script({{"QFileDialog", "Open TravelTimeExchange",
+                          chooseFiles(QString::fromStdString(dir), {"crlf.otte"})},
+                         geometryOkStep(),
+                         gridStep(2.0, 12.0)});
+    w.ui->actionLoad_TT->trigger();
+    script.expectDone();
+    ASSERT_EQ(w.document.ttArray.size(), 5u);
+    EXPECT_TRUE(w.document.traceSets.empty());
+    EXPECT_NEAR(w.document.ttArray[0].ttMisurati[1], firstBreak(3.0), 1e-9);
+    EXPECT_TRUE(w.document.grid);
+    EXPECT_FALSE(w.document.modified);
+}
+
+// ---- Next and Previous ----
+
+TEST(NextPrevious, WrapAndTheFilteredBoxFollowsTheShot)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    // Shot 1 holds filtered samples that are shown, shot 2 some that are not.
+    w.document.traceSets[1].hasFiltered = true;
+    w.document.traceSets[1].useFiltered = true;
+    w.document.traceSets[2].hasFiltered = true;
+
+    struct {
+        bool next;
+        int shot;
+        bool boxEnabled, boxChecked;
+    } steps[] = {
+        {true, 1, true, true},   {true, 2, true, false}, {true, 0, false, false},
+        {false, 2, true, false}, {false, 1, true, true}, {false, 0, false, false},
+    };
+    for (const auto& s : steps) {
+        (s.next ? w.ui->actionNext_file : w.ui->actionPrev_file)->trigger();
+        EXPECT_EQ(w.currentShot, s.shot);
+        EXPECT_EQ(w.ui->widget_3->shotIndex, s.shot);
+        EXPECT_EQ(w.ui->travelTimePreview->shotIndex, s.shot);
+        EXPECT_EQ(w.ui->show_filtered_cb->isEnabled(), s.boxEnabled) << "shot " << s.shot;
+        EXPECT_EQ(w.ui->show_filtered_cb->isChecked(), s.boxChecked) << "shot " << s.shot;
+        EXPECT_EQ(w.ui->widget_3->showFiltered, s.boxChecked) << "shot " << s.shot;
+    }
+}
+
+TEST(NextPrevious, OneShotNoShotAndNoTraces)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+
+    // No survey: nothing to step through.
+    w.ui->actionNext_file->trigger();
+    w.ui->actionPrev_file->trigger();
+    EXPECT_EQ(w.currentShot, -1);
+
+    loadShots(w, threeShotFolder(), {"a.sg2"}, 2.0, 12.0);
+    for (QAction* a : {w.ui->actionNext_file, w.ui->actionPrev_file}) {
+        a->trigger();
+        EXPECT_EQ(w.currentShot, 0);
+    }
+
+    // Travel times without traces: the shots step, the box stays off.
+    DialogScript script({{"QFileDialog", "Open TravelTimeExchange",
+                          chooseFiles(fiveShotFolder(), {"two_layer.otte"})},
+                         geometryOkStep(),
+                         gridStep(2.0, 12.0)});
+    w.ui->actionLoad_TT->trigger();
+    script.expectDone();
+    w.ui->actionNext_file->trigger();
+    EXPECT_EQ(w.currentShot, 0);
+    w.ui->actionPrev_file->trigger();
+    EXPECT_EQ(w.currentShot, 4);
+    EXPECT_FALSE(w.ui->show_filtered_cb->isEnabled());
+    EXPECT_FALSE(w.ui->show_filtered_cb->isChecked());
+}
+
+// ---- Geometry and Grid ----
+
+TEST(GridCommand, FiveMetreCellsStillCoverTheLastReceiver)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadShots(w, threeShotFolder(), threeShotFiles(), 1.0, 24.0);
+    ASSERT_EQ(w.document.grid->col, 48u);
+
+    DialogScript script({gridStep(5.0, 24.0)});
+    w.ui->actionGrid->trigger();
+    script.expectDone();
+    EXPECT_EQ(w.document.grid->col, 10u);
+    EXPECT_EQ(w.document.grid->righe, 5u);
+    expectPositionsInsideTheGrid(w.document);
+    EXPECT_TRUE(w.document.modified);
+}
+
+TEST(GridCommand, WithoutAGridProposesTheSmallestCell)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    DialogScript cancelled({openShotsStep(threeShotFolder(), threeShotFiles()),
+                            geometryOkStep(),
+                            {"gridDialog", "Grid Settings", rejectDialog()}});
+    w.ui->actionNew->trigger();
+    cancelled.expectDone();
+    ASSERT_FALSE(w.document.grid);
+
+    double cell = 0;
+    int nodes = 0;
+    DialogScript script({{"gridDialog", "Grid Settings", [&](QWidget* d) {
+                              cell = d->findChild<QDoubleSpinBox*>("celSize_edit")->value();
+                              nodes = d->findChild<QSpinBox*>("numNode_edit")->value();
+                              rejectDialog()(d);
+                          }}});
+    w.ui->actionGrid->trigger();
+    script.expectDone();
+    EXPECT_EQ(cell, 0.1);
+    EXPECT_EQ(nodes, 6);
+    EXPECT_FALSE(w.document.grid);
+}
+
+TEST(GridCommand, DepthZeroOnAnInvertedSurveyKeepsEverything)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    pickTrueFirstBreaks(w);
+    runInversion(w, 1);
+    ASSERT_TRUE(w.document.has_tomographic_info);
+    const Grid* grid = w.document.grid.get();
+    const uint32_t rows = grid->righe, columns = grid->col;
+    const std::vector<double> slowness = slownessOf(*grid);
+
+    MessageSeen seen;
+    DialogScript script({gridStep(2.0, 0.0),
+                         {"QMessageBox", "Invalid parameter", pressButton(QMessageBox::Ok, &seen)},
+                         {"gridDialog", "Grid Settings", rejectDialog()}});
+    w.ui->actionGrid->trigger();
+    script.expectDone();
+    EXPECT_EQ(seen.text, "The max depth parameter set to 0.0 is not valid for tomography");
+    ASSERT_EQ(w.document.grid.get(), grid);
+    EXPECT_EQ(grid->righe, rows);
+    EXPECT_EQ(grid->col, columns);
+    EXPECT_EQ(slownessOf(*grid), slowness);
+    EXPECT_TRUE(w.document.has_tomographic_info);
+}
+
+TEST(GridCommand, NewGridOverResultsDropsThem)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    pickTrueFirstBreaks(w);
+    runInversion(w, 1);
+    ASSERT_TRUE(w.ui->tabWidget->isTabEnabled(2));
+
+    DialogScript script({gridStep(2.0, 10.0)});
+    w.ui->actionGrid->trigger();
+    script.expectDone();
+    EXPECT_FALSE(w.document.has_tomographic_info);
+    EXPECT_EQ(w.document.RMSE_tomography, -1.0);
+    EXPECT_TRUE(w.document.rayPaths.empty());
+    for (const TravelTime& t : w.document.ttArray) {
+        EXPECT_EQ(t.ttCalcolati.size(), t.ttMisurati.size());
+        for (double c : t.ttCalcolati)
+            ASSERT_EQ(c, 0.0);
+    }
+    EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(2));
+    EXPECT_FALSE(w.ui->actionShow_rays->isEnabled());
+    EXPECT_FALSE(w.ui->actionShow_Contour_Lines->isEnabled());
+}
+
+TEST(GridCommand, ReceiversWithoutGeometryWarnOnce)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    const Grid* grid = w.document.grid.get();
+    for (auto& spread : w.document.goephonesStringSet)
+        for (Point2D& p : spread)
+            p.x = 5.0;
+
+    MessageSeen seen;
+    DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}}, 60);
+    w.ui->actionGrid->trigger();
+    QTest::qWait(100);
+    script.expectDone();
+    EXPECT_EQ(seen.text,
+              "Geophones do not have geometry! \nPlease set the position of geophones\n");
+    EXPECT_EQ(w.document.grid.get(), grid);
+}
+
+TEST(GeometryCommand, RebuildsTheRefractionDataAndMarksTheSurvey)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    refractionDataStructure* refraction = w.refractionData;
+    refraction->ttLayer.at(0).layer.at(3) = 2;
+    w.currentShot = 2;
+
+    DialogScript script({geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}});
+    w.ui->actionGeometry->trigger();
+    script.expectDone();
+    EXPECT_EQ(w.refractionData, refraction);
+    EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), 0) << "assignments are rebuilt";
+    EXPECT_EQ(w.currentShot, 0);
+    EXPECT_EQ(panelCount(w), 3);
+    EXPECT_TRUE(w.document.modified);
+}
+
+// ---- Starting velocity model ----
+
+TEST(ModelVelocityCommand, NeedsAGrid)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    DialogScript cancelled({openShotsStep(threeShotFolder(), threeShotFiles()),
+                            geometryOkStep(),
+                            {"gridDialog", "Grid Settings", rejectDialog()}});
+    w.ui->actionNew->trigger();
+    cancelled.expectDone();
+
+    MessageSeen seen;
+    DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    w.ui->actionDefine_model_velocity->trigger();
+    script.expectDone();
+    EXPECT_TRUE(seen.text.contains("grid")) << seen.text.toStdString();
+    EXPECT_TRUE(w.document.velocityLayers.empty());
+}
+
+// ---- Modified flag and the question before a survey is replaced ----
+
+struct ModifyingCommand {
+    const char* name;
+    std::function<void(Tervanelo_MainWindows&)> run;
+};
+
+TEST(ModifiedSurvey, EveryChangeAsksBeforeTheSurveyIsReplaced)
+{
+    const ModifyingCommand commands[] = {
+        {"geometry",
+         [](Tervanelo_MainWindows& w) {
+             DialogScript s({geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}});
+             w.ui->actionGeometry->trigger();
+             s.expectDone();
+         }},
+        {"grid",
+         [](Tervanelo_MainWindows& w) {
+             DialogScript s({gridStep(2.0, 10.0)});
+             w.ui->actionGrid->trigger();
+             s.expectDone();
+         }},
+        {"model velocity",
+         [](Tervanelo_MainWindows& w) {
+             DialogScript s({{"select_speed_Dialog", nullptr, pressOk()}});
+             w.ui->actionDefine_model_velocity->trigger();
+             s.expectDone();
+             EXPECT_EQ(w.document.velocityLayers.size(), 1u);
+         }},
+        {"inversion",
+         [](Tervanelo_MainWindows& w) {
+             pickTrueFirstBreaks(w);
+             runInversion(w, 1);
+         }},
+    };
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    bool viaImport = false;
+    for (const ModifyingCommand& c : commands) {
+        SCOPED_TRACE(c.name);
+        loadThree(w);
+        ASSERT_FALSE(w.document.modified);
+        c.run(w);
+        EXPECT_TRUE(w.document.modified);
+        EXPECT_EQ(w.windowTitle(), "Tervanelo 2022.0") << "no marks without a project file";
+
+        const Grid* grid = w.document.grid.get();
+        MessageSeen seen;
+        DialogScript question({{"QMessageBox", nullptr, pressButton(QMessageBox::Cancel, &seen)}});
+        (viaImport ? w.ui->actionLoad_TT : w.ui->actionNew)->trigger();
+        question.expectDone();
+        EXPECT_EQ(seen.text, "The document has been modified");
+        EXPECT_EQ(seen.informative, "Do you want to save your changes?");
+        EXPECT_EQ(w.document.traceSets.size(), 3u) << "Cancel changes nothing";
+        EXPECT_EQ(w.document.grid.get(), grid);
+        EXPECT_TRUE(w.document.modified);
+        viaImport = !viaImport;
+
+        // Discard lets the next survey in.
+        DialogScript discard({{"QMessageBox", nullptr, pressButton(QMessageBox::Discard)},
+                              openShotsStep(threeShotFolder(), threeShotFiles()),
+                              geometryOkStep(),
+                              gridStep(2.0, 12.0)});
+        w.ui->actionNew->trigger();
+        discard.expectDone();
+        EXPECT_FALSE(w.document.modified);
+    }
+}
+
+// ---- History ----
+
+TEST(History, FolderWithAccentsSurvivesARestart)
+{
+    FreshHome home;
+    const std::string folder = testenv::freshDir("Località");
+    std::filesystem::copy_file(fixturePath("three/a.sg2"), folder + "/a.sg2");
+    const QString expected = QString::fromUtf8(folder.c_str());
+
+    auto nextDialogFolder = [&](Tervanelo_MainWindows& w) {
+        QString seen;
+        DialogScript script({{"QFileDialog", "Open TravelTimeExchange", [&](QWidget* d) {
+                                  seen = qobject_cast<QFileDialog*>(d)->directory().absolutePath();
+                                  rejectDialog()(d);
+                              }}});
+        w.ui->actionLoad_TT->trigger();
+        script.expectDone();
+        return seen;
+    };
+    {
+        auto window = startSurveyWindow(home);
+        loadShots(*window, expected, {"a.sg2"}, 2.0, 12.0);
+        EXPECT_EQ(readFile(home.workFolder() + "Tervanelo_history.txt"), folder);
+        EXPECT_EQ(nextDialogFolder(*window), expected);
+    }
+    auto restarted = startSurveyWindow(home);
+    EXPECT_EQ(nextDialogFolder(*restarted), expected);
+}
+
+// ---- Travel-time export ----
+
+TEST(ExportTravelTimes, WritesTheFileOrSaysWhyNot)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    pickTrueFirstBreaks(w);
+    const std::string dir = testenv::freshDir("export");
+    const std::string reference = dir + "/reference.otte";
+    ASSERT_EQ(exportTravelTimesOtte(w.document, reference), 0);
+
+    struct {
+        const char* name;
+        std::string typed;   // empty: cancel
+        std::string written; // file expected afterwards, empty for none
+        bool warning;
+        bool breakRecord;
+    } cases[] = {
+        {"cancel", "", "", false, false},
+        {"suffix added", dir + "/picks", dir + "/picks.otte", false, false},
+        {"missing folder", dir + "/missing/picks.otte", "", true, false},
+        {"picks that do not fit their spread", dir + "/short.otte", "", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.breakRecord)
+            w.document.ttArray[1].ttMisurati.pop_back();
+        MessageSeen seen;
+        std::vector<DialogScript::Step> steps = {
+            {"QFileDialog", "Save TravelTimeExchange",
+             c.typed.empty() ? rejectDialog() : saveAs(QString::fromStdString(c.typed))}};
+        if (c.warning)
+            steps.push_back({"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)});
+        DialogScript script(steps);
+        ASSERT_TRUE(w.ui->actionExport_TravelTimes->isEnabled());
+        w.ui->actionExport_TravelTimes->trigger();
+        script.expectDone();
+        if (!c.written.empty()) {
+            EXPECT_EQ(readFile(c.written), readFile(reference));
+        }
+        if (c.warning) {
+            EXPECT_TRUE(seen.text.contains(QString::fromStdString(c.typed)))
+                << seen.text.toStdString();
+            EXPECT_FALSE(std::filesystem::exists(c.typed));
+        }
+        if (c.breakRecord) {
+            EXPECT_TRUE(seen.text.contains("shot 2")) << seen.text.toStdString();
+        }
+    }
+}
+
+} // namespace
