@@ -12,15 +12,20 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ColorPaletteWidget;
 class Grid;
 class DropDownToolButton;
 class Logger;
 class QAction;
+class drawTraces;
 class QTranslator;
 struct refractionDataStructure;
 
@@ -91,6 +96,16 @@ public:
             showCommandError(e);
         }
     }
+
+    // ---- Trace views and processing ----
+    // Calls f(index, panel) for every panel of the all-shots view. After a
+    // partial load there are fewer panels than trace sets.
+    void forEachTracePanel(const std::function<void(unsigned, drawTraces*)>& f);
+    // Trace set `set` exists and some trace of it has filtered samples.
+    bool holdsFilteredSamples(int set) const;
+    // The trace sets a processing command works on: every set with
+    // showAllTraces, else the current one; none while currentShot names no set.
+    std::vector<uint32_t> processedShots() const;
 
     QTranslator* translator = nullptr;
     QString languageFolder = QStringLiteral(":/languages/");
@@ -226,4 +241,18 @@ private:
     // Action states of a loaded survey after its grid or model changed: the
     // survey's actions, the Traces tab only with traces, the current tab's rules.
     void refreshSurveyActions();
+
+    // Display commands' shared steps.
+    void zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out);
+    void zoomTracesOut(double& factor, int& steps, QAction* out);
+    // Every panel shows filtered samples when b and its shot has some.
+    void showFilteredOnPanels(bool b);
+    // The ending of AGC and DaZo: the current shot shows its filtered samples.
+    void showProcessedTraces();
+    // The gradient and information density commands; layer indexes their table.
+    void showSectionLayer(int layer);
+    // Palette bar over r; the range also goes to standard output.
+    void showPaletteRange(std::pair<double, double> r, const char* minLabel, const char* maxLabel);
+    // Makes the section tab current and applies its rules.
+    void bringSectionForward();
 };

@@ -54,6 +54,11 @@ drawTraces* DrawAllTracesWidget::traceWidgetAt(unsigned index) const
     return traceWidgets.at(index);
 }
 
+unsigned DrawAllTracesWidget::traceWidgetCount() const
+{
+    return unsigned(traceWidgets.size());
+}
+
 void DrawAllTracesWidget::repaintTraceWidgets()
 {
     for (drawTraces* panel : traceWidgets)

@@ -30,6 +30,9 @@ public:
     void clearTraceWidgets();
     // Throws std::out_of_range beyond the last panel.
     drawTraces* traceWidgetAt(unsigned index) const;
+    // The panels that exist, which after a partial load may be fewer than
+    // the document's trace sets.
+    unsigned traceWidgetCount() const;
     void repaintTraceWidgets();
     // The scroll area's viewport, or null.
     QWidget* scrollViewport() const;
