@@ -23,7 +23,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace surveytest
+namespace commandtest
 {
 
 std::string fixturePath(const std::string& relative)
@@ -38,7 +38,12 @@ QString threeShotFolder()
 
 QString fiveShotFolder()
 {
-    return QString::fromStdString(fixturePath("five"));
+    return QString::fromStdString(testenv::fixture("seismic"));
+}
+
+QString fiveShotTravelTimes()
+{
+    return "two_layer.otte";
 }
 
 QStringList threeShotFiles()
@@ -48,7 +53,8 @@ QStringList threeShotFiles()
 
 QStringList fiveShotFiles()
 {
-    return {"s1.sg2", "s2.sg2", "s3.sg2", "s4.sg2", "s5.sg2"};
+    return {"two_layer_s1.sg2", "two_layer_s2.sg2", "two_layer_s3.sg2", "two_layer_s4.sg2",
+            "two_layer_s5.sg2"};
 }
 
 double firstBreak(double offset)
@@ -211,12 +217,15 @@ DialogScript::Answer gridSettings(double cellSize, double depth, int nodes)
     };
 }
 
-DialogScript::Answer runSettings(int externalIterations)
+DialogScript::Answer runSettings(int externalIterations, int smoothing)
 {
     return [=](QWidget* w) {
         auto* iterations = w->findChild<QSpinBox*>("extIter_edit");
-        ASSERT_TRUE(iterations);
+        auto* smoothingEdit = w->findChild<QSpinBox*>("smooth_Edit");
+        ASSERT_TRUE(iterations && smoothingEdit);
         iterations->setValue(externalIterations);
+        if (smoothing > 0)
+            smoothingEdit->setValue(smoothing);
         clickOk(w);
     };
 }
@@ -257,11 +266,12 @@ std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::Fresh
     return std::move(started.window);
 }
 
-MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations)
+MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations, int smoothing)
 {
     MessageSeen results;
     DialogScript script(
-        {{"runTomography_Dialog", "Tomography Settings", runSettings(externalIterations)},
+        {{"runTomography_Dialog", "Tomography Settings",
+          runSettings(externalIterations, smoothing)},
          {"QMessageBox", "Inversion results", pressButton(QMessageBox::Ok, &results)}});
     EXPECT_TRUE(w.ui->actionRun_tomography_inversion->isEnabled());
     w.ui->actionRun_tomography_inversion->trigger();
@@ -289,4 +299,4 @@ void pickTrueFirstBreaks(Tervanelo_MainWindows& w)
     }
 }
 
-} // namespace surveytest
+} // namespace commandtest

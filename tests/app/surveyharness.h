@@ -18,15 +18,18 @@
 class Tervanelo_MainWindows;
 class QWidget;
 
-namespace surveytest
+namespace commandtest
 {
 
-// Folders of the committed synthetic surveys (tests/fixtures/survey).
-QString threeShotFolder(); // a.sg2 b.sg2 c.sg2: shots at 0, 23, 46 m
-QString fiveShotFolder();  // s1.sg2 ... s5.sg2: shots at -1, 11, 23, 35, 47 m
+// The synthetic surveys over the same ground: three shots at 0, 23, 46 m
+// (tests/fixtures/survey) and five at -1, 11, 23, 35, 47 m with the OTTE
+// file of their true first breaks (tests/fixtures/seismic/two_layer_*).
+QString threeShotFolder();
 QStringList threeShotFiles();
+QString fiveShotFolder();
 QStringList fiveShotFiles();
-std::string fixturePath(const std::string& relative);
+QString fiveShotTravelTimes();                        // file name in fiveShotFolder()
+std::string fixturePath(const std::string& relative); // under tests/fixtures/survey
 
 // The ground of the synthetic surveys: 500 m/s over 2000 m/s, 5 m down.
 double firstBreak(double offset);
@@ -90,7 +93,9 @@ DialogScript::Answer acceptDialog();
 DialogScript::Answer pressOk();
 DialogScript::Answer pressButton(QMessageBox::StandardButton button, MessageSeen* seen = nullptr);
 DialogScript::Answer gridSettings(double cellSize, double depth, int nodes);
-DialogScript::Answer runSettings(int externalIterations);
+// The run settings with these external iterations and, unless 0, this
+// smoothing parameter; the rest as proposed.
+DialogScript::Answer runSettings(int externalIterations, int smoothing = 0);
 
 // Steps.
 DialogScript::Step openShotsStep(const QString& folder, const QStringList& names);
@@ -106,10 +111,10 @@ std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::Fresh
                                                          bool showAllTraces = false);
 // Every measured time of every shot set to the true first break.
 void pickTrueFirstBreaks(Tervanelo_MainWindows& w);
-// Run with the given external iterations (other settings as proposed); the
-// "Inversion results" box is answered and what it said is returned.
-MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations);
+// Run with the given settings (see runSettings); the "Inversion results" box
+// is answered and what it said is returned.
+MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations, int smoothing = 0);
 // Number of panels of the all-shots view.
 int panelCount(Tervanelo_MainWindows& w);
 
-} // namespace surveytest
+} // namespace commandtest

@@ -20,7 +20,7 @@
 
 #include <cmath>
 
-using namespace surveytest;
+using namespace commandtest;
 using windowtest::FreshHome;
 
 namespace

@@ -27,7 +27,7 @@
 #include <filesystem>
 #include <fstream>
 
-using namespace surveytest;
+using namespace commandtest;
 using windowtest::FreshHome;
 
 namespace
@@ -166,7 +166,7 @@ TEST(LoadFailures, BoxAndTheStateLeftBehind)
                                dir + "/bad_interval.sg2");
     writeFile(dir + "/b.txt", "not a seismic file\n");
     writeFile(dir + "/broken.sg2", "SEG2? no: just text that lacks the block identifier");
-    const std::string otte = readFile(fixturePath("five/two_layer.otte"));
+    const std::string otte = readFile(testenv::fixture("seismic/two_layer.otte"));
     writeFile(dir + "/bad.otte", "otte2" + otte.substr(4));
     std::string badTimes = otte;
     badTimes.replace(badTimes.rfind('\n', badTimes.size() - 2) + 1, std::string::npos, "12.5;x;\n");
@@ -293,7 +293,7 @@ TEST(ImportCommand, CrLfFileReadsLikeTheLfOne)
 {
     FreshHome home;
     const std::string dir = testenv::freshDir("crlf");
-    std::string otte = readFile(fixturePath("five/two_layer.otte"));
+    std::string otte = readFile(testenv::fixture("seismic/two_layer.otte"));
     std::string crlf;
     for (char ch : otte)
         crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
@@ -365,7 +365,7 @@ TEST(NextPrevious, OneShotNoShotAndNoTraces)
 
     // Travel times without traces: the shots step, the box stays off.
     DialogScript script({{"QFileDialog", "Open TravelTimeExchange",
-                          chooseFiles(fiveShotFolder(), {"two_layer.otte"})},
+                          chooseFiles(fiveShotFolder(), {fiveShotTravelTimes()})},
                          geometryOkStep(),
                          gridStep(2.0, 12.0)});
     w.ui->actionLoad_TT->trigger();

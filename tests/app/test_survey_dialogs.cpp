@@ -31,7 +31,7 @@
 #include <fstream>
 #include <sstream>
 
-using namespace surveytest;
+using namespace commandtest;
 
 namespace
 {
