@@ -470,7 +470,6 @@ Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
     discardInversionResults(document);
     document.modified = true;
     updateWindowTitle(true);
-    refreshSurveyActions();
     return document.grid.get();
 }
 
@@ -505,6 +504,8 @@ void Tervanelo_MainWindows::on_actionGeometry_triggered()
     logCommand(__func__);
     guarded([this] {
         generateGridChecked(true);
+        // A new grid drops the results, and their actions with them.
+        refreshSurveyActions();
         // The dialog may have removed shots: one panel per remaining set.
         if (!document.traceSets.empty()) {
             createTraceWidgets();
@@ -527,6 +528,7 @@ void Tervanelo_MainWindows::on_actionGrid_triggered()
         try {
             logger->writeLog("Setting Grid ... ", 0);
             generateGridChecked(false);
+            refreshSurveyActions();
             showFirstShot(*this);
             redrawTravelTimes(*this);
             document.modified = true;

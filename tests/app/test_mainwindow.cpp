@@ -230,36 +230,7 @@ TEST(StartUp, WindowLayoutAndScreenshot)
 
 // ---- Action states for an empty survey ----
 
-// A menu item is reachable when it and every menu around it are enabled.
-struct Item {
-    bool enabled;
-    bool reachable;
-    QString shortcut;
-    int checked; // -1: not checkable
-};
-
-// A sub-menu's own state, whatever the menu around it says.
-bool menuEnabled(QMenu* menu)
-{
-    return menu->isEnabledTo(menu->parentWidget());
-}
-
-void walkMenu(QMenu* menu, bool reachable, std::map<QString, Item>& items)
-{
-    const bool menuReachable = reachable && menuEnabled(menu);
-    items[menu->objectName()] = {menuEnabled(menu), menuReachable, QString(), -1};
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator())
-            continue;
-        if (a->menu()) {
-            walkMenu(a->menu(), menuReachable, items);
-            continue;
-        }
-        items[a->objectName()] = {a->isEnabled(), menuReachable && a->isEnabled(),
-                                  a->shortcut().toString(),
-                                  a->isCheckable() ? int(a->isChecked()) : -1};
-    }
-}
+using Item = MenuItemState;
 
 TEST(ActionStates, EmptySurvey)
 {
@@ -268,14 +239,7 @@ TEST(ActionStates, EmptySurvey)
     Started started = startWindow();
     Tervanelo_MainWindows& w = *started.window;
 
-    std::map<QString, Item> items;
-    for (QAction* a : w.menuBar()->actions())
-        walkMenu(a->menu(), true, items);
-    for (QAction* a : {w.ui->actionFill_wiggle, w.zoomInAction, w.zoomOutAction, w.zoomTimeInAction,
-                       w.zoomTimeOutAction})
-        items[a->objectName().isEmpty() ? a->text() : a->objectName()] = {
-            a->isEnabled(), false, a->shortcut().toString(),
-            a->isCheckable() ? int(a->isChecked()) : -1};
+    const std::map<QString, Item> items = walkActions(w);
 
     const bool on = true, off = false;
     const std::map<QString, Item> expected = {

@@ -26,6 +26,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 
 using namespace commandtest;
 using windowtest::FreshHome;
@@ -536,6 +538,131 @@ TEST(ModelVelocityCommand, NeedsAGrid)
     script.expectDone();
     EXPECT_TRUE(seen.text.contains("grid")) << seen.text.toStdString();
     EXPECT_TRUE(w.document.velocityLayers.empty());
+}
+
+// ---- Action states of a loaded survey and of a computed one ----
+
+TEST(ActionStates, LoadedComputedAndBackToNone)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    const std::map<QString, windowtest::MenuItemState> none = windowtest::walkActions(w);
+
+    // Per item: enabled and reachable after New (3 shots, a grid, the Traces
+    // tab in front), then after an inversion (its tab in front).
+    struct Row {
+        const char* name;
+        const char* loaded;
+        const char* computed;
+    };
+    const Row rows[] = {
+        {"menuFile", "11", "11"},
+        {"actionNew", "11", "11"},
+        {"actionLoad_Project", "11", "11"},
+        {"actionSave_Project", "11", "11"},
+        {"actionSave_Project_As", "11", "11"},
+        {"actionLoad_TT", "11", "11"},
+        {"actionExport_TravelTimes", "11", "11"},
+        {"actionScreenshot", "00", "11"},
+        {"actionSettings", "11", "11"},
+        {"actionExit", "11", "11"},
+        {"menuExport", "11", "11"},
+        {"actionGridded_Data", "11", "11"},
+        {"actionImages", "11", "11"},
+        {"actionPDF", "11", "11"},
+        {"actionODT", "11", "11"},
+        {"menuKML", "11", "11"},
+        {"actionExportTomographic_profile_2_KML", "11", "11"},
+        {"actionExportSeismic_line", "11", "11"},
+        {"menuProject", "11", "11"},
+        {"actionGeometry", "11", "11"},
+        {"actionGrid", "11", "11"},
+        {"actionSet_geography_coordinates", "11", "11"},
+        {"actionSet_title", "11", "11"},
+        {"menuTraces", "11", "11"},
+        {"actionNext_file", "11", "00"},
+        {"actionPrev_file", "11", "00"},
+        {"actionAutoPick", "11", "00"},
+        {"actionFilter", "11", "00"},
+        {"actionAGC", "11", "00"},
+        {"actionApply_DaZo", "11", "00"},
+        {"menuProcessing", "11", "11"},
+        {"actionRefraction", "11", "11"},
+        {"actionDefine_model_velocity", "11", "11"},
+        {"actionRun_tomography_inversion", "11", "11"},
+        {"menuView", "11", "11"},
+        {"actionShow_Tomographic_Profile", "00", "11"},
+        {"actionShow_Information_Density_Layer", "00", "11"},
+        {"actionShow_rays", "00", "11"},
+        {"actionShow_refraction", "00", "00"},
+        {"actionShow_Contour_Lines", "00", "11"},
+        {"actionShow_scalarbar", "00", "11"},
+        {"actionShow_Grid_Lines", "00", "11"},
+        {"actionShow_title", "00", "11"},
+        {"actionPalette", "00", "11"},
+        {"actionReset_View", "00", "11"},
+        {"menuShow_velocity_gradient", "00", "11"},
+        {"actionVertical_Gradient", "00", "11"},
+        {"actionLaplacian_Gradient", "00", "11"},
+        {"menuShow_Geophones", "00", "11"},
+        {"actionSmallGeo", "10", "11"},
+        {"actionNormalGeo", "10", "11"},
+        {"actionLargeGeo", "10", "11"},
+        {"menuHelp", "11", "11"},
+        {"actionUser_guide", "11", "11"},
+        {"actionHelp", "11", "11"},
+        {"actionAbout", "11", "11"},
+        {"actionFill_wiggle", "00", "00"},
+        {"Zoom In", "10", "00"},
+        {"Zoom Out", "10", "00"},
+        {"Zoom Time In", "10", "00"},
+        {"Zoom Time Out", "10", "00"},
+    };
+    auto compare = [&](const char* Row::*column, const char* state) {
+        SCOPED_TRACE(state);
+        const std::map<QString, windowtest::MenuItemState> items = windowtest::walkActions(w);
+        EXPECT_EQ(items.size(), std::size(rows)) << "the walk and the table disagree";
+        for (const Row& row : rows) {
+            auto it = items.find(row.name);
+            ASSERT_NE(it, items.end()) << "missing " << row.name;
+            const char* want = row.*column;
+            EXPECT_EQ(it->second.enabled, want[0] == '1') << row.name;
+            EXPECT_EQ(it->second.reachable, want[1] == '1') << row.name;
+        }
+    };
+
+    loadThree(w);
+    compare(&Row::loaded, "loaded");
+    EXPECT_TRUE(w.ui->tabWidget->isEnabled());
+    EXPECT_EQ(w.ui->tabWidget->currentIndex(), 0);
+    EXPECT_TRUE(w.ui->tabWidget->isTabEnabled(0));
+    EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(1)) << "no picks yet";
+    EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(2));
+
+    pickTrueFirstBreaks(w);
+    runInversion(w, 1);
+    compare(&Row::computed, "computed");
+    EXPECT_EQ(w.ui->tabWidget->currentIndex(), 2);
+    for (int tab = 0; tab < 3; ++tab)
+        EXPECT_TRUE(w.ui->tabWidget->isTabEnabled(tab)) << "tab " << tab;
+    EXPECT_TRUE(w.ui->showSimTT_CB->isEnabled());
+
+    // A New that reads nothing leaves the window as it was at start-up.
+    const std::string dir = testenv::freshDir("none");
+    writeFile(dir + "/broken.sg2", "no SEG2 block identifier here");
+    DialogScript failing({{"QMessageBox", nullptr, pressButton(QMessageBox::Discard)},
+                          openShotsStep(QString::fromStdString(dir), {"broken.sg2"}),
+                          {"QMessageBox", "Error occured", pressButton(QMessageBox::Ok)}});
+    w.ui->actionNew->trigger();
+    failing.expectDone();
+    const std::map<QString, windowtest::MenuItemState> after = windowtest::walkActions(w);
+    ASSERT_EQ(after.size(), none.size());
+    for (const auto& [name, state] : none) {
+        EXPECT_EQ(after.at(name).enabled, state.enabled) << name.toStdString();
+        EXPECT_EQ(after.at(name).reachable, state.reachable) << name.toStdString();
+    }
+    EXPECT_FALSE(w.ui->tabWidget->isEnabled());
 }
 
 // ---- Modified flag and the question before a survey is replaced ----

@@ -1,11 +1,14 @@
 #include "windowfixture.h"
 
 #include "tervanelo_mainwindows.h"
+#include "ui_tervanelo_mainwindows.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -92,6 +95,45 @@ Started startWindow(FirstRunAnswer answer)
     });
     started.window = std::make_unique<Tervanelo_MainWindows>();
     return started;
+}
+
+namespace
+{
+// A sub-menu's own state, whatever the menu around it says.
+bool menuEnabled(QMenu* menu)
+{
+    return menu->isEnabledTo(menu->parentWidget());
+}
+
+void walkMenu(QMenu* menu, bool reachable, std::map<QString, MenuItemState>& items)
+{
+    const bool menuReachable = reachable && menuEnabled(menu);
+    items[menu->objectName()] = {menuEnabled(menu), menuReachable, QString(), -1};
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        if (a->menu()) {
+            walkMenu(a->menu(), menuReachable, items);
+            continue;
+        }
+        items[a->objectName()] = {a->isEnabled(), menuReachable && a->isEnabled(),
+                                  a->shortcut().toString(),
+                                  a->isCheckable() ? int(a->isChecked()) : -1};
+    }
+}
+} // namespace
+
+std::map<QString, MenuItemState> walkActions(Tervanelo_MainWindows& w)
+{
+    std::map<QString, MenuItemState> items;
+    for (QAction* a : w.menuBar()->actions())
+        walkMenu(a->menu(), true, items);
+    for (QAction* a : {w.ui->actionFill_wiggle, w.zoomInAction, w.zoomOutAction, w.zoomTimeInAction,
+                       w.zoomTimeOutAction})
+        items[a->objectName().isEmpty() ? a->text() : a->objectName()] = {
+            a->isEnabled(), false, a->shortcut().toString(),
+            a->isCheckable() ? int(a->isChecked()) : -1};
+    return items;
 }
 
 void forgetLanguage(Tervanelo_MainWindows& window)

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <map>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +57,19 @@ struct Started {
 };
 enum class FirstRunAnswer { Ok, Close };
 Started startWindow(FirstRunAnswer answer = FirstRunAnswer::Ok);
+
+// The state of a menu or action. A menu item is reachable when it and every
+// menu around it are enabled.
+struct MenuItemState {
+    bool enabled;
+    bool reachable;
+    QString shortcut;
+    int checked; // -1: not checkable
+};
+// Every menu and action of the menu bar by object name, and the fill-wiggle
+// and zoom actions (the zoom ones by their text), which no menu holds and so
+// count as not reachable.
+std::map<QString, MenuItemState> walkActions(Tervanelo_MainWindows& window);
 
 // Removes the window's translator from the application and resets the
 // default locale, so a language switch stays inside its test.
