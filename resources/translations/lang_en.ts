@@ -51,6 +51,17 @@
     </message>
 </context>
 <context>
+    <name>ProgressTomography_Dialog</name>
+    <message>
+        <source>Running tomography ...</source>
+        <translation>Running tomography ...</translation>
+    </message>
+    <message>
+        <source>Completed iteration </source>
+        <translation>Completed iteration </translation>
+    </message>
+</context>
+<context>
     <name>SettingDialog</name>
     <message>
         <source>Dialog</source>
@@ -475,6 +486,161 @@
         <source>Error occured</source>
         <translation>Error occured</translation>
     </message>
+    <message>
+        <source>Error while loading one or more traces.</source>
+        <translation>Error while loading one or more traces.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Unsupported file format.</translation>
+    </message>
+    <message>
+        <source>A trace has no usable sample interval.</source>
+        <translation>A trace has no usable sample interval.</translation>
+    </message>
+    <message>
+        <source>Cannot open or read the file.</source>
+        <translation>Cannot open or read the file.</translation>
+    </message>
+    <message>
+        <source>Open Seismic Trace</source>
+        <translation>Open Seismic Trace</translation>
+    </message>
+    <message>
+        <source>SEG2 format (*.sg2 *.dat *.seg2);;SEGY format (*.sgy *.segy);;SU format (*.su);;All Files (*)</source>
+        <translation>SEG2 format (*.sg2 *.dat *.seg2);;SEGY format (*.sgy *.segy);;SU format (*.su);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Open TravelTimeExchange</source>
+        <translation>Open TravelTimeExchange</translation>
+    </message>
+    <message>
+        <source>OpenTravelTimeExchange format (*.otte);;All Files (*)</source>
+        <translation>OpenTravelTimeExchange format (*.otte);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source> is not a valid TT file.</source>
+        <translation> is not a valid TT file.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Geophones do not have geometry! 
+</source>
+        <translation>Geophones do not have geometry! 
+</translation>
+    </message>
+    <message>
+        <source>Please set the position of geophones
+</source>
+        <translation>Please set the position of geophones
+</translation>
+    </message>
+    <message>
+        <source>Build the grid first: the velocity model spans the depth of the grid.</source>
+        <translation>Build the grid first: the velocity model spans the depth of the grid.</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Uncomplete set of picks. 
+ 
+</source>
+        <translation>Uncomplete set of picks. 
+ 
+</translation>
+    </message>
+    <message>
+        <source>Do you want to run tomography inversion anyway? </source>
+        <translation>Do you want to run tomography inversion anyway? </translation>
+    </message>
+    <message>
+        <source>Inversion results</source>
+        <translation>Inversion results</translation>
+    </message>
+    <message>
+        <source>Elapsed time: [s] </source>
+        <translation>Elapsed time: [s] </translation>
+    </message>
+    <message>
+        <source>RMSE: [ms] </source>
+        <translation>RMSE: [ms] </translation>
+    </message>
+    <message>
+        <source>; [%] </source>
+        <translation>; [%] </translation>
+    </message>
+    <message>
+        <source>MaxError: [ms] </source>
+        <translation>MaxError: [ms] </translation>
+    </message>
+    <message>
+        <source>Save TravelTimeExchange</source>
+        <translation>Save TravelTimeExchange</translation>
+    </message>
+    <message>
+        <source>Open Travel Time Exchange format (*.otte);;All Files (*)</source>
+        <translation>Open Travel Time Exchange format (*.otte);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Travel times could not be written to %1: the picks of shot %2 do not match its geophone spread.</source>
+        <translation>Travel times could not be written to %1: the picks of shot %2 do not match its geophone spread.</translation>
+    </message>
+    <message>
+        <source>Travel times could not be written to %1.</source>
+        <translation>Travel times could not be written to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gridDialog</name>
+    <message>
+        <source>Grid Settings</source>
+        <translation>Grid Settings</translation>
+    </message>
+    <message>
+        <source>Array length (m)</source>
+        <translation>Array length (m)</translation>
+    </message>
+    <message>
+        <source>Max. depth (m)</source>
+        <translation>Max. depth (m)</translation>
+    </message>
+    <message>
+        <source>Cell size (m) </source>
+        <translation>Cell size (m) </translation>
+    </message>
+    <message>
+        <source>N° of nodes per cell side</source>
+        <translation>N° of nodes per cell side</translation>
+    </message>
+    <message>
+        <source>Invalid parameter</source>
+        <translation>Invalid parameter</translation>
+    </message>
+    <message>
+        <source>The max depth parameter set to 0.0 is not valid for tomography</source>
+        <translation>The max depth parameter set to 0.0 is not valid for tomography</translation>
+    </message>
+    <message>
+        <source>With this cell size the grid has no rows: the max depth must be at least half a cell.</source>
+        <translation>With this cell size the grid has no rows: the max depth must be at least half a cell.</translation>
+    </message>
+    <message>
+        <source>Memory warning</source>
+        <translation>Memory warning</translation>
+    </message>
+    <message>
+        <source>A large number of nodes may require a lot of memory</source>
+        <translation>A large number of nodes may require a lot of memory</translation>
+    </message>
 </context>
 <context>
     <name>licenseDialog</name>
@@ -488,6 +654,104 @@
     </message>
 </context>
 <context>
+    <name>runTomography_Dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Tomography Settings</source>
+        <translation>Tomography Settings</translation>
+    </message>
+    <message>
+        <source>Number of external iterations (default =5)</source>
+        <translation>Number of external iterations (default =5)</translation>
+    </message>
+    <message>
+        <source>Number of solver iterations (default =20)</source>
+        <translation>Number of solver iterations (default =20)</translation>
+    </message>
+    <message>
+        <source>Smoothing parameter (default =5) </source>
+        <translation>Smoothing parameter (default =5) </translation>
+    </message>
+    <message>
+        <source>Minimum velocity [m/s]</source>
+        <translation>Minimum velocity [m/s]</translation>
+    </message>
+    <message>
+        <source>Maximum velocity [m/s]</source>
+        <translation>Maximum velocity [m/s]</translation>
+    </message>
+    <message>
+        <source>Run in single thread mode</source>
+        <translation>Run in single thread mode</translation>
+    </message>
+    <message>
+        <source>Symmetric smoothing</source>
+        <translation>Symmetric smoothing</translation>
+    </message>
+    <message>
+        <source>Type of smoothing:</source>
+        <translation>Type of smoothing:</translation>
+    </message>
+    <message>
+        <source>Uniform weighted smoothing</source>
+        <translation>Uniform weighted smoothing</translation>
+    </message>
+    <message>
+        <source>Linear weighted smoothing</source>
+        <translation>Linear weighted smoothing</translation>
+    </message>
+    <message>
+        <source>Gaussian weighted smoothing</source>
+        <translation>Gaussian weighted smoothing</translation>
+    </message>
+    <message>
+        <source>Ray based smoothing</source>
+        <translation>Ray based smoothing</translation>
+    </message>
+</context>
+<context>
+    <name>select_speed_Dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Define Model Velocity</source>
+        <translation>Define Model Velocity</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>The model needs at least one layer.</source>
+        <translation>The model needs at least one layer.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the final depth must exceed the initial depth by more than 0.02 m.</source>
+        <translation>Layer %1: the final depth must exceed the initial depth by more than 0.02 m.</translation>
+    </message>
+    <message>
+        <source>Layer %1 begins above the end of the layer before it: the layers must be sorted by depth and must not overlap.</source>
+        <translation>Layer %1 begins above the end of the layer before it: the layers must be sorted by depth and must not overlap.</translation>
+    </message>
+    <message>
+        <source>The grid could not be built from this velocity model.</source>
+        <translation>The grid could not be built from this velocity model.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>setProjectTitle</name>
     <message>
         <source>Set Title</source>
@@ -496,6 +760,25 @@
     <message>
         <source>Set project title:</source>
         <translation>Set project title:</translation>
+    </message>
+</context>
+<context>
+    <name>setVelocityWidget</name>
+    <message>
+        <source>Initial depth   </source>
+        <translation>Initial depth   </translation>
+    </message>
+    <message>
+        <source>    Velocity  </source>
+        <translation>    Velocity  </translation>
+    </message>
+    <message>
+        <source>Final depth</source>
+        <translation>Final depth</translation>
+    </message>
+    <message>
+        <source>    Velocity</source>
+        <translation>    Velocity</translation>
     </message>
 </context>
 <context>

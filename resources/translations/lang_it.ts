@@ -51,6 +51,17 @@
     </message>
 </context>
 <context>
+    <name>ProgressTomography_Dialog</name>
+    <message>
+        <source>Running tomography ...</source>
+        <translation>Tomografia in corso ...</translation>
+    </message>
+    <message>
+        <source>Completed iteration </source>
+        <translation>Iterazione completata </translation>
+    </message>
+</context>
+<context>
     <name>SettingDialog</name>
     <message>
         <source>Dialog</source>
@@ -475,6 +486,161 @@
         <source>Error occured</source>
         <translation>Si è verificato un errore</translation>
     </message>
+    <message>
+        <source>Error while loading one or more traces.</source>
+        <translation>Errore durante il caricamento di una o più tracce.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Formato di file non supportato.</translation>
+    </message>
+    <message>
+        <source>A trace has no usable sample interval.</source>
+        <translation>Una traccia non ha un intervallo di campionamento utilizzabile.</translation>
+    </message>
+    <message>
+        <source>Cannot open or read the file.</source>
+        <translation>Impossibile aprire o leggere il file.</translation>
+    </message>
+    <message>
+        <source>Open Seismic Trace</source>
+        <translation>Apri tracce sismiche</translation>
+    </message>
+    <message>
+        <source>SEG2 format (*.sg2 *.dat *.seg2);;SEGY format (*.sgy *.segy);;SU format (*.su);;All Files (*)</source>
+        <translation>Formato SEG2 (*.sg2 *.dat *.seg2);;Formato SEGY (*.sgy *.segy);;Formato SU (*.su);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Open TravelTimeExchange</source>
+        <translation>Apri TravelTimeExchange</translation>
+    </message>
+    <message>
+        <source>OpenTravelTimeExchange format (*.otte);;All Files (*)</source>
+        <translation>Formato OpenTravelTimeExchange (*.otte);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source> is not a valid TT file.</source>
+        <translation> non è un file di tempi di arrivo valido.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Geophones do not have geometry! 
+</source>
+        <translation>I geofoni non hanno una geometria! 
+</translation>
+    </message>
+    <message>
+        <source>Please set the position of geophones
+</source>
+        <translation>Imposta la posizione dei geofoni
+</translation>
+    </message>
+    <message>
+        <source>Build the grid first: the velocity model spans the depth of the grid.</source>
+        <translation>Crea prima la griglia: il modello di velocità copre la profondità della griglia.</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Attenzione:</translation>
+    </message>
+    <message>
+        <source>Uncomplete set of picks. 
+ 
+</source>
+        <translation>Insieme di picking incompleto. 
+ 
+</translation>
+    </message>
+    <message>
+        <source>Do you want to run tomography inversion anyway? </source>
+        <translation>Vuoi eseguire comunque l'inversione tomografica? </translation>
+    </message>
+    <message>
+        <source>Inversion results</source>
+        <translation>Risultati dell'inversione</translation>
+    </message>
+    <message>
+        <source>Elapsed time: [s] </source>
+        <translation>Tempo trascorso: [s] </translation>
+    </message>
+    <message>
+        <source>RMSE: [ms] </source>
+        <translation>RMSE: [ms] </translation>
+    </message>
+    <message>
+        <source>; [%] </source>
+        <translation>; [%] </translation>
+    </message>
+    <message>
+        <source>MaxError: [ms] </source>
+        <translation>Errore massimo: [ms] </translation>
+    </message>
+    <message>
+        <source>Save TravelTimeExchange</source>
+        <translation>Salva TravelTimeExchange</translation>
+    </message>
+    <message>
+        <source>Open Travel Time Exchange format (*.otte);;All Files (*)</source>
+        <translation>Formato Open Travel Time Exchange (*.otte);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Travel times could not be written to %1: the picks of shot %2 do not match its geophone spread.</source>
+        <translation>Impossibile scrivere i tempi di arrivo in %1: i picking dello scoppio %2 non corrispondono al suo stendimento di geofoni.</translation>
+    </message>
+    <message>
+        <source>Travel times could not be written to %1.</source>
+        <translation>Impossibile scrivere i tempi di arrivo in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gridDialog</name>
+    <message>
+        <source>Grid Settings</source>
+        <translation>Impostazioni della griglia</translation>
+    </message>
+    <message>
+        <source>Array length (m)</source>
+        <translation>Lunghezza dello stendimento (m)</translation>
+    </message>
+    <message>
+        <source>Max. depth (m)</source>
+        <translation>Profondità max. (m)</translation>
+    </message>
+    <message>
+        <source>Cell size (m) </source>
+        <translation>Dimensione cella (m) </translation>
+    </message>
+    <message>
+        <source>N° of nodes per cell side</source>
+        <translation>N° di nodi per lato di cella</translation>
+    </message>
+    <message>
+        <source>Invalid parameter</source>
+        <translation>Parametro non valido</translation>
+    </message>
+    <message>
+        <source>The max depth parameter set to 0.0 is not valid for tomography</source>
+        <translation>Il parametro profondità massima impostato a 0.0 non è valido per la tomografia</translation>
+    </message>
+    <message>
+        <source>With this cell size the grid has no rows: the max depth must be at least half a cell.</source>
+        <translation>Con questa dimensione di cella la griglia non ha righe: la profondità massima deve essere almeno mezza cella.</translation>
+    </message>
+    <message>
+        <source>Memory warning</source>
+        <translation>Avviso di memoria</translation>
+    </message>
+    <message>
+        <source>A large number of nodes may require a lot of memory</source>
+        <translation>Un numero elevato di nodi può richiedere molta memoria</translation>
+    </message>
 </context>
 <context>
     <name>licenseDialog</name>
@@ -488,6 +654,104 @@
     </message>
 </context>
 <context>
+    <name>runTomography_Dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Tomography Settings</source>
+        <translation>Impostazioni della tomografia</translation>
+    </message>
+    <message>
+        <source>Number of external iterations (default =5)</source>
+        <translation>Numero di iterazioni esterne (predefinito =5)</translation>
+    </message>
+    <message>
+        <source>Number of solver iterations (default =20)</source>
+        <translation>Numero di iterazioni del risolutore (predefinito =20)</translation>
+    </message>
+    <message>
+        <source>Smoothing parameter (default =5) </source>
+        <translation>Parametro di smussamento (predefinito =5) </translation>
+    </message>
+    <message>
+        <source>Minimum velocity [m/s]</source>
+        <translation>Velocità minima [m/s]</translation>
+    </message>
+    <message>
+        <source>Maximum velocity [m/s]</source>
+        <translation>Velocità massima [m/s]</translation>
+    </message>
+    <message>
+        <source>Run in single thread mode</source>
+        <translation>Esegui in un solo thread</translation>
+    </message>
+    <message>
+        <source>Symmetric smoothing</source>
+        <translation>Smussamento simmetrico</translation>
+    </message>
+    <message>
+        <source>Type of smoothing:</source>
+        <translation>Tipo di smussamento:</translation>
+    </message>
+    <message>
+        <source>Uniform weighted smoothing</source>
+        <translation>Smussamento a pesi uniformi</translation>
+    </message>
+    <message>
+        <source>Linear weighted smoothing</source>
+        <translation>Smussamento a pesi lineari</translation>
+    </message>
+    <message>
+        <source>Gaussian weighted smoothing</source>
+        <translation>Smussamento a pesi gaussiani</translation>
+    </message>
+    <message>
+        <source>Ray based smoothing</source>
+        <translation>Smussamento basato sui raggi</translation>
+    </message>
+</context>
+<context>
+    <name>select_speed_Dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Define Model Velocity</source>
+        <translation>Definisci il modello di velocità</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>The model needs at least one layer.</source>
+        <translation>Il modello richiede almeno uno strato.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the final depth must exceed the initial depth by more than 0.02 m.</source>
+        <translation>Strato %1: la profondità finale deve superare quella iniziale di più di 0.02 m.</translation>
+    </message>
+    <message>
+        <source>Layer %1 begins above the end of the layer before it: the layers must be sorted by depth and must not overlap.</source>
+        <translation>Lo strato %1 inizia sopra la fine dello strato precedente: gli strati devono essere ordinati per profondità e non sovrapporsi.</translation>
+    </message>
+    <message>
+        <source>The grid could not be built from this velocity model.</source>
+        <translation>Impossibile costruire la griglia da questo modello di velocità.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
     <name>setProjectTitle</name>
     <message>
         <source>Set Title</source>
@@ -496,6 +760,25 @@
     <message>
         <source>Set project title:</source>
         <translation>Titolo del progetto:</translation>
+    </message>
+</context>
+<context>
+    <name>setVelocityWidget</name>
+    <message>
+        <source>Initial depth   </source>
+        <translation>Profondità iniziale   </translation>
+    </message>
+    <message>
+        <source>    Velocity  </source>
+        <translation>    Velocità  </translation>
+    </message>
+    <message>
+        <source>Final depth</source>
+        <translation>Profondità finale</translation>
+    </message>
+    <message>
+        <source>    Velocity</source>
+        <translation>    Velocità</translation>
     </message>
 </context>
 <context>
