@@ -153,30 +153,10 @@ bool Tervanelo_MainWindows::event(QEvent* e)
 
 void Tervanelo_MainWindows::closeEvent(QCloseEvent* e)
 {
-    if (!document.modified) {
+    if (askToSaveChanges())
         e->accept();
-        return;
-    }
-    QMessageBox box;
-    box.setText(tr("The document has been modified"));
-    box.setInformativeText(tr("Do you want to save your changes?"));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        // Closing after a cancelled or failed save would lose the work.
-        if (on_actionSave_Project_As_triggered())
-            e->accept();
-        else
-            e->ignore();
-        break;
-    case QMessageBox::Discard:
-        e->accept();
-        break;
-    default:
+    else
         e->ignore();
-        break;
-    }
 }
 
 void Tervanelo_MainWindows::logCommand(const char* name)
