@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <exception>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -21,6 +22,7 @@ class DropDownToolButton;
 class Logger;
 class QAction;
 class QTranslator;
+class WorkFolder;
 struct refractionDataStructure;
 
 namespace Ui
@@ -49,6 +51,13 @@ public:
 
     std::string readHistoryFile();
     void saveHistoryFile(std::string folder);
+
+    // Opens a project file into the window: the survey, its grid, palettes
+    // and refraction data replace the window's, and the views are rebuilt.
+    // A project that cannot be opened leaves the window with no survey.
+    void openProject(std::string path);
+    // One panel per shot in the all-shots view.
+    void createTraceWidgets();
 
     // Palettes: every palette takes the range; the bar is rebuilt.
     void buildPaletteBar(double min, double max);
@@ -96,6 +105,9 @@ public:
     std::string titleText;
     bool projectIsOpen = false;
     std::string projectFile;
+    // The unpacked files of the open project, which the trace sets read and
+    // a save copies; locked against other instances while the window keeps it.
+    std::unique_ptr<WorkFolder> projectFolder;
     ColorPaletteWidget* paletteWidget = nullptr;
     int contourCount = 0;
     bool equallySpaced = false;
@@ -202,4 +214,10 @@ private:
     void setMinAll(double min);
     void setMaxAll(double max);
     void runFirstRunDialog();
+    // Runs the project writer on a worker thread behind its log dialog.
+    bool writeProject(const std::string& file);
+    // Detaches every view from the document and the refraction data.
+    void detachViews();
+    // After a failed open: no survey, no project, nothing to save.
+    void showNoSurvey();
 };
