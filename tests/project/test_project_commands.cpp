@@ -9,8 +9,11 @@
 #include "drawtraces.h"
 #include "drawttime.h"
 #include "grid.h"
+#include "load_project.h"
 #include "projecttestutil.h"
 #include "refractiondatastructure.h"
+#include "save_project.h"
+#include "save_project_log_dialog.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "ui_tervanelo_mainwindows.h"
@@ -231,6 +234,51 @@ private:
 
 const QString errorBox = "QMessageBox";
 
+// ---- the log dialog ------------------------------------------------------------
+
+TEST(SaveProjectLogDialog, ListsTheStepsAndClosesAtTheEnd)
+{
+    {
+        ProjectWriter writer;
+        SaveProjectLogDialog dialog(&writer);
+        EXPECT_EQ(dialog.objectName(), "SaveProjectLogDialog");
+        EXPECT_EQ(dialog.size(), QSize(400, 300));
+        emit writer.saved_tomo_xml();
+        emit writer.saved_grid();
+        emit writer.saved_traces();
+        emit writer.saved_palettes();
+        emit writer.saved_refraction(); // not listed
+        emit writer.saved_compressed();
+        EXPECT_EQ(dialog.result(), 0);
+        emit writer.saved_completed();
+        EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+        EXPECT_EQ(dialog.logText(), "SAVED XML\nSaving grid...\nSAVED GRID\nSaving traces...\n"
+                                    "SAVED TRACES\nSaving palettes...\nSAVED PALETTES\n"
+                                    "Compressing...\nCOMPRESSED\nRemoving temporary files...\n"
+                                    "COMPLETED");
+    }
+    {
+        projectReader reader;
+        SaveProjectLogDialog dialog(&reader);
+        emit reader.read_compressed();
+        emit reader.read_tomo_xml();
+        emit reader.read_grid();
+        emit reader.read_traces();
+        EXPECT_EQ(dialog.result(), 0);
+        emit reader.read_palettes();
+        EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+        EXPECT_EQ(dialog.logText(), "Extracted\nLoading XML\nLoaded XML\nLoading grid...\n"
+                                    "Loaded GRID\nLoading traces...\nLoaded TRACES\n"
+                                    "Loading palettes...\nLoaded PALETTES\n");
+    }
+    // A failed step is named.
+    ProjectWriter writer;
+    SaveProjectLogDialog dialog(&writer);
+    emit writer.saved_tomo_xml();
+    emit writer.error_saved_grid();
+    EXPECT_TRUE(dialog.logText().endsWith("FAILED: grid.xml"));
+}
+
 // ---- Save As -------------------------------------------------------------------
 
 TEST(ProjectCommands, SaveAsWritesTheProjectAndAsksBeforeReplacing)
@@ -318,6 +366,7 @@ TEST_P(FailedSave, KeepsTheProjectAndTheUnsavedMark)
     EXPECT_EQ(testenv::readBytes(p + "/survey.tervo"), before);
     EXPECT_TRUE(w.windowTitle().endsWith(" * "));
     EXPECT_TRUE(w.document.modified);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(workSubFolders(*win).size() <= 1); // at most the open project's
 }
 
@@ -397,6 +446,7 @@ TEST_P(FailedOpen, LeavesNoSurveyAndNothingToSave)
     }
     EXPECT_EQ(text.toStdString(), damaged + " is not a valid project." + GetParam().extra);
     EXPECT_TRUE(noSurvey(w));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(win->home.workFolder() + "evil.txt")));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(win->home.path() + "/evil.txt")));
     // Ctrl+S does nothing now.
