@@ -25,7 +25,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +107,30 @@ private:
     std::vector<Answer> answers;
     size_t next = 0;
     ModalWatcher watcher;
+};
+
+// Calls fn whenever a widget of the named class is shown.
+class ShowWatcher : public QObject
+{
+public:
+    ShowWatcher(const char* className, std::function<void()> fn)
+        : className(className), fn(std::move(fn))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ShowWatcher() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && className == watched->metaObject()->className())
+            fn();
+        return false;
+    }
+
+private:
+    QByteArray className;
+    std::function<void()> fn;
 };
 
 // ---- the window and its survey -----------------------------------------------
@@ -557,25 +580,18 @@ TEST(ProjectCommands, AnInvertedSurveyOpensAsSaved)
         slowness.push_back(cell.slowness);
     const std::vector<ColorPalette> palettes = w.paletteList.palettes;
 
-    // While the reader fills the document, no view may look at it: sampled
-    // on every pass of the log dialog's event loop.
+    // While the reader fills the document, no view may look at it. Sampled
+    // when the log dialog shows, once the reader's thread has started: a
+    // timer in the dialog's loop could miss a fast open altogether.
     const std::vector<const void*> before = viewPointers(w);
     EXPECT_EQ(before.size(), 6u);
     std::vector<std::vector<const void*>> samples;
-    QTimer probe;
-    probe.setInterval(0);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && QByteArray(modal->metaObject()->className()) == "SaveProjectLogDialog")
-            samples.push_back(viewPointers(w));
-    });
-    probe.start();
+    ShowWatcher logShown("SaveProjectLogDialog", [&] { samples.push_back(viewPointers(w)); });
     {
         Dialogs dialogs({chooseFile(p + "/survey.tervo")});
         w.ui->actionLoad_Project->trigger();
         EXPECT_TRUE(dialogs.allAnswered());
     }
-    probe.stop();
     ASSERT_FALSE(samples.empty());
     for (const auto& sample : samples)
         EXPECT_EQ(sample, std::vector<const void*>(5, nullptr));
