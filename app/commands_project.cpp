@@ -18,6 +18,7 @@
 #include "save_project.h"
 #include "save_project_log_dialog.h"
 #include "vtkviewer.h"
+#include "waitcursor.h"
 #include "workfolder.h"
 
 #include "Splines.hh"
@@ -35,16 +36,6 @@
 
 namespace
 {
-// The wait cursor, restored on every path out of the scope.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 const char* const projectSuffix = ".tervo";
 } // namespace
 
@@ -122,24 +113,8 @@ void Tervanelo_MainWindows::on_actionLoad_Project_triggered()
 {
     logCommand(__func__);
     guarded([&] {
-        if (document.modified) {
-            QMessageBox box;
-            box.setText(tr("The document has been modified"));
-            box.setInformativeText(tr("Do you want to save your changes?"));
-            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Save);
-            switch (box.exec()) {
-            case QMessageBox::Save:
-                // A cancelled or failed save must not lose the work.
-                if (!on_actionSave_Project_As_triggered())
-                    return;
-                break;
-            case QMessageBox::Discard:
-                break;
-            default:
-                return;
-            }
-        }
+        if (!askToSaveChanges())
+            return;
         const QString name = QFileDialog::getOpenFileName(
             this, tr("Open Project"),
             QDir::toNativeSeparators(QString::fromStdString(readHistoryFile())),

@@ -23,6 +23,7 @@
 #include "traveltimeexport.h"
 #include "velocitymodel.h"
 #include "vtkviewer.h"
+#include "waitcursor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,16 +38,6 @@
 
 namespace
 {
-
-// The wait cursor for as long as the object lives, whatever path leaves the scope.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QStringList chooseFilesToOpen(QWidget* parent, const QString& caption, const std::string& folder,
                               const QString& filter, QFileDialog::FileMode mode)

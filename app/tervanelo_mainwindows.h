@@ -76,7 +76,7 @@ public:
     void storeSettings();
 
     // ---- Survey set-up (commands_survey.cpp) ----
-    // The question before a command replaces a modified survey: true to go on
+    // The question before a modified survey is replaced or closed: true to go on
     // (Discard, or Save after a save that succeeded).
     bool askToSaveChanges();
     // The shot file dialog and the loading of the chosen files into a new
