@@ -154,23 +154,9 @@ void Tervanelo_MainWindows::detachViews()
 void Tervanelo_MainWindows::showNoSurvey()
 {
     document = TomoDocument(logger);
-    projectFolder.reset();
-    projectIsOpen = false;
-    projectFile.clear();
-    updateWindowTitle(false);
-    currentShot = -1;
-    delete refractionData;
+    resetToNoSurvey();
     refractionData = new refractionDataStructure(&document);
     refractionData->initFromDocument();
-    updateActionsState(false);
-    ui->widget_3->setDocument(&document);
-    ui->widget_3->setShot(-1);
-    ui->widget_2->setDocument(&document);
-    ui->travelTimePreview->setDocument(&document);
-    ui->vtk_widget->setDocument(&document);
-    ui->widget_3->update();
-    ui->widget_2->update();
-    ui->travelTimePreview->update();
 }
 
 void Tervanelo_MainWindows::openProject(std::string path)

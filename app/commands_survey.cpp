@@ -24,6 +24,7 @@
 #include "velocitymodel.h"
 #include "vtkviewer.h"
 #include "waitcursor.h"
+#include "workfolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -133,6 +134,7 @@ void Tervanelo_MainWindows::resetToNoSurvey()
     // ask for a new one.
     projectIsOpen = false;
     projectFile.clear();
+    projectFolder.reset();
     updateWindowTitle(false);
 
     updateActionsState(false);
