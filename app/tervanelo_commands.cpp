@@ -3,12 +3,6 @@
 
 #include "tervanelo_mainwindows.h"
 
-void Tervanelo_MainWindows::on_actionLoad_Project_triggered() {}
-bool Tervanelo_MainWindows::on_actionSave_Project_As_triggered()
-{
-    return false;
-}
-void Tervanelo_MainWindows::on_actionSave_Project_triggered() {}
 void Tervanelo_MainWindows::on_actionImages_triggered() {}
 void Tervanelo_MainWindows::on_actionScreenshot_triggered() {}
 void Tervanelo_MainWindows::on_actionPDF_triggered() {}

@@ -13,6 +13,7 @@
 #include "refractiondatastructure.h"
 #include "settingdialog.h"
 #include "vtkviewer.h"
+#include "workfolder.h"
 
 #include <QAction>
 #include <QApplication>

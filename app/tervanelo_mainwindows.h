@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -26,6 +27,7 @@ class Logger;
 class QAction;
 class drawTraces;
 class QTranslator;
+class WorkFolder;
 struct refractionDataStructure;
 
 namespace Ui
@@ -54,6 +56,13 @@ public:
 
     std::string readHistoryFile();
     void saveHistoryFile(std::string folder);
+
+    // Opens a project file into the window: the survey, its grid, palettes
+    // and refraction data replace the window's, and the views are rebuilt.
+    // A project that cannot be opened leaves the window with no survey.
+    void openProject(std::string path);
+    // One panel per shot in the all-shots view.
+    void createTraceWidgets();
 
     // Palettes: every palette takes the range; the bar is rebuilt.
     void buildPaletteBar(double min, double max);
@@ -111,6 +120,9 @@ public:
     std::string titleText;
     bool projectIsOpen = false;
     std::string projectFile;
+    // The unpacked files of the open project, which the trace sets read and
+    // a save copies; locked against other instances while the window keeps it.
+    std::unique_ptr<WorkFolder> projectFolder;
     ColorPaletteWidget* paletteWidget = nullptr;
     int contourCount = 0;
     bool equallySpaced = false;
@@ -217,6 +229,12 @@ private:
     void setMinAll(double min);
     void setMaxAll(double max);
     void runFirstRunDialog();
+    // Runs the project writer on a worker thread behind its log dialog.
+    bool writeProject(const std::string& file);
+    // Detaches every view from the document and the refraction data.
+    void detachViews();
+    // After a failed open: no survey, no project, nothing to save.
+    void showNoSurvey();
 
     // Display commands' shared steps.
     void zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out);

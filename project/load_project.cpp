@@ -54,12 +54,6 @@ void logError(const TomoDocument* document, const std::string& text)
         std::cerr << text << std::endl;
 }
 
-bool isPlainName(const std::string& name)
-{
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\") == std::string::npos;
-}
-
 bool sameLength(size_t n, const std::vector<double>& values)
 {
     return values.empty() || values.size() == n;
@@ -428,7 +422,7 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
     for (const auto* names : {&saved.filenames, &saved.filenamesDX, &saved.filenamesSX})
         for (const std::string& name : *names) {
             const QFileInfo file(QString::fromStdString(dir + name));
-            if (!isPlainName(name) || !file.isFile() || file.isSymLink()) {
+            if (!isPlainFileName(name) || !file.isFile() || file.isSymLink()) {
                 std::cerr << "[ERROR] The project names a shot file it does not hold: " << name
                           << std::endl;
                 return 1;

@@ -94,3 +94,9 @@ bool isInsideWorkFolder(const std::string& root, const std::string& path)
         return false;
     return isFolderNumber(relative.section('/', 0, 0));
 }
+
+bool isPlainFileName(const std::string& name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}

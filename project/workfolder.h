@@ -41,6 +41,10 @@ private:
 // use by a running process stay.
 void removeUnusedWorkFolders(const std::string& root);
 
+// A file name that stays inside a work sub-folder: not empty, not "." or
+// "..", and without "/" or "\".
+bool isPlainFileName(const std::string& name);
+
 // True when path lies inside a numbered sub-folder of root: the next open
 // would delete it.
 bool isInsideWorkFolder(const std::string& root, const std::string& path);

@@ -3,6 +3,7 @@
 
 #include "load_project.h"
 #include "save_project.h"
+#include "workfolder.h"
 
 #include <QStorageInfo>
 #include <QString>
@@ -41,13 +42,6 @@ std::string entryName(const std::string& path)
 {
     const auto slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Names that could leave the destination folder or overwrite another entry.
-bool isPlainName(const std::string& name)
-{
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\") == std::string::npos;
 }
 
 // fopen mode of an extracted entry: text for the XML archives. On Linux both
@@ -130,7 +124,7 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
             return 1;
         }
         const std::string name = st.name;
-        if (!isPlainName(name)) {
+        if (!isPlainFileName(name)) {
             readerError(__LINE__, " : read_ZIP() : entry name is not a plain file name: " + name);
             zip_discard(archive);
             return 1;

@@ -1,0 +1,341 @@
+// The project commands: Save Project, Save Project As, Load Project, and the
+// window's part of an open. The writer and the reader run on a worker thread
+// while the GUI thread shows their log dialog; no view may look at the
+// document until the thread is joined.
+
+#include "tervanelo_mainwindows.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "colorpalettewidget.h"
+#include "confirm_file_replace.h"
+#include "draw_all_traces_widget.h"
+#include "drawtraces.h"
+#include "drawttime.h"
+#include "grid.h"
+#include "load_project.h"
+#include "logger.h"
+#include "refractiondatastructure.h"
+#include "save_project.h"
+#include "save_project_log_dialog.h"
+#include "vtkviewer.h"
+#include "workfolder.h"
+
+#include "Splines.hh"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <functional>
+#include <iostream>
+#include <stdexcept>
+#include <thread>
+
+namespace
+{
+// The wait cursor, restored on every path out of the scope.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+const char* const projectSuffix = ".tervo";
+} // namespace
+
+bool Tervanelo_MainWindows::writeProject(const std::string& file)
+{
+    ProjectWriter writer;
+    SaveProjectLogDialog dialog(&writer, nullptr);
+    // The palettes by reference: std::thread copies its arguments.
+    std::thread worker(saveProjectThreadEntry, &writer, file, workFolder, &document, refractionData,
+                       std::cref(paletteList), &dialog);
+    dialog.exec();
+    worker.join();
+    return writer.status == 0;
+}
+
+bool Tervanelo_MainWindows::on_actionSave_Project_As_triggered()
+{
+    logCommand(__func__);
+    bool saved = false;
+    guarded([&] {
+        QString name = QFileDialog::getSaveFileName(
+            this, tr("Save Project"), QString::fromStdString(readHistoryFile()),
+            tr("Tervanelo projects (*%1)").arg(projectSuffix));
+        if (name.isEmpty()) {
+            logger->writeLog("Empty filename to be saved", 0);
+            return;
+        }
+        saveHistoryFile(QFileInfo(name).path().toStdString());
+        if (!name.endsWith(projectSuffix)) {
+            name += projectSuffix;
+            // The file dialog asked about the name without the suffix only.
+            if (QFileInfo::exists(name)) {
+                Confirm_File_Replace question(name, this);
+                const int answer = question.exec();
+                if (answer != QMessageBox::Yes && answer != QMessageBox::YesToAll)
+                    return;
+            }
+        }
+        WaitCursor wait;
+        saved = writeProject(name.toStdString());
+        std::cout << "SAVED" << std::endl;
+        if (saved) {
+            projectIsOpen = true;
+            projectFile = name.toStdString();
+            updateWindowTitle(false);
+        } else {
+            QMessageBox::critical(nullptr, tr("Error"),
+                                  tr("Something went wrong while saving project ") + name + "\n\n" +
+                                      tr("WARNING: the project has NOT been saved."));
+        }
+    });
+    return saved;
+}
+
+void Tervanelo_MainWindows::on_actionSave_Project_triggered()
+{
+    logCommand(__func__);
+    guarded([&] {
+        if (!projectIsOpen) {
+            on_actionSave_Project_As_triggered();
+            return;
+        }
+        WaitCursor wait;
+        if (writeProject(projectFile))
+            updateWindowTitle(false);
+        else
+            QMessageBox::critical(
+                nullptr, "Error",
+                QString::fromStdString("Something went wrong while saving project " + projectFile +
+                                       "\n\nWARNING: the project has NOT been saved."));
+    });
+}
+
+void Tervanelo_MainWindows::on_actionLoad_Project_triggered()
+{
+    logCommand(__func__);
+    guarded([&] {
+        if (document.modified) {
+            QMessageBox box;
+            box.setText(tr("The document has been modified"));
+            box.setInformativeText(tr("Do you want to save your changes?"));
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            switch (box.exec()) {
+            case QMessageBox::Save:
+                // A cancelled or failed save must not lose the work.
+                if (!on_actionSave_Project_As_triggered())
+                    return;
+                break;
+            case QMessageBox::Discard:
+                break;
+            default:
+                return;
+            }
+        }
+        const QString name = QFileDialog::getOpenFileName(
+            this, tr("Open Project"),
+            QDir::toNativeSeparators(QString::fromStdString(readHistoryFile())),
+            tr("Tervanelo projects (*%1);;All Files (*)").arg(projectSuffix));
+        if (name.isEmpty())
+            return;
+        ui->tabWidget->setCurrentIndex(0);
+        saveHistoryFile(QFileInfo(name).path().toStdString());
+        openProject(name.toStdString());
+        if (!refractionData) {
+            refractionData = new refractionDataStructure(&document);
+            refractionData->initFromDocument();
+        }
+        ui->vtk_widget->refractionData = refractionData;
+    });
+}
+
+void Tervanelo_MainWindows::detachViews()
+{
+    ui->widget_3->setDocument(nullptr);
+    // The panels go only when control returns to the main event loop, and
+    // the log dialog's loop would let them paint meanwhile.
+    for (unsigned i = 0;; ++i) {
+        try {
+            ui->showTracesWidget->traceWidgetAt(i)->setDocument(nullptr);
+        } catch (const std::out_of_range&) {
+            break;
+        }
+    }
+    ui->showTracesWidget->clearTraceWidgets();
+    ui->widget_2->setDocument(nullptr);
+    ui->travelTimePreview->setDocument(nullptr);
+    ui->vtk_widget->setDocument(nullptr);
+    ui->vtk_widget->refractionData = nullptr;
+}
+
+void Tervanelo_MainWindows::showNoSurvey()
+{
+    document = TomoDocument(logger);
+    projectFolder.reset();
+    projectIsOpen = false;
+    projectFile.clear();
+    updateWindowTitle(false);
+    currentShot = -1;
+    delete refractionData;
+    refractionData = new refractionDataStructure(&document);
+    refractionData->initFromDocument();
+    updateActionsState(false);
+    ui->widget_3->setDocument(&document);
+    ui->widget_3->setShot(-1);
+    ui->widget_2->setDocument(&document);
+    ui->travelTimePreview->setDocument(&document);
+    ui->vtk_widget->setDocument(&document);
+    ui->widget_3->update();
+    ui->widget_2->update();
+    ui->travelTimePreview->update();
+}
+
+void Tervanelo_MainWindows::openProject(std::string path)
+{
+    WaitCursor wait;
+
+    // Nothing may read the document or the refraction data while the reader
+    // fills them on its thread.
+    detachViews();
+    document = TomoDocument(logger);
+    delete refractionData;
+    refractionData = nullptr;
+    // Released first, so that the reader's clean-up can remove its files.
+    projectFolder.reset();
+    paletteList.palettes.clear();
+    setupPalettes();
+    ui->vtk_widget->contourFilter = nullptr;
+    contourCount = 0;
+    equallySpaced = false;
+    isovalues.clear();
+    customContours = false;
+    viewVelocity = false;
+    viewVerticalGradient = false;
+    viewLaplacianGradient = false;
+    viewFilledContours = false;
+    ui->actionShow_Contour_Lines->setChecked(false);
+    refractionData = new refractionDataStructure(&document);
+
+    // The grid is built below, on this thread, from the values read.
+    Grid saved;
+    std::vector<double> slowness;
+    std::vector<bool> covered;
+    projectReader reader;
+    {
+        SaveProjectLogDialog dialog(&reader, nullptr);
+        std::thread worker(loadProjectThreadEntry, &reader, path, workFolder, &document, &saved,
+                           &slowness, &covered, refractionData, &paletteList, &dialog);
+        dialog.exec();
+        worker.join();
+    }
+    projectFolder = reader.takeWorkFolder();
+
+    // Any other status than 0 is a project that did not open whole: a later
+    // save would write the loss over it.
+    if (reader.status != 0) {
+        QString text = QString::fromStdString(path) + " is not a valid project.";
+        if (reader.status == 3)
+            text += QString("\n\n") + "Error while loading traces: Invalid file format.";
+        QMessageBox::critical(nullptr, "Error", text);
+        showNoSurvey();
+        return;
+    }
+
+    projectIsOpen = true;
+    projectFile = path;
+    if (refractionData->phnt_A.empty()) {
+        delete refractionData;
+        refractionData = nullptr;
+    }
+    updateWindowTitle(false);
+
+    document.buildTopography();
+    if (saved.righe != 0 && document.topography)
+        document.grid = std::make_unique<Grid>(saved.righe, saved.col, saved.nV, saved.aLato,
+                                               slowness, covered, *document.topography);
+    if (document.has_tomographic_info)
+        document.resetInfoDensity();
+
+    ui->widget_3->setDocument(&document);
+    ui->showTracesWidget->clearTraceWidgets();
+    const bool shots = !document.traceSets.empty();
+    if (shots || !document.ttArray.empty()) {
+        updateActionsState(false);
+        updateActionsState(true);
+    }
+    if (shots) {
+        currentShot = 0;
+        ui->widget_3->setShot(0);
+        createTraceWidgets();
+        ui->menuTraces->setEnabled(true);
+        ui->actionNext_file->setEnabled(document.traceSets.size() > 1);
+        ui->actionPrev_file->setEnabled(document.traceSets.size() > 1);
+        ui->show_filtered_cb->setEnabled(document.traceSets[0].hasFiltered);
+    }
+    cutWaveForm(settings.cutHorizontal);
+    zoomInWindow(settings.zoomIn);
+    show_fill_wiggle(settings.fillWiggle);
+    update_show_traces(settings.showFiltered);
+    ui->widget_2->twoColors = settings.twoColors;
+    ui->travelTimePreview->twoColors = settings.twoColors;
+    ui->showTracesWidget->setVisible(settings.showAllTraces);
+    ui->scrollArea->setVisible(!settings.showAllTraces);
+
+    ui->widget_3->update();
+    ui->widget_3->travelTimeView = ui->widget_2;
+    ui->widget_2->setDocument(&document);
+    ui->travelTimePreview->setDocument(&document);
+    ui->travelTimePreview->previewMode = true;
+    ui->widget_2->update();
+    ui->travelTimePreview->update();
+    fitPaletteToVelocities();
+
+    const bool results = document.has_tomographic_info;
+    ui->tabWidget->setEnabled(true);
+    ui->tabWidget->setTabEnabled(0, shots);
+    ui->tabWidget->setTabEnabled(2, results);
+    if (results)
+        document.computeRayPaths();
+    ui->showSimTT_CB->setEnabled(results);
+
+    ui->vtk_widget->setDocument(&document);
+    if (results) {
+        ui->vtk_widget->updateScalarArrays();
+        const ColorPalette& current = paletteList.palettes.at(size_t(paletteList.curr_palette));
+        ui->vtk_widget->setPalette(current);
+        paletteWidget->setPalette(current);
+        ui->vtk_widget->resetView(5);
+        logger->writeLog("Tervanelo_MainWindows::on_actionReset_View_triggered", 0);
+        ui->vtk_widget->resetView(6);
+        ui->tabWidget->setTabEnabled(2, true);
+        ui->actionShow_Contour_Lines->setEnabled(true);
+        ui->actionVertical_Gradient->setEnabled(true);
+    }
+    on_tabWidget_tabBarClicked(shots ? 0 : 1);
+}
+
+void Tervanelo_MainWindows::createTraceWidgets()
+{
+    if (document.traceSets.empty())
+        return;
+    ui->showTracesWidget->clearTraceWidgets();
+    for (size_t i = 0; i < document.traceSets.size(); ++i) {
+        auto* panel = new drawTraces(this);
+        panel->setDocument(&document);
+        panel->setShot(int(i));
+        panel->update();
+        panel->travelTimeView = ui->widget_2;
+        panel->showFiltered = false;
+        panel->update();
+        ui->showTracesWidget->addTraceWidget(panel);
+        std::cout << "created trace widget " << i << std::endl;
+    }
+}
