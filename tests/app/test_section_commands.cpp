@@ -351,4 +351,22 @@ TEST_F(SectionCommands, SetTitleMarksTheSurveyModifiedWhenTheTitleChanges)
     }
 }
 
+// The contour dialog takes its range from the grid: without a grid or a
+// section nothing opens.
+TEST(ContourLines, NeedAGridAndASection)
+{
+    FreshHome home;
+    auto w = startWindow(home);
+    loadSurvey(*w, twoLayerShots(2), false);
+    ModalWatcher none([](QWidget* modal) {
+        ADD_FAILURE() << "unexpected " << modal->windowTitle().toStdString();
+        modal->close();
+    });
+    w->on_actionShow_Contour_Lines_triggered();
+    // A grid but no section built from it yet.
+    loadSurvey(*w, twoLayerShots(2), true);
+    w->on_actionShow_Contour_Lines_triggered();
+    EXPECT_EQ(none.count(), 0);
+}
+
 } // namespace
