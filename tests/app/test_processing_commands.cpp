@@ -5,7 +5,6 @@
 
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
-#include "spectrum.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "tracefilters.h"
