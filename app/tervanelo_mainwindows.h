@@ -251,6 +251,12 @@ private:
     // Action states of a loaded survey after its grid or model changed: the
     // survey's actions, the Traces tab only with traces, the current tab's rules.
     void refreshSurveyActions();
+    // Runs the project writer on a worker thread behind its log dialog.
+    bool writeProject(const std::string& file);
+    // Detaches every view from the document and the refraction data.
+    void detachViews();
+    // After a failed open: no survey, no project, nothing to save.
+    void showNoSurvey();
 
     // Display commands' shared steps.
     void zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out);
@@ -265,10 +271,4 @@ private:
     void showPaletteRange(std::pair<double, double> r, const char* minLabel, const char* maxLabel);
     // Makes the section tab current and applies its rules.
     void bringSectionForward();
-    // Runs the project writer on a worker thread behind its log dialog.
-    bool writeProject(const std::string& file);
-    // Detaches every view from the document and the refraction data.
-    void detachViews();
-    // After a failed open: no survey, no project, nothing to save.
-    void showNoSurvey();
 };

@@ -3,8 +3,8 @@
 
 #include "windowsurvey.h"
 
+#include "draw_all_traces_widget.h"
 #include "drawtraces.h"
-#include "spectrum.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "tracefilters.h"
@@ -216,6 +216,10 @@ TEST(Processing, AgcOnOneShotShowsItsFilteredSamples)
     EXPECT_TRUE(w->ui->show_filtered_cb->isEnabled());
     EXPECT_TRUE(w->ui->show_filtered_cb->isChecked());
     EXPECT_TRUE(w->ui->widget_3->showFiltered);
+    // In the all-shots view only the panel of the processed shot shows
+    // filtered samples: the others have none and would draw nothing.
+    for (unsigned panel = 0; panel < 5; ++panel)
+        EXPECT_EQ(w->ui->showTracesWidget->traceWidgetAt(panel)->showFiltered, panel == 2) << panel;
     EXPECT_TRUE(w->document.modified);
 }
 

@@ -92,8 +92,9 @@ void computeSurvey(Tervanelo_MainWindows& w)
     if (!doc.createGrid(uint32_t(std::ceil(length / 2.0)), 4, 2.0, 3))
         throw std::runtime_error("no grid");
     doc.runTomography(5, 1, true, false, 0);
-    doc.computeRayPaths();
+    // The density comes from the iteration's rays; tracing again resets them.
     doc.applySmoothing(false, 0, 1);
+    doc.computeRayPaths();
     w.ui->vtk_widget->updateScalarArrays();
     w.fitPaletteToVelocities();
     w.updateActionsState(true);
