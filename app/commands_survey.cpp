@@ -156,9 +156,14 @@ void Tervanelo_MainWindows::applyDisplaySettings()
 
 void Tervanelo_MainWindows::refreshSurveyActions()
 {
-    const int tab = ui->tabWidget->currentIndex();
+    int tab = ui->tabWidget->currentIndex();
     updateActionsState(true);
     ui->tabWidget->setTabEnabled(0, !document.traceSets.empty());
+    // The tab bar moves off a tab that was disabled without saying so: the
+    // tab in front and the rules applied are chosen here, together.
+    if (!ui->tabWidget->isTabEnabled(tab))
+        tab = ui->tabWidget->isTabEnabled(0) ? 0 : 1;
+    ui->tabWidget->setCurrentIndex(tab);
     on_tabWidget_tabBarClicked(tab);
 }
 

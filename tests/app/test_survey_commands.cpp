@@ -476,6 +476,10 @@ TEST(GridCommand, NewGridOverResultsDropsThem)
     EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(2));
     EXPECT_FALSE(w.ui->actionShow_rays->isEnabled());
     EXPECT_FALSE(w.ui->actionShow_Contour_Lines->isEnabled());
+    // The results tab went away: the traces come in front with their commands.
+    EXPECT_EQ(w.ui->tabWidget->currentIndex(), 0);
+    EXPECT_TRUE(w.ui->actionAutoPick->isEnabled());
+    EXPECT_FALSE(w.ui->actionPalette->isEnabled());
 }
 
 TEST(GridCommand, ReceiversWithoutGeometryWarnOnce)
