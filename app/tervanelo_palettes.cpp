@@ -170,4 +170,7 @@ void Tervanelo_MainWindows::fitPaletteToVelocities()
         handle->setMinimum(low);
         handle->setValue(toSpinValue(min + (max - min) * handle->relativePosition));
     }
+    // A changed spin box passes the range on to the viewer's copy through the
+    // bar's signals, an unchanged one emits nothing: hand the copy over here.
+    ui->vtk_widget->setPalette(paletteList.palettes.at(size_t(paletteList.curr_palette)));
 }
