@@ -137,13 +137,7 @@ void Tervanelo_MainWindows::detachViews()
     ui->widget_3->setDocument(nullptr);
     // The panels go only when control returns to the main event loop, and
     // the log dialog's loop would let them paint meanwhile.
-    for (unsigned i = 0;; ++i) {
-        try {
-            ui->showTracesWidget->traceWidgetAt(i)->setDocument(nullptr);
-        } catch (const std::out_of_range&) {
-            break;
-        }
-    }
+    forEachTracePanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
     ui->showTracesWidget->clearTraceWidgets();
     ui->widget_2->setDocument(nullptr);
     ui->travelTimePreview->setDocument(nullptr);
