@@ -128,7 +128,16 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
 
 Tervanelo_MainWindows::~Tervanelo_MainWindows()
 {
+    // Qt deletes the child widgets after this body: the section view must not
+    // keep a pointer to freed refraction data meanwhile.
+    ui->vtk_widget->refractionData = nullptr;
+    delete refractionData;
+    refractionData = nullptr;
     delete ui;
+    // Only the document writes the log, and it no longer runs any command.
+    delete logger;
+    logger = nullptr;
+    document.logger = nullptr;
 }
 
 void Tervanelo_MainWindows::runFirstRunDialog()

@@ -47,11 +47,11 @@ struct MessageSeen {
 
 // Answers the modal dialogs of one action in order. Each step names the class
 // and (unless null) the window title it expects; anything else fails the test
-// and is closed. The inversion's progress dialog, which waits for no answer,
-// is let be unless a step expects it. The answer runs from the event loop, not
-// from the poll, so an answer may open the next dialog. A watchdog closes
-// every modal dialog and fails the test if the script is still running after
-// `watchdogSeconds`. expectDone() ends the script.
+// and is closed. The inversion's progress dialog and the log dialog of a save
+// or an open, which wait for no answer, are let be unless a step expects them. The answer runs from
+// the event loop, not from the poll, so an answer may open the next dialog. A watchdog closes every
+// modal dialog and fails the test if the script is still running after `watchdogSeconds`.
+// expectDone() ends the script.
 class DialogScript
 {
 public:

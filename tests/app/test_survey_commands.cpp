@@ -18,12 +18,16 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -145,6 +149,31 @@ TEST(NewCommand, CancelledFileDialogKeepsTheSurvey)
     EXPECT_TRUE(w.document.modified);
 }
 
+TEST(NewCommand, ZoomStepsCarryOverToTheNextSurvey)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    ASSERT_TRUE(w.zoomTimeInAction->isEnabled());
+    w.zoomTimeInAction->trigger();
+    w.zoomTimeInAction->trigger();
+    w.zoomInAction->trigger();
+
+    loadShots(w, threeShotFolder(), {"a.sg2", "b.sg2"}, 2.0, 12.0);
+    EXPECT_DOUBLE_EQ(w.timeZoom, 1.5625);
+    EXPECT_DOUBLE_EQ(w.horizontalZoom, 1.25);
+    EXPECT_EQ(w.timeZoomSteps, 2);
+    EXPECT_TRUE(w.zoomTimeOutAction->isEnabled());
+    EXPECT_TRUE(w.zoomOutAction->isEnabled());
+    EXPECT_DOUBLE_EQ(w.ui->widget_3->timeZoom, 1.5625);
+    ASSERT_EQ(panelCount(w), 2);
+    for (unsigned i = 0; i < 2; ++i) {
+        EXPECT_DOUBLE_EQ(w.ui->showTracesWidget->traceWidgetAt(i)->timeZoom, 1.5625);
+        EXPECT_DOUBLE_EQ(w.ui->showTracesWidget->traceWidgetAt(i)->amplitudeZoom, 1.25);
+    }
+}
+
 // ---- Failures of New and Import ----
 
 struct FailureCase {
@@ -158,7 +187,9 @@ struct FailureCase {
     bool saveEnabled;
 };
 
-TEST(LoadFailures, BoxAndTheStateLeftBehind)
+// Each row starts from the three-shot survey, loaded by New or, with
+// projectOpen, opened from a saved project that no failure may touch.
+void loadFailureTable(bool projectOpen)
 {
     FreshHome home;
     // One folder holds every file the rows choose.
@@ -230,9 +261,30 @@ TEST(LoadFailures, BoxAndTheStateLeftBehind)
 
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
+    const QString projectDir = QString::fromStdString(testenv::freshDir("project"));
+    const std::string project = projectDir.toStdString() + "/survey.tervo";
+    std::string projectBytes;
+    if (projectOpen) {
+        loadThree(w);
+        DialogScript save(
+            {{"QFileDialog", "Save Project", saveAs(QString::fromStdString(project))}});
+        w.ui->actionSave_Project_As->trigger();
+        save.expectDone();
+        projectBytes = readFile(project);
+        ASSERT_FALSE(projectBytes.empty());
+    }
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        loadThree(w);
+        if (projectOpen) {
+            DialogScript open(
+                {{"QFileDialog", nullptr, chooseFiles(projectDir, {"survey.tervo"})}});
+            w.ui->actionLoad_Project->trigger();
+            open.expectDone();
+            ASSERT_TRUE(w.projectIsOpen);
+            ASSERT_EQ(w.document.traceSets.size(), 3u);
+        } else {
+            loadThree(w);
+        }
         MessageSeen seen;
         std::vector<DialogScript::Step> steps;
         const char* dialogTitle = c.import ? "Open TravelTimeExchange" : "Open Seismic Trace";
@@ -272,6 +324,9 @@ TEST(LoadFailures, BoxAndTheStateLeftBehind)
         EXPECT_EQ(w.ui->actionSave_Project->isEnabled(), c.saveEnabled);
         EXPECT_EQ(w.ui->actionSave_Project_As->isEnabled(), c.saveEnabled);
         EXPECT_FALSE(w.projectIsOpen);
+        if (projectOpen) {
+            EXPECT_EQ(readFile(project), projectBytes) << "the project on disk stays as saved";
+        }
         if (c.sets == 0) {
             // Nothing of the old survey may remain reachable.
             EXPECT_TRUE(w.document.ttArray.empty());
@@ -287,6 +342,16 @@ TEST(LoadFailures, BoxAndTheStateLeftBehind)
             none.expectDone();
         }
     }
+}
+
+TEST(LoadFailures, BoxAndTheStateLeftBehind)
+{
+    loadFailureTable(false);
+}
+
+TEST(LoadFailures, WithAProjectOpenTheProjectIsLeftAlone)
+{
+    loadFailureTable(true);
 }
 
 // ---- Import TravelTimes: CRLF ----
@@ -703,6 +768,29 @@ TEST(ModifiedSurvey, EveryChangeAsksBeforeTheSurveyIsReplaced)
              pickTrueFirstBreaks(w);
              runInversion(w, 1);
          }},
+        {"auto pick", [](Tervanelo_MainWindows& w) { w.ui->actionAutoPick->trigger(); }},
+        {"hand pick",
+         [](Tervanelo_MainWindows& w) {
+             drawTraces* view = w.ui->widget_3;
+             // Inside the fourth of the 24 trace columns, below the top of the traces.
+             const double column = (view->width() - 110.0) / 24.0;
+             QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(int(55 + 3.5 * column), 200));
+         }},
+        {"title",
+         [](Tervanelo_MainWindows& w) {
+             DialogScript s({{"setProjectTitle", nullptr, [](QWidget* d) {
+                                  d->findChild<QLineEdit*>("titleEdit")->setText("Linea 2");
+                                  pressOk()(d);
+                              }}});
+             w.ui->actionSet_title->trigger();
+             s.expectDone();
+         }},
+        {"palette",
+         [](Tervanelo_MainWindows& w) {
+             DialogScript s({{"PaletteDialog", nullptr, pressOk()}});
+             w.ui->actionPalette->trigger();
+             s.expectDone();
+         }},
     };
     FreshHome home;
     auto window = startSurveyWindow(home);
@@ -717,6 +805,20 @@ TEST(ModifiedSurvey, EveryChangeAsksBeforeTheSurveyIsReplaced)
         EXPECT_EQ(w.windowTitle(), "Tervanelo 2022.0") << "no marks without a project file";
 
         const Grid* grid = w.document.grid.get();
+        const std::vector<double> picks = w.document.ttArray[0].ttMisurati;
+
+        // Save, then a cancelled file dialog: nothing is replaced and no
+        // seismic file dialog opens.
+        DialogScript unsaved({{"QMessageBox", nullptr, pressButton(QMessageBox::Save)},
+                              {"QFileDialog", "Save Project", rejectDialog()}});
+        (viaImport ? w.ui->actionLoad_TT : w.ui->actionNew)->trigger();
+        unsaved.expectDone();
+        EXPECT_EQ(w.document.traceSets.size(), 3u);
+        EXPECT_EQ(w.document.grid.get(), grid);
+        EXPECT_EQ(w.document.ttArray[0].ttMisurati, picks);
+        EXPECT_TRUE(w.document.modified);
+        EXPECT_FALSE(w.projectIsOpen);
+
         MessageSeen seen;
         DialogScript question({{"QMessageBox", nullptr, pressButton(QMessageBox::Cancel, &seen)}});
         (viaImport ? w.ui->actionLoad_TT : w.ui->actionNew)->trigger();
@@ -737,6 +839,131 @@ TEST(ModifiedSurvey, EveryChangeAsksBeforeTheSurveyIsReplaced)
         discard.expectDone();
         EXPECT_FALSE(w.document.modified);
     }
+}
+
+// The title element of a saved project, read with Python's zipfile and
+// Qt's stream reader, which share no code with the writer.
+QByteArray savedTitle(const std::string& project)
+{
+    QProcess python;
+    python.start("python3",
+                 {"-c",
+                  "import sys, zipfile\n"
+                  "sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('tomodoc.xml'))",
+                  QString::fromStdString(project)});
+    EXPECT_TRUE(python.waitForFinished(30000));
+    QXmlStreamReader xml(python.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("title"))
+            return xml.readElementText().toUtf8();
+    }
+    ADD_FAILURE() << "no title in " << project;
+    return {};
+}
+
+TEST(ProjectTitle, MarkedWhileUnsavedAndSavedAsUtf8)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    const QString dir = QString::fromStdString(testenv::freshDir("P"));
+    const std::string project = dir.toStdString() + "/a.tervo";
+    DialogScript save({{"QFileDialog", "Save Project", saveAs(dir + "/a")}});
+    w.ui->actionSave_Project_As->trigger();
+    save.expectDone();
+    const QString saved = "Tervanelo 2022.0 - " + dir + "/a.tervo";
+    EXPECT_EQ(w.windowTitle(), saved);
+    EXPECT_FALSE(w.document.modified);
+
+    const QString title = QString::fromUtf8("Sezione \u2013 Localit\u00e0");
+    DialogScript set({{"setProjectTitle", nullptr, [&](QWidget* d) {
+                           d->findChild<QLineEdit*>("titleEdit")->setText(title);
+                           pressOk()(d);
+                       }}});
+    w.ui->actionSet_title->trigger();
+    set.expectDone();
+    EXPECT_TRUE(w.document.modified);
+    EXPECT_EQ(w.windowTitle(), saved + " * ");
+
+    DialogScript none({});
+    ASSERT_TRUE(w.ui->actionSave_Project->isEnabled());
+    w.ui->actionSave_Project->trigger();
+    none.expectDone();
+    EXPECT_FALSE(w.document.modified);
+    EXPECT_EQ(w.windowTitle(), saved);
+    EXPECT_EQ(savedTitle(project), title.toUtf8());
+}
+
+// New, AutoPick, Grid, Run, Set title, Save As, New again and Load Project:
+// the survey comes back bit for bit, its computed times included, because
+// the run traced the grid it shows.
+TEST(ProjectRoundTrip, ThroughTheCommands)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home, true);
+    Tervanelo_MainWindows& w = *window;
+    TomoDocument& doc = w.document;
+    loadThree(w);
+    w.ui->actionAutoPick->trigger();
+    DialogScript grid({gridStep(2.0, 12.0)});
+    w.ui->actionGrid->trigger();
+    grid.expectDone();
+    runInversion(w, 2);
+    const std::string title = " Linea \xC3\xA8 & <1> ";
+    DialogScript set(
+        {{"setProjectTitle", nullptr, [&](QWidget* d) {
+              d->findChild<QLineEdit*>("titleEdit")->setText(QString::fromStdString(title));
+              pressOk()(d);
+          }}});
+    w.ui->actionSet_title->trigger();
+    set.expectDone();
+
+    const QString dir = QString::fromStdString(testenv::freshDir("P"));
+    DialogScript save({{"QFileDialog", "Save Project", saveAs(dir + "/survey")}});
+    w.ui->actionSave_Project_As->trigger();
+    save.expectDone();
+    ASSERT_TRUE(w.projectIsOpen);
+    std::vector<std::vector<double>> picks, computed;
+    for (const TravelTime& tt : doc.ttArray) {
+        picks.push_back(tt.ttMisurati);
+        computed.push_back(tt.ttCalcolati);
+    }
+    const std::vector<double> slowness = slownessOf(*doc.grid);
+    const double rmse = doc.RMSE_tomography;
+    std::vector<std::string> palettes;
+    for (const ColorPalette& p : w.paletteList.palettes)
+        palettes.push_back(p.name);
+
+    loadThree(w);
+    ASSERT_FALSE(w.projectIsOpen);
+    DialogScript open({{"QFileDialog", nullptr, chooseFiles(dir, {"survey.tervo"})}});
+    w.ui->actionLoad_Project->trigger();
+    open.expectDone();
+    ASSERT_TRUE(w.projectIsOpen);
+    ASSERT_EQ(doc.ttArray.size(), picks.size());
+    for (size_t i = 0; i < picks.size(); ++i) {
+        EXPECT_EQ(std::memcmp(doc.ttArray[i].ttMisurati.data(), picks[i].data(),
+                              picks[i].size() * sizeof(double)),
+                  0);
+        ASSERT_EQ(doc.ttArray[i].ttCalcolati.size(), computed[i].size());
+        EXPECT_EQ(std::memcmp(doc.ttArray[i].ttCalcolati.data(), computed[i].data(),
+                              computed[i].size() * sizeof(double)),
+                  0);
+    }
+    ASSERT_TRUE(doc.grid);
+    const std::vector<double> reopened = slownessOf(*doc.grid);
+    ASSERT_EQ(reopened.size(), slowness.size());
+    EXPECT_EQ(std::memcmp(reopened.data(), slowness.data(), slowness.size() * sizeof(double)), 0);
+    EXPECT_EQ(doc.RMSE_tomography, rmse);
+    EXPECT_EQ(doc.title, title);
+    std::vector<std::string> reopenedPalettes;
+    for (const ColorPalette& p : w.paletteList.palettes)
+        reopenedPalettes.push_back(p.name);
+    EXPECT_EQ(reopenedPalettes, palettes);
+    EXPECT_TRUE(w.ui->tabWidget->isTabEnabled(2));
+    EXPECT_TRUE(w.ui->vtk_widget->structuredGrid);
 }
 
 // ---- History ----
