@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace imagecompare {
+namespace imagecompare
+{
 QString outputPath(const QString& fileName)
 {
     QDir().mkpath(TERVANELO_TEST_OUTPUT);

@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QString>
 
-namespace imagecompare {
+namespace imagecompare
+{
 struct Result {
     bool ok = false;
     double meanDifference = 0.0; // mean absolute channel difference, 0..255

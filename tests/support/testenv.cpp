@@ -9,7 +9,8 @@
 
 namespace fs = std::filesystem;
 
-namespace testenv {
+namespace testenv
+{
 SealedRoom::SealedRoom()
 {
     std::string dir = (fs::temp_directory_path() / "tervanelo-test-XXXXXX").string();

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
-namespace testenv {
+namespace testenv
+{
 // The sealed room of every test program: a fresh temporary HOME (settings and
 // work folders never touch the real one), XDG_RUNTIME_DIR inside it and the C
 // locale. The folder is removed when the room goes out of scope.
-class SealedRoom {
+class SealedRoom
+{
 public:
     SealedRoom();
     ~SealedRoom();
