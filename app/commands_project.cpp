@@ -235,12 +235,7 @@ void Tervanelo_MainWindows::openProject(std::string path)
         ui->actionPrev_file->setEnabled(document.traceSets.size() > 1);
         ui->show_filtered_cb->setEnabled(document.traceSets[0].hasFiltered);
     }
-    cutWaveForm(settings.cutHorizontal);
-    zoomInWindow(settings.zoomIn);
-    show_fill_wiggle(settings.fillWiggle);
-    update_show_traces(settings.showFiltered);
-    ui->widget_2->twoColors = settings.twoColors;
-    ui->travelTimePreview->twoColors = settings.twoColors;
+    applyDisplaySettings();
     ui->showTracesWidget->setVisible(settings.showAllTraces);
     ui->scrollArea->setVisible(!settings.showAllTraces);
 

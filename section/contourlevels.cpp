@@ -1,7 +1,6 @@
 #include "contourlevels.h"
 
 #include "geometryfiles.h"
-#include "splitstring.h"
 
 #include <vtkPointData.h>
 
@@ -70,21 +69,10 @@ bool writeIsovalues(const std::string& path, const std::string& delimiter,
 bool readIsovalues(const std::string& path, const std::string& delimiter,
                    std::vector<double>& values)
 {
-    std::ifstream in(path);
-    if (!in)
-        return false;
-    const std::string separators = mapDelimiter(delimiter);
-    std::string line;
-    std::vector<std::string> fields;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        splitString(line, fields, separators);
-        if (fields.empty())
-            continue;
-        const double value = parseNumber(fields.front());
-        std::cout << "Value : " << value;
-        values.push_back(value);
-    }
-    return !in.bad();
+    return readFields(path, delimiter, [&](const std::vector<std::string>& fields) {
+               const double value = parseNumber(fields.front());
+               std::cout << "Value : " << value;
+               values.push_back(value);
+               return true;
+           }) == ReadResult::Complete;
 }

@@ -42,14 +42,8 @@ std::string formatNumber(double value)
     return std::string(text, result.ptr);
 }
 
-namespace
-{
-enum class ReadResult { Complete, ShortLine, Unreadable };
-
-// Hands every non-empty line to onLine as fields; onLine returns false for a
-// line it rejects, which ends the read.
-template <typename LineHandler>
-ReadResult readFields(const std::string& fileName, const std::string& delimiter, LineHandler onLine)
+ReadResult readFields(const std::string& fileName, const std::string& delimiter,
+                      const std::function<bool(const std::vector<std::string>&)>& onLine)
 {
     std::ifstream in(fileName);
     if (!in)
@@ -67,6 +61,8 @@ ReadResult readFields(const std::string& fileName, const std::string& delimiter,
     return in.bad() ? ReadResult::Unreadable : ReadResult::Complete;
 }
 
+namespace
+{
 std::string joinedNumbers(const std::vector<double>& numbers, const std::string& separator)
 {
     std::string text;

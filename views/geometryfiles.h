@@ -3,6 +3,7 @@
 // elevation) or per geophone (x, elevation). No header row, no quoting; the
 // user picks the delimiter each time. Positions in metres.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,13 @@ double parseNumber(const std::string& field);
 
 // printf's "%.6g" in the C locale: 1234.5678 -> "1234.57", 1234567 -> "1.23457e+06".
 std::string formatNumber(double value);
+
+enum class ReadResult { Complete, ShortLine, Unreadable };
+
+// Hands every line with fields to onLine, split as the readers below split
+// them; onLine returns false for a line it rejects, which ends the read.
+ReadResult readFields(const std::string& fileName, const std::string& delimiter,
+                      const std::function<bool(const std::vector<std::string>&)>& onLine);
 
 // All four return 0 on success and 1 on failure.
 //

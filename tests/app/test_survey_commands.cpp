@@ -76,6 +76,16 @@ void loadThree(Tervanelo_MainWindows& w, double cell = 2.0, double depth = 12.0)
     ASSERT_EQ(w.document.traceSets.size(), 3u);
 }
 
+// New with the three shots and the grid dialog cancelled.
+void loadThreeWithoutGrid(Tervanelo_MainWindows& w)
+{
+    DialogScript cancelled({openShotsStep(threeShotFolder(), threeShotFiles()),
+                            geometryOkStep(),
+                            {"gridDialog", "Grid Settings", rejectDialog()}});
+    w.ui->actionNew->trigger();
+    cancelled.expectDone();
+}
+
 // ---- New ----
 
 TEST(NewCommand, ThreeShotsGeometryAndGrid)
@@ -469,11 +479,7 @@ TEST(GridCommand, WithoutAGridProposesTheSmallestCell)
     FreshHome home;
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
-    DialogScript cancelled({openShotsStep(threeShotFolder(), threeShotFiles()),
-                            geometryOkStep(),
-                            {"gridDialog", "Grid Settings", rejectDialog()}});
-    w.ui->actionNew->trigger();
-    cancelled.expectDone();
+    loadThreeWithoutGrid(w);
     ASSERT_FALSE(w.document.grid);
 
     double cell = 0;
@@ -595,11 +601,7 @@ TEST(ModelVelocityCommand, NeedsAGrid)
     FreshHome home;
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
-    DialogScript cancelled({openShotsStep(threeShotFolder(), threeShotFiles()),
-                            geometryOkStep(),
-                            {"gridDialog", "Grid Settings", rejectDialog()}});
-    w.ui->actionNew->trigger();
-    cancelled.expectDone();
+    loadThreeWithoutGrid(w);
 
     MessageSeen seen;
     DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});

@@ -1,6 +1,7 @@
 #include "surveyfixture.h"
 
 #include <algorithm>
+#include <fstream>
 
 namespace fixture
 {
@@ -53,6 +54,16 @@ double deepestNode(const Grid& grid, const std::vector<int>& path)
     for (int node : path)
         z = std::max(z, grid.nodes[node].z);
     return z;
+}
+
+int errorLines(const std::string& logPath)
+{
+    std::ifstream in(logPath);
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line))
+        n += line.find("] ERROR : ") != std::string::npos;
+    return n;
 }
 
 } // namespace fixture

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace fixture
@@ -24,6 +25,9 @@ std::vector<double> slownessByRow(uint32_t rows, uint32_t cols,
 // topography spline.
 void setSurvey(TomoDocument& doc, const std::vector<double>& receivers,
                const std::vector<double>& shots);
+
+// Number of error lines ("] ERROR : ") in a log file.
+int errorLines(const std::string& logPath);
 
 // Largest z (deepest point) of the nodes of a path.
 double deepestNode(const Grid& grid, const std::vector<int>& path);

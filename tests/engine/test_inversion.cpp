@@ -317,12 +317,7 @@ TEST(Inversion, GridWithoutCellsIsRefusedAndKept)
     EXPECT_TRUE(doc.runTomography(5, 1, true, false, 0).empty());
     EXPECT_EQ(doc.grid.get(), empty);
     EXPECT_FALSE(doc.has_tomographic_info);
-    std::ifstream in(path);
-    std::string line;
-    int errors = 0;
-    while (std::getline(in, line))
-        errors += line.find("] ERROR : ") != std::string::npos;
-    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(fixture::errorLines(path), 1);
 }
 
 } // namespace

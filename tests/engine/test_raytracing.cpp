@@ -310,15 +310,7 @@ protected:
         logger = std::make_unique<Logger>(path);
         doc.logger = logger.get();
     }
-    int errorLines() const
-    {
-        std::ifstream in(path);
-        std::string line;
-        int n = 0;
-        while (std::getline(in, line))
-            n += line.find("] ERROR : ") != std::string::npos;
-        return n;
-    }
+    int errorLines() const { return fixture::errorLines(path); }
 
     std::string path;
     std::unique_ptr<Logger> logger;

@@ -153,15 +153,7 @@ protected:
         doc.logger = logger.get();
         flatGrid(doc, 1, 3, 1.0, {0.001, 0.002, 0.003});
     }
-    size_t errorLines() const
-    {
-        std::ifstream in(path);
-        std::string line;
-        size_t n = 0;
-        while (std::getline(in, line))
-            n += line.find("] ERROR : ") != std::string::npos;
-        return n;
-    }
+    size_t errorLines() const { return size_t(fixture::errorLines(path)); }
 
     std::string path;
     std::unique_ptr<Logger> logger;
