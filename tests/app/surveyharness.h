@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Tervanelo_MainWindows;
@@ -114,6 +115,10 @@ void pickTrueFirstBreaks(Tervanelo_MainWindows& w);
 // Run with the given settings (see runSettings); the "Inversion results" box
 // is answered and what it said is returned.
 MessageSeen runInversion(Tervanelo_MainWindows& w, int externalIterations, int smoothing = 0);
+// The two numbers of the line "<name> [ms] a; [%] b" of the results box.
+std::pair<double, double> lineValues(const QString& text, const QString& name);
+// Equal to 6 significant digits (zero equals anything below 1e-12).
+bool sameTo6Digits(double a, double b);
 // Number of panels of the all-shots view.
 int panelCount(Tervanelo_MainWindows& w);
 

@@ -2,6 +2,7 @@
 
 #include "confirm_file_replace.h"
 #include "dialogabout.h"
+#include "dialogchildren.h"
 #include "exporttomoveldata.h"
 #include "initresources.h"
 #include "licensedialog.h"
@@ -28,21 +29,6 @@
 
 namespace
 {
-
-template <class T> T* child(QWidget* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no child " << name;
-    return found;
-}
-
-void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* box = child<QDialogButtonBox>(dialog, "buttonBox");
-    ASSERT_NE(box->button(which), nullptr);
-    box->button(which)->click();
-}
 
 // ---- Resources ----
 

@@ -127,23 +127,6 @@ void expectTwoLayers(const std::pair<Mean, Mean>& means, const char* source)
     EXPECT_GT(means.second.value(), deepAtLeast);
 }
 
-// "<name> [ms] a; [%] b" of the results box.
-std::pair<double, double> lineValues(const QString& text, const QString& name)
-{
-    for (const QString& line : text.split('\n'))
-        if (line.startsWith(name)) {
-            const QStringList parts = line.mid(name.size()).split("; [%] ");
-            return {parts.value(0).toDouble(), parts.value(1).toDouble()};
-        }
-    ADD_FAILURE() << "no line " << name.toStdString() << " in " << text.toStdString();
-    return {0, 0};
-}
-
-bool sameTo6Digits(double a, double b)
-{
-    return std::fabs(a - b) <= 5e-6 * std::max(std::fabs(a), std::fabs(b));
-}
-
 TEST(EndToEnd, ShotFilesToTheVelocitySection)
 {
     FreshHome home;

@@ -72,23 +72,6 @@ struct RunObserver {
     QString logText;
 };
 
-// The three numbers of a box line "<name> [ms] a; [%] b".
-std::pair<double, double> lineValues(const QString& text, const QString& name)
-{
-    for (const QString& line : text.split('\n'))
-        if (line.startsWith(name)) {
-            const QStringList parts = line.mid(name.size()).split("; [%] ");
-            return {parts.value(0).toDouble(), parts.value(1).toDouble()};
-        }
-    ADD_FAILURE() << "no line " << name.toStdString() << " in " << text.toStdString();
-    return {0, 0};
-}
-
-bool sameTo6Digits(double a, double b)
-{
-    return std::fabs(a - b) <= 5e-6 * std::max(std::fabs(a), std::fabs(b)) + 1e-12;
-}
-
 std::unique_ptr<Tervanelo_MainWindows> pickedSurvey(const FreshHome& home)
 {
     auto window = startSurveyWindow(home);

@@ -1,6 +1,7 @@
 // The dialogs of the survey set-up and the inversion, driven through their
 // widgets, and the sizing and misfit arithmetic behind them.
 
+#include "dialogchildren.h"
 #include "draw1dvelocityprofile.h"
 #include "grid.h"
 #include "griddialog.h"
@@ -35,21 +36,6 @@ using namespace commandtest;
 
 namespace
 {
-
-template <class T> T* child(QWidget* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no child " << name;
-    return found;
-}
-
-void press(QWidget* dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* box = child<QDialogButtonBox>(dialog, "buttonBox");
-    ASSERT_NE(box->button(which), nullptr);
-    box->button(which)->click();
-}
 
 // ---- Grid size ----
 
