@@ -7,6 +7,7 @@
 #include "editgeomwidget.h"
 #include "geometrytesthelpers.h"
 #include "geomtextwidget.h"
+#include "paintcounter.h"
 #include "shoteditdialog.h"
 #include "shoteditwidget.h"
 #include "showgeometry.h"
@@ -33,17 +34,6 @@
 
 namespace
 {
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 TraceSet ordinarySet(const std::string& fileName)
 {

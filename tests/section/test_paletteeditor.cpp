@@ -3,6 +3,7 @@
 // before the click) and the colour picker seam.
 
 #include "addhandledialog.h"
+#include "builtinpalette.h"
 #include "colorpalettewidget.h"
 
 #include <QApplication>
@@ -22,14 +23,6 @@
 
 namespace
 {
-
-ColorPalette builtIn(const std::string& name)
-{
-    for (const ColorPalette& p : builtInPalettes().palettes)
-        if (p.name == name)
-            return p;
-    return {};
-}
 
 ColorPalette editable(std::vector<double> positions, double min, double max)
 {

@@ -2,6 +2,7 @@
 // and failures, the colour range of exports, the screenshot and the VTK to
 // Qt image conversion.
 
+#include "builtinpalette.h"
 #include "imagecompare.h"
 #include "refractiondatastructure.h"
 #include "sectionfixture.h"
@@ -25,14 +26,6 @@ using sectionfixture::showView;
 
 // Mean channel difference allowed against a baseline (0..255).
 constexpr double Tolerance = 1.0;
-
-ColorPalette builtIn(const std::string& name)
-{
-    for (const ColorPalette& p : builtInPalettes().palettes)
-        if (p.name == name)
-            return p;
-    return {};
-}
 
 int countPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& wanted)
 {

@@ -2,6 +2,7 @@
 // compared with committed baselines, and the pixels, titles and camera that
 // matter on their own.
 
+#include "builtinpalette.h"
 #include "contourlevels.h"
 #include "imagecompare.h"
 #include "refractiondatastructure.h"
@@ -42,14 +43,6 @@ using sectionfixture::showView;
 // the same picture to within rounding, and a missing overlay or a wrong
 // colour moves the mean by far more.
 constexpr double Tolerance = 1.0;
-
-ColorPalette builtIn(const std::string& name)
-{
-    for (const ColorPalette& p : builtInPalettes().palettes)
-        if (p.name == name)
-            return p;
-    return {};
-}
 
 ColorPalette withRange(ColorPalette p, double min, double max)
 {

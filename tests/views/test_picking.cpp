@@ -4,6 +4,7 @@
 
 #include "drawtraces.h"
 #include "drawttime.h"
+#include "paintcounter.h"
 #include "panelfixture.h"
 
 #include <QApplication>
@@ -17,19 +18,6 @@
 
 namespace
 {
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 struct PickingPanel {
     TomoDocument doc;
