@@ -48,6 +48,16 @@ bool reportFailure(const char* what, const std::string& path)
     return false;
 }
 
+// The height of a picture of the given width with the section's proportions;
+// 0 when there is no section.
+int pictureHeight(vtkStructuredGrid* grid, int width)
+{
+    if (!grid || width <= 0)
+        return 0;
+    const int* dims = grid->GetDimensions();
+    return dims[0] > 0 ? static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0])) : 0;
+}
+
 bool colouresVelocity(int type)
 {
     return (type >= 2 && type <= 5) || type < 2 || type > 15;
@@ -183,10 +193,7 @@ bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
                               bool horizontal, int width, double fontScaleFactor)
 {
     removeTarget(path);
-    if (!structuredGrid || !cubeAxes || width <= 0)
-        return reportFailure("No section to render for", path);
-    const int* dims = structuredGrid->GetDimensions();
-    const int height = static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0]));
+    const int height = cubeAxes ? pictureHeight(structuredGrid, width) : 0;
     if (height <= 0)
         return reportFailure("No section to render for", path);
 
@@ -255,10 +262,7 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
                                   double fontScaleFactor)
 {
     removeTarget(path);
-    if (!structuredGrid || !cubeAxes || width <= 0)
-        return reportFailure("No section to render for", path);
-    const int* dims = structuredGrid->GetDimensions();
-    const int height = static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0]));
+    const int height = cubeAxes ? pictureHeight(structuredGrid, width) : 0;
     if (height <= 0)
         return reportFailure("No section to render for", path);
 
