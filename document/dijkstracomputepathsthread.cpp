@@ -434,19 +434,45 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
 
 void RayBatchRunner::takeShots(Lane& lane)
 {
-    const size_t n = workers.size();
     for (;;) {
         // A thread that wakes late may draw the next run's shots here: it
         // joins that run, whose settings were published with the counter.
         const size_t shot = nextShot.fetch_add(1, std::memory_order_acq_rel);
-        if (shot >= n)
+        if (shot >= workers.size())
             return;
         traceShot(lane, shot);
-        if (doneShots.fetch_add(1, std::memory_order_acq_rel) + 1 == n) {
-            const std::lock_guard<std::mutex> lock(mutex);
-            finished.notify_one();
-        }
+        addFinishedShots(shot);
     }
+}
+
+void RayBatchRunner::addFinishedShots(size_t shot)
+{
+    // One lane at a time adds the sums of the finished shots that follow the
+    // last added one, while the other lanes trace on.
+    std::unique_lock<std::mutex> lock(mutex);
+    shotDone[shot] = 1;
+    if (adding)
+        return;
+    adding = true;
+    while (shotsAdded < workers.size() && shotDone[shotsAdded]) {
+        const size_t i = shotsAdded;
+        lock.unlock();
+        const DijkstraComputePathsThread* worker = workers[i].get();
+        if (worker && !worker->failed) {
+            const ShotSums& sums = shotSums[i];
+            for (size_t k = 0; k < sums.cells.size(); ++k) {
+                if (addCorrectionTo)
+                    (*addCorrectionTo)[sums.cells[k]] += sums.correction[k];
+                if (addLengthTo)
+                    (*addLengthTo)[sums.cells[k]] += sums.length[k];
+            }
+        }
+        lock.lock();
+        ++shotsAdded;
+    }
+    adding = false;
+    if (shotsAdded == workers.size())
+        finished.notify_one();
 }
 
 void RayBatchRunner::poolThread(Lane& lane)
@@ -455,9 +481,10 @@ void RayBatchRunner::poolThread(Lane& lane)
     for (;;) {
         // The solver runs follow each other within microseconds, and waking a
         // sleeping thread costs more than one of them: wait busily a little.
-        const auto spinEnd = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+        const auto spinEnd = std::chrono::steady_clock::now() + std::chrono::microseconds(500);
         unsigned now = run.load(std::memory_order_acquire);
-        while (now == seen && std::chrono::steady_clock::now() < spinEnd) {
+        while (now == seen && !stopping.load(std::memory_order_relaxed) &&
+               std::chrono::steady_clock::now() < spinEnd) {
             std::this_thread::yield();
             now = run.load(std::memory_order_acquire);
         }
@@ -486,7 +513,8 @@ void RayBatchRunner::startPool()
     }
 }
 
-void RayBatchRunner::runLanes(bool first)
+void RayBatchRunner::runLanes(bool first, std::vector<double>* correctionTotals,
+                              std::vector<double>* lengthTotals)
 {
     if (lanes.size() > 1 && pool.empty())
         startPool();
@@ -496,7 +524,10 @@ void RayBatchRunner::runLanes(bool first)
     {
         const std::lock_guard<std::mutex> lock(mutex);
         firstRun = first;
-        doneShots.store(0, std::memory_order_relaxed);
+        addCorrectionTo = correctionTotals;
+        addLengthTo = lengthTotals;
+        shotDone.assign(workers.size(), 0);
+        shotsAdded = 0;
         nextShot.store(0, std::memory_order_release);
         run.fetch_add(1, std::memory_order_release);
         wakeSleepers = sleeping > 0;
@@ -505,8 +536,7 @@ void RayBatchRunner::runLanes(bool first)
         wake.notify_all();
     takeShots(*lanes[0]);
     std::unique_lock<std::mutex> lock(mutex);
-    finished.wait(lock,
-                  [&] { return doneShots.load(std::memory_order_acquire) == workers.size(); });
+    finished.wait(lock, [&] { return shotsAdded == workers.size(); });
 }
 
 void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* correctionTotals,
@@ -533,7 +563,7 @@ void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* 
             }
     }
 
-    runLanes(first);
+    runLanes(first, correctionTotals, lengthTotals);
 
     for (size_t start = 0; start < n; start += threads) {
         if (verbose)
@@ -548,13 +578,6 @@ void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* 
                 std::fill(record.ttCalcolati.begin(), record.ttCalcolati.end(), 0.0);
                 workers[i].reset();
                 continue;
-            }
-            const ShotSums& sums = shotSums[i];
-            for (size_t k = 0; k < sums.cells.size(); ++k) {
-                if (correctionTotals)
-                    (*correctionTotals)[sums.cells[k]] += sums.correction[k];
-                if (lengthTotals)
-                    (*lengthTotals)[sums.cells[k]] += sums.length[k];
             }
             if (first)
                 for (const std::vector<int32_t>& path : worker->paths)

@@ -2,9 +2,9 @@
 // The batch runner shared by computeRayPaths and the inversion: one worker per
 // shot, traced by T lanes (the calling thread and T - 1 threads kept for the
 // runner's life) that each take the next untraced shot. A shot's sums are
-// kept apart and added into the totals in shot order once every shot is
-// done, so the results do not depend on T, nor on which lane traced a shot,
-// bit for bit. Log lines still name batches of T shots.
+// kept apart and added into the totals strictly in shot order as the shots
+// finish, so the results do not depend on T, nor on which lane traced a
+// shot, bit for bit. Log lines still name batches of T shots.
 
 #include "dijkstracomputepathsthread.h"
 
@@ -57,9 +57,12 @@ private:
     void runBatches(bool first, int iteration, std::vector<double>* correctionTotals,
                     std::vector<double>* lengthTotals);
     std::string skipReason(uint32_t shot) const;
-    // Every lane through every shot; returns when all are traced.
-    void runLanes(bool first);
+    // Every lane through every shot; returns when all are traced and their
+    // sums added into the totals given.
+    void runLanes(bool first, std::vector<double>* correctionTotals,
+                  std::vector<double>* lengthTotals);
     void takeShots(Lane& lane);
+    void addFinishedShots(size_t shot);
     void traceShot(Lane& lane, size_t shot);
     void startPool();
     void poolThread(Lane& lane);
@@ -72,16 +75,21 @@ private:
     std::vector<std::unique_ptr<Lane>> lanes; // lanes[0] is the calling thread's
 
     // The pool. A run bumps `run`, and every lane then draws shot numbers
-    // from nextShot until they are used up; the run ends when doneShots
-    // reaches the shot count.
+    // from nextShot until they are used up; the run ends when every shot's
+    // sums are added. The members below `mutex` are guarded by it; the
+    // atomics and those set only between runs (firstRun, the totals) excepted.
     std::vector<std::thread> pool;
     std::mutex mutex;
     std::condition_variable wake;
     std::condition_variable finished;
     std::atomic<unsigned> run{0};
     unsigned sleeping = 0; // pool threads waiting on `wake`
-    bool stopping = false;
+    std::atomic<bool> stopping{false};
     bool firstRun = false;
+    std::vector<double>* addCorrectionTo = nullptr;
+    std::vector<double>* addLengthTo = nullptr;
+    std::vector<char> shotDone; // traced in this run
+    size_t shotsAdded = 0;      // shots 0 .. shotsAdded-1 are in the totals
+    bool adding = false;        // a lane is adding sums
     alignas(64) std::atomic<size_t> nextShot{0};
-    alignas(64) std::atomic<size_t> doneShots{0};
 };
