@@ -86,8 +86,8 @@ public:
     using QThread::QThread;
     ~DijkstraComputePathsThread() override;
 
-    // The body of run() on the calling thread, for the solver runs whose
-    // work is too small to pay for a thread start.
+    // The body of run() on the calling thread: the batch runner's lanes
+    // trace their shots this way rather than start a thread per shot.
     void traceHere();
 
     // Set when the last run ended in an exception (for instance out of
