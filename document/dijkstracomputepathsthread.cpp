@@ -349,6 +349,7 @@ RayBatchRunner::RayBatchRunner(TomoDocument& doc, unsigned threads, bool verbose
         lanes.back()->correction.assign(cellCount, 0.0);
         lanes.back()->length.assign(cellCount, 0.0);
     }
+    blocks.resize(laneCount);
 }
 
 RayBatchRunner::~RayBatchRunner()
@@ -409,6 +410,13 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
                 sums.cells = crossedCells(*worker);
             sums.correction.resize(sums.cells.size());
             sums.length.resize(sums.cells.size());
+            const size_t cellCount = lane.correction.size();
+            sums.blockStart.resize(blocks.size() + 1);
+            for (size_t b = 0; b <= blocks.size(); ++b)
+                sums.blockStart[b] =
+                    static_cast<size_t>(std::lower_bound(sums.cells.begin(), sums.cells.end(),
+                                                         cellCount * b / blocks.size()) -
+                                        sums.cells.begin());
         } catch (const std::exception&) {
             worker->failed = true;
         }
@@ -447,32 +455,41 @@ void RayBatchRunner::takeShots(Lane& lane)
 
 void RayBatchRunner::addFinishedShots(size_t shot)
 {
-    // One lane at a time adds the sums of the finished shots that follow the
-    // last added one, while the other lanes trace on.
+    // Each block of cells takes the sums of the finished shots that follow
+    // its last added one, from one lane at a time; other lanes meanwhile
+    // trace on or serve other blocks.
+    const size_t n = workers.size();
     std::unique_lock<std::mutex> lock(mutex);
     shotDone[shot] = 1;
-    if (adding)
-        return;
-    adding = true;
-    while (shotsAdded < workers.size() && shotDone[shotsAdded]) {
-        const size_t i = shotsAdded;
-        lock.unlock();
-        const DijkstraComputePathsThread* worker = workers[i].get();
-        if (worker && !worker->failed) {
-            const ShotSums& sums = shotSums[i];
-            for (size_t k = 0; k < sums.cells.size(); ++k) {
-                if (addCorrectionTo)
-                    (*addCorrectionTo)[sums.cells[k]] += sums.correction[k];
-                if (addLengthTo)
-                    (*addLengthTo)[sums.cells[k]] += sums.length[k];
-            }
+    for (size_t b = 0; b < blocks.size(); ++b) {
+        Block& block = blocks[b];
+        if (block.adding)
+            continue;
+        block.adding = true;
+        while (block.added < n && shotDone[block.added]) {
+            const size_t i = block.added;
+            lock.unlock();
+            addSums(i, b);
+            lock.lock();
+            if (++block.added == n)
+                finished.notify_one();
         }
-        lock.lock();
-        ++shotsAdded;
+        block.adding = false;
     }
-    adding = false;
-    if (shotsAdded == workers.size())
-        finished.notify_one();
+}
+
+void RayBatchRunner::addSums(size_t shot, size_t block)
+{
+    const DijkstraComputePathsThread* worker = workers[shot].get();
+    if (!worker || worker->failed)
+        return;
+    const ShotSums& sums = shotSums[shot];
+    for (size_t k = sums.blockStart[block]; k < sums.blockStart[block + 1]; ++k) {
+        if (addCorrectionTo)
+            (*addCorrectionTo)[sums.cells[k]] += sums.correction[k];
+        if (addLengthTo)
+            (*addLengthTo)[sums.cells[k]] += sums.length[k];
+    }
 }
 
 void RayBatchRunner::poolThread(Lane& lane)
@@ -527,7 +544,8 @@ void RayBatchRunner::runLanes(bool first, std::vector<double>* correctionTotals,
         addCorrectionTo = correctionTotals;
         addLengthTo = lengthTotals;
         shotDone.assign(workers.size(), 0);
-        shotsAdded = 0;
+        for (Block& block : blocks)
+            block.added = 0;
         nextShot.store(0, std::memory_order_release);
         run.fetch_add(1, std::memory_order_release);
         wakeSleepers = sleeping > 0;
@@ -536,7 +554,10 @@ void RayBatchRunner::runLanes(bool first, std::vector<double>* correctionTotals,
         wake.notify_all();
     takeShots(*lanes[0]);
     std::unique_lock<std::mutex> lock(mutex);
-    finished.wait(lock, [&] { return shotsAdded == workers.size(); });
+    finished.wait(lock, [&] {
+        return std::all_of(blocks.begin(), blocks.end(),
+                           [&](const Block& block) { return block.added == workers.size(); });
+    });
 }
 
 void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* correctionTotals,

@@ -2,9 +2,10 @@
 // The batch runner shared by computeRayPaths and the inversion: one worker per
 // shot, traced by T lanes (the calling thread and T - 1 threads kept for the
 // runner's life) that each take the next untraced shot. A shot's sums are
-// kept apart and added into the totals strictly in shot order as the shots
-// finish, so the results do not depend on T, nor on which lane traced a
-// shot, bit for bit. Log lines still name batches of T shots.
+// kept apart and, block of cells by block, added into the totals strictly in
+// shot order as the shots finish, so the results do not depend on T, nor on
+// which lane traced a shot, bit for bit. Log lines still name batches of T
+// shots.
 
 #include "dijkstracomputepathsthread.h"
 
@@ -47,11 +48,18 @@ public:
 
 private:
     struct Lane;
-    // A shot's sums in the cells its rays cross, in cell order.
+    // A shot's sums in the cells its rays cross, in cell order; those of
+    // block b are [blockStart[b], blockStart[b + 1]).
     struct ShotSums {
         std::vector<uint32_t> cells;
         std::vector<double> correction;
         std::vector<double> length;
+        std::vector<size_t> blockStart;
+    };
+    // One of the equal runs of cells whose totals lanes add in parallel.
+    struct Block {
+        size_t added = 0;    // shots 0 .. added-1 are in its totals
+        bool adding = false; // a lane is adding to it
     };
 
     void runBatches(bool first, int iteration, std::vector<double>* correctionTotals,
@@ -63,6 +71,7 @@ private:
                   std::vector<double>* lengthTotals);
     void takeShots(Lane& lane);
     void addFinishedShots(size_t shot);
+    void addSums(size_t shot, size_t block);
     void traceShot(Lane& lane, size_t shot);
     void startPool();
     void poolThread(Lane& lane);
@@ -89,7 +98,6 @@ private:
     std::vector<double>* addCorrectionTo = nullptr;
     std::vector<double>* addLengthTo = nullptr;
     std::vector<char> shotDone; // traced in this run
-    size_t shotsAdded = 0;      // shots 0 .. shotsAdded-1 are in the totals
-    bool adding = false;        // a lane is adding sums
+    std::vector<Block> blocks;
     alignas(64) std::atomic<size_t> nextShot{0};
 };
