@@ -5,8 +5,11 @@
 #include "tomodocument.h"
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <iostream>
 #include <limits>
+#include <system_error>
 #include <thread>
 
 namespace
@@ -22,7 +25,12 @@ public:
     static constexpr int32_t NeverQueued = -1;
     static constexpr int32_t Expanded = -2;
 
-    explicit NodeQueue(size_t nodes) : slot(nodes, NeverQueued) {}
+    // Empties the queue for a search over `nodes` nodes, keeping the memory.
+    void reset(size_t nodes)
+    {
+        heap.clear();
+        slot.assign(nodes, NeverQueued);
+    }
 
     bool empty() const { return heap.empty(); }
     // The node that would be popped next.
@@ -111,34 +119,50 @@ void prefetchEdges(const GridNode& node)
 
 } // namespace
 
-void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
-                          std::vector<double>* distances)
+struct PathSearchScratch {
+    std::vector<double> times;
+    std::vector<int32_t> previous;
+    std::vector<uint32_t> arrivalIndex;
+    NodeQueue queue;
+    GridEdgeVector arrival; // the batch runner lends it to its workers
+};
+
+namespace
+{
+
+void searchPaths(int32_t source, const std::vector<GridNode>& nodes, std::vector<int32_t>& previous,
+                 GridEdgeVector& predecessorEdges, std::vector<double>& minDistance,
+                 std::vector<uint32_t>& arrivalIndex, NodeQueue& queue)
 {
     const size_t n = nodes.size();
-    std::vector<double> local;
-    std::vector<double>& minDistance = distances ? *distances : local;
     minDistance.assign(n, std::numeric_limits<double>::infinity());
     previous.assign(n, -1);
-    predecessorEdges.assign(n, GridEdge{});
-    if (source < 0 || size_t(source) >= n)
+    predecessorEdges.resize(n);
+    if (source < 0 || size_t(source) >= n) {
+        std::fill(predecessorEdges.begin(), predecessorEdges.end(), GridEdge{});
         return;
+    }
 
+    // The search notes only which of the predecessor's edges arrives, and the
+    // edges are copied out at the end: the node arrays then stay small
+    // enough for the core's own cache, which the whole edges would not.
+    arrivalIndex.resize(n);
     double* time = minDistance.data();
     int32_t* before = previous.data();
-    GridEdge* arrival = predecessorEdges.data();
+    uint32_t* arrival = arrivalIndex.data();
     time[source] = 0.0;
-    NodeQueue queue(n);
+    queue.reset(n);
     queue.push(0.0, source);
     while (!queue.empty()) {
         const auto [d, u] = queue.pop();
         if (!queue.empty())
             prefetchEdges(nodes[queue.front()]);
+        const GridEdge* first = nodes[u].edges.begin();
         for (const GridEdge& e : nodes[u].edges) {
             const double alt = d + e.weight;
             if (time[e.target] > alt) {
                 time[e.target] = alt;
-                arrival[e.target] = e;
+                arrival[e.target] = static_cast<uint32_t>(&e - first);
                 before[e.target] = u;
                 if (queue.queued(e.target)) {
                     queue.decrease(alt, e.target);
@@ -149,6 +173,21 @@ void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
             }
         }
     }
+    for (size_t v = 0; v < n; ++v)
+        predecessorEdges[v] = before[v] < 0 ? GridEdge{} : nodes[before[v]].edges[arrival[v]];
+}
+
+} // namespace
+
+void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
+                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
+                          std::vector<double>* distances)
+{
+    std::vector<double> local;
+    std::vector<uint32_t> arrivalIndex;
+    NodeQueue queue;
+    searchPaths(source, nodes, previous, predecessorEdges, distances ? *distances : local,
+                arrivalIndex, queue);
 }
 
 std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target, const std::vector<int32_t>& previous)
@@ -165,8 +204,11 @@ void ShotRayTracer::trace()
     const Grid& grid = *document->grid;
     const std::vector<Point2D>& spread = document->goephonesStringSet[spreadIndex];
     if (paths.empty()) {
-        std::vector<int32_t> previous;
-        DijkstraComputePaths(sourceNode, grid.nodes, previous, predecessorEdges);
+        PathSearchScratch local;
+        PathSearchScratch& buffers = scratch ? *scratch : local;
+        std::vector<int32_t>& previous = buffers.previous;
+        searchPaths(sourceNode, grid.nodes, previous, predecessorEdges, buffers.times,
+                    buffers.arrivalIndex, buffers.queue);
         paths.resize(spread.size());
         segments.clear();
         segmentStart.assign(1, 0);
@@ -255,13 +297,37 @@ unsigned hardwareThreads()
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
+namespace
+{
+
+// The cells crossed by a traced worker's paths, in increasing order.
+std::vector<uint32_t> crossedCells(const ShotRayTracer& worker)
+{
+    std::vector<uint32_t> cells;
+    for (const std::vector<int32_t>& path : worker.paths)
+        for (int32_t u : path)
+            if (worker.predecessorEdges[u].cell != GridEdge{}.cell)
+                cells.push_back(worker.predecessorEdges[u].cell);
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    return cells;
+}
+
+} // namespace
+
+// One lane's sum vectors, all 0.0 between shots, and its search buffers.
+struct RayBatchRunner::Lane {
+    std::vector<double> correction;
+    std::vector<double> length;
+    PathSearchScratch search;
+};
+
 RayBatchRunner::RayBatchRunner(TomoDocument& doc, unsigned threads, bool verbose)
     : doc(doc), threads(std::max(1u, threads)), verbose(verbose)
 {
     const size_t cellCount = doc.grid->numberOfCells();
-    slotCorrection.assign(this->threads, std::vector<double>(cellCount, 0.0));
-    slotLength.assign(this->threads, std::vector<double>(cellCount, 0.0));
     workers.resize(doc.ttArray.size());
+    shotSums.resize(doc.ttArray.size());
     for (uint32_t i = 0; i < doc.ttArray.size(); ++i) {
         TravelTime& record = doc.ttArray[i];
         const std::string why = skipReason(i);
@@ -277,9 +343,25 @@ RayBatchRunner::RayBatchRunner(TomoDocument& doc, unsigned threads, bool verbose
         worker->sourceNode = doc.grid->surfaceNodeIndex(record.shotPos2d.x + doc.xShift);
         workers[i] = std::move(worker);
     }
+    const size_t laneCount = std::max<size_t>(1, std::min<size_t>(this->threads, workers.size()));
+    for (size_t k = 0; k < laneCount; ++k) {
+        lanes.push_back(std::make_unique<Lane>());
+        lanes.back()->correction.assign(cellCount, 0.0);
+        lanes.back()->length.assign(cellCount, 0.0);
+    }
+    blocks.resize(laneCount);
 }
 
-RayBatchRunner::~RayBatchRunner() = default;
+RayBatchRunner::~RayBatchRunner()
+{
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        stopping = true;
+    }
+    wake.notify_all();
+    for (std::thread& t : pool)
+        t.join();
+}
 
 std::string RayBatchRunner::skipReason(uint32_t shot) const
 {
@@ -309,65 +391,215 @@ void RayBatchRunner::retrace(int iteration, std::vector<double>* correctionTotal
     runBatches(false, iteration, correctionTotals, lengthTotals);
 }
 
+void RayBatchRunner::traceShot(Lane& lane, size_t shot)
+{
+    DijkstraComputePathsThread* worker = workers[shot].get();
+    if (!worker)
+        return;
+    worker->correctionSums = &lane.correction;
+    worker->lengthSums = &lane.length;
+    ShotSums& sums = shotSums[shot];
+    if (firstRun) {
+        // The arrival edges are only needed until the paths are kept: one
+        // lane's array serves all its shots.
+        worker->scratch = &lane.search;
+        worker->predecessorEdges.swap(lane.search.arrival);
+        worker->traceHere();
+        try {
+            if (!worker->failed)
+                sums.cells = crossedCells(*worker);
+            sums.correction.resize(sums.cells.size());
+            sums.length.resize(sums.cells.size());
+            const size_t cellCount = lane.correction.size();
+            sums.blockStart.resize(blocks.size() + 1);
+            for (size_t b = 0; b <= blocks.size(); ++b)
+                sums.blockStart[b] =
+                    static_cast<size_t>(std::lower_bound(sums.cells.begin(), sums.cells.end(),
+                                                         cellCount * b / blocks.size()) -
+                                        sums.cells.begin());
+        } catch (const std::exception&) {
+            worker->failed = true;
+        }
+        worker->predecessorEdges.swap(lane.search.arrival);
+        worker->scratch = nullptr;
+    } else {
+        worker->traceHere();
+    }
+    if (worker->failed) {
+        std::fill(lane.correction.begin(), lane.correction.end(), 0.0);
+        std::fill(lane.length.begin(), lane.length.end(), 0.0);
+        return;
+    }
+    // Only the cells the shot's rays cross can have sums.
+    for (size_t k = 0; k < sums.cells.size(); ++k) {
+        const uint32_t c = sums.cells[k];
+        sums.correction[k] = lane.correction[c];
+        sums.length[k] = lane.length[c];
+        lane.correction[c] = 0.0;
+        lane.length[c] = 0.0;
+    }
+}
+
+void RayBatchRunner::takeShots(Lane& lane)
+{
+    for (;;) {
+        // A thread that wakes late may draw the next run's shots here: it
+        // joins that run, whose settings were published with the counter.
+        const size_t shot = nextShot.fetch_add(1, std::memory_order_acq_rel);
+        if (shot >= workers.size())
+            return;
+        traceShot(lane, shot);
+        addFinishedShots(shot);
+    }
+}
+
+void RayBatchRunner::addFinishedShots(size_t shot)
+{
+    // Each block of cells takes the sums of the finished shots that follow
+    // its last added one, from one lane at a time; other lanes meanwhile
+    // trace on or serve other blocks.
+    const size_t n = workers.size();
+    std::unique_lock<std::mutex> lock(mutex);
+    shotDone[shot] = 1;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+        Block& block = blocks[b];
+        if (block.adding)
+            continue;
+        block.adding = true;
+        while (block.added < n && shotDone[block.added]) {
+            const size_t i = block.added;
+            lock.unlock();
+            addSums(i, b);
+            lock.lock();
+            if (++block.added == n)
+                finished.notify_one();
+        }
+        block.adding = false;
+    }
+}
+
+void RayBatchRunner::addSums(size_t shot, size_t block)
+{
+    const DijkstraComputePathsThread* worker = workers[shot].get();
+    if (!worker || worker->failed)
+        return;
+    const ShotSums& sums = shotSums[shot];
+    for (size_t k = sums.blockStart[block]; k < sums.blockStart[block + 1]; ++k) {
+        if (addCorrectionTo)
+            (*addCorrectionTo)[sums.cells[k]] += sums.correction[k];
+        if (addLengthTo)
+            (*addLengthTo)[sums.cells[k]] += sums.length[k];
+    }
+}
+
+void RayBatchRunner::poolThread(Lane& lane)
+{
+    unsigned seen = 0;
+    for (;;) {
+        // The solver runs follow each other within microseconds, and waking a
+        // sleeping thread costs more than one of them: wait busily a little.
+        const auto spinEnd = std::chrono::steady_clock::now() + std::chrono::microseconds(500);
+        unsigned now = run.load(std::memory_order_acquire);
+        while (now == seen && !stopping.load(std::memory_order_relaxed) &&
+               std::chrono::steady_clock::now() < spinEnd) {
+            std::this_thread::yield();
+            now = run.load(std::memory_order_acquire);
+        }
+        if (now == seen) {
+            std::unique_lock<std::mutex> lock(mutex);
+            ++sleeping;
+            wake.wait(lock,
+                      [&] { return stopping || run.load(std::memory_order_relaxed) != seen; });
+            --sleeping;
+            if (stopping)
+                return;
+            now = run.load(std::memory_order_relaxed);
+        }
+        seen = now;
+        takeShots(lane);
+    }
+}
+
+void RayBatchRunner::startPool()
+{
+    // A thread that cannot be started leaves its shots to the others.
+    try {
+        for (size_t k = 1; k < lanes.size(); ++k)
+            pool.emplace_back(&RayBatchRunner::poolThread, this, std::ref(*lanes[k]));
+    } catch (const std::system_error&) {
+    }
+}
+
+void RayBatchRunner::runLanes(bool first, std::vector<double>* correctionTotals,
+                              std::vector<double>* lengthTotals)
+{
+    if (lanes.size() > 1 && pool.empty())
+        startPool();
+    // The calling thread takes shots too and waits only for shots, not for
+    // threads: on a busy machine a thread may not wake before the run is over.
+    bool wakeSleepers = false;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        firstRun = first;
+        addCorrectionTo = correctionTotals;
+        addLengthTo = lengthTotals;
+        shotDone.assign(workers.size(), 0);
+        for (Block& block : blocks)
+            block.added = 0;
+        nextShot.store(0, std::memory_order_release);
+        run.fetch_add(1, std::memory_order_release);
+        wakeSleepers = sleeping > 0;
+    }
+    if (wakeSleepers)
+        wake.notify_all();
+    takeShots(*lanes[0]);
+    std::unique_lock<std::mutex> lock(mutex);
+    finished.wait(lock, [&] {
+        return std::all_of(blocks.begin(), blocks.end(),
+                           [&](const Block& block) { return block.added == workers.size(); });
+    });
+}
+
 void RayBatchRunner::runBatches(bool first, int iteration, std::vector<double>* correctionTotals,
                                 std::vector<double>* lengthTotals)
 {
     const size_t n = workers.size();
+    const auto batchRange = [&](size_t start) {
+        return std::to_string(start) + " to " + std::to_string(std::min(start + threads, n) - 1);
+    };
     for (size_t start = 0; start < n; start += threads) {
-        const size_t end = std::min(start + threads, n);
-        const std::string range = std::to_string(start) + " to " + std::to_string(end - 1);
         if (verbose)
-            logLine(doc, first ? "[RUNNIG DIJKSTRA] Traces from " + range
+            logLine(doc, first ? "[RUNNIG DIJKSTRA] Traces from " + batchRange(start)
                                : "[INTERNAL RUN " + std::to_string(iteration) +
-                                     "][RUNNIG SOLVEART] Traces from " + range);
-        for (size_t i = start; i < end; ++i) {
-            const size_t slot = i - start;
-            std::fill(slotCorrection[slot].begin(), slotCorrection[slot].end(), 0.0);
-            std::fill(slotLength[slot].begin(), slotLength[slot].end(), 0.0);
-            DijkstraComputePathsThread* worker = workers[i].get();
-            if (!worker)
-                continue;
-            if (first) {
+                                     "][RUNNIG SOLVEART] Traces from " + batchRange(start));
+        if (first)
+            for (size_t i = start; i < std::min(start + threads, n); ++i) {
+                if (!workers[i])
+                    continue;
                 const std::string line = " --- Creating and running thread " + std::to_string(i);
                 if (verbose)
                     logLine(doc, line);
                 else
                     std::cout << line << '\n';
             }
-            worker->correctionSums = &slotCorrection[slot];
-            worker->lengthSums = &slotLength[slot];
-            // A solver run only sums along kept paths, a few microseconds per
-            // shot: starting a thread for it would cost more than the work.
-            if (first)
-                worker->start(QThread::InheritPriority);
-            else
-                worker->traceHere();
-        }
-        if (first)
-            for (size_t i = start; i < end; ++i)
-                if (workers[i])
-                    workers[i]->wait();
+    }
 
+    runLanes(first, correctionTotals, lengthTotals);
+
+    for (size_t start = 0; start < n; start += threads) {
         if (verbose)
             std::cout << " --- Updating coorslow and coorcount " << std::endl;
-        for (size_t i = start; i < end; ++i) {
+        for (size_t i = start; i < std::min(start + threads, n); ++i) {
             DijkstraComputePathsThread* worker = workers[i].get();
-            if (worker && worker->failed) {
+            if (!worker)
+                continue;
+            if (worker->failed) {
                 logLine(doc, "Shot " + std::to_string(i) + " skipped: its ray tracing failed", 1);
                 TravelTime& record = doc.ttArray[i];
                 std::fill(record.ttCalcolati.begin(), record.ttCalcolati.end(), 0.0);
                 workers[i].reset();
                 continue;
             }
-            if (!worker)
-                continue;
-            const size_t slot = i - start;
-            if (correctionTotals)
-                for (size_t c = 0; c < slotCorrection[slot].size(); ++c)
-                    (*correctionTotals)[c] += slotCorrection[slot][c];
-            if (lengthTotals)
-                for (size_t c = 0; c < slotLength[slot].size(); ++c)
-                    (*lengthTotals)[c] += slotLength[slot][c];
             if (first)
                 for (const std::vector<int32_t>& path : worker->paths)
                     doc.rayPaths.push_back(path);

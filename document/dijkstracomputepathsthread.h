@@ -10,6 +10,7 @@
 #include <vector>
 
 class TomoDocument;
+struct PathSearchScratch;
 
 // Single-source shortest travel times (s) from node `source` over `nodes`.
 // On return previous[v] is the node before v on its shortest path (-1 for the
@@ -60,6 +61,10 @@ public:
     GridEdgeVector predecessorEdges;               // per grid node
     std::vector<double>* correctionSums = nullptr; // per cell, not owned
     std::vector<double>* lengthSums = nullptr;     // per cell, not owned
+    // Buffers for the search, kept by a caller that traces many shots on one
+    // thread so that each search need not fault in fresh memory. Not owned;
+    // null: the search allocates its own.
+    PathSearchScratch* scratch = nullptr;
 
 private:
     // The cell-crossing steps of every path in path order (the arrival edges
@@ -81,8 +86,8 @@ public:
     using QThread::QThread;
     ~DijkstraComputePathsThread() override;
 
-    // The body of run() on the calling thread, for the solver runs whose
-    // work is too small to pay for a thread start.
+    // The body of run() on the calling thread: the batch runner's lanes
+    // trace their shots this way rather than start a thread per shot.
     void traceHere();
 
     // Set when the last run ended in an exception (for instance out of

@@ -6,6 +6,7 @@
 #include "raybatches.h"
 #include "tomodocument.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <iostream>
@@ -91,18 +92,29 @@ std::vector<double> rayBasedSmoothing(const Grid& grid, int n, double f,
                                       const std::vector<double>& ownValue)
 {
     const size_t count = grid.numberOfCells();
+    const int cols = static_cast<int>(grid.col);
     const std::vector<std::pair<double, double>> centre = centres(grid);
     struct Covered {
         std::pair<double, double> centre;
         double value;
+        int column;
     };
+    // Covered cells in cell order; those of row r are [rowStart[r], rowStart[r + 1]).
     std::vector<Covered> covered;
-    for (size_t i = 0; i < count; ++i)
+    std::vector<size_t> rowStart(grid.righe + 1, 0);
+    for (size_t i = 0; i < count; ++i) {
         if (density[i] > 0.0)
-            covered.push_back({centre[i], coveredValue[i]});
+            covered.push_back({centre[i], coveredValue[i], static_cast<int>(i % grid.col)});
+        if ((i + 1) % grid.col == 0)
+            rowStart[(i + 1) / grid.col] = covered.size();
+    }
 
     const double radius = n * grid.aLato;
     const double reach = 2.0 * radius * radius;
+    // Centres lie aLato apart across columns, so only columns this close can
+    // be in reach; one column more keeps rounding out of the question. Taking
+    // them row by row keeps the cell order of the sums.
+    const int band = static_cast<int>(std::min<double>(cols, std::sqrt(reach) / grid.aLato)) + 1;
     std::vector<double> filled(count);
     for (size_t i = 0; i < count; ++i) {
         filled[i] = ownValue[i];
@@ -110,19 +122,26 @@ std::vector<double> rayBasedSmoothing(const Grid& grid, int n, double f,
             continue;
         const double slowness = grid.cells[i].slowness;
         const double width = std::log(slowness == 0.0 ? DBL_MAX : 1.0 / slowness);
+        const int column = static_cast<int>(i % grid.col);
         double sumW = 0.0;
         double sumWV = 0.0;
-        for (const Covered& k : covered) {
-            const double dx = k.centre.first - centre[i].first;
-            const double dz = k.centre.second - centre[i].second;
-            const double d2 = dx * dx + dz * dz;
-            if (!(d2 < reach))
-                continue;
-            // A width of 0 (a velocity of 1 m/s) or an underflow leaves no
-            // weight; the cell then keeps its own value.
-            const double w = std::exp(d2 / (-2.0 * width * width));
-            sumW += w;
-            sumWV += w * k.value;
+        for (uint32_t r = 0; r < grid.righe; ++r) {
+            const auto rowEnd = covered.begin() + rowStart[r + 1];
+            auto k = std::lower_bound(
+                covered.begin() + rowStart[r], rowEnd, column - band,
+                [](const Covered& a, int firstColumn) { return a.column < firstColumn; });
+            for (; k != rowEnd && k->column <= column + band; ++k) {
+                const double dx = k->centre.first - centre[i].first;
+                const double dz = k->centre.second - centre[i].second;
+                const double d2 = dx * dx + dz * dz;
+                if (!(d2 < reach))
+                    continue;
+                // A width of 0 (a velocity of 1 m/s) or an underflow leaves no
+                // weight; the cell then keeps its own value.
+                const double w = std::exp(d2 / (-2.0 * width * width));
+                sumW += w;
+                sumWV += w * k->value;
+            }
         }
         const double fill = 1.0 / (sumWV / sumW);
         if (usable(sumW, fill) && fill > 0.0)

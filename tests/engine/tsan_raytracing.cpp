@@ -79,4 +79,36 @@ TEST(RayTracingRaces, ConcurrentWorkersMatchOneThread)
     }
 }
 
+// The batch runner's own threads: the lanes draw shots from a shared counter,
+// sleep or wait busily between solver runs, and hand their sums back through
+// per-shot buffers. Several inversions in a row start and stop the pool.
+TEST(RayTracingRaces, InversionLanesMatchOneThread)
+{
+    std::vector<double> receivers;
+    for (int x = 0; x <= 46; x += 2)
+        receivers.push_back(x);
+    struct Run {
+        std::vector<std::vector<double>> models, times;
+        std::vector<std::vector<int>> paths;
+    };
+    Run runs[2];
+    for (int k = 0; k < 2; ++k) {
+        TomoDocument doc;
+        fixture::setSurvey(doc, receivers, {-1, 5, 11, 17, 23, 29, 35, 41, 47});
+        doc.grid = std::make_unique<Grid>(8, 50, 5, 1.0, *doc.topography);
+        for (TravelTime& record : doc.ttArray)
+            for (size_t r = 0; r < receivers.size(); ++r)
+                record.ttMisurati[r] = 0.002 + 0.0004 * r;
+        for (int iteration = 0; iteration < 2; ++iteration)
+            runs[k].models.push_back(doc.runTomography_fast(k == 0 ? 1 : 4, 6, 2, false, 3));
+        for (const TravelTime& record : doc.ttArray)
+            runs[k].times.push_back(record.ttCalcolati);
+        runs[k].paths = doc.rayPaths;
+    }
+    ASSERT_FALSE(runs[0].paths.empty());
+    EXPECT_EQ(runs[0].models, runs[1].models);
+    EXPECT_EQ(runs[0].times, runs[1].times);
+    EXPECT_EQ(runs[0].paths, runs[1].paths);
+}
+
 } // namespace
