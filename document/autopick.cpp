@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
-#include <numeric>
 #include <stdexcept>
 
 namespace
@@ -66,13 +65,11 @@ int TomoDocument::autoPickTrace(uint32_t traceIndex, uint32_t setIndex, bool use
     }
 
     const std::vector<double>& data = useFiltered ? trace.filtered : trace.samples;
-    const double mean =
-        data.empty() ? 0.0 : std::accumulate(data.begin(), data.end(), 0.0) / data.size();
+    const double mean = useFiltered ? trace.meanFiltered() : trace.meanSamples();
     const int index = energyRatioPick(data, mean, PickWindow);
     // Without a pick the entry says "not picked", which the rejection pass then
     // marks away from the shot; an older pick must not survive an autopick.
-    ttArray.at(setIndex).ttMisurati.at(traceIndex) =
-        index < 0 ? Pick::NotPicked : index * trace.sampleInterval;
+    setPickTime(setIndex, traceIndex, index < 0 ? Pick::NotPicked : index * trace.sampleInterval);
     return index;
 }
 

@@ -266,18 +266,5 @@ std::vector<double> TomoDocument::rayBasedRayDensitySmoothing(int n, double f) c
 
 void TomoDocument::applySmoothing(bool symmetric, int type, int n)
 {
-    const double f = symmetric ? 1.0 : 0.7;
-    switch (type) {
-    case 1:
-        info_density = linearRayDensitySmoothing(n, f);
-        break;
-    case 2:
-        info_density = gaussianRayDensitySmoothing(n, f);
-        break;
-    case 3:
-        info_density = rayBasedRayDensitySmoothing(n, f);
-        break;
-    default:
-        info_density = uniformRayDensitySmoothing(n, f);
-    }
+    info_density = densitySmoothing(*this, type, n, symmetric ? 1.0 : 0.7);
 }

@@ -74,16 +74,10 @@ int ProjectWriter::saveTomoDocumentGrid_XML(TomoDocument* document, std::string 
 {
     std::cout << "ProjectWriter::saveTomoDocumentGrid_XML" << std::endl;
     return writeXmlArchive(path, "Grid", [&](cereal::XMLOutputArchive& archive) {
-        if (document->grid) {
-            document->grid->save(archive);
-            return;
-        }
         // No grid yet (New with the grid dialog cancelled, imported travel
-        // times): the empty form, which the reader takes as "no grid".
-        const uint32_t none = 0;
-        archive(make_nvp("righe", none), make_nvp("col", none), make_nvp("nV", none),
-                make_nvp("aLato", 0.0), make_nvp("velocities", std::vector<double>()),
-                make_nvp("to_be_draw", std::vector<bool>()));
+        // times): an empty grid writes the form the reader takes as "no grid".
+        static const Grid none;
+        (document->grid ? *document->grid : none).save(archive);
     });
 }
 

@@ -39,6 +39,6 @@ void refractionDataStructure::initFromDocument()
     }
     for (const TravelTime& tt : document->ttArray)
         addStations(phnt_A, document->spreadAt(tt.indexStesa));
-    for (const TravelTime& tt : document->ttArray)
-        addStations(phnt_R, document->spreadAt(tt.indexStesa));
+    // Both phantom lists start from the same stations.
+    phnt_R = phnt_A;
 }

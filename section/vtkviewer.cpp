@@ -155,10 +155,8 @@ void vtkViewer::buildGrid()
     velocityArray = namedArray("Isovalues", v);
     gridPoints->SetNumberOfPoints(static_cast<vtkIdType>(v.size()));
     for (size_t i = 0; i < v.size(); ++i) {
-        const GridCell& cell = grid.cells[i];
-        const double x = (cell.top.front()->x + cell.top.back()->x) / 2.0 - document->xShift;
-        const double y = -(cell.top.front()->z + cell.bottom.back()->z) / 2.0;
-        gridPoints->SetPoint(static_cast<vtkIdType>(i), x, y, 0.0);
+        const auto [x, z] = grid.cellCentre(static_cast<uint32_t>(i));
+        gridPoints->SetPoint(static_cast<vtkIdType>(i), x - document->xShift, -z, 0.0);
     }
     structuredGrid->SetDimensions(static_cast<int>(grid.col), static_cast<int>(grid.righe), 1);
     structuredGrid->SetPoints(gridPoints);

@@ -239,7 +239,6 @@ bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
     capture->SetInput(window);
     capture->Update();
     const QImage render = imageDataToQImage(capture->GetOutput());
-    render.save(QString::fromStdString(path));
 
     const int m = titleSize;
     QImage picture(render.width(), render.height() + 5 * m, render.format());
@@ -401,7 +400,6 @@ bool vtkViewer::saveScreenshot(std::string path, double scale)
     writer->Write();
     const bool written = writer->GetErrorCode() == 0 && std::filesystem::is_regular_file(path);
 
-    renderWindow()->Render();
     fontScale = 1.0;
     titleMagnification = 1;
     showProfile(6);

@@ -1,6 +1,7 @@
 // Overlays of the section: contour lines with labels and filled bands, rays,
 // refractor lines, geophone and shot markers.
 
+#include "sectionscene.h"
 #include "vtkviewer.h"
 
 #include "Splines.hh"
@@ -74,10 +75,6 @@ const unsigned char RayColour[3] = {100, 100, 104};
 const unsigned char RefractorColour[3] = {30, 40, 40};
 const unsigned char Black[3] = {0, 0, 0};
 
-bool isContourOverlayType(int t)
-{
-    return t == 2 || t == 3 || t == 8 || t == 11 || t == 14;
-}
 } // namespace
 
 void vtkViewer::addGeophoneMarker(vtkSmartPointer<vtkRenderer> r, double x, double e)
@@ -177,7 +174,7 @@ void vtkViewer::addRefractionActor(vtkSmartPointer<vtkRenderer> r)
 void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
                                 vtkSmartPointer<vtkTextProperty> textProperty)
 {
-    if (!isContourOverlayType(t)) {
+    if (!sectionscene::isContourType(t)) {
         std::cerr << "vtkViewer::addContourActor"
                   << " INVALID Parameter Type " << std::endl;
         return;

@@ -177,9 +177,8 @@ void DialogSetGeometry::on_editShotButton_clicked()
     editor.setSelection(std::move(selection));
     editor.buildRows();
     if (editor.exec() == QDialog::Accepted) {
-        spreads = editor.spreadsCopy();
+        // The editor changes only the shots' records.
         travelTimes = editor.travelTimesCopy();
-        traceSets = editor.traceSetsCopy();
         refreshShotRows();
     }
     ui->geometry->update();
