@@ -450,10 +450,7 @@ void Tervanelo_MainWindows::on_actionAutoPick_triggered()
             }
             document.rejectInconsistentPicks(s);
         }
-        ui->widget_3->update();
-        ui->widget_3->travelTimeView = ui->widget_2;
-        ui->widget_2->setDocument(&document);
-        ui->widget_2->update();
+        redrawTravelTimes();
         ui->travelTimePreview->update();
         ui->showTracesWidget->repaintTraceWidgets();
         setModified(true);
@@ -519,6 +516,14 @@ void Tervanelo_MainWindows::showPaletteRange(std::pair<double, double> r, const 
 {
     std::cout << minLabel << r.first << maxLabel << r.second << std::endl;
     buildPaletteBar(r.first, r.second);
+}
+
+void Tervanelo_MainWindows::redrawTravelTimes()
+{
+    ui->widget_3->update();
+    ui->widget_3->travelTimeView = ui->widget_2;
+    ui->widget_2->setDocument(&document);
+    ui->widget_2->update();
 }
 
 void Tervanelo_MainWindows::bringSectionForward()

@@ -239,12 +239,9 @@ void Tervanelo_MainWindows::openProject(std::string path)
     ui->showTracesWidget->setVisible(settings.showAllTraces);
     ui->scrollArea->setVisible(!settings.showAllTraces);
 
-    ui->widget_3->update();
-    ui->widget_3->travelTimeView = ui->widget_2;
-    ui->widget_2->setDocument(&document);
+    redrawTravelTimes();
     ui->travelTimePreview->setDocument(&document);
     ui->travelTimePreview->previewMode = true;
-    ui->widget_2->update();
     ui->travelTimePreview->update();
     fitPaletteToVelocities();
 

@@ -200,10 +200,7 @@ void Tervanelo_MainWindows::on_actionNew_triggered()
             ui->actionPrev_file->setEnabled(true);
         }
 
-        ui->widget_3->update();
-        ui->widget_3->travelTimeView = ui->widget_2;
-        ui->widget_2->setDocument(&document);
-        ui->widget_2->update();
+        redrawTravelTimes();
         ui->travelTimePreview->previewMode = true;
         ui->travelTimePreview->setDocument(&document);
         ui->travelTimePreview->setShotIndex(0);
@@ -466,8 +463,7 @@ Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
     // grid no longer apply.
     document.velocityLayers.clear();
     discardInversionResults(document);
-    document.modified = true;
-    updateWindowTitle(true);
+    setModified(true);
     return document.grid.get();
 }
 
@@ -487,14 +483,6 @@ void showFirstShot(Tervanelo_MainWindows& w)
     }
 }
 
-void redrawTravelTimes(Tervanelo_MainWindows& w)
-{
-    Ui::Tervanelo_MainWindows& f = *w.ui;
-    f.widget_3->update();
-    f.widget_3->travelTimeView = f.widget_2;
-    f.widget_2->setDocument(&w.document);
-    f.widget_2->update();
-}
 } // namespace
 
 void Tervanelo_MainWindows::on_actionGeometry_triggered()
@@ -513,9 +501,8 @@ void Tervanelo_MainWindows::on_actionGeometry_triggered()
         ui->travelTimePreview->setShotIndex(0);
         if (refractionData)
             refractionData->initFromDocument();
-        redrawTravelTimes(*this);
-        document.modified = true;
-        updateWindowTitle(true);
+        redrawTravelTimes();
+        setModified(true);
     });
 }
 
@@ -528,9 +515,8 @@ void Tervanelo_MainWindows::on_actionGrid_triggered()
             generateGridChecked(false);
             refreshSurveyActions();
             showFirstShot(*this);
-            redrawTravelTimes(*this);
-            document.modified = true;
-            updateWindowTitle(true);
+            redrawTravelTimes();
+            setModified(true);
             logger->writeLog("Setting Grid ... COMPLETED. ", 0);
             document.resetInfoDensity();
             logger->writeLog("Setting info layer ... COMPLETED. ", 0);
@@ -603,8 +589,7 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
         if (parameters.exec() != QDialog::Accepted)
             return;
 
-        document.modified = true;
-        updateWindowTitle(true);
+        setModified(true);
         const int iterations = parameters.externalIterations;
         const int solverIterations = parameters.solverIterations;
         const int smoothing = parameters.smoothingParameter;
@@ -706,8 +691,7 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
 
         // Also when tab 2 is already in front, so that its actions follow the results.
         ui->tabWidget->setTabEnabled(2, true);
-        ui->tabWidget->setCurrentIndex(2);
-        on_tabWidget_tabBarClicked(2);
+        bringSectionForward();
 
         view.buildVerticalGradientIsovalues();
         view.buildLaplacianIsovalues();

@@ -89,10 +89,11 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     settings.settingsPath = settingsFile;
     ui->vtk_widget->workFolder = workFolder;
     setupPalettes();
-    setupLanguages();
+    const bool settingsLoaded = settings.loadSettings();
+    setupLanguages(settingsLoaded);
     exportBackground = QColor(235, 235, 235, 255);
 
-    if (!(settings.fileIsReadable() && settings.loadSettings()))
+    if (!settingsLoaded)
         runFirstRunDialog();
 
     updateActionsState(false);
@@ -181,14 +182,13 @@ void Tervanelo_MainWindows::showCommandError(const std::exception& e)
 
 // ---- Languages and settings ----
 
-void Tervanelo_MainWindows::setupLanguages()
+void Tervanelo_MainWindows::setupLanguages(bool settingsLoaded)
 {
     QString wanted = QStringLiteral("en");
-    if (settings.fileIsReadable() && settings.loadSettings()) {
+    if (settingsLoaded) {
         wanted = QString::fromStdString(settings.language);
         ui->travelTimePreview->twoColors = settings.twoColors;
         ui->widget_2->twoColors = settings.twoColors;
-        ui->actionFill_wiggle->setChecked(settings.fillWiggle);
         show_fill_wiggle(settings.fillWiggle);
         // No shot is shown yet, so the show-filtered flag waits for the first one.
     }
@@ -271,10 +271,8 @@ void Tervanelo_MainWindows::on_actionSettings_triggered()
         // samples when the shot has no filtered ones.
         if (settings.showFiltered != old.showFiltered)
             update_show_traces(settings.showFiltered);
-        if (settings.fillWiggle != old.fillWiggle) {
-            ui->actionFill_wiggle->setChecked(settings.fillWiggle);
+        if (settings.fillWiggle != old.fillWiggle)
             show_fill_wiggle(settings.fillWiggle);
-        }
         if (settings.showAllTraces != old.showAllTraces) {
             ui->scrollArea->setVisible(!settings.showAllTraces);
             ui->showTracesWidget->setVisible(settings.showAllTraces);

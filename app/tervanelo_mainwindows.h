@@ -45,7 +45,8 @@ public:
     ~Tervanelo_MainWindows() override;
 
     // Start-up steps.
-    void setupLanguages();
+    // Language and display flags from the settings file, when it was read.
+    void setupLanguages(bool settingsLoaded);
     void setupPalettes();
 
     // Action states: e is true while a survey is loaded.
@@ -270,5 +271,7 @@ private:
     // Palette bar over r; the range also goes to standard output.
     void showPaletteRange(std::pair<double, double> r, const char* minLabel, const char* maxLabel);
     // Makes the section tab current and applies its rules.
+    // The shot view and the travel-time plot redrawn over the current picks.
+    void redrawTravelTimes();
     void bringSectionForward();
 };

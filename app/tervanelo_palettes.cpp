@@ -119,8 +119,7 @@ void Tervanelo_MainWindows::on_actionPalette_triggered()
             paletteList.curr_palette = dialog->paletteList.curr_palette;
             const int min = dialog->minValue();
             const int max = dialog->maxValue();
-            document.modified = true;
-            updateWindowTitle(true);
+            setModified(true);
             // The range first, so the view and the bar show the range chosen.
             setMinAll(min);
             setMaxAll(max);
