@@ -71,8 +71,6 @@ public:
     // Fails the test unless every step was used and nothing unexpected came;
     // the script answers nothing more.
     void expectDone();
-    size_t used() const { return next; }
-    const std::vector<QString>& unexpectedDialogs() const { return unexpected; }
 
 private:
     void poll();
