@@ -35,10 +35,6 @@ std::string fixturePath(const std::string& relative); // under tests/fixtures/su
 // The ground of the synthetic surveys: 500 m/s over 2000 m/s, 5 m down.
 double firstBreak(double offset);
 
-// Settings of the current version, language "en", with the given flags.
-void writeSurveySettings(const windowtest::FreshHome& home, bool showAllTraces,
-                         bool showFiltered = false);
-
 // What a message box said when it was answered.
 struct MessageSeen {
     QString title;
