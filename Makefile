@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: deps run release test bench fuzz tsan clean
+.PHONY: deps run release test bench fuzz fuzz-run tsan tsan-run clean
 
 deps:
 	./scripts/install-deps.sh
@@ -22,8 +22,8 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_TESTS=ON -DTERVANELO_BENCH=ON
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j$(JOBS)
-	$(MAKE) fuzz
-	$(MAKE) tsan
+	$(MAKE) fuzz-run
+	$(MAKE) tsan-run
 
 # Benchmark figures come from an optimised build.
 bench: deps
@@ -31,13 +31,20 @@ bench: deps
 	cmake --build build/bench -j$(JOBS)
 
 # libFuzzer executables, built with clang; each runs briefly from its corpus.
+# The -run targets skip deps, which test has already run.
 fuzz: deps
+	$(MAKE) fuzz-run
+
+fuzz-run:
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_SANITIZE=ON -DTERVANELO_FUZZ=ON -DTERVANELO_BENCH=OFF
 	cmake --build build/fuzz --target fuzzers -j$(JOBS)
 	cd build/fuzz && ctest -L fuzz --output-on-failure -j$(JOBS)
 
 # The ray tracing's race check: one test built with ThreadSanitizer.
 tsan: deps
+	$(MAKE) tsan-run
+
+tsan-run:
 	cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DTERVANELO_TSAN=ON -DTERVANELO_BENCH=OFF
 	cmake --build build/tsan -j$(JOBS) --target tsan_raytracing
 	cd build/tsan && ctest --output-on-failure -R tsan_raytracing

@@ -21,8 +21,6 @@ public:
         timer.start();
     }
 
-    // Every modal widget answered so far, in order (null once destroyed).
-    const std::vector<QPointer<QWidget>>& seen() const { return modals; }
     int count() const { return int(modals.size()); }
     std::vector<QString> titles;
     std::vector<QString> classNames;

@@ -64,22 +64,6 @@ double firstBreak(double offset)
     return std::min(x / v1, x / v2 + 2.0 * h * std::cos(std::asin(v1 / v2)) / v1);
 }
 
-void writeSurveySettings(const windowtest::FreshHome& home, bool showAllTraces, bool showFiltered)
-{
-    auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
-    windowtest::writeSettings(home, "\t<language>en</language>\n\t<zoomIn>false</zoomIn>\n"
-                                    "\t<cutHorizontal>true</cutHorizontal>\n"
-                                    "\t<fillWiggle>true</fillWiggle>\n"
-                                    "\t<showFiltered>" +
-                                        flag(showFiltered) +
-                                        "</showFiltered>\n"
-                                        "\t<showAllTraces>" +
-                                        flag(showAllTraces) +
-                                        "</showAllTraces>\n"
-                                        "\t<savePngHColorbar>false</savePngHColorbar>\n"
-                                        "\t<twoColors>false</twoColors>\n");
-}
-
 DialogScript::DialogScript(std::vector<Step> steps, int watchdogSeconds)
     : steps(std::move(steps)), timer(std::make_unique<QTimer>()),
       watchdog(std::make_unique<QTimer>())
@@ -261,7 +245,7 @@ void loadShots(Tervanelo_MainWindows& w, const QString& folder, const QStringLis
 std::unique_ptr<Tervanelo_MainWindows> startSurveyWindow(const windowtest::FreshHome& home,
                                                          bool showAllTraces)
 {
-    writeSurveySettings(home, showAllTraces);
+    windowtest::writeCurrentSettings(home, "en", showAllTraces, false);
     windowtest::Started started = windowtest::startWindow();
     EXPECT_TRUE(started.dialogClasses.empty()) << "no first-run dialog with a settings file";
     started.window->resize(1200, 800);

@@ -35,10 +35,6 @@ std::string fixturePath(const std::string& relative); // under tests/fixtures/su
 // The ground of the synthetic surveys: 500 m/s over 2000 m/s, 5 m down.
 double firstBreak(double offset);
 
-// Settings of the current version, language "en", with the given flags.
-void writeSurveySettings(const windowtest::FreshHome& home, bool showAllTraces,
-                         bool showFiltered = false);
-
 // What a message box said when it was answered.
 struct MessageSeen {
     QString title;
@@ -71,8 +67,6 @@ public:
     // Fails the test unless every step was used and nothing unexpected came;
     // the script answers nothing more.
     void expectDone();
-    size_t used() const { return next; }
-    const std::vector<QString>& unexpectedDialogs() const { return unexpected; }
 
 private:
     void poll();

@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
 using namespace commandtest;
@@ -228,12 +227,8 @@ TEST(EndToEnd, TravelTimeFileToTheVelocitySection)
     // A malformed file first: a box, and the window goes on with no survey.
     const std::string dir = testenv::freshDir("import");
     const std::string file = (fiveShotFolder() + "/" + fiveShotTravelTimes()).toStdString();
-    std::string otte;
-    {
-        std::ifstream in(file, std::ios::binary);
-        otte.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::ofstream(dir + "/bad.otte", std::ios::binary) << "otte2" << otte.substr(4);
+    const std::string otte = testenv::readText(file);
+    testenv::writeText(dir + "/bad.otte", "otte2" + otte.substr(4));
     MessageSeen refused;
     DialogScript bad({{"QFileDialog", "Open TravelTimeExchange",
                        chooseFiles(QString::fromStdString(dir), {"bad.otte"})},

@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 using namespace windowtest;
@@ -121,8 +120,7 @@ TEST_F(LanguageSwitch, ItalianRetranslatesTheMenusAndIsRemembered)
     EXPECT_EQ(w.settings.language, "it");
     EXPECT_EQ(countOccurrences(home.logFile(), "] Loading language lang_it.qm"), 1);
 
-    std::ifstream in(home.settingsFile());
-    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string file = testenv::readText(home.settingsFile());
     EXPECT_NE(file.find("<language>it</language>"), std::string::npos) << file;
 
     // A restart shows Italian at once, with no question.
@@ -155,9 +153,7 @@ TEST_F(LanguageSwitch, TranslationThatDoesNotLoadChangesNothing)
     const QString locale = QLocale().name();
 
     const std::string folder = testenv::freshDir("languages");
-    {
-        std::ofstream(folder + "/lang_xx.qm") << "not a translation";
-    }
+    testenv::writeText(folder + "/lang_xx.qm", "not a translation");
     w.languageCodes.emplace_back("xx", "lang_xx.qm");
     w.languageFolder = QString::fromStdString(folder + "/");
     const int before = w.currentLanguage;

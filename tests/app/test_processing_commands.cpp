@@ -5,6 +5,7 @@
 
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
+#include "surveyharness.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "tracefilters.h"
@@ -119,7 +120,7 @@ TEST(AutoPick, PicksEveryShotThenKeepsRecordedPicksWhereNothingWasFiltered)
                 EXPECT_EQ(got, Pick::Rejected) << "shot " << s << " receiver " << k;
             } else {
                 ++kept;
-                EXPECT_LE(std::fabs(got - twoLayerOnset(offset)), Dt * (1 + 1e-9))
+                EXPECT_LE(std::fabs(got - commandtest::firstBreak(offset)), Dt * (1 + 1e-9))
                     << "shot " << s << " receiver " << k;
             }
         }

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,11 +21,6 @@ using ::testing::internal::GetCapturedStdout;
 
 namespace
 {
-
-void writeText(const std::string& path, const std::string& text)
-{
-    testenv::writeBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
-}
 
 int countLines(const std::string& text)
 {
@@ -117,7 +111,7 @@ TEST_P(SettingsLoad, Table)
     const LoadCase& c = GetParam();
     const std::string path = testenv::freshDir(std::string("settings-") + c.name) + "/s.xml";
     if (c.content)
-        writeText(path, c.content);
+        testenv::writeText(path, c.content);
 
     AppSettings settings;
     settings.settingsPath = path;
@@ -172,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SettingsFile, VersionLinesNameTheirGroups)
 {
     const std::string path = testenv::freshDir("settings-lines") + "/s.xml";
-    writeText(path, onlyLanguage);
+    testenv::writeText(path, onlyLanguage);
     AppSettings settings;
     settings.settingsPath = path;
     CaptureStdout();
@@ -235,7 +229,7 @@ TEST_P(HistoryRead, Table)
     const std::string path =
         testenv::freshDir(std::string("history-") + c.name) + "/Tervanelo_history.txt";
     if (c.content)
-        writeText(path, c.content);
+        testenv::writeText(path, c.content);
     CaptureStderr();
     const std::string folder = readHistoryFile(path);
     const std::string err = GetCapturedStderr();
@@ -259,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Contents, HistoryRead,
 TEST(HistoryFile, SaveWritesTheFolderAloneAsUtf8)
 {
     const std::string path = testenv::freshDir("history-save") + "/Tervanelo_history.txt";
-    writeText(path, "an older, longer folder name\nsecond line\n");
+    testenv::writeText(path, "an older, longer folder name\nsecond line\n");
     const std::string folder = QString::fromUtf8("/data/Località/rilievo").toStdString();
     saveHistoryFile(path, folder);
     const std::vector<unsigned char> bytes = testenv::readBytes(path);

@@ -29,8 +29,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 using namespace commandtest;
@@ -45,17 +43,6 @@ std::vector<double> slownessOf(const Grid& grid)
     for (const GridCell& cell : grid.cells)
         s.push_back(cell.slowness);
     return s;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // Every receiver and shot inside the grid's columns.
@@ -207,14 +194,14 @@ void loadFailureTable(bool projectOpen)
     std::filesystem::copy_file(fixturePath("three/a.sg2"), dir + "/a.sg2");
     std::filesystem::copy_file(testenv::fixture("project/s2_bad_interval.sg2"),
                                dir + "/bad_interval.sg2");
-    writeFile(dir + "/b.txt", "not a seismic file\n");
-    writeFile(dir + "/broken.sg2", "SEG2? no: just text that lacks the block identifier");
-    const std::string otte = readFile(testenv::fixture("seismic/two_layer.otte"));
-    writeFile(dir + "/bad.otte", "otte2" + otte.substr(4));
+    testenv::writeText(dir + "/b.txt", "not a seismic file\n");
+    testenv::writeText(dir + "/broken.sg2", "SEG2? no: just text that lacks the block identifier");
+    const std::string otte = testenv::readText(testenv::fixture("seismic/two_layer.otte"));
+    testenv::writeText(dir + "/bad.otte", "otte2" + otte.substr(4));
     std::string badTimes = otte;
     badTimes.replace(badTimes.rfind('\n', badTimes.size() - 2) + 1, std::string::npos, "12.5;x;\n");
-    writeFile(dir + "/t.otte", badTimes);
-    writeFile(dir + "/t.abc", otte);
+    testenv::writeText(dir + "/t.otte", badTimes);
+    testenv::writeText(dir + "/t.abc", otte);
 
     const char* const loadError = "Error while loading one or more traces.\n\n";
     const FailureCase cases[] = {
@@ -280,7 +267,7 @@ void loadFailureTable(bool projectOpen)
             {{"QFileDialog", "Save Project", saveAs(QString::fromStdString(project))}});
         w.ui->actionSave_Project_As->trigger();
         save.expectDone();
-        projectBytes = readFile(project);
+        projectBytes = testenv::readText(project);
         ASSERT_FALSE(projectBytes.empty());
     }
     for (const FailureCase& c : cases) {
@@ -335,7 +322,8 @@ void loadFailureTable(bool projectOpen)
         EXPECT_EQ(w.ui->actionSave_Project_As->isEnabled(), c.saveEnabled);
         EXPECT_FALSE(w.projectIsOpen);
         if (projectOpen) {
-            EXPECT_EQ(readFile(project), projectBytes) << "the project on disk stays as saved";
+            EXPECT_EQ(testenv::readText(project), projectBytes)
+                << "the project on disk stays as saved";
         }
         if (c.sets == 0) {
             // Nothing of the old survey may remain reachable.
@@ -370,11 +358,11 @@ TEST(ImportCommand, CrLfFileReadsLikeTheLfOne)
 {
     FreshHome home;
     const std::string dir = testenv::freshDir("crlf");
-    std::string otte = readFile(testenv::fixture("seismic/two_layer.otte"));
+    std::string otte = testenv::readText(testenv::fixture("seismic/two_layer.otte"));
     std::string crlf;
     for (char ch : otte)
         crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    writeFile(dir + "/crlf.otte", crlf);
+    testenv::writeText(dir + "/crlf.otte", crlf);
 
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
@@ -721,7 +709,7 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
 
     // A New that reads nothing leaves the window as it was at start-up.
     const std::string dir = testenv::freshDir("none");
-    writeFile(dir + "/broken.sg2", "no SEG2 block identifier here");
+    testenv::writeText(dir + "/broken.sg2", "no SEG2 block identifier here");
     DialogScript failing({{"QMessageBox", nullptr, pressButton(QMessageBox::Discard)},
                           openShotsStep(QString::fromStdString(dir), {"broken.sg2"}),
                           {"QMessageBox", "Error occured", pressButton(QMessageBox::Ok)}});
@@ -990,7 +978,7 @@ TEST(History, FolderWithAccentsSurvivesARestart)
     {
         auto window = startSurveyWindow(home);
         loadShots(*window, expected, {"a.sg2"}, 2.0, 12.0);
-        EXPECT_EQ(readFile(home.workFolder() + "Tervanelo_history.txt"), folder);
+        EXPECT_EQ(testenv::readText(home.workFolder() + "Tervanelo_history.txt"), folder);
         EXPECT_EQ(nextDialogFolder(*window), expected);
     }
     auto restarted = startSurveyWindow(home);
@@ -1037,7 +1025,7 @@ TEST(ExportTravelTimes, WritesTheFileOrSaysWhyNot)
         w.ui->actionExport_TravelTimes->trigger();
         script.expectDone();
         if (!c.written.empty()) {
-            EXPECT_EQ(readFile(c.written), readFile(reference));
+            EXPECT_EQ(testenv::readText(c.written), testenv::readText(reference));
         }
         if (c.warning) {
             EXPECT_TRUE(seen.text.contains(QString::fromStdString(c.typed)))

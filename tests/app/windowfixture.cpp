@@ -47,16 +47,19 @@ void writeSettings(const FreshHome& home, const std::string& elements)
     out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<cereal>\n" << elements << "</cereal>\n";
 }
 
-void writeCurrentSettings(const FreshHome& home, const std::string& language)
+void writeCurrentSettings(const FreshHome& home, const std::string& language, bool showAllTraces,
+                          bool showFiltered)
 {
-    writeSettings(home,
-                  "\t<language>" + language +
-                      "</language>\n\t<zoomIn>false</zoomIn>\n"
-                      "\t<cutHorizontal>true</cutHorizontal>\n\t<fillWiggle>true</fillWiggle>\n"
-                      "\t<showFiltered>true</showFiltered>\n"
-                      "\t<showAllTraces>false</showAllTraces>\n"
-                      "\t<savePngHColorbar>false</savePngHColorbar>\n"
-                      "\t<twoColors>false</twoColors>\n");
+    auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
+    writeSettings(
+        home, "\t<language>" + language +
+                  "</language>\n\t<zoomIn>false</zoomIn>\n"
+                  "\t<cutHorizontal>true</cutHorizontal>\n\t<fillWiggle>true</fillWiggle>\n"
+                  "\t<showFiltered>" +
+                  flag(showFiltered) + "</showFiltered>\n\t<showAllTraces>" + flag(showAllTraces) +
+                  "</showAllTraces>\n"
+                  "\t<savePngHColorbar>false</savePngHColorbar>\n"
+                  "\t<twoColors>false</twoColors>\n");
 }
 
 std::vector<std::string> readLines(const std::string& path)

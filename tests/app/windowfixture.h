@@ -40,8 +40,9 @@ private:
 
 // A settings file whose root holds exactly the given elements.
 void writeSettings(const FreshHome& home, const std::string& elements);
-// A settings file of the current version with the given language.
-void writeCurrentSettings(const FreshHome& home, const std::string& language = "en");
+// A settings file of the current version with the given language and display flags.
+void writeCurrentSettings(const FreshHome& home, const std::string& language = "en",
+                          bool showAllTraces = false, bool showFiltered = true);
 
 std::vector<std::string> readLines(const std::string& path);
 int countOccurrences(const std::string& path, const std::string& text);

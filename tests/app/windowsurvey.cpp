@@ -4,6 +4,7 @@
 #include "drawtraces.h"
 #include "drawttime.h"
 #include "grid.h"
+#include "surveyharness.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "ui_tervanelo_mainwindows.h"
@@ -31,16 +32,7 @@ QStringList twoLayerShots(int count)
 std::unique_ptr<Tervanelo_MainWindows> startWindow(const windowtest::FreshHome& home,
                                                    bool showAllTraces)
 {
-    windowtest::writeSettings(home,
-                              std::string("\t<language>en</language>\n\t<zoomIn>false</zoomIn>\n"
-                                          "\t<cutHorizontal>true</cutHorizontal>\n"
-                                          "\t<fillWiggle>true</fillWiggle>\n"
-                                          "\t<showFiltered>true</showFiltered>\n"
-                                          "\t<showAllTraces>") +
-                                  (showAllTraces ? "true" : "false") +
-                                  "</showAllTraces>\n"
-                                  "\t<savePngHColorbar>false</savePngHColorbar>\n"
-                                  "\t<twoColors>false</twoColors>\n");
+    windowtest::writeCurrentSettings(home, "en", showAllTraces);
     return std::make_unique<Tervanelo_MainWindows>();
 }
 
@@ -86,7 +78,7 @@ void computeSurvey(Tervanelo_MainWindows& w)
     for (TravelTime& record : doc.ttArray) {
         const std::vector<Point2D>& spread = doc.spreadAt(record.indexStesa);
         for (size_t k = 0; k < spread.size(); ++k)
-            record.ttMisurati[k] = twoLayerOnset(spread[k].x - record.shotPos2d.x);
+            record.ttMisurati[k] = commandtest::firstBreak(spread[k].x - record.shotPos2d.x);
     }
     const double length = doc.prepareProfile();
     if (!doc.createGrid(uint32_t(std::ceil(length / 2.0)), 4, 2.0, 3))
@@ -108,13 +100,6 @@ std::vector<ExpectedPick> expectedPicks()
     while (in >> p.shotX >> p.receiverX >> p.onset >> p.index >> p.time)
         picks.push_back(p);
     return picks;
-}
-
-double twoLayerOnset(double offset)
-{
-    const double v1 = 500.0, v2 = 2000.0, h = 5.0;
-    const double x = std::fabs(offset);
-    return std::min(x / v1, x / v2 + 2.0 * h * std::cos(std::asin(v1 / v2)) / v1);
 }
 
 } // namespace surveytest

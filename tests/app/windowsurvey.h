@@ -47,7 +47,4 @@ struct ExpectedPick {
 };
 std::vector<ExpectedPick> expectedPicks();
 
-// The model's first break (s) at an offset (m).
-double twoLayerOnset(double offset);
-
 } // namespace surveytest

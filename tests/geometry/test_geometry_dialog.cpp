@@ -12,7 +12,6 @@
 #include "shoteditwidget.h"
 #include "showgeometry.h"
 #include "testenv.h"
-#include "textfiles.h"
 #include "tomodocument.h"
 
 #include <QCheckBox>
@@ -30,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -113,7 +111,7 @@ protected:
 
     void load(const std::string& content, const std::string& delimiter)
     {
-        writeText(dir + "/shots.csv", content);
+        testenv::writeText(dir + "/shots.csv", content);
         prompts.openName = QString::fromStdString(dir + "/shots.csv");
         prompts.delimiter = delimiter;
         press("loadShotsButton");
@@ -304,8 +302,8 @@ TEST_F(GeometryDialog, LoadingShotsMovesThemByOrderAndRepaintsThePlot)
     prompts.delimiter = ",";
     press("saveShotsButton");
     EXPECT_TRUE(prompts.errors.empty());
-    EXPECT_EQ(readText(dir + "/saved.csv"), "s0.sg2,10,100\ns1.sg2,20,101\ns2.sg2,30,102\n"
-                                            "s3.sg2,30.5,100.75\ns4.sg2,40.5,101\n");
+    EXPECT_EQ(testenv::readText(dir + "/saved.csv"), "s0.sg2,10,100\ns1.sg2,20,101\ns2.sg2,30,102\n"
+                                                     "s3.sg2,30.5,100.75\ns4.sg2,40.5,101\n");
     EXPECT_EQ(prompts.fileQuestions[1].title, "Save Geometry");
     EXPECT_EQ(prompts.fileQuestions[1].folder, QDir::homePath());
     EXPECT_EQ(prompts.fileQuestions[1].filter, "Geophones Geometry (*csv)");
@@ -355,7 +353,7 @@ TEST_F(GeometryDialog, CancelledLoadAndSaveDoNothing)
     open();
     prompts.openName.clear();
     press("loadShotsButton");
-    writeText(dir + "/shots.csv", "a;1;2\n");
+    testenv::writeText(dir + "/shots.csv", "a;1;2\n");
     prompts.openName = QString::fromStdString(dir + "/shots.csv");
     prompts.delimiterAccepted = false;
     press("loadShotsButton");
@@ -374,9 +372,9 @@ TEST_F(GeometryDialog, SavedLabelsWithoutTraceSetsAndFailedSave)
     prompts.saveName = QString::fromStdString(dir + "/ids.csv");
     prompts.delimiter = "(blank space)";
     press("saveShotsButton");
-    EXPECT_EQ(readText(dir + "/ids.csv"), "shot_id_0 0.5 100\nshot_id_1 10.5 100.25\n"
-                                          "shot_id_2 20.5 100.5\nshot_id_3 30.5 100.75\n"
-                                          "shot_id_4 40.5 101\n");
+    EXPECT_EQ(testenv::readText(dir + "/ids.csv"), "shot_id_0 0.5 100\nshot_id_1 10.5 100.25\n"
+                                                   "shot_id_2 20.5 100.5\nshot_id_3 30.5 100.75\n"
+                                                   "shot_id_4 40.5 101\n");
     prompts.saveName = QString::fromStdString(dir + "/missing/ids.csv");
     press("saveShotsButton");
     ASSERT_EQ(prompts.errors.size(), 1u);
@@ -478,7 +476,7 @@ protected:
                                                      document.traceSets, document.xShift);
         dialog->setPrompts(prompts);
         dialog->fillGeometryLists();
-        writeText(dir + "/shots.csv", "a;7;8\n");
+        testenv::writeText(dir + "/shots.csv", "a;7;8\n");
         // Runs inside exec(), after this function has returned.
         whenModal<DialogSetGeometry>([this, closeWith](DialogSetGeometry*) {
             click(shotRows()[1]);

@@ -9,7 +9,6 @@
 #include "shoteditdialog.h"
 #include "shoteditwidget.h"
 #include "testenv.h"
-#include "textfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +26,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -306,7 +304,7 @@ protected:
     QString channelField() { return editor.findChild<QLineEdit*>("lineEdit")->text(); }
     void load(const std::string& content, const std::string& delimiter)
     {
-        writeText(dir + "/in.csv", content);
+        testenv::writeText(dir + "/in.csv", content);
         prompts.openName = QString::fromStdString(dir + "/in.csv");
         prompts.delimiter = delimiter;
         clickButton(&editor, "load_geometry_button");
@@ -455,7 +453,7 @@ TEST_F(LockedGeophoneEditor, SavesEveryRowWithoutComplaint)
     std::string expected;
     for (int i = 0; i < 12; ++i)
         expected += std::to_string(2 * i) + " " + std::to_string(50 - i) + "\n";
-    EXPECT_EQ(readText(dir + "/locked.csv"), expected);
+    EXPECT_EQ(testenv::readText(dir + "/locked.csv"), expected);
 }
 
 TEST(GeophoneEditorClamping, AGivenSpreadIsShownAndWrittenBackClamped)
@@ -484,7 +482,7 @@ TEST_F(GeophoneEditor, ANewSpreadTakesItsRowsFromTheFile)
     prompts.delimiter = ";";
     clickButton(&editor, "save_geometry_button");
     EXPECT_TRUE(prompts.errors.empty());
-    EXPECT_EQ(readText(dir + "/new.csv"), "1;2\n3;4\n5;6\n");
+    EXPECT_EQ(testenv::readText(dir + "/new.csv"), "1;2\n3;4\n5;6\n");
     EXPECT_EQ(prompts.fileQuestions[1].title, "Save Geometry");
     EXPECT_EQ(prompts.fileQuestions[1].filter, "Geophones Geometry (*csv)");
 

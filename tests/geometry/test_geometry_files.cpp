@@ -3,7 +3,6 @@
 
 #include "geometryfiles.h"
 #include "testenv.h"
-#include "textfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -55,7 +53,7 @@ TEST_F(GeometryFiles, ShotFileIsWrittenWithSixDigitsAndReadBack)
 {
     const std::string file = path("f.csv");
     ASSERT_EQ(writeCSV(file, ";", {"shot_id_0", "a"}, {{12.5, 100}, {1234.5678, 0.1}}), 0);
-    EXPECT_EQ(readText(file), "shot_id_0;12.5;100\na;1234.57;0.1\n");
+    EXPECT_EQ(testenv::readText(file), "shot_id_0;12.5;100\na;1234.57;0.1\n");
 
     std::vector<std::string> labels{"stale"};
     std::vector<std::vector<double>> rows{{1}};
@@ -75,8 +73,8 @@ TEST_F(GeometryFiles, NoRowsGiveAnEmptyFile)
 {
     EXPECT_EQ(writeCSV(path("none.csv"), ",", {}, {}), 0);
     EXPECT_EQ(writeGeophoneCSV(path("none-g.csv"), ",", {}), 0);
-    EXPECT_EQ(readText(path("none.csv")), "");
-    EXPECT_EQ(readText(path("none-g.csv")), "");
+    EXPECT_EQ(testenv::readText(path("none.csv")), "");
+    EXPECT_EQ(testenv::readText(path("none-g.csv")), "");
 }
 
 TEST_F(GeometryFiles, WriteErrorsAreReported)
@@ -110,7 +108,7 @@ TEST_F(GeometryFiles, NumbersDoNotFollowTheNumericLocale)
     const int read = readGeophoneCSV(file, ";", rows);
     std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(written, 0);
-    EXPECT_EQ(readText(file), "12.5;-0.25\n");
+    EXPECT_EQ(testenv::readText(file), "12.5;-0.25\n");
     EXPECT_EQ(read, 0);
     EXPECT_EQ(rows, (std::vector<std::vector<double>>{{12.5, -0.25}}));
 }
@@ -204,10 +202,10 @@ TEST_P(RoundTrip, ShotFile)
         expectedText += c.writtenLabels[k % 3] + c.separator + numbers + "\n";
         expectedRows.push_back(values);
     }
-    const std::string written = readText(file);
+    const std::string written = testenv::readText(file);
     EXPECT_EQ(written, expectedText);
 
-    writeText(file, toLineEnds(written, c.lineEnds));
+    testenv::writeText(file, toLineEnds(written, c.lineEnds));
     std::vector<std::string> readLabels;
     std::vector<std::vector<double>> readRows;
     ASSERT_EQ(readCSV(file, c.delimiter, readLabels, readRows), 0);
@@ -231,10 +229,10 @@ TEST_P(RoundTrip, GeophoneFile)
         expectedText += numbers + "\n";
         expectedRows.push_back(values);
     }
-    const std::string written = readText(file);
+    const std::string written = testenv::readText(file);
     EXPECT_EQ(written, expectedText);
 
-    writeText(file, toLineEnds(written, c.lineEnds));
+    testenv::writeText(file, toLineEnds(written, c.lineEnds));
     std::vector<std::vector<double>> readRows;
     ASSERT_EQ(readGeophoneCSV(file, c.delimiter, readRows), 0);
     EXPECT_EQ(readRows, expectedRows);
@@ -295,7 +293,7 @@ TEST_P(ReadCases, Read)
 {
     const ReadCase& c = GetParam();
     const std::string file = path("case.csv");
-    writeText(file, c.content);
+    testenv::writeText(file, c.content);
     std::vector<std::string> labels{"stale"};
     std::vector<std::vector<double>> rows{{-1}};
     if (c.labelled) {

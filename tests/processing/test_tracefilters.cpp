@@ -1,10 +1,10 @@
+#include "capturedstdout.h"
 #include "referencefile.h"
 #include "tracefilters.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace
@@ -18,13 +18,6 @@ struct ImpulseCase {
     int order;
     double cutoff;
 };
-
-// liquid prints through C stdio, whose buffer must reach the captured stream.
-std::string capturedStdout()
-{
-    std::fflush(stdout);
-    return testing::internal::GetCapturedStdout();
-}
 
 std::vector<double> unitImpulse(size_t n)
 {

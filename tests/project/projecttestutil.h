@@ -55,6 +55,4 @@ bool sameBits(const std::vector<double>& a, const std::vector<double>& b);
 
 // Names in a folder, sorted; "" for a missing folder.
 std::vector<std::string> listing(const std::string& dir);
-std::string readText(const std::string& path);
-void writeText(const std::string& path, const std::string& text);
 } // namespace projecttest

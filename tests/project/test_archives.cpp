@@ -166,7 +166,7 @@ void applyEdits(const std::string& dir, const std::vector<Edit>& edits)
 {
     for (const Edit& e : edits) {
         if (std::string(e.op) == "text") {
-            writeText(dir + "/" + e.file + ".xml", e.text);
+            testenv::writeText(dir + "/" + e.file + ".xml", e.text);
             continue;
         }
         QJsonObject op{{"op", e.op}, {"path", e.path}};
@@ -465,7 +465,7 @@ TEST_P(RefractionCorruption, ReadsAsExpected)
     fresh.initFromDocument();
     fresh.refractData.v1 = 1234.0;
     expectSameRefraction(read, fresh);
-    EXPECT_EQ(QString::fromStdString(readText(dir + "/log.txt")).count("ERROR :"), 1);
+    EXPECT_EQ(QString::fromStdString(testenv::readText(dir + "/log.txt")).count("ERROR :"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, RefractionCorruption, ::testing::ValuesIn(refractionCases),
@@ -479,7 +479,7 @@ TEST(RefractionArchive, FreshInstanceWritesEmptyListsAndZeroV1)
     const std::string path = testenv::freshDir("fresh-refraction") + "/refraction.xml";
     ProjectWriter writer;
     ASSERT_EQ(writer.saveRefraction_XML(path, &fresh), 0);
-    EXPECT_NE(readText(path).find("<v1>0</v1>"), std::string::npos);
+    EXPECT_NE(testenv::readText(path).find("<v1>0</v1>"), std::string::npos);
 
     const QJsonObject file = checkArchive("refraction.xml", path);
     EXPECT_TRUE(file["errors"].toArray().isEmpty());
@@ -502,7 +502,7 @@ TEST(RefractionArchive, FreshInstanceWritesEmptyListsAndZeroV1)
     sortedExpected.sort();
     EXPECT_EQ(leaves, sortedExpected);
     // The two cData items are there, empty.
-    const QString xml = QString::fromStdString(readText(path));
+    const QString xml = QString::fromStdString(testenv::readText(path));
     EXPECT_EQ(
         xml.count(QRegularExpression(
             R"(<value[01]>\s*<z size="dynamic"\s*/>\s*<tG size="dynamic"\s*/>\s*)"

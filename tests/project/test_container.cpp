@@ -67,7 +67,7 @@ TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
     const HostileCase& c = GetParam();
     const std::string scratch = testenv::freshDir(std::string("hostile-") + c.name);
     const std::string tomodoc = scratch + "/valid-tomodoc.xml";
-    writeText(tomodoc, validTomodoc);
+    testenv::writeText(tomodoc, validTomodoc);
     std::string zipCase = c.zipCase;
     const auto at = zipCase.find("{abs}");
     if (at != std::string::npos)
@@ -87,8 +87,8 @@ TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
     EXPECT_EQ(listing(scratch), before);
     EXPECT_EQ(listing(scratch + "/work"), beforeWork);
     if (c.expected == 0) {
-        EXPECT_EQ(readText(dest + "noext"), "abc");
-        EXPECT_EQ(readText(dest + "tomodoc.xml"), validTomodoc);
+        EXPECT_EQ(testenv::readText(dest + "noext"), "abc");
+        EXPECT_EQ(testenv::readText(dest + "tomodoc.xml"), validTomodoc);
     } else if (zipCase.rfind("name:", 0) == 0 || zipCase == "repeated") {
         EXPECT_EQ(listing(dest), std::vector<std::string>{}); // nothing extracted
     }
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Archives, HostileZip, ::testing::ValuesIn(hostileCases)
 TEST(ZipContainer, MoreDataThanFreeSpaceIsRefusedBeforeExtracting)
 {
     const std::string scratch = testenv::freshDir("bomb");
-    writeText(scratch + "/tomodoc.xml", validTomodoc);
+    testenv::writeText(scratch + "/tomodoc.xml", validTomodoc);
     projectZip({"hostile", "bomb", scratch + "/bomb.tervo", scratch + "/tomodoc.xml"});
     const std::string dest = scratch + "/work";
     QDir().mkpath(QString::fromStdString(dest));
@@ -128,8 +128,8 @@ TEST(ZipContainer, MoreDataThanFreeSpaceIsRefusedBeforeExtracting)
 TEST(ZipContainer, NonAsciiShotNamesRoundTrip)
 {
     const std::string scratch = testenv::freshDir("utf8");
-    writeText(scratch + "/tomodoc.xml", validTomodoc);
-    writeText(scratch + "/shot \xC3\xA8 1.sg2", "bytes");
+    testenv::writeText(scratch + "/tomodoc.xml", validTomodoc);
+    testenv::writeText(scratch + "/shot \xC3\xA8 1.sg2", "bytes");
     ProjectWriter writer;
     ASSERT_EQ(writer.compress_project(scratch + "/p.tervo",
                                       {scratch + "/tomodoc.xml", scratch + "/shot \xC3\xA8 1.sg2"}),
@@ -139,7 +139,7 @@ TEST(ZipContainer, NonAsciiShotNamesRoundTrip)
     QDir().mkpath(QString::fromStdString(scratch + "/out"));
     projectReader reader;
     ASSERT_EQ(reader.read_ZIP(scratch + "/p.tervo", scratch + "/out/"), 0);
-    EXPECT_EQ(readText(scratch + "/out/shot \xC3\xA8 1.sg2"), "bytes");
+    EXPECT_EQ(testenv::readText(scratch + "/out/shot \xC3\xA8 1.sg2"), "bytes");
 }
 
 // ---- replacing a project file ------------------------------------------------
@@ -197,8 +197,8 @@ TEST_P(ReplaceProject, OldFileChangesOnlyOnSuccess)
     const std::string target = scratch + "/target";
     QDir().mkpath(QString::fromStdString(src));
     QDir().mkpath(QString::fromStdString(target));
-    writeText(src + "/a.xml", "<a/>\n");
-    writeText(src + "/b.sg2", "shot b");
+    testenv::writeText(src + "/a.xml", "<a/>\n");
+    testenv::writeText(src + "/b.sg2", "shot b");
     testenv::writeBytes(src + "/big.sg2", randomBytes(200000));
     ProjectWriter writer;
     ASSERT_EQ(writer.compress_project(target + "/old.tervo", {src + "/a.xml"}), 0);
@@ -207,7 +207,7 @@ TEST_P(ReplaceProject, OldFileChangesOnlyOnSuccess)
 
     switch (c.setup) {
     case Setup::SourceDeleted: {
-        writeText(src + "/gone.sg2", "soon gone");
+        testenv::writeText(src + "/gone.sg2", "soon gone");
         const std::vector<std::string> files = {src + "/a.xml", src + "/gone.sg2"};
         QFile::remove(QString::fromStdString(src + "/gone.sg2"));
         capturedErrors([&] { EXPECT_EQ(writer.compress_project(project, files), 1); });
@@ -293,8 +293,8 @@ TEST(WorkFolders, AnOpenRemovesOnlyFoldersNoRunningInstanceUses)
     const std::string root = testenv::freshDir("instances") + "/";
     for (const char* dir : {"1000", "2000", "3000", "notanumber"})
         QDir().mkpath(QString::fromStdString(root + dir + "/inside"));
-    writeText(root + "Tervanelo_log.log", "log");
-    writeText(root + "1000/inside/s1.sg2", "in use");
+    testenv::writeText(root + "Tervanelo_log.log", "log");
+    testenv::writeText(root + "1000/inside/s1.sg2", "in use");
     const pid_t live = lockHolder(root + "1000.lock", true);
     const pid_t dead = lockHolder(root + "2000.lock", false);
     waitpid(dead, nullptr, 0);
@@ -325,7 +325,7 @@ TEST(WorkFolders, AnOpenRemovesOnlyFoldersNoRunningInstanceUses)
     expected.push_back(own + ".lock");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(left, expected);
-    EXPECT_EQ(readText(root + "1000/inside/s1.sg2"), "in use");
+    EXPECT_EQ(testenv::readText(root + "1000/inside/s1.sg2"), "in use");
 }
 
 TEST(WorkFolders, FoldersOfOneMillisecondGetTheirOwnNumbers)

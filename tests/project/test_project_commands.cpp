@@ -233,7 +233,7 @@ std::string blockFolder(const std::string& dir)
 {
     const std::string aside = dir + ".aside";
     EXPECT_EQ(std::rename(dir.c_str(), aside.c_str()), 0);
-    projecttest::writeText(dir, "not a folder\n");
+    testenv::writeText(dir, "not a folder\n");
     return aside;
 }
 
@@ -410,7 +410,7 @@ struct FailedOpenCase {
 const FailedOpenCase failedOpenCases[] = {
     {"TextFile",
      [](const std::string&, const std::string& dir) {
-         projecttest::writeText(dir + "/x.tervo", "not a project\n");
+         testenv::writeText(dir + "/x.tervo", "not a project\n");
          return dir + "/x.tervo";
      },
      ""},
@@ -440,7 +440,7 @@ const FailedOpenCase failedOpenCases[] = {
     {"EntryLeavingTheFolder",
      [](const std::string& valid, const std::string& dir) {
          (void)valid;
-         projecttest::writeText(dir + "/tomodoc.xml", "<cereal/>\n");
+         testenv::writeText(dir + "/tomodoc.xml", "<cereal/>\n");
          projecttest::projectZip(
              {"hostile", "name:../evil.txt", dir + "/evil.tervo", dir + "/tomodoc.xml"});
          return dir + "/evil.tervo";

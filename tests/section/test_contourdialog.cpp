@@ -19,24 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class ContourDialog : public ::testing::Test
 {
@@ -86,9 +71,9 @@ TEST(IsovalueFiles, WriterFormatAndFailures)
 {
     const std::string dir = testenv::freshDir("isovalues");
     ASSERT_TRUE(writeIsovalues(dir + "/a.csv", ";", {1500, 12.5, 1.0 / 3.0}));
-    EXPECT_EQ(readText(dir + "/a.csv"), "0.333333;true\n12.5;true\n1500;true\n");
+    EXPECT_EQ(testenv::readText(dir + "/a.csv"), "0.333333;true\n12.5;true\n1500;true\n");
     ASSERT_TRUE(writeIsovalues(dir + "/b.csv", "(blank space)", {2}));
-    EXPECT_EQ(readText(dir + "/b.csv"), "2 true\n");
+    EXPECT_EQ(testenv::readText(dir + "/b.csv"), "2 true\n");
     // A full disk shows only once the file is written and closed.
     EXPECT_FALSE(writeIsovalues("/dev/full", ";", {1500}));
     EXPECT_FALSE(writeIsovalues(dir + "/missing/c.csv", ";", {1500}));
@@ -115,7 +100,7 @@ TEST(IsovalueFiles, ReaderTakesTheFirstFieldOfEveryLine)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        writeText(dir + "/levels.csv", c.text);
+        testenv::writeText(dir + "/levels.csv", c.text);
         std::vector<double> values;
         ASSERT_TRUE(readIsovalues(dir + "/levels.csv", c.delimiter, values));
         EXPECT_EQ(values, c.values);
@@ -193,7 +178,7 @@ TEST_F(ContourDialog, SavesTheRowsSortedWithTheChosenDelimiter)
     prompts.saveName = QString::fromStdString(dir + "/levels");
     button(*d, "save_button")->click();
     EXPECT_EQ(prompts.lastTitle, "Save Isovalues");
-    EXPECT_EQ(readText(dir + "/levels.csv"), "812.25 true\n1500 true\n2999.99 true\n");
+    EXPECT_EQ(testenv::readText(dir + "/levels.csv"), "812.25 true\n1500 true\n2999.99 true\n");
     EXPECT_TRUE(prompts.boxes.empty());
 
     const QString missing = QString::fromStdString(dir + "/missing/levels");
@@ -208,14 +193,14 @@ TEST_F(ContourDialog, LoadsTheChosenFileAsItIs)
 {
     auto d = makeDialog(false, true, {1000});
     // An existing file keeps its name whatever its suffix.
-    writeText(dir + "/levels.CSV", "1500;true\r\n\r\n2000;true\r\n");
+    testenv::writeText(dir + "/levels.CSV", "1500;true\r\n\r\n2000;true\r\n");
     prompts.openName = QString::fromStdString(dir + "/levels.CSV");
     button(*d, "load_button")->click();
     EXPECT_EQ(rows(*d), (std::vector<double>{1500, 2000}));
     EXPECT_TRUE(prompts.boxes.empty());
 
     // Out of range: the rows go, nothing comes in, and the user is told.
-    writeText(dir + "/low.csv", "100\n");
+    testenv::writeText(dir + "/low.csv", "100\n");
     prompts.openName = QString::fromStdString(dir + "/low.csv");
     button(*d, "load_button")->click();
     EXPECT_TRUE(rows(*d).empty());

@@ -17,27 +17,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace
 {
 
 constexpr int DarkRainbow = 7;
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 std::string replaced(std::string text, const std::string& from, const std::string& to)
 {
@@ -174,7 +159,7 @@ TEST_F(PaletteDialogTest, UnusableArchivesAreRefused)
 {
     auto d = makeDialog();
     save(*d, "good");
-    const std::string good = readText(dir + "/good.xml");
+    const std::string good = testenv::readText(dir + "/good.xml");
     const size_t colorStart = good.find("<color size=\"dynamic\">");
     const size_t colorEnd = good.find("</color>") + std::string("</color>").size();
     ASSERT_NE(colorStart, std::string::npos);
@@ -190,7 +175,7 @@ TEST_F(PaletteDialogTest, UnusableArchivesAreRefused)
     };
     for (const auto& [name, text] : bad) {
         SCOPED_TRACE(name);
-        writeText(dir + "/bad.xml", text);
+        testenv::writeText(dir + "/bad.xml", text);
         prompts.boxes.clear();
         testing::internal::CaptureStderr();
         load(*d, {"bad.xml"});
@@ -207,7 +192,7 @@ TEST_F(PaletteDialogTest, AcceptedArchivesLoadSortedOrAsTheyAre)
 {
     auto d = makeDialog(5); // "Blue to red"
     save(*d, "blue");
-    const std::string good = readText(dir + "/blue.xml");
+    const std::string good = testenv::readText(dir + "/blue.xml");
     // The two stops swapped by hand.
     const std::string first =
         good.substr(good.find("<value0>"), good.find("</value0>") + 9 - good.find("<value0>"));
@@ -217,11 +202,11 @@ TEST_F(PaletteDialogTest, AcceptedArchivesLoadSortedOrAsTheyAre)
     swapped.replace(swapped.find(first), first.size(), "@@");
     swapped.replace(swapped.find(second), second.size(), first);
     swapped.replace(swapped.find("@@"), 2, second);
-    writeText(dir + "/swapped.xml", swapped);
+    testenv::writeText(dir + "/swapped.xml", swapped);
     // An empty range is kept: the editor refuses to stretch it.
-    writeText(dir + "/flat.xml",
-              replaced(replaced(good, "<min_db>0</min_db>", "<min_db>10</min_db>"),
-                       "<max_db>99.989999999999995</max_db>", "<max_db>10</max_db>"));
+    testenv::writeText(dir + "/flat.xml",
+                       replaced(replaced(good, "<min_db>0</min_db>", "<min_db>10</min_db>"),
+                                "<max_db>99.989999999999995</max_db>", "<max_db>10</max_db>"));
 
     load(*d, {"swapped.xml", "flat.xml"});
     EXPECT_TRUE(prompts.boxes.empty());
@@ -240,7 +225,7 @@ TEST_F(PaletteDialogTest, LoadingStopsAtTheFirstBadFile)
 {
     auto d = makeDialog();
     save(*d, "one");
-    writeText(dir + "/two.xml", "not a palette");
+    testenv::writeText(dir + "/two.xml", "not a palette");
     save(*d, "three");
     testing::internal::CaptureStderr();
     load(*d, {"one.xml", "two.xml", "three.xml"});

@@ -64,4 +64,15 @@ void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }
+
+std::string readText(const std::string& path)
+{
+    const std::vector<unsigned char> bytes = readBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+void writeText(const std::string& path, const std::string& text)
+{
+    writeBytes(path, {text.begin(), text.end()});
+}
 } // namespace testenv

@@ -30,4 +30,8 @@ std::string fixture(const std::string& relative);
 std::string freshDir(const std::string& name);
 std::vector<unsigned char> readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+// Whole files as text, byte for byte (no line-end translation). Both throw
+// naming the path when the file cannot be read or written.
+std::string readText(const std::string& path);
+void writeText(const std::string& path, const std::string& text);
 } // namespace testenv

@@ -4,21 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using namespace traveltimes;
 
 namespace
 {
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // ---- Files that load ----
 
@@ -158,7 +149,7 @@ TEST_P(TravelTimeFiles, LoadWithEitherLineEnd)
     for (const bool crlf : {false, true}) {
         SCOPED_TRACE(crlf ? "CRLF" : "LF");
         const std::string path = dir + "/" + c.fileName;
-        writeText(path, crlf ? withCrlf(c.content) : c.content);
+        testenv::writeText(path, crlf ? withCrlf(c.content) : c.content);
         TomoDocument doc;
         ASSERT_EQ(doc.loadTravelTimes(path), 0);
         expectDocument(doc, c.expected);
@@ -259,7 +250,7 @@ TEST_P(RefusedTravelTimeFiles, FailWithReasonAndMergeNothing)
         SCOPED_TRACE(crlf ? "CRLF" : "LF");
         const std::string path = dir + "/" + c.fileName;
         const std::string logPath = dir + "/log.txt";
-        writeText(path, crlf ? withCrlf(c.content) : c.content);
+        testenv::writeText(path, crlf ? withCrlf(c.content) : c.content);
         {
             Logger logger(logPath);
             TomoDocument doc(&logger);
@@ -269,9 +260,9 @@ TEST_P(RefusedTravelTimeFiles, FailWithReasonAndMergeNothing)
             EXPECT_TRUE(doc.goephonesStringSet.empty());
             EXPECT_TRUE(doc.ttArray.empty());
         }
-        EXPECT_NE(readAll(logPath).find(" ERROR : " + path + ": " + c.logged + "\n"),
+        EXPECT_NE(testenv::readText(logPath).find(" ERROR : " + path + ": " + c.logged + "\n"),
                   std::string::npos)
-            << readAll(logPath);
+            << testenv::readText(logPath);
     }
 }
 
@@ -295,7 +286,7 @@ TEST(TravelTimeImport, OnlyExactExtensionsAreRead)
         SCOPED_TRACE(name);
         const std::string path = dir + "/" + name;
         const std::string logPath = dir + "/log.txt";
-        writeText(path, fixtureText(fixture));
+        testenv::writeText(path, fixtureText(fixture));
         {
             Logger logger(logPath);
             TomoDocument doc(&logger);
@@ -305,8 +296,9 @@ TEST(TravelTimeImport, OnlyExactExtensionsAreRead)
             EXPECT_TRUE(doc.goephonesStringSet.empty());
             EXPECT_TRUE(doc.ttArray.empty());
         }
-        EXPECT_NE(readAll(logPath).find("] ERROR : Invalid input TT file : " + path + "\n"),
-                  std::string::npos);
+        EXPECT_NE(
+            testenv::readText(logPath).find("] ERROR : Invalid input TT file : " + path + "\n"),
+            std::string::npos);
     }
 }
 
@@ -335,7 +327,7 @@ TEST(TravelTimeImport, MissingFilesAreRefused)
 TEST(TravelTimeReaders, NumberFailureNamesFileAndLineOnStandardError)
 {
     const std::string path = testenv::freshDir("stderr") + "/bad.txt";
-    writeText(path, edited(fixtureText("survey.txt"), {{"1 0 0.0125 1", "1 0 abc 1"}}));
+    testenv::writeText(path, edited(fixtureText("survey.txt"), {{"1 0 0.0125 1", "1 0 abc 1"}}));
     std::vector<ImportedShot> shots;
     ReceiverSpreads spreads;
     std::vector<ImportedDataFile> files;

@@ -39,13 +39,7 @@ struct ExpectedDocument {
 
 inline std::string fixtureText(const std::string& name)
 {
-    const auto bytes = testenv::readBytes(testenv::fixture("traveltimes/" + name));
-    return {bytes.begin(), bytes.end()};
-}
-
-inline void writeText(const std::string& path, const std::string& text)
-{
-    testenv::writeBytes(path, {text.begin(), text.end()});
+    return testenv::readText(testenv::fixture("traveltimes/" + name));
 }
 
 // text with every occurrence of each `from` replaced; an edit that matches

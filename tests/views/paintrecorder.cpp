@@ -76,12 +76,6 @@ const RecordedText* PaintRecorder::find(const QString& text) const
     return nullptr;
 }
 
-void PaintRecorder::clear()
-{
-    engine->texts.clear();
-    engine->lines.clear();
-}
-
 int PaintRecorder::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {

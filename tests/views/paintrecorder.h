@@ -42,7 +42,6 @@ public:
     std::vector<QString> strings() const;
     // The first text with this string, or null.
     const RecordedText* find(const QString& text) const;
-    void clear();
 
 protected:
     int metric(PaintDeviceMetric metric) const override;

@@ -19,7 +19,6 @@ using namespace pixels;
 namespace
 {
 
-const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kFirstShot("#6dcc73");

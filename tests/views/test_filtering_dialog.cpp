@@ -1,10 +1,12 @@
 // The trace filtering dialog driven through its widgets, and its VTK
 // spectrum chart (needs an X server: run under xvfb-run).
 
+#include "capturedstdout.h"
 #include "chart2dviewer.h"
 #include "dofilteringdialog.h"
 #include "drawtraces.h"
 #include "imagecompare.h"
+#include "referencefile.h"
 #include "spectrum.h"
 #include "tomodocument.h"
 #include "tracefilters.h"
@@ -28,29 +30,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-
 namespace
 {
-
-// liquid describes each filter through C stdio, which must be flushed into
-// the captured stream.
-std::string capturedStdout()
-{
-    std::fflush(stdout);
-    return testing::internal::GetCapturedStdout();
-}
-
-std::vector<double> readReference(const std::string& name)
-{
-    std::ifstream in(std::string(TERVANELO_FIXTURES) + "/processing/" + name);
-    std::vector<double> values;
-    double v;
-    while (in >> v)
-        values.push_back(v);
-    return values;
-}
 
 // One shot of `traces` traces, each the committed 40 + 260 Hz trace cut or
 // repeated to `samples` samples, at the given interval.
