@@ -4,6 +4,7 @@
 #include "vtkviewer.h"
 
 #include "sectionscene.h"
+#include "targetfile.h"
 
 #include <vtkCamera.h>
 #include <vtkNew.h>
@@ -23,25 +24,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <system_error>
 
 using namespace sectionscene;
 
 namespace
 {
-// An old picture must not survive a failed write: the reports would embed it.
-// Only a regular file (or a link itself) is removed, never a device or a
-// directory.
-void removeTarget(const std::string& path)
-{
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(path, error);
-    if (error)
-        return;
-    if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))
-        std::filesystem::remove(path, error);
-}
-
 bool reportFailure(const char* what, const std::string& path)
 {
     std::cerr << "[ERROR] " << what << " " << path << std::endl;

@@ -96,7 +96,12 @@ void DialogScript::expectDone()
 void DialogScript::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == lastSeen)
+    if (!modal) {
+        // A dialog shown again after closing is a new question.
+        lastSeen = nullptr;
+        return;
+    }
+    if (modal == lastSeen)
         return;
     lastSeen = modal;
     const QString className = QString::fromLatin1(modal->metaObject()->className());

@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -74,7 +75,9 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     std::vector<QString> unexpected;
-    QWidget* lastSeen = nullptr;
+    // Null once the dialog answered last is gone, so that a new dialog built
+    // at the same address is still answered.
+    QPointer<QWidget> lastSeen;
     std::unique_ptr<QTimer> timer;
     std::unique_ptr<QTimer> watchdog;
 };
