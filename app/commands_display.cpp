@@ -1,12 +1,10 @@
 // Display commands: trace-view zoom and flags, tabs, trace processing and
-// picking, and the section view.
+// picking.
 
 #include "tervanelo_mainwindows.h"
 #include "ui_tervanelo_mainwindows.h"
 
 #include "colorpalettewidget.h"
-#include "contourlevels.h"
-#include "contourlines_dialog.h"
 #include "dofilteringdialog.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
@@ -14,7 +12,6 @@
 #include "dropdowntoolbutton.h"
 #include "grid.h"
 #include "logger.h"
-#include "setprojecttitle.h"
 #include "spectrum.h"
 #include "tracefilters.h"
 #include "vtkviewer.h"
@@ -36,11 +33,6 @@ constexpr double TracesShare = 0.618;
 constexpr double DaZoLowPass = 85.0;
 constexpr double DaZoHighPass = 14.0;
 
-bool oneOf(int value, std::initializer_list<int> set)
-{
-    return std::find(set.begin(), set.end(), value) != set.end();
-}
-
 // The samples a trace was recorded with: a two-polarity trace is picked on
 // the difference of its two recordings, which the picker forms itself.
 size_t recordedSampleCount(const Trace& trace)
@@ -55,11 +47,6 @@ bool pickOnFiltered(const Trace& trace, bool boxChecked)
 {
     return boxChecked && !trace.filtered.empty() &&
            trace.filtered.size() == recordedSampleCount(trace);
-}
-
-const char* checkedText(bool b)
-{
-    return b ? "true" : "false";
 }
 } // namespace
 
@@ -457,380 +444,10 @@ void Tervanelo_MainWindows::on_actionAutoPick_triggered()
     });
 }
 
-// ---- Section view ----
-
-namespace
-{
-// The gradient and information density layers.
-struct SectionLayer {
-    QAction* Ui::Tervanelo_MainWindows::*action;
-    bool Tervanelo_MainWindows::*flag;
-    vtkViewer::Range vtkViewer::*range;
-    int plain, rays, contour;
-    std::initializer_list<int> contourTypes;
-    const char* minLabel;
-    const char* maxLabel;
-    const char* slot;
-};
-
-enum { VerticalGradientLayer, LaplacianLayer, DensityLayer };
-
-const char* const velocityLabels[] = {"Min Vel ", ", Max Vel : "};
-
-const SectionLayer sectionLayers[] = {
-    {&Ui::Tervanelo_MainWindows::actionVertical_Gradient,
-     &Tervanelo_MainWindows::viewVerticalGradient,
-     &vtkViewer::gradientRange,
-     7,
-     9,
-     8,
-     {2, 3, 8, 11},
-     "Min Grad : ",
-     ", Max Grad : ",
-     "on_actionVertical_Gradient_triggered"},
-    {&Ui::Tervanelo_MainWindows::actionLaplacian_Gradient,
-     &Tervanelo_MainWindows::viewLaplacianGradient,
-     &vtkViewer::laplacianRange,
-     10,
-     12,
-     11,
-     {2, 3, 8, 11},
-     "Min Laplacian : ",
-     ", Max Laplacian : ",
-     "on_actionLaplacian_Gradient_triggered"},
-    {&Ui::Tervanelo_MainWindows::actionShow_Information_Density_Layer,
-     &Tervanelo_MainWindows::viewInfoDensity,
-     &vtkViewer::densityRange,
-     13,
-     15,
-     14,
-     {2, 3, 8, 11, 14},
-     "Min Density : ",
-     ", Max Density : ",
-     "on_actionShow_Information_Density_Layer_triggered"},
-};
-} // namespace
-
-void Tervanelo_MainWindows::showPaletteRange(std::pair<double, double> r, const char* minLabel,
-                                             const char* maxLabel)
-{
-    std::cout << minLabel << r.first << maxLabel << r.second << std::endl;
-    buildPaletteBar(r.first, r.second);
-}
-
 void Tervanelo_MainWindows::redrawTravelTimes()
 {
     ui->widget_3->update();
     ui->widget_3->travelTimeView = ui->widget_2;
     ui->widget_2->setDocument(&document);
     ui->widget_2->update();
-}
-
-void Tervanelo_MainWindows::bringSectionForward()
-{
-    ui->tabWidget->setCurrentIndex(2);
-    on_tabWidget_tabBarClicked(2);
-}
-
-void Tervanelo_MainWindows::showSectionLayer(int layer)
-{
-    const SectionLayer& own = sectionLayers[layer];
-    QAction* action = (*ui).*own.action;
-    const bool checked = action->isChecked();
-    vtkViewer& view = *ui->vtk_widget;
-
-    if (layer == DensityLayer) {
-        logCommand(own.slot);
-        // Values below 0 mark cells the inversion has not reached yet; a
-        // layer of another size belongs to another grid.
-        const size_t cells = document.grid ? document.grid->numberOfCells() : 0;
-        const bool computed =
-            document.info_density.size() == cells &&
-            std::none_of(document.info_density.begin(), document.info_density.end(),
-                         [](double v) { return v < 0.0; });
-        if (checked && !computed) {
-            QMessageBox::warning(
-                this, tr("Warning"),
-                tr("The information layer has not yet been calculated or loaded, this project "
-                   "may be an old version.\nPease run the tomography to compute the "
-                   "information layer"));
-            logger->writeLog("Info density not yet computed", 0);
-            action->setChecked(false);
-            ui->actionShow_Tomographic_Profile->setChecked(true);
-            return;
-        }
-    }
-
-    if (checked) {
-        if (ui->actionShow_Tomographic_Profile->isChecked()) {
-            ui->actionShow_Tomographic_Profile->setChecked(false);
-            viewVelocity = false;
-            viewFilledContours = false;
-        }
-        for (const SectionLayer& other : sectionLayers) {
-            QAction* otherAction = (*ui).*other.action;
-            if (&other != &own && otherAction->isChecked()) {
-                otherAction->setChecked(false);
-                this->*other.flag = false;
-            }
-        }
-    }
-    this->*own.flag = checked;
-    logger->writeLog(
-        std::string("Tervanelo_MainWindows::") + own.slot + ": " + checkedText(checked), 0);
-
-    const bool contoursShown = oneOf(view.showType, own.contourTypes);
-    const bool rays = ui->actionShow_rays->isChecked();
-    int type;
-    if (checked) {
-        showPaletteRange(view.*own.range, own.minLabel, own.maxLabel);
-        type = contoursShown ? own.contour : rays ? own.rays : own.plain;
-    } else {
-        showPaletteRange(view.velocityRange, velocityLabels[0], velocityLabels[1]);
-        type = contoursShown ? 2 : rays ? 4 : 5;
-    }
-    view.showProfile(type);
-    bringSectionForward();
-}
-
-void Tervanelo_MainWindows::on_actionVertical_Gradient_triggered()
-{
-    guarded([this] { showSectionLayer(VerticalGradientLayer); });
-}
-
-void Tervanelo_MainWindows::on_actionLaplacian_Gradient_triggered()
-{
-    guarded([this] { showSectionLayer(LaplacianLayer); });
-}
-
-void Tervanelo_MainWindows::on_actionShow_Information_Density_Layer_triggered()
-{
-    guarded([this] { showSectionLayer(DensityLayer); });
-}
-
-void Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered()
-{
-    guarded([this] {
-        for (const SectionLayer& layer : sectionLayers) {
-            QAction* action = (*ui).*layer.action;
-            if (action->isChecked()) {
-                action->setChecked(false);
-                this->*layer.flag = false;
-            }
-        }
-        viewVelocity = true;
-        logCommand(__func__);
-        vtkViewer& view = *ui->vtk_widget;
-        const int current = view.showType;
-        if (!oneOf(current, {2, 3, 4, 5}))
-            showPaletteRange(view.velocityRange, "Min Velocity : ", ", Max Velocity : ");
-        const int type = oneOf(current, {2, 3, 8, 11}) ? 2 : oneOf(current, {4, 9, 12}) ? 4 : 5;
-        view.showProfile(type);
-        bringSectionForward();
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_rays_triggered()
-{
-    const bool checked = ui->actionShow_rays->isChecked();
-    logger->writeLog(
-        std::string("Tervanelo_MainWindows::") + __func__ + ": " + checkedText(checked), 0);
-    guarded([&] {
-        ui->vtk_widget->showProfile(checked ? 4 : ui->actionVertical_Gradient->isChecked() ? 7 : 5);
-    });
-}
-
-namespace
-{
-// The three marker sizes are exclusive; a second click on the size in force
-// hides the markers.
-void setMarkerSize(vtkViewer& view, QAction* own, std::initializer_list<QAction*> others,
-                   double scale)
-{
-    for (QAction* a : others)
-        a->setChecked(false);
-    view.showMarkers = own->isChecked();
-    view.markerScale = scale;
-    view.showProfile(6);
-}
-} // namespace
-
-void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
-{
-    guarded([this] {
-        setMarkerSize(*ui->vtk_widget, ui->actionSmallGeo,
-                      {ui->actionNormalGeo, ui->actionLargeGeo}, 0.5);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
-{
-    guarded([this] {
-        setMarkerSize(*ui->vtk_widget, ui->actionNormalGeo,
-                      {ui->actionSmallGeo, ui->actionLargeGeo}, 1.0);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
-{
-    guarded([this] {
-        setMarkerSize(*ui->vtk_widget, ui->actionLargeGeo,
-                      {ui->actionSmallGeo, ui->actionNormalGeo}, 2.0);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_refraction_triggered()
-{
-    guarded([this] {
-        ui->vtk_widget->showRefraction = ui->actionShow_refraction->isChecked();
-        ui->vtk_widget->showProfile(6);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_scalarbar_triggered()
-{
-    guarded([this] {
-        ui->vtk_widget->showScalarBar = ui->actionShow_scalarbar->isChecked();
-        ui->vtk_widget->showProfile(6);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_Grid_Lines_triggered()
-{
-    guarded([this] {
-        ui->vtk_widget->showGridLines = ui->actionShow_Grid_Lines->isChecked();
-        ui->vtk_widget->showProfile(6);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_title_triggered()
-{
-    guarded([this] {
-        ui->vtk_widget->showTitle = ui->actionShow_title->isChecked();
-        ui->vtk_widget->showProfile(6);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionReset_View_triggered()
-{
-    logCommand(__func__);
-    guarded([this] { ui->vtk_widget->resetView(6); });
-}
-
-void Tervanelo_MainWindows::on_actionSet_title_triggered()
-{
-    guarded([this] {
-        setProjectTitle dialog;
-        dialog.setText(document.title);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        // The title is saved with the project.
-        if (dialog.title != document.title) {
-            document.title = dialog.title;
-            setModified(true);
-        }
-        if (ui->tabWidget->currentIndex() == 2)
-            ui->vtk_widget->showProfile(6);
-    });
-}
-
-void Tervanelo_MainWindows::on_actionShow_Contour_Lines_triggered()
-{
-    logCommand(__func__);
-    guarded([this] {
-        vtkViewer& view = *ui->vtk_widget;
-        // The dialog takes its velocity range from the grid.
-        if (!document.grid || !view.structuredGrid)
-            return;
-        if (!viewFilledContours && !viewVelocity && !viewVerticalGradient) {
-            if (ui->actionVertical_Gradient->isChecked())
-                viewVerticalGradient = true;
-            else if (ui->actionLaplacian_Gradient->isChecked())
-                viewLaplacianGradient = true;
-            else
-                viewVelocity = true;
-        }
-
-        contourlines_dialog dialog(document.grid.get(), equallySpaced, contourCount, customContours,
-                                   isovalues, viewFilledContours, viewVelocity,
-                                   viewVerticalGradient, viewLaplacianGradient, contourColor,
-                                   contourLabelSize, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-
-        viewFilledContours = dialog.isFilledContours();
-        viewVerticalGradient = dialog.isGradientContours();
-        viewLaplacianGradient = dialog.isLaplacianGradientContours();
-        viewVelocity = dialog.isProfileContours();
-        contourColor = dialog.contourLineColor;
-        contourLabelSize = dialog.labelFontSize();
-        view.contourLabelSize = contourLabelSize;
-        view.labelEveryN = dialog.labelEveryN();
-        customContours = dialog.isCustomized();
-        if (customContours)
-            isovalues = dialog.customizedValues();
-        equallySpaced = dialog.isEquallySpaced();
-        if (equallySpaced)
-            contourCount = dialog.numberOfValues();
-
-        logger->writeLog("Equally Spaced Contours: " +
-                             (equallySpaced ? std::to_string(contourCount) : "false"),
-                         0);
-        logger->writeLog(std::string("Customized Contours: ") + checkedText(customContours), 0);
-        logger->writeLog(
-            std::string("Contours on Vertical Gradient: ") + checkedText(viewVerticalGradient), 0);
-        logger->writeLog(std::string("Contours on Laplacian Gradient: ") +
-                             checkedText(viewLaplacianGradient),
-                         0);
-        logger->writeLog(std::string("Filled Contours: ") + checkedText(viewFilledContours), 0);
-
-        auto showLayerRange = [&](int layer) {
-            const SectionLayer& l = sectionLayers[layer];
-            showPaletteRange(view.*l.range, l.minLabel, l.maxLabel);
-        };
-        int type;
-        if (equallySpaced || customContours) {
-            view.contourFilter = makeContourFilter(view.structuredGrid, view.velocityArray,
-                                                   customContours ? isovalues : std::set<double>{},
-                                                   equallySpaced ? contourCount : 0);
-            view.contourColor[0] = contourColor.red() / 255.0;
-            view.contourColor[1] = contourColor.green() / 255.0;
-            view.contourColor[2] = contourColor.blue() / 255.0;
-            ui->actionVertical_Gradient->setChecked(viewVerticalGradient);
-            ui->actionLaplacian_Gradient->setChecked(viewLaplacianGradient);
-            ui->actionShow_Information_Density_Layer->setChecked(viewInfoDensity);
-            if (viewFilledContours) {
-                showPaletteRange(view.velocityRange, velocityLabels[0], velocityLabels[1]);
-                type = 3;
-            } else if (viewVerticalGradient) {
-                showLayerRange(VerticalGradientLayer);
-                type = 8;
-            } else if (viewLaplacianGradient) {
-                showLayerRange(LaplacianLayer);
-                type = 11;
-            } else if (viewInfoDensity) {
-                showLayerRange(DensityLayer);
-                type = 14;
-            } else {
-                showPaletteRange(view.velocityRange, velocityLabels[0], velocityLabels[1]);
-                type = 2;
-                ui->actionVertical_Gradient->setChecked(false);
-            }
-        } else {
-            const int layer = viewVerticalGradient    ? VerticalGradientLayer
-                              : viewLaplacianGradient ? LaplacianLayer
-                              : viewInfoDensity       ? DensityLayer
-                                                      : -1;
-            if (layer < 0) {
-                showPaletteRange(view.velocityRange, velocityLabels[0], velocityLabels[1]);
-                type = 5;
-            } else {
-                showLayerRange(layer);
-                type = sectionLayers[layer].plain;
-            }
-        }
-        view.showProfile(type);
-        ui->actionShow_rays->setChecked(false);
-        bringSectionForward();
-    });
 }

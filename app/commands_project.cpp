@@ -17,6 +17,7 @@
 #include "refractiondatastructure.h"
 #include "save_project.h"
 #include "save_project_log_dialog.h"
+#include "sectiondisplay.h"
 #include "vtkviewer.h"
 #include "waitcursor.h"
 #include "workfolder.h"
@@ -128,7 +129,7 @@ void Tervanelo_MainWindows::on_actionLoad_Project_triggered()
             refractionData = new refractionDataStructure(&document);
             refractionData->initFromDocument();
         }
-        ui->vtk_widget->refractionData = refractionData;
+        sectionDisplay->setRefraction(refractionData);
     });
 }
 
@@ -141,8 +142,7 @@ void Tervanelo_MainWindows::detachViews()
     ui->showTracesWidget->clearTraceWidgets();
     ui->widget_2->setDocument(nullptr);
     ui->travelTimePreview->setDocument(nullptr);
-    ui->vtk_widget->setDocument(nullptr);
-    ui->vtk_widget->refractionData = nullptr;
+    sectionDisplay->attach(nullptr, nullptr);
 }
 
 void Tervanelo_MainWindows::showNoSurvey()
@@ -167,16 +167,7 @@ void Tervanelo_MainWindows::openProject(std::string path)
     projectFolder.reset();
     paletteList.palettes.clear();
     setupPalettes();
-    ui->vtk_widget->contourFilter = nullptr;
-    contourCount = 0;
-    equallySpaced = false;
-    isovalues.clear();
-    customContours = false;
-    viewVelocity = false;
-    viewVerticalGradient = false;
-    viewLaplacianGradient = false;
-    viewFilledContours = false;
-    ui->actionShow_Contour_Lines->setChecked(false);
+    sectionDisplay->forgetContours();
     refractionData = new refractionDataStructure(&document);
 
     // The grid is built below, on this thread, from the values read.
@@ -253,15 +244,9 @@ void Tervanelo_MainWindows::openProject(std::string path)
         document.computeRayPaths();
     ui->showSimTT_CB->setEnabled(results);
 
-    ui->vtk_widget->setDocument(&document);
+    sectionDisplay->attach(&document, nullptr);
     if (results) {
-        ui->vtk_widget->updateScalarArrays();
-        const ColorPalette& current = paletteList.palettes.at(size_t(paletteList.curr_palette));
-        ui->vtk_widget->setPalette(current);
-        paletteWidget->setPalette(current);
-        ui->vtk_widget->resetView(5);
-        logger->writeLog("Tervanelo_MainWindows::on_actionReset_View_triggered", 0);
-        ui->vtk_widget->resetView(6);
+        sectionDisplay->showOpenedResults();
         ui->tabWidget->setTabEnabled(2, true);
         ui->actionShow_Contour_Lines->setEnabled(true);
         ui->actionVertical_Gradient->setEnabled(true);

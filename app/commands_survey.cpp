@@ -5,7 +5,6 @@
 #include "ui_tervanelo_mainwindows.h"
 
 #include "colorpalettewidget.h"
-#include "contourlevels.h"
 #include "dialogsetgeometry.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
@@ -19,6 +18,7 @@
 #include "progresstomography_dialog.h"
 #include "refractiondatastructure.h"
 #include "runtomography_dialog.h"
+#include "sectiondisplay.h"
 #include "select_speed_dialog.h"
 #include "traveltimeexport.h"
 #include "velocitymodel.h"
@@ -124,9 +124,8 @@ void Tervanelo_MainWindows::resetToNoSurvey()
     ui->widget_2->update();
     ui->travelTimePreview->setDocument(&document);
     ui->travelTimePreview->update();
-    ui->vtk_widget->setDocument(&document);
     // The viewer lets go first: it must never hold a deleted structure.
-    ui->vtk_widget->refractionData = nullptr;
+    sectionDisplay->attach(&document, nullptr);
     delete refractionData;
     refractionData = nullptr;
 
@@ -206,8 +205,7 @@ void Tervanelo_MainWindows::on_actionNew_triggered()
         ui->travelTimePreview->setShotIndex(0);
         ui->travelTimePreview->update();
 
-        ui->vtk_widget->setDocument(&document);
-        ui->vtk_widget->refractionData = refractionData;
+        sectionDisplay->attach(&document, refractionData);
 
         projectFile.clear();
         projectIsOpen = false;
@@ -324,12 +322,12 @@ void Tervanelo_MainWindows::on_actionLoad_TT_triggered()
         ui->actionPalette->setEnabled(false);
         ui->actionScreenshot->setEnabled(false);
         fitPaletteToVelocities();
-        paletteWidget->updateHandlePositions();
+        sectionDisplay->placeBarHandles();
         ui->tabWidget->setTabEnabled(0, false);
         ui->tabWidget->setTabEnabled(1, true);
         ui->widget_2->setDocument(&document);
         ui->widget_2->update();
-        ui->vtk_widget->setDocument(&document);
+        sectionDisplay->attach(&document, refractionData);
         ui->travelTimePreview->setDocument(&document);
         ui->travelTimePreview->previewMode = true;
         ui->travelTimePreview->update();
@@ -669,33 +667,12 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
         ui->menuShow_velocity_gradient->setEnabled(true);
         ui->actionReset_View->setEnabled(true);
         ui->actionShow_rays->setEnabled(!document.rayPaths.empty());
-        for (QAction* a : {ui->actionVertical_Gradient, ui->actionLaplacian_Gradient,
-                           ui->actionShow_Information_Density_Layer})
-            a->setChecked(false);
-        viewVerticalGradient = false;
-        viewLaplacianGradient = false;
-        viewInfoDensity = false;
-        if (ui->actionShow_rays->isEnabled())
-            ui->actionShow_rays->setChecked(true);
-
-        vtkViewer& view = *ui->vtk_widget;
-        view.buildGrid();
-        // On the grid just built: each build makes new VTK objects, and a
-        // filter on the old ones would draw the old model's lines.
-        if ((equallySpaced || customContours) && view.structuredGrid && view.velocityArray)
-            view.contourFilter = makeContourFilter(view.structuredGrid, view.velocityArray,
-                                                   customContours ? isovalues : std::set<double>(),
-                                                   equallySpaced ? contourCount : 0);
-        fitPaletteToVelocities();
-        view.showProfile(4);
+        sectionDisplay->showInversionResults();
 
         // Also when tab 2 is already in front, so that its actions follow the results.
         ui->tabWidget->setTabEnabled(2, true);
         bringSectionForward();
-
-        view.buildVerticalGradientIsovalues();
-        view.buildLaplacianIsovalues();
-        view.buildInformationDensity();
+        sectionDisplay->buildLayerArrays();
     });
 }
 

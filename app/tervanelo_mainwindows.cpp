@@ -11,6 +11,7 @@
 #include "initresources.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
+#include "sectiondisplay.h"
 #include "settingdialog.h"
 #include "vtkviewer.h"
 #include "workfolder.h"
@@ -44,6 +45,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     tervanelo::initResources();
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
+    createSectionDisplay();
 
     // The trace zoom actions live in two drop-down buttons of the tool bar, in
     // front of DaZo; all start disabled.
@@ -87,7 +89,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     logger->writeLog("Application Start", 0);
 
     settings.settingsPath = settingsFile;
-    ui->vtk_widget->workFolder = workFolder;
+    sectionDisplay->setWorkFolder(workFolder);
     setupPalettes();
     const bool settingsLoaded = settings.loadSettings();
     setupLanguages(settingsLoaded);
@@ -131,7 +133,7 @@ Tervanelo_MainWindows::~Tervanelo_MainWindows()
 {
     // Qt deletes the child widgets after this body: the section view must not
     // keep a pointer to freed refraction data meanwhile.
-    ui->vtk_widget->refractionData = nullptr;
+    sectionDisplay->setRefraction(nullptr);
     delete refractionData;
     refractionData = nullptr;
     delete ui;
@@ -158,7 +160,7 @@ bool Tervanelo_MainWindows::event(QEvent* e)
 {
     // A button released on the frame ends a resize by the window manager.
     if (e->type() == QEvent::NonClientAreaMouseButtonRelease)
-        ui->vtk_widget->showProfile(6);
+        sectionDisplay->redraw();
     return QMainWindow::event(e);
 }
 

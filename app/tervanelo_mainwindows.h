@@ -28,6 +28,7 @@ class Logger;
 class QAction;
 class drawTraces;
 class QTranslator;
+class SectionDisplay;
 class WorkFolder;
 struct refractionDataStructure;
 
@@ -162,6 +163,8 @@ public:
     QAction* zoomTimeInAction = nullptr;
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
+    // The section view's options, palettes and commands.
+    std::unique_ptr<SectionDisplay> sectionDisplay;
 
 protected:
     bool event(QEvent* e) override;
@@ -242,10 +245,7 @@ private:
     // "Tervanelo_MainWindows::" + the command's name, at level 0.
     void logCommand(const char* name);
     void showCommandError(const std::exception& e);
-    // Connects the bar's signals and puts it beside the section view.
-    void installPaletteBar(ColorPaletteWidget* bar);
-    void setMinAll(double min);
-    void setMaxAll(double max);
+    void createSectionDisplay();
     void runFirstRunDialog();
     // The settings' display flags pushed into the trace views.
     void applyDisplaySettings();
@@ -266,10 +266,6 @@ private:
     void showFilteredOnPanels(bool b);
     // The ending of AGC and DaZo: the current shot shows its filtered samples.
     void showProcessedTraces();
-    // The gradient and information density commands; layer indexes their table.
-    void showSectionLayer(int layer);
-    // Palette bar over r; the range also goes to standard output.
-    void showPaletteRange(std::pair<double, double> r, const char* minLabel, const char* maxLabel);
     // Makes the section tab current and applies its rules.
     // The shot view and the travel-time plot redrawn over the current picks.
     void redrawTravelTimes();

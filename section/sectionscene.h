@@ -10,25 +10,6 @@
 namespace sectionscene
 {
 
-// Display types drawn with velocity contours, and with rays.
-constexpr bool inSet(unsigned mask, int type)
-{
-    return type >= 0 && type < 32 && (mask >> type) & 1u;
-}
-constexpr bool isContourType(int type)
-{
-    return inSet(0x490c, type);
-} // 2, 3, 8, 11, 14
-constexpr bool isRayType(int type)
-{
-    return inSet(0x9210, type);
-} // 4, 9, 12, 15
-
-// Name of the point array that colours display type t.
-const char* arrayNameOfType(int type);
-// Mode title of display type t, untranslated; null outside the table.
-const char* modeTitle(int type);
-
 struct SectionActor {
     vtkSmartPointer<vtkActor> actor;
     vtkSmartPointer<vtkPolyDataMapper> mapper;

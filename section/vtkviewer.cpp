@@ -1,4 +1,6 @@
 #include "vtkviewer.h"
+
+#include "sectiontypes.h"
 #include "ui_vtkviewer.h"
 
 #include "vtkviewerinteractor.h"
@@ -237,13 +239,16 @@ void vtkViewer::buildInformationDensity()
 
 vtkViewer::Range vtkViewer::rangeOfType(int type) const
 {
-    if (type >= 7 && type <= 9)
+    switch (sectiontypes::familyOf(type)) {
+    case SectionFamily::Gradient:
         return gradientRange;
-    if (type >= 10 && type <= 12)
+    case SectionFamily::Laplacian:
         return laplacianRange;
-    if (type >= 13 && type <= 15)
+    case SectionFamily::Density:
         return densityRange;
-    return velocityRange;
+    default:
+        return velocityRange;
+    }
 }
 
 void vtkViewer::buildLookupTable()

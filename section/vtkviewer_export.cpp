@@ -4,6 +4,7 @@
 #include "vtkviewer.h"
 
 #include "sectionscene.h"
+#include "sectiontypes.h"
 #include "targetfile.h"
 
 #include <vtkCamera.h>
@@ -45,11 +46,6 @@ int pictureHeight(vtkStructuredGrid* grid, int width)
     return dims[0] > 0 ? static_cast<int>(width * (static_cast<double>(dims[1]) / dims[0])) : 0;
 }
 
-bool colouresVelocity(int type)
-{
-    return (type >= 2 && type <= 5) || type < 2 || type > 15;
-}
-
 QImage renderOffScreen(vtkRenderer* renderer, int width, int height)
 {
     vtkNew<vtkRenderWindow> window;
@@ -88,12 +84,8 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
             grid->BlankPoint(static_cast<vtkIdType>(i));
 
     scene.renderer = vtkSmartPointer<vtkRenderer>::New();
-    const bool gradient = t >= 7 && t <= 9;
-    const bool laplacianType = t >= 10 && t <= 12;
-    const char* arrayName = gradient        ? "VerticalGradientIsovalues"
-                            : laplacianType ? "LaplacianIsovalues"
-                                            : "Isovalues";
-    const SectionActor section = makeSectionActor(grid, arrayName);
+    const SectionFamily family = sectiontypes::picturedFamily(t);
+    const SectionActor section = makeSectionActor(grid, sectiontypes::arrayName(family));
     scene.renderer->AddActor(section.actor);
     if (newer) {
         scene.renderer->SetBackground(background.redF(), background.greenF(), background.blueF());
@@ -111,9 +103,10 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     }
     if (refractionApplies())
         addRefractionActor(scene.renderer);
-    if (inSet(0x1210, t)) {
+    const SectionOverlay overlay = sectiontypes::picturedOverlay(t);
+    if (overlay == SectionOverlay::Rays) {
         addRaysActor(scene.renderer);
-    } else if (inSet(0x90c, t) && contourFilter) {
+    } else if (overlay == SectionOverlay::Contours && contourFilter) {
         auto labels = vtkSmartPointer<vtkTextProperty>::New();
         labels->SetColor(0.0, 0.0, 0.0);
         labels->ShadowOff();
@@ -123,16 +116,11 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
 
     // The palette range applies only to the family the view shows; the main
     // window fits the palette to that family's values.
-    Range range;
-    if (gradient)
-        range =
-            showType >= 7 && showType <= 9 ? Range{palette.min_db, palette.max_db} : gradientRange;
-    else if (laplacianType)
-        range = showType >= 10 && showType <= 12 ? Range{palette.min_db, palette.max_db}
-                                                 : laplacianRange;
-    else
-        range = colouresVelocity(showType) ? Range{palette.min_db, palette.max_db} : velocityRange;
-    const auto [lo, hi] = range;
+    const bool paletteFamily = sectiontypes::familyOf(showType) == family;
+    const auto [lo, hi] = paletteFamily ? Range{palette.min_db, palette.max_db}
+                          : family == SectionFamily::Gradient  ? gradientRange
+                          : family == SectionFamily::Laplacian ? laplacianRange
+                                                               : velocityRange;
 
     auto lut = vtkSmartPointer<vtkColorTransferFunction>::New();
     lut->SetColorSpaceToRGB();
@@ -168,8 +156,9 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
         scene.bar->SetWidth(0.04);
     }
 
-    if ((t >= 2 && t <= 5) || (t >= 7 && t <= 12)) {
-        scene.title = modeTitle(t);
+    const SectionTypeInfo* row = sectiontypes::info(t);
+    if (row && row->pictured) {
+        scene.title = row->title;
     } else {
         std::cerr << "Unknown showType!" << std::endl;
     }

@@ -4,6 +4,8 @@
 #include "sectionscene.h"
 #include "vtkviewer.h"
 
+#include "sectiontypes.h"
+
 #include "Splines.hh"
 #include "grid.h"
 #include "refractiondatastructure.h"
@@ -174,7 +176,7 @@ void vtkViewer::addRefractionActor(vtkSmartPointer<vtkRenderer> r)
 void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
                                 vtkSmartPointer<vtkTextProperty> textProperty)
 {
-    if (!sectionscene::isContourType(t)) {
+    if (sectiontypes::overlayOf(t) != SectionOverlay::Contours) {
         std::cerr << "vtkViewer::addContourActor"
                   << " INVALID Parameter Type " << std::endl;
         return;

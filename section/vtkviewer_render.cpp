@@ -3,6 +3,7 @@
 #include "vtkviewer.h"
 
 #include "sectionscene.h"
+#include "sectiontypes.h"
 
 #include "refractiondatastructure.h"
 #include "tomodocument.h"
@@ -20,40 +21,6 @@
 
 namespace sectionscene
 {
-
-const char* arrayNameOfType(int type)
-{
-    if (type >= 7 && type <= 9)
-        return "VerticalGradientIsovalues";
-    if (type >= 10 && type <= 12)
-        return "LaplacianIsovalues";
-    if (type >= 13 && type <= 15)
-        return "information_density";
-    return "Isovalues";
-}
-
-const char* modeTitle(int type)
-{
-    static const char* const titles[] = {
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Velocity with Isolines"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Velocity with Filled Isolines"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Velocity with Rays"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Velocity"),
-        nullptr,
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Vertical Gradient"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Vertical Gradient with Isolines"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Vertical Gradient with Rays"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Laplacian Gradient"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Laplacian Gradient with Isolines"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Tomographic Profile - Laplacian Gradient with Rays"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Ray density"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Ray density"),
-        QT_TRANSLATE_NOOP("vtkViewer", "Ray density"),
-    };
-    if (type < 2 || type > 15)
-        return nullptr;
-    return titles[type - 2];
-}
 
 SectionActor makeSectionActor(vtkStructuredGrid* grid, const char* arrayName)
 {
@@ -107,7 +74,7 @@ void vtkViewer::addScalarBarActor(vtkSmartPointer<vtkRenderer> r,
     bar->SetPosition(0.885, 0.115);
     bar->SetHeight(0.72);
     bar->SetWidth(0.04);
-    bar->SetTitle(showType >= 13 && showType <= 15 ? "ray/cell" : "(m/s)");
+    bar->SetTitle(sectiontypes::barLabel(sectiontypes::familyOf(showType)));
     bar->SetUnconstrainedFontSize(true);
     bar->SetLabelFormat("%8.1f");
     if (horizontal) {
@@ -136,11 +103,11 @@ void vtkViewer::showProfile(int t)
 {
     if (!structuredGrid)
         return;
-    if (t != 6)
+    if (t != sectiontypes::value(SectionType::Current))
         showType = t;
     renderer->RemoveAllViewProps();
 
-    const SectionActor section = makeSectionActor(structuredGrid, arrayNameOfType(showType));
+    const SectionActor section = makeSectionActor(structuredGrid, sectiontypes::arrayName(sectiontypes::familyOf(showType)));
     gridHeight();
     renderer->AddActor(section.actor);
 
@@ -150,10 +117,11 @@ void vtkViewer::showProfile(int t)
     }
     if (refractionApplies())
         addRefractionActor(renderer);
-    if (isContourType(showType)) {
+    const SectionOverlay overlay = sectiontypes::overlayOf(showType);
+    if (overlay == SectionOverlay::Contours) {
         if (contourFilter)
             addContourActor(renderer, showType, nullptr);
-    } else if (isRayType(showType)) {
+    } else if (overlay == SectionOverlay::Rays) {
         addRaysActor(renderer);
     }
 
@@ -215,7 +183,7 @@ void vtkViewer::showProfile(int t)
         if (rmse >= 0.0)
             std::snprintf(rmseText, sizeof rmseText, "%f", rmse);
         QString mode;
-        if (const char* title = modeTitle(showType))
+        if (const char* title = sectiontypes::titleOf(showType))
             mode = QCoreApplication::translate("vtkViewer", title);
         else
             std::cerr << "Unknown showType!" << std::endl;

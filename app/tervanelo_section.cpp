@@ -1,0 +1,191 @@
+// The section view's and the palettes' commands: the window's slots hand
+// them to the section display.
+
+#include "tervanelo_mainwindows.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "colorpalettewidget.h"
+#include "logger.h"
+#include "sectiondisplay.h"
+#include "setprojecttitle.h"
+
+namespace
+{
+const char* checkedText(bool b)
+{
+    return b ? "true" : "false";
+}
+} // namespace
+
+void Tervanelo_MainWindows::createSectionDisplay()
+{
+    Ui::Tervanelo_MainWindows& f = *ui;
+    SectionDisplay::State state{paletteList,      paletteWidget,   contourCount,
+                                equallySpaced,    isovalues,       customContours,
+                                viewVelocity,     viewVerticalGradient, viewLaplacianGradient,
+                                viewInfoDensity,  viewFilledContours,   contourColor,
+                                contourLabelSize};
+    SectionDisplay::Actions actions{f.actionShow_Tomographic_Profile,
+                                    f.actionVertical_Gradient,
+                                    f.actionLaplacian_Gradient,
+                                    f.actionShow_Information_Density_Layer,
+                                    f.actionShow_rays,
+                                    f.actionShow_Contour_Lines,
+                                    f.actionSmallGeo,
+                                    f.actionNormalGeo,
+                                    f.actionLargeGeo,
+                                    f.actionShow_refraction,
+                                    f.actionShow_scalarbar,
+                                    f.actionShow_Grid_Lines,
+                                    f.actionShow_title};
+    SectionDisplay::Host host{this, f.vtk_layout, f.vtk_tab,
+                              [this](ColorPaletteWidget* bar) {
+                                  connect(bar, &ColorPaletteWidget::changed_max_value, this,
+                                          &Tervanelo_MainWindows::update_palette_max);
+                                  connect(bar, &ColorPaletteWidget::changed_min_value, this,
+                                          &Tervanelo_MainWindows::update_palette_min);
+                                  connect(bar, &ColorPaletteWidget::modified, this,
+                                          &Tervanelo_MainWindows::on_vtk_palette_changed);
+                              },
+                              [this] { bringSectionForward(); }, [this] { setModified(true); }};
+    sectionDisplay = std::make_unique<SectionDisplay>(*f.vtk_widget, state, actions,
+                                                      std::move(host), logger, document);
+}
+
+void Tervanelo_MainWindows::bringSectionForward()
+{
+    ui->tabWidget->setCurrentIndex(2);
+    on_tabWidget_tabBarClicked(2);
+}
+
+// ---- Palettes ----
+
+void Tervanelo_MainWindows::setupPalettes()
+{
+    sectionDisplay->setupPalettes();
+}
+
+void Tervanelo_MainWindows::buildPaletteBar(double min, double max)
+{
+    sectionDisplay->buildPaletteBar(min, max);
+}
+
+void Tervanelo_MainWindows::on_vtk_palette_changed()
+{
+    sectionDisplay->paletteEdited();
+}
+
+void Tervanelo_MainWindows::update_palette_max(int value)
+{
+    sectionDisplay->setPaletteMax(value);
+}
+
+void Tervanelo_MainWindows::update_palette_min(int value)
+{
+    sectionDisplay->setPaletteMin(value);
+}
+
+void Tervanelo_MainWindows::on_actionPalette_triggered()
+{
+    logCommand(__func__);
+    guarded([this] { sectionDisplay->choosePalette(); });
+}
+
+void Tervanelo_MainWindows::fitPaletteToVelocities()
+{
+    sectionDisplay->fitPaletteToVelocities();
+}
+
+// ---- Section view ----
+
+void Tervanelo_MainWindows::on_actionVertical_Gradient_triggered()
+{
+    guarded([this] { sectionDisplay->showVerticalGradient(); });
+}
+
+void Tervanelo_MainWindows::on_actionLaplacian_Gradient_triggered()
+{
+    guarded([this] { sectionDisplay->showLaplacian(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_Information_Density_Layer_triggered()
+{
+    guarded([this] { sectionDisplay->showDensity(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered()
+{
+    guarded([this] { sectionDisplay->showVelocity(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_rays_triggered()
+{
+    logger->writeLog(std::string("Tervanelo_MainWindows::") + __func__ + ": " +
+                         checkedText(ui->actionShow_rays->isChecked()),
+                     0);
+    guarded([this] { sectionDisplay->showRays(); });
+}
+
+void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
+{
+    guarded([this] { sectionDisplay->setMarkerSize(ui->actionSmallGeo); });
+}
+
+void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
+{
+    guarded([this] { sectionDisplay->setMarkerSize(ui->actionNormalGeo); });
+}
+
+void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
+{
+    guarded([this] { sectionDisplay->setMarkerSize(ui->actionLargeGeo); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_refraction_triggered()
+{
+    guarded([this] { sectionDisplay->showRefraction(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_scalarbar_triggered()
+{
+    guarded([this] { sectionDisplay->showScalarBar(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_Grid_Lines_triggered()
+{
+    guarded([this] { sectionDisplay->showGridLines(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_title_triggered()
+{
+    guarded([this] { sectionDisplay->showTitle(); });
+}
+
+void Tervanelo_MainWindows::on_actionReset_View_triggered()
+{
+    logCommand(__func__);
+    guarded([this] { sectionDisplay->resetView(); });
+}
+
+void Tervanelo_MainWindows::on_actionShow_Contour_Lines_triggered()
+{
+    logCommand(__func__);
+    guarded([this] { sectionDisplay->chooseContours(); });
+}
+
+void Tervanelo_MainWindows::on_actionSet_title_triggered()
+{
+    guarded([this] {
+        setProjectTitle dialog;
+        dialog.setText(document.title);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        // The title is saved with the project.
+        if (dialog.title != document.title) {
+            document.title = dialog.title;
+            setModified(true);
+        }
+        if (ui->tabWidget->currentIndex() == 2)
+            sectionDisplay->redraw();
+    });
+}

@@ -1,0 +1,156 @@
+#pragma once
+// The section display: the one place that writes the section view's options,
+// its palette and the palette bar beside it, builds its contour filter and
+// chooses its display type. The section commands of the window (layers,
+// contours, markers, toggles, palettes) run here.
+//
+// Owns nothing but the bar's placement: the palettes, the contour settings
+// and the layer flags are the window's members, reached through State; the
+// actions are the window's form's, reached through Actions. Needs the view,
+// the layout the bar sits in, the document (read only, for the grid and the
+// information density), the log, and the host's answers in Host.
+
+#include "sectiontypes.h"
+#include "vtkviewer.h"
+
+#include <QColor>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+
+class ColorPaletteWidget;
+class Logger;
+class QAction;
+class QBoxLayout;
+class QWidget;
+class TomoDocument;
+struct ColorPaletteList;
+struct refractionDataStructure;
+
+class SectionDisplay
+{
+public:
+    struct State {
+        ColorPaletteList& palettes;
+        ColorPaletteWidget*& bar;
+        int& contourCount;
+        bool& equallySpaced;
+        std::set<double>& isovalues;
+        bool& customContours;
+        bool& viewVelocity;
+        bool& viewVerticalGradient;
+        bool& viewLaplacianGradient;
+        bool& viewInfoDensity;
+        bool& viewFilledContours;
+        QColor& contourColor;
+        int& contourLabelSize;
+    };
+    struct Actions {
+        QAction* profile;
+        QAction* verticalGradient;
+        QAction* laplacian;
+        QAction* density;
+        QAction* rays;
+        QAction* contours;
+        QAction* smallMarkers;
+        QAction* normalMarkers;
+        QAction* largeMarkers;
+        QAction* refraction;
+        QAction* scalarBar;
+        QAction* gridLines;
+        QAction* title;
+    };
+    struct Host {
+        QWidget* dialogParent;
+        QBoxLayout* barLayout; // the bar goes after the view in it
+        QWidget* barParent;
+        // The bar's signals go to the window's palette slots.
+        std::function<void(ColorPaletteWidget*)> connectBar;
+        // The section tab in front, with its rules.
+        std::function<void()> bringForward;
+        std::function<void()> setModified;
+    };
+
+    SectionDisplay(vtkViewer& view, State state, Actions actions, Host host, Logger*& logger,
+                   const TomoDocument& document);
+
+    const vtkViewer& view() const { return view_; }
+
+    // ---- Binding ----
+    void setWorkFolder(const std::string& folder);
+    // The survey the view draws; null for none while a document is replaced.
+    void attach(const TomoDocument* document, refractionDataStructure* refraction);
+    void setRefraction(refractionDataStructure* refraction);
+
+    // ---- Drawing ----
+    void show(SectionType type);
+    // Redraws in the type in force.
+    void redraw();
+    // Redraws when the document has a grid.
+    void redrawWithGrid();
+    void resetView();
+
+    // ---- Palettes ----
+    // The built-in palettes appended to the list, the first one current.
+    void setupPalettes();
+    // Every palette takes the range; a new bar shows the current palette.
+    void buildPaletteBar(double min, double max);
+    void paletteEdited();
+    void setPaletteMin(int value);
+    void setPaletteMax(int value);
+    // The palette dialog; true when a palette was chosen.
+    bool choosePalette();
+    // The range of every palette from the velocities of the covered cells.
+    void fitPaletteToVelocities();
+    // The bar's handles where its palette's stops are.
+    void placeBarHandles();
+
+    // ---- Commands ----
+    void showVerticalGradient();
+    void showLaplacian();
+    void showDensity();
+    void showVelocity();
+    void showRays();
+    void setMarkerSize(QAction* chosen);
+    void showRefraction();
+    void showScalarBar();
+    void showGridLines();
+    void showTitle();
+    void chooseContours();
+
+    // ---- Survey changes ----
+    // A new project: no contours, no layer, no contour filter.
+    void forgetContours();
+    // A project with results was opened: its arrays, palette and a fresh camera.
+    void showOpenedResults();
+    // An inversion finished: the section over the new model with its rays,
+    // no layer checked. buildLayerArrays then derives the layers' values.
+    void showInversionResults();
+    void buildLayerArrays();
+
+private:
+    enum Layer { VerticalGradientLayer, LaplacianLayer, DensityLayer };
+    struct LayerRow;
+    static const LayerRow layers[3];
+
+    void showLayer(Layer layer);
+    QAction* layerAction(Layer layer) const;
+    bool& layerFlag(Layer layer);
+    void showRange(std::pair<double, double> r, const char* minLabel, const char* maxLabel);
+    void showLayerRange(Layer layer);
+    void showVelocityRange();
+    void installBar(ColorPaletteWidget* bar);
+    void setMinAll(double min);
+    void setMaxAll(double max);
+    void rebuildContourFilter();
+    void logLine(const std::string& text);
+
+    vtkViewer& view_;
+    State state;
+    Actions actions;
+    Host host;
+    Logger*& logger;
+    const TomoDocument& document;
+};
