@@ -10,9 +10,12 @@
 #include "history.h"
 #include "initresources.h"
 #include "logger.h"
+#include "projectcommands.h"
 #include "refractiondatastructure.h"
 #include "sectiondisplay.h"
 #include "settingdialog.h"
+#include "surveycommands.h"
+#include "tracedisplay.h"
 #include "vtkviewer.h"
 #include "workfolder.h"
 
@@ -45,7 +48,6 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     tervanelo::initResources();
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
-    createSectionDisplay();
 
     // The trace zoom actions live in two drop-down buttons of the tool bar, in
     // front of DaZo; all start disabled.
@@ -77,6 +79,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
             &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
     timeZoomButton = makeZoomButton(zoomTimeInAction, zoomTimeOutAction, ":/icons/zoomInVert.png",
                                     ":/icons/zoomOutVert.png");
+    createControllers();
 
     workFolder = QDir::homePath().toStdString() + "/Tervanelo_TMP/";
     if (!QDir(QString::fromStdString(workFolder)).exists())
@@ -393,11 +396,6 @@ void Tervanelo_MainWindows::setModified(bool b)
     document.modified = b;
     if (b && projectIsOpen)
         updateWindowTitle(true);
-}
-
-void Tervanelo_MainWindows::enable_draw_travel_times()
-{
-    ui->tabWidget->setTabEnabled(1, true);
 }
 
 // ---- History ----

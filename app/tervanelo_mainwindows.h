@@ -1,7 +1,8 @@
 #pragma once
 // The main window: owns the survey document, the settings, the palettes and
-// every view; its slots are the user's commands. Members are public because
-// the commands are spread over several files and tests drive the window.
+// every view; its slots are the user's commands, which it hands to the
+// controllers below, each of which reaches only what it is given. Members are
+// public because tests drive the window.
 
 #include "colorpalette.h"
 #include "languages.h"
@@ -27,8 +28,11 @@ class DropDownToolButton;
 class Logger;
 class QAction;
 class drawTraces;
+class ProjectCommands;
 class QTranslator;
 class SectionDisplay;
+class SurveyCommands;
+class TraceDisplay;
 class WorkFolder;
 struct refractionDataStructure;
 
@@ -77,9 +81,7 @@ public:
     // Writes the settings file; a failure goes to the log.
     void storeSettings();
 
-    // ---- Survey set-up (commands_survey.cpp) ----
-    // The question before a modified survey is replaced or closed: true to go on
-    // (Discard, or Save after a save that succeeded).
+    // ---- Survey set-up ----
     bool askToSaveChanges();
     // The shot file dialog and the loading of the chosen files into a new
     // document, with panels for the sets read. False when no file was chosen,
@@ -91,9 +93,6 @@ public:
     // and the grid. A grid that cannot be built leaves the old one in place.
     // Returns the document's grid.
     Grid* generateGridChecked(bool askGeometry);
-    // The window after the document was replaced: no shot shown, no panels,
-    // no project file, no refraction data, the actions of an empty survey.
-    void resetToNoSurvey();
 
     // Runs a command body: an exception that escapes it is shown in an
     // "Error occured" box and the program goes on.
@@ -105,16 +104,6 @@ public:
             showCommandError(e);
         }
     }
-
-    // ---- Trace views and processing ----
-    // Calls f(index, panel) for every panel of the all-shots view. After a
-    // partial load there are fewer panels than trace sets.
-    void forEachTracePanel(const std::function<void(unsigned, drawTraces*)>& f);
-    // Trace set `set` exists and some trace of it has filtered samples.
-    bool holdsFilteredSamples(int set) const;
-    // The trace sets a processing command works on: every set with
-    // showAllTraces, else the current one; none while currentShot names no set.
-    std::vector<uint32_t> processedShots() const;
 
     QTranslator* translator = nullptr;
     QString languageFolder = QStringLiteral(":/languages/");
@@ -163,8 +152,12 @@ public:
     QAction* zoomTimeInAction = nullptr;
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
-    // The section view's options, palettes and commands.
+
+    // The controllers, built by the constructor.
     std::unique_ptr<SectionDisplay> sectionDisplay;
+    std::unique_ptr<TraceDisplay> traceDisplay;
+    std::unique_ptr<SurveyCommands> surveyCommands;
+    std::unique_ptr<ProjectCommands> projectCommands;
 
 protected:
     bool event(QEvent* e) override;
@@ -242,32 +235,11 @@ public slots:
     void on_actionGridded_Data_triggered();
 
 private:
+    void createControllers();
     // "Tervanelo_MainWindows::" + the command's name, at level 0.
     void logCommand(const char* name);
     void showCommandError(const std::exception& e);
-    void createSectionDisplay();
     void runFirstRunDialog();
-    // The settings' display flags pushed into the trace views.
-    void applyDisplaySettings();
-    // Action states of a loaded survey after its grid or model changed: the
-    // survey's actions, the Traces tab only with traces, the current tab's rules.
-    void refreshSurveyActions();
-    // Runs the project writer on a worker thread behind its log dialog.
-    bool writeProject(const std::string& file);
-    // Detaches every view from the document and the refraction data.
-    void detachViews();
-    // After a failed open: no survey, no project, nothing to save.
-    void showNoSurvey();
-
-    // Display commands' shared steps.
-    void zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out);
-    void zoomTracesOut(double& factor, int& steps, QAction* out);
-    // Every panel shows filtered samples when b and its shot has some.
-    void showFilteredOnPanels(bool b);
-    // The ending of AGC and DaZo: the current shot shows its filtered samples.
-    void showProcessedTraces();
     // Makes the section tab current and applies its rules.
-    // The shot view and the travel-time plot redrawn over the current picks.
-    void redrawTravelTimes();
     void bringSectionForward();
 };

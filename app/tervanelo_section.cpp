@@ -17,41 +17,6 @@ const char* checkedText(bool b)
 }
 } // namespace
 
-void Tervanelo_MainWindows::createSectionDisplay()
-{
-    Ui::Tervanelo_MainWindows& f = *ui;
-    SectionDisplay::State state{paletteList,      paletteWidget,   contourCount,
-                                equallySpaced,    isovalues,       customContours,
-                                viewVelocity,     viewVerticalGradient, viewLaplacianGradient,
-                                viewInfoDensity,  viewFilledContours,   contourColor,
-                                contourLabelSize};
-    SectionDisplay::Actions actions{f.actionShow_Tomographic_Profile,
-                                    f.actionVertical_Gradient,
-                                    f.actionLaplacian_Gradient,
-                                    f.actionShow_Information_Density_Layer,
-                                    f.actionShow_rays,
-                                    f.actionShow_Contour_Lines,
-                                    f.actionSmallGeo,
-                                    f.actionNormalGeo,
-                                    f.actionLargeGeo,
-                                    f.actionShow_refraction,
-                                    f.actionShow_scalarbar,
-                                    f.actionShow_Grid_Lines,
-                                    f.actionShow_title};
-    SectionDisplay::Host host{this, f.vtk_layout, f.vtk_tab,
-                              [this](ColorPaletteWidget* bar) {
-                                  connect(bar, &ColorPaletteWidget::changed_max_value, this,
-                                          &Tervanelo_MainWindows::update_palette_max);
-                                  connect(bar, &ColorPaletteWidget::changed_min_value, this,
-                                          &Tervanelo_MainWindows::update_palette_min);
-                                  connect(bar, &ColorPaletteWidget::modified, this,
-                                          &Tervanelo_MainWindows::on_vtk_palette_changed);
-                              },
-                              [this] { bringSectionForward(); }, [this] { setModified(true); }};
-    sectionDisplay = std::make_unique<SectionDisplay>(*f.vtk_widget, state, actions,
-                                                      std::move(host), logger, document);
-}
-
 void Tervanelo_MainWindows::bringSectionForward()
 {
     ui->tabWidget->setCurrentIndex(2);

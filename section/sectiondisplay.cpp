@@ -341,9 +341,10 @@ void SectionDisplay::showLayer(Layer layer)
         if (checked && !computed) {
             QMessageBox::warning(
                 host.dialogParent, WindowTexts::tr("Warning"),
-                WindowTexts::tr("The information layer has not yet been calculated or loaded, this project "
-                   "may be an old version.\nPease run the tomography to compute the "
-                   "information layer"));
+                WindowTexts::tr(
+                    "The information layer has not yet been calculated or loaded, this project "
+                    "may be an old version.\nPease run the tomography to compute the "
+                    "information layer"));
             logLine("Info density not yet computed");
             action->setChecked(false);
             actions.profile->setChecked(true);
@@ -369,9 +370,9 @@ void SectionDisplay::showLayer(Layer layer)
     logLine(std::string("Tervanelo_MainWindows::") + own.slot + ": " + checkedText(checked));
 
     const bool contoursShown = isOneOf(view_.showType, own.contourTypes);
-    const SectionOverlay overlay = contoursShown                 ? SectionOverlay::Contours
+    const SectionOverlay overlay = contoursShown               ? SectionOverlay::Contours
                                    : actions.rays->isChecked() ? SectionOverlay::Rays
-                                                                 : SectionOverlay::None;
+                                                               : SectionOverlay::None;
     if (checked)
         showLayerRange(layer);
     else
@@ -414,16 +415,16 @@ void SectionDisplay::showVelocity()
                 {T::VelocityContours, T::FilledContours, T::GradientContours, T::LaplacianContours})
             ? T::VelocityContours
         : isOneOf(current, {T::VelocityRays, T::GradientRays, T::LaplacianRays}) ? T::VelocityRays
-                                                                                : T::Velocity;
+                                                                                 : T::Velocity;
     show(type);
     host.bringForward();
 }
 
 void SectionDisplay::showRays()
 {
-    show(actions.rays->isChecked()                ? T::VelocityRays
+    show(actions.rays->isChecked()               ? T::VelocityRays
          : actions.verticalGradient->isChecked() ? T::Gradient
-                                                  : T::Velocity);
+                                                 : T::Velocity);
 }
 
 // ---- View options ----
@@ -473,10 +474,10 @@ void SectionDisplay::showTitle()
 
 void SectionDisplay::rebuildContourFilter()
 {
-    view_.contourFilter = makeContourFilter(
-        view_.structuredGrid, view_.velocityArray,
-        state.customContours ? state.isovalues : std::set<double>{},
-        state.equallySpaced ? state.contourCount : 0);
+    view_.contourFilter =
+        makeContourFilter(view_.structuredGrid, view_.velocityArray,
+                          state.customContours ? state.isovalues : std::set<double>{},
+                          state.equallySpaced ? state.contourCount : 0);
 }
 
 void SectionDisplay::chooseContours()
@@ -495,9 +496,9 @@ void SectionDisplay::chooseContours()
     }
 
     contourlines_dialog dialog(document.grid.get(), s.equallySpaced, s.contourCount,
-                               s.customContours, s.isovalues, s.viewFilledContours,
-                               s.viewVelocity, s.viewVerticalGradient, s.viewLaplacianGradient,
-                               s.contourColor, s.contourLabelSize, host.dialogParent);
+                               s.customContours, s.isovalues, s.viewFilledContours, s.viewVelocity,
+                               s.viewVerticalGradient, s.viewLaplacianGradient, s.contourColor,
+                               s.contourLabelSize, host.dialogParent);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
@@ -520,8 +521,7 @@ void SectionDisplay::chooseContours()
             (s.equallySpaced ? std::to_string(s.contourCount) : "false"));
     logLine(std::string("Customized Contours: ") + checkedText(s.customContours));
     logLine(std::string("Contours on Vertical Gradient: ") + checkedText(s.viewVerticalGradient));
-    logLine(std::string("Contours on Laplacian Gradient: ") +
-            checkedText(s.viewLaplacianGradient));
+    logLine(std::string("Contours on Laplacian Gradient: ") + checkedText(s.viewLaplacianGradient));
     logLine(std::string("Filled Contours: ") + checkedText(s.viewFilledContours));
 
     T type;
@@ -587,8 +587,7 @@ void SectionDisplay::forgetContours()
 void SectionDisplay::showOpenedResults()
 {
     view_.updateScalarArrays();
-    const ColorPalette& current =
-        state.palettes.palettes.at(size_t(state.palettes.curr_palette));
+    const ColorPalette& current = state.palettes.palettes.at(size_t(state.palettes.curr_palette));
     view_.setPalette(current);
     state.bar->setPalette(current);
     view_.resetView(value(T::Velocity));

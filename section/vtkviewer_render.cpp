@@ -107,7 +107,8 @@ void vtkViewer::showProfile(int t)
         showType = t;
     renderer->RemoveAllViewProps();
 
-    const SectionActor section = makeSectionActor(structuredGrid, sectiontypes::arrayName(sectiontypes::familyOf(showType)));
+    const SectionActor section =
+        makeSectionActor(structuredGrid, sectiontypes::arrayName(sectiontypes::familyOf(showType)));
     gridHeight();
     renderer->AddActor(section.actor);
 

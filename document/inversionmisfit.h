@@ -3,6 +3,8 @@
 
 #include "records.h"
 
+class TomoDocument;
+
 #include <QString>
 
 #include <cstddef>
@@ -24,3 +26,12 @@ InversionMisfit inversionMisfit(const std::vector<TravelTime>& records);
 // The three lines of the "Inversion results" box, each ended by "\n", with the
 // errors in ms and % to 6 significant digits.
 QString inversionReport(long long elapsedSeconds, const InversionMisfit& misfit);
+
+// The end of an inversion run: the final smoothing (applySmoothing with the
+// run's choices), the rays traced again through the model that is shown (the
+// iterations leave the times of the rays before the last update) and the
+// misfit of their times. RMSE_tomography becomes the relative RMSE (%), or -1
+// without a counted pick, so that an earlier run's figure is never printed or
+// saved for this model. Cost: one ray tracing over every shot.
+InversionMisfit finishInversion(TomoDocument& document, bool symmetric, int smoothingType,
+                                int smoothing);

@@ -1,5 +1,7 @@
 #include "inversionmisfit.h"
 
+#include "tomodocument.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -36,14 +38,30 @@ InversionMisfit inversionMisfit(const std::vector<TravelTime>& records)
     return out;
 }
 
+InversionMisfit finishInversion(TomoDocument& document, bool symmetric, int smoothingType,
+                                int smoothing)
+{
+    document.applySmoothing(symmetric, smoothingType, smoothing);
+    document.computeRayPaths();
+    const InversionMisfit misfit = inversionMisfit(document.ttArray);
+    document.RMSE_tomography = misfit.count > 0 ? misfit.relativeRmse : -1.0;
+    return misfit;
+}
+
+namespace
+{
+// The window's texts: their translations live under its name.
+struct WindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
+};
+} // namespace
+
 QString inversionReport(long long elapsedSeconds, const InversionMisfit& misfit)
 {
     auto number = [](double v) { return QString::number(v, 'g', 6); };
-    auto tr = [](const char* text) {
-        return QCoreApplication::translate("Tervanelo_MainWindows", text);
-    };
-    return tr("Elapsed time: [s] ") + QString::number(elapsedSeconds) + "\n" + tr("RMSE: [ms] ") +
-           number(misfit.rmse * 1000.0) + tr("; [%] ") + number(misfit.relativeRmse) + "\n" +
-           tr("MaxError: [ms] ") + number(misfit.maxAbsolute * 1000.0) + tr("; [%] ") +
-           number(misfit.maxRelative) + "\n";
+    return WindowTexts::tr("Elapsed time: [s] ") + QString::number(elapsedSeconds) + "\n" +
+           WindowTexts::tr("RMSE: [ms] ") + number(misfit.rmse * 1000.0) +
+           WindowTexts::tr("; [%] ") + number(misfit.relativeRmse) + "\n" +
+           WindowTexts::tr("MaxError: [ms] ") + number(misfit.maxAbsolute * 1000.0) +
+           WindowTexts::tr("; [%] ") + number(misfit.maxRelative) + "\n";
 }

@@ -1,0 +1,274 @@
+#include "projectcommands.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "confirm_file_replace.h"
+#include "draw_all_traces_widget.h"
+#include "drawtraces.h"
+#include "drawttime.h"
+#include "grid.h"
+#include "load_project.h"
+#include "logger.h"
+#include "refractiondatastructure.h"
+#include "save_project.h"
+#include "save_project_log_dialog.h"
+#include "sectiondisplay.h"
+#include "settings.h"
+#include "tomodocument.h"
+#include "tracedisplay.h"
+#include "waitcursor.h"
+#include "workfolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <functional>
+#include <iostream>
+#include <stdexcept>
+#include <thread>
+
+namespace
+{
+const char* const projectSuffix = ".tervo";
+
+// The window's texts: their translations live under its name.
+struct WindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
+};
+} // namespace
+
+ProjectCommands::ProjectCommands(Ui::Tervanelo_MainWindows& form, State state,
+                                 const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
+                                 SectionDisplay& section, Host host)
+    : f(form), state(state), document(state.document), settings(settings), logger(logger),
+      traces(traces), section(section), host(std::move(host))
+{
+}
+
+bool ProjectCommands::askToSaveChanges()
+{
+    if (!document.modified)
+        return true;
+    QMessageBox box;
+    box.setText(WindowTexts::tr("The document has been modified"));
+    box.setInformativeText(WindowTexts::tr("Do you want to save your changes?"));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        // Going on after a cancelled or failed save would lose the work.
+        return host.saveAsCommand();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ProjectCommands::writeProject(const std::string& file)
+{
+    ProjectWriter writer;
+    SaveProjectLogDialog dialog(&writer, nullptr);
+    // The palettes by reference: std::thread copies its arguments.
+    std::thread worker(saveProjectThreadEntry, &writer, file, state.workFolder, &document,
+                       state.refractionData, std::cref(state.palettes), &dialog);
+    dialog.exec();
+    worker.join();
+    return writer.status == 0;
+}
+
+bool ProjectCommands::saveAs()
+{
+    QString name = QFileDialog::getSaveFileName(
+        host.window, WindowTexts::tr("Save Project"), QString::fromStdString(host.readHistory()),
+        WindowTexts::tr("Tervanelo projects (*%1)").arg(projectSuffix));
+    if (name.isEmpty()) {
+        logger->writeLog("Empty filename to be saved", 0);
+        return false;
+    }
+    host.saveHistory(QFileInfo(name).path().toStdString());
+    if (!name.endsWith(projectSuffix)) {
+        name += projectSuffix;
+        // The file dialog asked about the name without the suffix only.
+        if (QFileInfo::exists(name)) {
+            Confirm_File_Replace question(name, host.window);
+            const int answer = question.exec();
+            if (answer != QMessageBox::Yes && answer != QMessageBox::YesToAll)
+                return false;
+        }
+    }
+    WaitCursor wait;
+    const bool saved = writeProject(name.toStdString());
+    std::cout << "SAVED" << std::endl;
+    if (saved) {
+        state.projectIsOpen = true;
+        state.projectFile = name.toStdString();
+        host.updateWindowTitle(false);
+    } else {
+        QMessageBox::critical(nullptr, WindowTexts::tr("Error"),
+                              WindowTexts::tr("Something went wrong while saving project ") + name +
+                                  "\n\n" +
+                                  WindowTexts::tr("WARNING: the project has NOT been saved."));
+    }
+    return saved;
+}
+
+void ProjectCommands::save()
+{
+    if (!state.projectIsOpen) {
+        host.saveAsCommand();
+        return;
+    }
+    WaitCursor wait;
+    if (writeProject(state.projectFile))
+        host.updateWindowTitle(false);
+    else
+        QMessageBox::critical(nullptr, "Error",
+                              QString::fromStdString(
+                                  "Something went wrong while saving project " + state.projectFile +
+                                  "\n\nWARNING: the project has NOT been saved."));
+}
+
+void ProjectCommands::load()
+{
+    if (!askToSaveChanges())
+        return;
+    const QString name = QFileDialog::getOpenFileName(
+        host.window, WindowTexts::tr("Open Project"),
+        QDir::toNativeSeparators(QString::fromStdString(host.readHistory())),
+        WindowTexts::tr("Tervanelo projects (*%1);;All Files (*)").arg(projectSuffix));
+    if (name.isEmpty())
+        return;
+    f.tabWidget->setCurrentIndex(0);
+    host.saveHistory(QFileInfo(name).path().toStdString());
+    open(name.toStdString());
+    if (!state.refractionData) {
+        state.refractionData = new refractionDataStructure(&document);
+        state.refractionData->initFromDocument();
+    }
+    section.setRefraction(state.refractionData);
+}
+
+void ProjectCommands::detachViews()
+{
+    f.widget_3->setDocument(nullptr);
+    // The panels go only when control returns to the main event loop, and
+    // the log dialog's loop would let them paint meanwhile.
+    traces.forEachPanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
+    f.showTracesWidget->clearTraceWidgets();
+    f.widget_2->setDocument(nullptr);
+    f.travelTimePreview->setDocument(nullptr);
+    section.attach(nullptr, nullptr);
+}
+
+void ProjectCommands::showNoSurvey()
+{
+    document = TomoDocument(logger);
+    host.resetToNoSurvey();
+    state.refractionData = new refractionDataStructure(&document);
+    state.refractionData->initFromDocument();
+}
+
+void ProjectCommands::open(const std::string& path)
+{
+    WaitCursor wait;
+
+    // Nothing may read the document or the refraction data while the reader
+    // fills them on its thread.
+    detachViews();
+    document = TomoDocument(logger);
+    delete state.refractionData;
+    state.refractionData = nullptr;
+    // Released first, so that the reader's clean-up can remove its files.
+    state.projectFolder.reset();
+    state.palettes.palettes.clear();
+    section.setupPalettes();
+    section.forgetContours();
+    state.refractionData = new refractionDataStructure(&document);
+
+    // The grid is built below, on this thread, from the values read.
+    Grid saved;
+    std::vector<double> slowness;
+    std::vector<bool> covered;
+    projectReader reader;
+    {
+        SaveProjectLogDialog dialog(&reader, nullptr);
+        std::thread worker(loadProjectThreadEntry, &reader, path, state.workFolder, &document,
+                           &saved, &slowness, &covered, state.refractionData, &state.palettes,
+                           &dialog);
+        dialog.exec();
+        worker.join();
+    }
+    state.projectFolder = reader.takeWorkFolder();
+
+    // Any other status than 0 is a project that did not open whole: a later
+    // save would write the loss over it.
+    if (reader.status != 0) {
+        QString text = QString::fromStdString(path) + " is not a valid project.";
+        if (reader.status == 3)
+            text += QString("\n\n") + "Error while loading traces: Invalid file format.";
+        QMessageBox::critical(nullptr, "Error", text);
+        showNoSurvey();
+        return;
+    }
+
+    state.projectIsOpen = true;
+    state.projectFile = path;
+    if (state.refractionData->phnt_A.empty()) {
+        delete state.refractionData;
+        state.refractionData = nullptr;
+    }
+    host.updateWindowTitle(false);
+
+    document.buildTopography();
+    if (saved.righe != 0 && document.topography)
+        document.grid = std::make_unique<Grid>(saved.righe, saved.col, saved.nV, saved.aLato,
+                                               slowness, covered, *document.topography);
+    if (document.has_tomographic_info)
+        document.resetInfoDensity();
+
+    f.widget_3->setDocument(&document);
+    f.showTracesWidget->clearTraceWidgets();
+    const bool shots = !document.traceSets.empty();
+    if (shots || !document.ttArray.empty()) {
+        host.updateActionsState(false);
+        host.updateActionsState(true);
+    }
+    if (shots) {
+        state.currentShot = 0;
+        f.widget_3->setShot(0);
+        traces.createPanels();
+        f.menuTraces->setEnabled(true);
+        f.actionNext_file->setEnabled(document.traceSets.size() > 1);
+        f.actionPrev_file->setEnabled(document.traceSets.size() > 1);
+        f.show_filtered_cb->setEnabled(document.traceSets[0].hasFiltered);
+    }
+    traces.applySettings();
+    f.showTracesWidget->setVisible(settings.showAllTraces);
+    f.scrollArea->setVisible(!settings.showAllTraces);
+
+    traces.redrawTravelTimes();
+    f.travelTimePreview->setDocument(&document);
+    f.travelTimePreview->previewMode = true;
+    f.travelTimePreview->update();
+    section.fitPaletteToVelocities();
+
+    const bool results = document.has_tomographic_info;
+    f.tabWidget->setEnabled(true);
+    f.tabWidget->setTabEnabled(0, shots);
+    f.tabWidget->setTabEnabled(2, results);
+    if (results)
+        document.computeRayPaths();
+    f.showSimTT_CB->setEnabled(results);
+
+    section.attach(&document, nullptr);
+    if (results) {
+        section.showOpenedResults();
+        f.tabWidget->setTabEnabled(2, true);
+        f.actionShow_Contour_Lines->setEnabled(true);
+        f.actionVertical_Gradient->setEnabled(true);
+    }
+    host.applyTabRules(shots ? 0 : 1);
+}

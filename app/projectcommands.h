@@ -1,0 +1,89 @@
+#pragma once
+// The project commands: Save Project, Save Project As, Open Project, the
+// question before a modified survey is replaced or closed, and the window's
+// part of an open. The writer and the reader run on a worker thread while
+// the GUI thread shows their log dialog; no view may look at the document
+// until the thread is joined.
+//
+// Owns nothing: the document, the refraction data, the palettes, the project
+// file fields and folder and the current shot are the window's members,
+// reached through State. Needs the window's form, the settings (read only),
+// the log, the trace and section displays, and the window's own operations
+// in Host.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+struct AppSettings;
+struct ColorPaletteList;
+class Logger;
+class QWidget;
+class SectionDisplay;
+class TomoDocument;
+class TraceDisplay;
+class WorkFolder;
+struct refractionDataStructure;
+
+namespace Ui
+{
+class Tervanelo_MainWindows;
+}
+
+class ProjectCommands
+{
+public:
+    struct State {
+        TomoDocument& document;
+        refractionDataStructure*& refractionData;
+        ColorPaletteList& palettes;
+        int& currentShot;
+        bool& projectIsOpen;
+        std::string& projectFile;
+        std::unique_ptr<WorkFolder>& projectFolder;
+        const std::string& workFolder;
+    };
+    struct Host {
+        QWidget* window;
+        std::function<void(bool)> updateActionsState;
+        std::function<void(bool)> updateWindowTitle;
+        std::function<std::string()> readHistory;
+        std::function<void(const std::string&)> saveHistory;
+        std::function<void(int)> applyTabRules;
+        std::function<void()> resetToNoSurvey;
+        // The Save Project As command, as the user would run it.
+        std::function<bool()> saveAsCommand;
+    };
+
+    ProjectCommands(Ui::Tervanelo_MainWindows& form, State state, const AppSettings& settings,
+                    Logger*& logger, TraceDisplay& traces, SectionDisplay& section, Host host);
+
+    // The question before a modified survey is replaced or closed: true to go
+    // on (Discard, or Save after a save that succeeded).
+    bool askToSaveChanges();
+    // True when the project was saved (and is now the open project).
+    bool saveAs();
+    void save();
+    void load();
+    // Opens a project file: the survey, its grid, palettes and refraction
+    // data replace the window's, and the views are rebuilt. A project that
+    // cannot be opened leaves the window with no survey.
+    void open(const std::string& path);
+
+private:
+    // Runs the project writer on a worker thread behind its log dialog.
+    bool writeProject(const std::string& file);
+    // Detaches every view from the document and the refraction data.
+    void detachViews();
+    // After a failed open: no survey, no project, nothing to save.
+    void showNoSurvey();
+
+    Ui::Tervanelo_MainWindows& f;
+    State state;
+    TomoDocument& document;
+    const AppSettings& settings;
+    Logger*& logger;
+    TraceDisplay& traces;
+    SectionDisplay& section;
+    Host host;
+};

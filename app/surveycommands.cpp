@@ -1,0 +1,563 @@
+#include "surveycommands.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "dialogsetgeometry.h"
+#include "draw_all_traces_widget.h"
+#include "drawtraces.h"
+#include "drawttime.h"
+#include "grid.h"
+#include "griddialog.h"
+#include "inversionmisfit.h"
+#include "logger.h"
+#include "ottewriter.h"
+#include "progresstomography_dialog.h"
+#include "refractiondatastructure.h"
+#include "runtomography_dialog.h"
+#include "sectiondisplay.h"
+#include "select_speed_dialog.h"
+#include "settings.h"
+#include "tomodocument.h"
+#include "tracedisplay.h"
+#include "traveltimeexport.h"
+#include "velocitymodel.h"
+#include "waitcursor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <memory>
+
+namespace
+{
+
+QStringList chooseFilesToOpen(QWidget* parent, const QString& caption, const std::string& folder,
+                              const QString& filter, QFileDialog::FileMode mode)
+{
+    QFileDialog dialog(parent, caption, QString::fromStdString(folder), filter);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+// At least two receivers at different positions: a profile to lay a grid on.
+// (A survey without spreads counts as having a geometry for hasGeometry.)
+bool receiversSpreadOut(const TomoDocument& document)
+{
+    if (!document.hasGeometry())
+        return false;
+    const Point2D* first = nullptr;
+    for (const std::vector<Point2D>& spread : document.goephonesStringSet)
+        for (const Point2D& p : spread) {
+            if (!first)
+                first = &p;
+            else if (p.x != first->x)
+                return true;
+        }
+    return false;
+}
+
+// The spin boxes of the run dialog hold whole m/s from 1 up.
+int velocityLimit(double v)
+{
+    return int(std::clamp(v, 1.0, 999999999.0));
+}
+
+// The window's texts: their translations live under its name.
+struct WindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
+};
+
+QString seismicLoadError(int code)
+{
+    const QString start =
+        WindowTexts::tr("Error while loading one or more traces.") + QStringLiteral("\n\n");
+    switch (code) {
+    case SeismicResult::UnsupportedSuffix:
+        return start + WindowTexts::tr("Unsupported file format.");
+    case SeismicResult::NoSampleInterval:
+        return start + WindowTexts::tr("A trace has no usable sample interval.");
+    default:
+        return start + WindowTexts::tr("Cannot open or read the file.");
+    }
+}
+
+} // namespace
+
+SurveyCommands::SurveyCommands(Ui::Tervanelo_MainWindows& form, State state,
+                               const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
+                               SectionDisplay& section, Host host)
+    : f(form), state(state), document(state.document), settings(settings), logger(logger),
+      traces(traces), section(section), host(std::move(host))
+{
+}
+
+// ---- Shared steps ----
+
+void SurveyCommands::resetToNoSurvey()
+{
+    state.currentShot = -1;
+    f.showTracesWidget->clearTraceWidgets();
+    f.widget_3->setDocument(&document);
+    f.widget_3->setShot(-1);
+    f.widget_3->update();
+    f.widget_2->setDocument(&document);
+    f.widget_2->showComputedTimes = false;
+    f.widget_2->update();
+    f.travelTimePreview->setDocument(&document);
+    f.travelTimePreview->update();
+    // The viewer lets go first: it must never hold a deleted structure.
+    section.attach(&document, nullptr);
+    delete state.refractionData;
+    state.refractionData = nullptr;
+
+    // The old project file no longer belongs to this survey: a save must
+    // ask for a new one.
+    state.projectIsOpen = false;
+    state.projectFile.clear();
+    host.releaseProjectFolder();
+    host.updateWindowTitle(false);
+
+    host.updateActionsState(false);
+    for (QAction* a : {f.actionFilter, f.actionAGC, f.actionFill_wiggle})
+        a->setEnabled(false);
+    f.show_filtered_cb->setChecked(false);
+    f.show_filtered_cb->setEnabled(false);
+}
+
+void SurveyCommands::refreshSurveyActions()
+{
+    int tab = f.tabWidget->currentIndex();
+    host.updateActionsState(true);
+    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
+    // The tab bar moves off a tab that was disabled without saying so: the
+    // tab in front and the rules applied are chosen here, together.
+    if (!f.tabWidget->isTabEnabled(tab))
+        tab = f.tabWidget->isTabEnabled(0) ? 0 : 1;
+    f.tabWidget->setCurrentIndex(tab);
+    host.applyTabRules(tab);
+}
+
+// ---- New, Import ----
+
+void SurveyCommands::newSurvey()
+{
+    if (!host.askToSaveChanges() || !loadShots())
+        return;
+    if (document.traceSets.empty())
+        return;
+    document.buildTravelTimes();
+    generateGrid(true);
+
+    auto refraction = std::make_unique<refractionDataStructure>(&document);
+    refraction->initFromDocument();
+    state.refractionData = refraction.release();
+
+    host.updateActionsState(false);
+    host.updateActionsState(true);
+    f.actionPalette->setEnabled(false);
+    f.actionShow_rays->setEnabled(false);
+    f.actionScreenshot->setEnabled(false);
+
+    state.currentShot = 0;
+    f.widget_3->setDocument(&document);
+    f.widget_3->setShot(0);
+    host.zoomIn->setEnabled(true);
+    host.zoomTimeIn->setEnabled(true);
+    if (document.traceSets.size() > 1) {
+        f.actionNext_file->setEnabled(true);
+        f.actionPrev_file->setEnabled(true);
+    }
+
+    traces.redrawTravelTimes();
+    f.travelTimePreview->previewMode = true;
+    f.travelTimePreview->setDocument(&document);
+    f.travelTimePreview->setShotIndex(0);
+    f.travelTimePreview->update();
+
+    section.attach(&document, state.refractionData);
+
+    state.projectFile.clear();
+    state.projectIsOpen = false;
+    host.updateWindowTitle(false);
+
+    f.actionFilter->setEnabled(true);
+    f.actionAGC->setEnabled(true);
+    traces.enableZoom(true);
+
+    f.show_filtered_cb->setChecked(false);
+    f.show_filtered_cb->setEnabled(false);
+    traces.applySettings();
+
+    f.scrollArea->setVisible(!settings.showAllTraces);
+    f.showTracesWidget->setVisible(settings.showAllTraces);
+}
+
+bool SurveyCommands::loadShots()
+{
+    const QStringList files = chooseFilesToOpen(
+        host.window, WindowTexts::tr("Open Seismic Trace"), host.readHistory(),
+        WindowTexts::tr("SEG2 format (*.sg2 *.dat *.seg2);;SEGY format (*.sgy *.segy);;SU format "
+                        "(*.su);;All Files (*)"),
+        QFileDialog::ExistingFiles);
+    if (files.isEmpty())
+        return false;
+    host.saveHistory(QFileInfo(files.first()).absolutePath().toStdString());
+    logger->writeLog("Tervanelo_MainWindows::loadTraces_PWave", 0);
+
+    document = TomoDocument(logger);
+    resetToNoSurvey();
+    int code;
+    {
+        WaitCursor wait;
+        code = document.loadSeismicFiles(files);
+        traces.createPanels();
+    }
+    if (code != SeismicResult::Ok) {
+        // The files before the failing one were read; the survey goes on with them.
+        QMessageBox box(QMessageBox::Critical, WindowTexts::tr("Error occured"),
+                        seismicLoadError(code), QMessageBox::Ok, host.window);
+        const int failing = int(document.traceSets.size());
+        if (failing < files.size())
+            box.setInformativeText(QDir::toNativeSeparators(files.at(failing)));
+        box.exec();
+    }
+    return true;
+}
+
+void SurveyCommands::importTravelTimes()
+{
+    if (!host.askToSaveChanges())
+        return;
+    document = TomoDocument(logger);
+    resetToNoSurvey();
+
+    const QStringList chosen = chooseFilesToOpen(
+        host.window, WindowTexts::tr("Open TravelTimeExchange"), host.readHistory(),
+        WindowTexts::tr("OpenTravelTimeExchange format (*.otte);;All Files (*)"),
+        QFileDialog::ExistingFile);
+    if (chosen.isEmpty())
+        return;
+    const QString path = chosen.first();
+    host.saveHistory(QFileInfo(path).absolutePath().toStdString());
+
+    int result;
+    {
+        WaitCursor wait;
+        try {
+            result = document.loadTravelTimes(path.toStdString());
+        } catch (const std::exception& e) {
+            logger->writeLog("Invalid TT file " + path.toStdString() + " : " + e.what(), 1);
+            result = 1;
+        }
+    }
+    // A suffix the readers do not know is as unreadable as a broken file.
+    if (result != 0) {
+        if (!document.ttArray.empty() || !document.goephonesStringSet.empty()) {
+            document = TomoDocument(logger);
+            resetToNoSurvey();
+        }
+        QMessageBox::critical(host.window, WindowTexts::tr("Error"),
+                              path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok);
+        return;
+    }
+
+    generateGrid(true);
+    host.updateActionsState(false);
+    host.updateActionsState(true);
+    f.actionPalette->setEnabled(false);
+    f.actionScreenshot->setEnabled(false);
+    section.fitPaletteToVelocities();
+    section.placeBarHandles();
+    f.tabWidget->setTabEnabled(0, false);
+    f.tabWidget->setTabEnabled(1, true);
+    f.widget_2->setDocument(&document);
+    f.widget_2->update();
+    section.attach(&document, state.refractionData);
+    f.travelTimePreview->setDocument(&document);
+    f.travelTimePreview->previewMode = true;
+    f.travelTimePreview->update();
+    state.projectFile.clear();
+    state.projectIsOpen = false;
+    host.updateWindowTitle(false);
+}
+
+// ---- Geometry and grid ----
+
+Grid* SurveyCommands::generateGrid(bool askGeometry)
+{
+    for (;;) {
+        if (askGeometry) {
+            DialogSetGeometry geometry(document.goephonesStringSet, document.ttArray,
+                                       document.traceSets, document.xShift);
+            geometry.fillGeometryLists();
+            if (geometry.exec() != QDialog::Accepted)
+                return document.grid.get();
+            document.goephonesStringSet = std::move(geometry.spreads);
+            document.traceSets = std::move(geometry.traceSets);
+            document.ttArray = std::move(geometry.travelTimes);
+        }
+        if (receiversSpreadOut(document))
+            break;
+        QMessageBox::warning(nullptr, WindowTexts::tr("Warning"),
+                             WindowTexts::tr("Geophones do not have geometry! \n") +
+                                 WindowTexts::tr("Please set the position of geophones\n"));
+        // Without the geometry dialog nothing could change on a second look.
+        if (!askGeometry)
+            return document.grid.get();
+    }
+
+    const Grid* current = document.grid.get();
+    const double currentCell = current ? current->aLato : 0.0;
+    const int currentNodes = current ? int(current->nV) : 0;
+    // The profile step rewrites the points and the shift the current grid was
+    // built on: put them back when no new grid comes of it.
+    const std::vector<double> savedX = document.topographyX;
+    const std::vector<double> savedZ = document.topographyZ;
+    const double savedShift = document.xShift;
+    auto restoreProfile = [&] {
+        document.topographyX = savedX;
+        document.topographyZ = savedZ;
+        document.xShift = savedShift;
+    };
+
+    document.clearTopographyPoints();
+    double length = document.prepareProfile();
+    gridDialog dialog;
+    double proposal = currentCell;
+    if (askGeometry)
+        proposal = document.cellSizes.empty() ? 0.5 : document.cellSizes.front();
+    dialog.init(length, proposal, currentNodes);
+    if (dialog.exec() != QDialog::Accepted) {
+        restoreProfile();
+        return document.grid.get();
+    }
+
+    document.clearTopographyPoints();
+    length = document.prepareProfile();
+    const GridDimensions size = gridDimensions(length, dialog.cellSize, dialog.maxDepth);
+    bool built;
+    {
+        WaitCursor wait;
+        logger->writeLog("Generating the grid ...", 0);
+        built = size.columns > 0 && size.rows > 0 &&
+                document.createGrid(uint32_t(size.columns), uint32_t(size.rows), dialog.cellSize,
+                                    uint32_t(dialog.nodesPerSide));
+        logger->writeLog("Generating the grid ... COMPLETED", 0);
+    }
+    if (!built) {
+        logger->writeLog("Error in generating the grid!", 1);
+        restoreProfile();
+        return document.grid.get();
+    }
+    // A new starting model: the layered model and every result of the old
+    // grid no longer apply.
+    document.velocityLayers.clear();
+    discardInversionResults(document);
+    host.setModified(true);
+    return document.grid.get();
+}
+
+void SurveyCommands::editGeometry()
+{
+    generateGrid(true);
+    // A new grid drops the results, and their actions with them.
+    refreshSurveyActions();
+    // The dialog may have removed shots: one panel per remaining set.
+    if (!document.traceSets.empty()) {
+        traces.createPanels();
+        traces.applySettings();
+    }
+    traces.showFirstShot();
+    f.travelTimePreview->setShotIndex(0);
+    if (state.refractionData)
+        state.refractionData->initFromDocument();
+    traces.redrawTravelTimes();
+    host.setModified(true);
+}
+
+void SurveyCommands::editGrid()
+{
+    try {
+        logger->writeLog("Setting Grid ... ", 0);
+        generateGrid(false);
+        refreshSurveyActions();
+        traces.showFirstShot();
+        traces.redrawTravelTimes();
+        host.setModified(true);
+        logger->writeLog("Setting Grid ... COMPLETED. ", 0);
+        document.resetInfoDensity();
+        logger->writeLog("Setting info layer ... COMPLETED. ", 0);
+    } catch (const std::exception&) {
+        logger->writeLog("Setting Grid ... FAILED. ", 1);
+    }
+}
+
+// ---- Initial velocity model ----
+
+void SurveyCommands::defineModel()
+{
+    // The rows run from the surface to the grid's depth, so there must be a grid.
+    if (!document.grid || document.grid->numberOfCells() == 0) {
+        QMessageBox::warning(
+            host.window, WindowTexts::tr("Warning"),
+            WindowTexts::tr("Build the grid first: the velocity model spans the depth of "
+                            "the grid."));
+        return;
+    }
+    select_speed_Dialog dialog;
+    dialog.fillFromDocument(&document);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    host.setModified(true);
+    refreshSurveyActions();
+}
+
+// ---- Inversion ----
+
+void SurveyCommands::runInversion()
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (!document.mostlyPicked()) {
+        QMessageBox question;
+        question.setText(WindowTexts::tr("Warning:"));
+        question.setInformativeText(
+            WindowTexts::tr("Uncomplete set of picks. \n \n") +
+            WindowTexts::tr("Do you want to run tomography inversion anyway? "));
+        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
+
+    runTomography_Dialog parameters;
+    ProgressTomography_Dialog progress;
+    parameters.setVelocityLimits(velocityLimit(document.minVelocity),
+                                 velocityLimit(document.maxVelocity));
+    state.stopRequested = false;
+    host.connectStop(&progress);
+
+    if (!document.grid) {
+        logger->writeLog("grid does not exist; ask for parameter", 0);
+        generateGrid(false);
+        if (!document.grid)
+            return;
+    }
+    if (parameters.exec() != QDialog::Accepted)
+        return;
+
+    host.setModified(true);
+    const int iterations = parameters.externalIterations;
+    const int solverIterations = parameters.solverIterations;
+    const int smoothing = parameters.smoothingParameter;
+    const int smoothingType = parameters.smoothingType;
+    const bool singleThread = parameters.singleThread;
+    const bool symmetric = parameters.symmetricSmoothing;
+    document.minVelocity = parameters.minimumVelocity;
+    document.maxVelocity = parameters.maximumVelocity;
+
+    // Application-modal for the whole run: while events are let through
+    // between iterations, nothing may replace the document or the grid.
+    progress.setIterations(iterations);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.show();
+    QCoreApplication::processEvents();
+
+    logger->writeLog(std::string("Running Tomography :") +
+                         (singleThread ? "Single thread mode. " : "Multi thread mode. "),
+                     0);
+    for (int k = 0; k < iterations; ++k) {
+        const std::string iteration =
+            "Running Tomography - external iteration " + std::to_string(k);
+        logger->writeLog(iteration, 0);
+        document.runTomography(solverIterations, smoothing, !singleThread, symmetric,
+                               smoothingType);
+        logger->writeLog(iteration + " ... COMPLETED. ", 0);
+        logger->writeLog("Updating tomographic profile ... ", 0);
+        progress.completedIterations += 1.0;
+        progress.logIteration();
+        progress.updateProgress();
+        progress.update();
+        logger->writeLog("Updating tomographic profile ... COMPLETED. ", 0);
+        QCoreApplication::processEvents();
+        if (state.stopRequested) {
+            logger->writeLog("Stop Request by the user.", 0);
+            break;
+        }
+    }
+
+    const InversionMisfit misfit = finishInversion(document, symmetric, smoothingType, smoothing);
+    progress.hide();
+
+    f.widget_2->setDocument(&document);
+    f.widget_2->showComputedTimes = true;
+    f.widget_2->update();
+    f.widget_3->setDocument(&document);
+    f.widget_3->update();
+
+    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
+    f.tabWidget->setTabEnabled(1, document.hasPicks());
+    f.tabWidget->setTabEnabled(2, document.has_tomographic_info);
+    f.showSimTT_CB->setEnabled(document.has_tomographic_info);
+
+    const long long seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
+            .count();
+    logger->writeLog("Elapsed time: " + std::to_string(seconds) + " seconds.", 0);
+
+    if (misfit.count > 0) {
+        std::cout << "[LOG] RMSE: s" << misfit.rmse << std::endl;
+        std::cout << "[LOG] MaxError: %" << misfit.maxRelative << std::endl;
+        QMessageBox results(QMessageBox::Information, WindowTexts::tr("Inversion results"),
+                            inversionReport(seconds, misfit), QMessageBox::Ok);
+        results.exec();
+    }
+
+    f.actionShow_Tomographic_Profile->setEnabled(true);
+    f.menuShow_velocity_gradient->setEnabled(true);
+    f.actionReset_View->setEnabled(true);
+    f.actionShow_rays->setEnabled(!document.rayPaths.empty());
+    section.showInversionResults();
+
+    // Also when tab 2 is already in front, so that its actions follow the results.
+    f.tabWidget->setTabEnabled(2, true);
+    host.bringSectionForward();
+    section.buildLayerArrays();
+}
+
+// ---- Travel-time export ----
+
+void SurveyCommands::exportTravelTimes()
+{
+    QFileDialog dialog(host.window, WindowTexts::tr("Save TravelTimeExchange"), QDir::homePath(),
+                       WindowTexts::tr("Open Travel Time Exchange format (*.otte);;All Files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("otte"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    size_t badRecord = 0;
+    switch (exportTravelTimesOtte(document, path.toStdString(), &badRecord)) {
+    case OtteWriteResult::Ok:
+        break;
+    case OtteWriteResult::InvalidRecord:
+        QMessageBox::warning(
+            host.window, WindowTexts::tr("Warning"),
+            WindowTexts::tr("Travel times could not be written to %1: the picks of shot "
+                            "%2 do not match its geophone spread.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(badRecord + 1));
+        break;
+    default:
+        QMessageBox::warning(host.window, WindowTexts::tr("Warning"),
+                             WindowTexts::tr("Travel times could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
+    }
+}

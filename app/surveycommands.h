@@ -1,0 +1,97 @@
+#pragma once
+// The survey commands: New (the shot files), Import (a travel-time file),
+// the geometry, the grid, the initial velocity model, the inversion and the
+// travel-time export.
+//
+// Owns nothing: the document, the refraction data, the project file fields
+// and the stop flag are the window's members, reached through State. Needs
+// the window's form, the settings (read only), the log, the trace and
+// section displays, and the window's own operations in Host.
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+struct AppSettings;
+class Grid;
+class Logger;
+class QAction;
+class QObject;
+class QWidget;
+class SectionDisplay;
+class TomoDocument;
+class TraceDisplay;
+struct refractionDataStructure;
+
+namespace Ui
+{
+class Tervanelo_MainWindows;
+}
+
+class SurveyCommands
+{
+public:
+    struct State {
+        TomoDocument& document;
+        refractionDataStructure*& refractionData;
+        int& currentShot;
+        bool& projectIsOpen;
+        std::string& projectFile;
+        bool& stopRequested;
+    };
+    struct Host {
+        QWidget* window;
+        QAction* zoomIn;
+        QAction* zoomTimeIn;
+        std::function<void(bool)> updateActionsState;
+        std::function<void(bool)> updateWindowTitle;
+        std::function<void(bool)> setModified;
+        std::function<bool()> askToSaveChanges;
+        std::function<std::string()> readHistory;
+        std::function<void(const std::string&)> saveHistory;
+        // The window's project folder goes with the project.
+        std::function<void()> releaseProjectFolder;
+        // The progress dialog's Stop reaches the window's slot.
+        std::function<void(QObject* progress)> connectStop;
+        // The tab rules and the section tab in front.
+        std::function<void(int)> applyTabRules;
+        std::function<void()> bringSectionForward;
+    };
+
+    SurveyCommands(Ui::Tervanelo_MainWindows& form, State state, const AppSettings& settings,
+                   Logger*& logger, TraceDisplay& traces, SectionDisplay& section, Host host);
+
+    void newSurvey();
+    // The shot file dialog and the loading of the chosen files into a new
+    // document, with panels for the sets read. False when no file was chosen,
+    // and the survey then stays as it was.
+    bool loadShots();
+    void importTravelTimes();
+    // The geometry dialog (askGeometry), the geometry check, the grid dialog
+    // and the grid. A grid that cannot be built leaves the old one in place.
+    // Returns the document's grid.
+    Grid* generateGrid(bool askGeometry);
+    void editGeometry();
+    void editGrid();
+    void defineModel();
+    void runInversion();
+    void exportTravelTimes();
+
+    // The window after the document was replaced: no shot shown, no panels,
+    // no project file, no refraction data, the actions of an empty survey.
+    void resetToNoSurvey();
+    // Action states of a loaded survey after its grid or model changed: the
+    // survey's actions, the Traces tab only with traces, the current tab's rules.
+    void refreshSurveyActions();
+
+private:
+    Ui::Tervanelo_MainWindows& f;
+    State state;
+    TomoDocument& document;
+    const AppSettings& settings;
+    Logger*& logger;
+    TraceDisplay& traces;
+    SectionDisplay& section;
+    Host host;
+};

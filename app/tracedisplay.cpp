@@ -1,0 +1,522 @@
+#include "tracedisplay.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "dofilteringdialog.h"
+#include "draw_all_traces_widget.h"
+#include "drawtraces.h"
+#include "drawttime.h"
+#include "dropdowntoolbutton.h"
+#include "logger.h"
+#include "settings.h"
+#include "spectrum.h"
+#include "tomodocument.h"
+#include "tracefilters.h"
+#include "vtkviewer.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSplitter>
+
+#include <algorithm>
+#include <iostream>
+
+namespace
+{
+constexpr double ZoomStep = 1.25;
+// The start-up share of the traces beside the travel-time preview.
+constexpr double TracesShare = 0.618;
+
+// Cut-off frequencies of the noise reduction (Hz).
+constexpr double DaZoLowPass = 85.0;
+constexpr double DaZoHighPass = 14.0;
+
+// The window's texts: their translations live under its name.
+struct WindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
+};
+
+// The samples a trace was recorded with: a two-polarity trace is picked on
+// the difference of its two recordings, which the picker forms itself.
+size_t recordedSampleCount(const Trace& trace)
+{
+    if (trace.kind == Trace::TwoPolarity)
+        return std::min(trace.samplesDX.size(), trace.samplesSX.size());
+    return trace.samples.size();
+}
+
+// Filtered samples stand for a trace only when they cover its recording.
+bool pickOnFiltered(const Trace& trace, bool boxChecked)
+{
+    return boxChecked && !trace.filtered.empty() &&
+           trace.filtered.size() == recordedSampleCount(trace);
+}
+} // namespace
+
+TraceDisplay::TraceDisplay(Ui::Tervanelo_MainWindows& form, TomoDocument& document,
+                           const AppSettings& settings, State state, Zoom zoom, Host host,
+                           Logger*& logger)
+    : f(form), document(document), settings(settings), state(state), zoom(zoom),
+      host(std::move(host)), logger(logger)
+{
+}
+
+// ---- Panels ----
+
+void TraceDisplay::forEachPanel(const std::function<void(unsigned, drawTraces*)>& fn)
+{
+    DrawAllTracesWidget* view = f.showTracesWidget;
+    for (unsigned i = 0; i < view->traceWidgetCount(); ++i)
+        fn(i, view->traceWidgetAt(i));
+}
+
+void TraceDisplay::createPanels()
+{
+    if (document.traceSets.empty())
+        return;
+    f.showTracesWidget->clearTraceWidgets();
+    for (size_t i = 0; i < document.traceSets.size(); ++i) {
+        auto* panel = new drawTraces(host.window);
+        panel->setDocument(&document);
+        panel->setShot(int(i));
+        panel->update();
+        panel->travelTimeView = f.widget_2;
+        panel->setShowFiltered(false);
+        // The window's zoom outlives the panels of an earlier survey.
+        panel->setZoom(state.timeZoom, state.horizontalZoom);
+        f.showTracesWidget->addTraceWidget(panel);
+        std::cout << "created trace widget " << i << std::endl;
+    }
+}
+
+bool TraceDisplay::holdsFilteredSamples(int set) const
+{
+    if (set < 0 || size_t(set) >= document.traceSets.size())
+        return false;
+    const std::vector<Trace>& traces = document.traceSets[size_t(set)].traces;
+    return std::any_of(traces.begin(), traces.end(),
+                       [](const Trace& t) { return !t.filtered.empty(); });
+}
+
+std::vector<uint32_t> TraceDisplay::processedShots() const
+{
+    std::vector<uint32_t> shots;
+    const int current = state.currentShot;
+    if (current < 0 || size_t(current) >= document.traceSets.size())
+        return shots;
+    if (!settings.showAllTraces)
+        return {uint32_t(current)};
+    for (uint32_t s = 0; s < document.traceSets.size(); ++s)
+        shots.push_back(s);
+    return shots;
+}
+
+void TraceDisplay::showFilteredOnPanels(bool b)
+{
+    // A panel told to show filtered samples its shot lacks would draw nothing.
+    forEachPanel([&](unsigned i, drawTraces* panel) {
+        panel->setShowFiltered(b && holdsFilteredSamples(int(i)));
+    });
+}
+
+// ---- Shots ----
+
+void TraceDisplay::showCurrentShot()
+{
+    const int current = state.currentShot;
+    f.widget_3->setShot(current);
+    f.widget_3->update();
+    f.travelTimePreview->setShotIndex(current);
+    f.travelTimePreview->update();
+
+    const std::vector<TraceSet>& sets = document.traceSets;
+    const bool hasSet = current >= 0 && size_t(current) < sets.size();
+    if (hasSet && sets[size_t(current)].hasFiltered) {
+        const bool shown = sets[size_t(current)].useFiltered;
+        f.show_filtered_cb->setEnabled(true);
+        f.show_filtered_cb->setChecked(shown);
+        f.widget_3->showFiltered = shown;
+    } else {
+        f.show_filtered_cb->setChecked(false);
+        f.show_filtered_cb->setEnabled(false);
+        f.widget_3->showFiltered = false;
+    }
+    f.widget_3->update();
+}
+
+void TraceDisplay::nextShot()
+{
+    const int n = int(document.ttArray.size());
+    if (n == 0)
+        return;
+    int& current = state.currentShot;
+    current = current < n - 1 ? current + 1 : 0;
+    showCurrentShot();
+}
+
+void TraceDisplay::previousShot()
+{
+    const int n = int(document.ttArray.size());
+    if (n == 0)
+        return;
+    int& current = state.currentShot;
+    current = current > 0 && current < n ? current - 1 : n - 1;
+    showCurrentShot();
+}
+
+void TraceDisplay::showFirstShot()
+{
+    f.widget_3->setDocument(&document);
+    state.currentShot = 0;
+    f.widget_3->setShot(0);
+    f.menuTraces->setEnabled(true);
+    if (document.traceSets.size() > 1) {
+        f.actionNext_file->setEnabled(true);
+        f.actionPrev_file->setEnabled(true);
+    }
+}
+
+void TraceDisplay::redrawTravelTimes()
+{
+    f.widget_3->update();
+    f.widget_3->travelTimeView = f.widget_2;
+    f.widget_2->setDocument(&document);
+    f.widget_2->update();
+}
+
+// ---- Zoom ----
+
+void TraceDisplay::zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out)
+{
+    factor *= ZoomStep;
+    f.widget_3->setZoom(state.timeZoom, state.horizontalZoom);
+    forEachPanel(
+        [this](unsigned, drawTraces* p) { p->setZoom(state.timeZoom, state.horizontalZoom); });
+    updateZooming();
+    in->setEnabled(true);
+    out->setEnabled(true);
+    ++steps;
+}
+
+void TraceDisplay::zoomTracesOut(double& factor, int& steps, QAction* out)
+{
+    if (steps < 1)
+        return;
+    factor /= ZoomStep;
+    f.widget_3->setZoom(state.timeZoom, state.horizontalZoom);
+    updateZooming();
+    f.widget_3->update();
+    forEachPanel(
+        [this](unsigned, drawTraces* p) { p->setZoom(state.timeZoom, state.horizontalZoom); });
+    // Zooming out never goes below the recorded size.
+    if (--steps == 0)
+        out->setEnabled(false);
+}
+
+void TraceDisplay::zoomIn()
+{
+    zoomTracesIn(state.horizontalZoom, state.horizontalZoomSteps, zoom.in, zoom.out);
+}
+
+void TraceDisplay::zoomOut()
+{
+    zoomTracesOut(state.horizontalZoom, state.horizontalZoomSteps, zoom.out);
+}
+
+void TraceDisplay::zoomTimeIn()
+{
+    zoomTracesIn(state.timeZoom, state.timeZoomSteps, zoom.timeIn, zoom.timeOut);
+}
+
+void TraceDisplay::zoomTimeOut()
+{
+    zoomTracesOut(state.timeZoom, state.timeZoomSteps, zoom.timeOut);
+}
+
+void TraceDisplay::updateZooming()
+{
+    // The time zoom stretches the view by half its excess over 1; the
+    // horizontal zoom widens it, by a quarter, only in zoom-in-window mode.
+    const QWidget* viewport = f.scrollArea->viewport();
+    const double fv = (state.timeZoom - 1.0) * 0.5 + 1.0;
+    const double fh = (state.horizontalZoom - 1.0) * 0.25 + 1.0;
+    drawTraces* view = f.widget_3;
+    if (view->zoomInWindow) {
+        view->setMinimumSize(int(fh * viewport->width()), int(fv * viewport->height()));
+    } else {
+        view->setMinimumSize(0, 0);
+        const QMargins margins = f.scrollAreaWidgetContents->layout()->contentsMargins();
+        view->setMinimumSize(viewport->width() - (margins.left() + margins.right()),
+                             int(fv * viewport->height()));
+        if (settings.showAllTraces)
+            if (const QWidget* all = f.showTracesWidget->scrollViewport())
+                f.showTracesWidget->setContainerMinimumHeight(fv * all->height());
+    }
+    view->update();
+}
+
+// ---- Display flags ----
+
+void TraceDisplay::setZoomInWindow(bool b)
+{
+    f.widget_3->setZoomInWindow(b);
+    forEachPanel([b](unsigned, drawTraces* p) { p->setZoomInWindow(b); });
+    updateZooming();
+}
+
+void TraceDisplay::setCutWaveForm(bool b)
+{
+    f.widget_3->setCutWaveForm(b);
+    forEachPanel([b](unsigned, drawTraces* p) { p->setCutWaveForm(b); });
+}
+
+void TraceDisplay::setFillWiggle(bool b)
+{
+    f.actionFill_wiggle->setChecked(settings.fillWiggle);
+    f.widget_3->setFillWiggle(b);
+    forEachPanel([b](unsigned, drawTraces* p) { p->setFillWiggle(b); });
+}
+
+void TraceDisplay::showFiltered(bool b)
+{
+    std::cout << "show Filtered : " << (b ? 1 : 0) << std::endl;
+    // Also without a shot on show (an imported survey has no trace sets).
+    if (b && !holdsFilteredSamples(state.currentShot)) {
+        std::cout << "NO Filtered trace available : SHOWING ORIGINAL TRACE" << std::endl;
+        b = false;
+        f.show_filtered_cb->setEnabled(false);
+    }
+    f.show_filtered_cb->setChecked(b);
+    f.widget_3->setShowFiltered(b);
+    showFilteredOnPanels(b);
+}
+
+void TraceDisplay::applySettings()
+{
+    setCutWaveForm(settings.cutHorizontal);
+    setZoomInWindow(settings.zoomIn);
+    setFillWiggle(settings.fillWiggle);
+    showFiltered(settings.showFiltered);
+    f.widget_2->twoColors = settings.twoColors;
+    f.travelTimePreview->twoColors = settings.twoColors;
+}
+
+void TraceDisplay::previewShot(int i)
+{
+    f.travelTimePreview->setShotIndex(i);
+    f.travelTimePreview->update();
+    std::cout << "mousemoved" << i << std::endl;
+}
+
+void TraceDisplay::pickEdited()
+{
+    f.travelTimePreview->update();
+    host.markTitleModified();
+}
+
+void TraceDisplay::showAllPicks(bool on)
+{
+    forEachPanel([on](unsigned, drawTraces* p) { p->setShowAllPicks(on); });
+    f.widget_3->setShowAllPicks(on);
+}
+
+void TraceDisplay::showSimulatedTimes(bool on)
+{
+    forEachPanel([on](unsigned, drawTraces* p) { p->setShowSimulatedTimes(on); });
+    f.widget_3->setShowSimulatedTimes(on);
+}
+
+void TraceDisplay::showTravelTimePlot(bool hidden)
+{
+    const int width = f.parentOfSplit->width();
+    if (hidden) {
+        f.splitter->setSizes({width, 0});
+    } else {
+        const int first = int(width * TracesShare);
+        f.splitter->setSizes({first, width - first});
+    }
+}
+
+void TraceDisplay::enableZoom(bool on)
+{
+    for (QAction* a : {zoom.in, zoom.out, zoom.timeIn, zoom.timeOut})
+        a->setEnabled(on);
+    zoom.button->setEnabled(on);
+    zoom.timeButton->setEnabled(on);
+}
+
+void TraceDisplay::applyTabRules(int index)
+{
+    const bool grid = document.grid != nullptr;
+    const bool results = document.has_tomographic_info;
+
+    auto enableTraceCommands = [&](bool on) {
+        for (QAction* a : {f.actionFill_wiggle, f.actionNext_file, f.actionPrev_file,
+                           f.actionApply_DaZo, f.actionFilter, f.actionAGC, f.actionAutoPick})
+            a->setEnabled(on);
+    };
+    auto disableSectionLayers = [&] {
+        for (QAction* a : {f.actionShow_rays, f.actionShow_Contour_Lines, f.actionVertical_Gradient,
+                           f.actionLaplacian_Gradient, f.actionShow_Information_Density_Layer})
+            a->setEnabled(false);
+        f.menuShow_Geophones->setEnabled(false);
+    };
+
+    switch (index) {
+    case 0:
+        f.actionPalette->setEnabled(false);
+        f.actionScreenshot->setEnabled(false);
+        // One shot has nothing to zoom against.
+        enableZoom(grid && document.traceSets.size() != 1);
+        enableTraceCommands(grid);
+        disableSectionLayers();
+        break;
+    case 1:
+        f.actionPalette->setEnabled(false);
+        f.actionScreenshot->setEnabled(true);
+        enableZoom(false);
+        enableTraceCommands(false);
+        disableSectionLayers();
+        break;
+    case 2: {
+        const vtkViewer& view = *f.vtk_widget;
+        f.actionPalette->setEnabled(grid);
+        f.actionScreenshot->setEnabled(grid);
+        if (grid)
+            f.actionShow_rays->setEnabled(!document.rayPaths.empty());
+        for (QAction* a : {f.actionShow_Contour_Lines, f.actionVertical_Gradient,
+                           f.actionLaplacian_Gradient, f.actionShow_Information_Density_Layer})
+            a->setEnabled(grid && results);
+        f.menuShow_Geophones->setEnabled(grid && results);
+        const std::pair<QAction*, bool> toggles[] = {{f.actionShow_scalarbar, view.showScalarBar},
+                                                     {f.actionShow_Grid_Lines, view.showGridLines},
+                                                     {f.actionShow_title, view.showTitle}};
+        for (const auto& [action, shown] : toggles) {
+            action->setEnabled(grid && results);
+            if (grid)
+                action->setChecked(shown);
+        }
+        enableZoom(false);
+        enableTraceCommands(false);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// ---- Trace processing and picking ----
+
+void TraceDisplay::showProcessedTraces()
+{
+    TraceSet& set = document.traceSets.at(size_t(state.currentShot));
+    set.hasFiltered = true;
+    set.useFiltered = true;
+    f.show_filtered_cb->setEnabled(true);
+    f.show_filtered_cb->setChecked(true);
+    f.widget_3->setShowFiltered(true);
+    showFilteredOnPanels(true);
+    host.setModified();
+}
+
+void TraceDisplay::applyAGC()
+{
+    const std::vector<uint32_t> shots = processedShots();
+    if (shots.empty())
+        return;
+    for (uint32_t s : shots)
+        for (Trace& trace : document.traceSets[s].traces)
+            if (trace.samples.empty())
+                trace.filtered.clear();
+            else
+                ::applyAGC(trace.samples, trace.filtered);
+    showProcessedTraces();
+}
+
+void TraceDisplay::applyDaZo()
+{
+    const std::vector<uint32_t> shots = processedShots();
+    if (shots.empty())
+        return;
+    // Every trace is filtered into a copy first: a trace whose spectrum is
+    // too narrow for the filters leaves the whole survey as it was.
+    std::vector<std::vector<double>> results;
+    for (uint32_t s : shots)
+        for (const Trace& trace : document.traceSets[s].traces) {
+            const double fs = 1.0 / trace.sampleInterval;
+            std::vector<double> frequencies, amplitudes;
+            double fmax = 0.0;
+            computeAmplitudeSpectrum(trace.samples, fs, frequencies, amplitudes, fmax);
+            const double lowCut = DaZoLowPass / (2.0 * fmax);
+            const double highCut = DaZoHighPass / (2.0 * fmax);
+            std::vector<double> low, high;
+            if (!(lowCut > 0.0 && lowCut < 0.5) ||
+                lowPassFilter(trace.samples, 1, fs, lowCut, low) != 0 ||
+                highPassFilter(low, 1, fs, highCut, high) != 0) {
+                QMessageBox::warning(
+                    host.window, WindowTexts::tr("Caution"),
+                    WindowTexts::tr("The traces are sampled too coarsely for the noise "
+                                    "reduction: nothing was changed."));
+                return;
+            }
+            results.push_back(std::move(high));
+        }
+    auto result = results.begin();
+    for (uint32_t s : shots)
+        for (Trace& trace : document.traceSets[s].traces)
+            trace.filtered = std::move(*result++);
+    showProcessedTraces();
+}
+
+void TraceDisplay::chooseFilters()
+{
+    const int current = state.currentShot;
+    if (current < 0 || size_t(current) >= document.traceSets.size())
+        return;
+    doFilteringDialog dialog(&document, current, host.window);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    TraceSet& set = document.traceSets[size_t(current)];
+    bool shown;
+    if (accepted) {
+        // OK without any filter applied leaves nothing new to show.
+        shown = holdsFilteredSamples(current);
+        if (shown)
+            host.setModified();
+    } else {
+        // Back to the shot as it was before the dialog.
+        shown = dialog.hadFilteredSamples;
+        for (size_t i = 0; i < set.traces.size(); ++i) {
+            if (shown && i < dialog.savedFilteredSamples.size())
+                set.traces[i].filtered = dialog.savedFilteredSamples[i];
+            else if (!shown)
+                set.traces[i].filtered.clear();
+        }
+    }
+    set.hasFiltered = shown;
+    set.useFiltered = shown;
+    f.show_filtered_cb->setEnabled(shown);
+    f.show_filtered_cb->setChecked(shown);
+    f.widget_3->setShowFiltered(shown);
+}
+
+void TraceDisplay::autoPick()
+{
+    const std::vector<uint32_t> shots = processedShots();
+    if (shots.empty())
+        return;
+    const bool boxChecked = f.show_filtered_cb->isChecked();
+    for (uint32_t s : shots) {
+        std::vector<Trace>& traces = document.traceSets[s].traces;
+        for (uint32_t i = 0; i < traces.size(); ++i) {
+            // Per trace: a shot without filtered samples is picked on its
+            // recording even while the box is checked on another shot.
+            document.autoPickTrace(i, s, pickOnFiltered(traces[i], boxChecked));
+            std::cout << "[FIRST BREAK] TRACE " << i << " : "
+                      << document.travelTimeAt(s).ttMisurati.at(i) << std::endl;
+        }
+        document.rejectInconsistentPicks(s);
+    }
+    redrawTravelTimes();
+    f.travelTimePreview->update();
+    f.showTracesWidget->repaintTraceWidgets();
+    host.setModified();
+}
