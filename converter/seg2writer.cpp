@@ -33,6 +33,19 @@ void putU64(std::ostream& out, uint64_t value)
         putU8(out, uint8_t((value >> shift) & 0xFF));
 }
 
+// IEEE samples as their bits, little-endian.
+template <typename Real, typename Bits>
+void putIeee(std::ostream& out, const std::vector<Real>& samples, size_t n,
+             void (*put)(std::ostream&, Bits))
+{
+    for (size_t k = 0; k < n; ++k) {
+        Bits bits;
+        const Real value = samples.at(k);
+        std::memcpy(&bits, &value, sizeof bits);
+        put(out, bits);
+    }
+}
+
 template <size_t N>
 void putBytes(std::ostream& out, const std::array<uint8_t, N>& bytes)
 {
@@ -203,20 +216,10 @@ bool Seg2File::writeTraceBlock(std::ostream& out, Seg2Trace& trace, uint32_t& po
             putU8(out, b);
         break;
     case 4:
-        for (size_t k = 0; k < n; ++k) {
-            uint32_t bits;
-            const float value = trace.floatSamples.at(k);
-            std::memcpy(&bits, &value, sizeof bits);
-            putU32(out, bits);
-        }
+        putIeee<float, uint32_t>(out, trace.floatSamples, n, putU32);
         break;
     case 5:
-        for (size_t k = 0; k < n; ++k) {
-            uint64_t bits;
-            const double value = trace.doubleSamples.at(k);
-            std::memcpy(&bits, &value, sizeof bits);
-            putU64(out, bits);
-        }
+        putIeee<double, uint64_t>(out, trace.doubleSamples, n, putU64);
         break;
     default:
         return fail(out, "unknown sample format " + std::to_string(trace.format));

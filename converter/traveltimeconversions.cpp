@@ -23,6 +23,18 @@ int write(const std::string& output, const Lists& lists)
                : 1;
 }
 
+// A conversion through one of the main program's parsers.
+using Parser = int (*)(const std::string&, std::vector<ImportedShot>&, ReceiverSpreads&,
+                       std::vector<ImportedDataFile>&, std::string*);
+
+int convertWith(Parser parse, const std::string& input, const std::string& output)
+{
+    Lists lists;
+    if (parse(input, lists.records, lists.spreads, lists.shots, nullptr) != TravelTimeResult::Ok)
+        return 1;
+    return write(output, lists);
+}
+
 // The lines of one file, each with its fields; a missing line or field is the
 // exception that ends the conversion.
 class FieldReader
@@ -138,20 +150,12 @@ int readGenericTextTravelTimes(const std::string& path, std::vector<TravelTimeSh
 
 int convertGeogigaToOtte(const std::string& input, const std::string& output)
 {
-    Lists lists;
-    if (readTravelTimesTXT(input, lists.records, lists.spreads, lists.shots) !=
-        TravelTimeResult::Ok)
-        return 1;
-    return write(output, lists);
+    return convertWith(readTravelTimesTXT, input, output);
 }
 
 int convertWinsismXyzToOtte(const std::string& input, const std::string& output)
 {
-    Lists lists;
-    if (readTravelTimesXYZ(input, lists.records, lists.spreads, lists.shots) !=
-        TravelTimeResult::Ok)
-        return 1;
-    return write(output, lists);
+    return convertWith(readTravelTimesXYZ, input, output);
 }
 
 int convertSeisImagerToOtte(const std::string& input, const std::string& output)
