@@ -5,7 +5,10 @@
 
 #include <QJsonObject>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,19 +40,12 @@ std::vector<SuTrace> exampleSuTraces();
 
 // Runs f with standard output captured and returns what it printed.
 template <typename F>
-std::string quietly(F&& f);
-
-} // namespace convertertest
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
-
-template <typename F>
-std::string convertertest::quietly(F&& f)
+std::string quietly(F&& f)
 {
     testing::internal::CaptureStdout();
     f();
     std::fflush(stdout);
     return testing::internal::GetCapturedStdout();
 }
+
+} // namespace convertertest
