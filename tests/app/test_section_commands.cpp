@@ -161,6 +161,11 @@ TEST_F(SectionCommands, ProfileAndRaysPickTheVelocityType)
         int start;
         int type;
     } profileRows[] = {{3, 2}, {8, 2}, {11, 2}, {9, 4}, {12, 4}, {7, 5}, {13, 5}, {15, 5}};
+    auto countProfileLines = [] {
+        return windowtest::countOccurrences(
+            home->logFile(), "Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered");
+    };
+    const int before = countProfileLines();
     for (const auto& r : profileRows) {
         SetUp();
         ui().actionVertical_Gradient->setChecked(true);
@@ -172,6 +177,8 @@ TEST_F(SectionCommands, ProfileAndRaysPickTheVelocityType)
         EXPECT_FALSE(w().viewVerticalGradient);
         EXPECT_FALSE(ui().actionVertical_Gradient->isChecked());
     }
+    // The command logs its own name, once per run.
+    EXPECT_EQ(countProfileLines() - before, int(std::size(profileRows)));
 
     // Rays on the vertical gradient show velocity with rays; off returns to it.
     SetUp();
