@@ -302,6 +302,13 @@ bool usableInterval(double s)
     return std::isfinite(s) && s > 0.0 && s != DBL_MAX;
 }
 
+// A whole number token, with a decimal point or comma like every value.
+bool isDecimal(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    return isNumber(text);
+}
+
 // Reads "x [y] [z]" after a location keyword at tokens[k]: x, and z when two
 // numbers follow x, or the one number that follows x. Returns false when x
 // is no number.
@@ -310,8 +317,8 @@ bool readLocation(const std::vector<std::string>& tokens, size_t k, double& x, d
     if (!toDouble(tokens[k + 1], x))
         return false;
     const size_t next = k + 2;
-    const bool first = next < tokens.size() && isNumber(tokens[next]);
-    const bool second = first && next + 1 < tokens.size() && isNumber(tokens[next + 1]);
+    const bool first = next < tokens.size() && isDecimal(tokens[next]);
+    const bool second = first && next + 1 < tokens.size() && isDecimal(tokens[next + 1]);
     double elevation;
     if (second) {
         std::cout << "Y: " << tokens[next] << std::endl;

@@ -184,6 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
         DescriptorCase{"SAMPLE_INTERVAL 1 SOURCE_LOCATION 10", 0, 1, 10, 0, 0, 0, 0},
         DescriptorCase{"SAMPLE_INTERVAL 1 RECEIVER_LOCATION 4 -1.5", 0, 1, 0, 0, 4, -1.5, 0},
         DescriptorCase{"RECEIVER_LOCATION 4,5 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 4.5, 0, 0},
+        // a decimal comma in every number of a location, as in x and the interval
+        DescriptorCase{"RECEIVER_LOCATION 10,0 0,0 2,5 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 10, 2.5, 0},
+        DescriptorCase{"SOURCE_LOCATION 10,0 -2,5 SAMPLE_INTERVAL 1", 0, 1, 10, -2.5, 0, 0, 0},
+        DescriptorCase{"SOURCE_LOCATION 10,0 0,0 2,5a SAMPLE_INTERVAL 1", 0, 1, 10, 0, 0, 0, 0},
         DescriptorCase{"RECEIVER_LOCATION abc 3 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 0, 0, 0},
         // without offsets a stray digit after a location still reads as elevation
         DescriptorCase{"RECEIVER_LOCATION 17.5\0005\0NOTE x\0\0\0SAMPLE_INTERVAL 1"s, 0, 1, 0, 0,
