@@ -90,7 +90,7 @@ struct Trace {
     double sourceZ = 0.0;
     double receiverX = DBL_MAX;
     double receiverZ = 0.0;
-    double delay = 0.0; // s, never positive after loading
+    double delay = 0.0; // s, time of the first sample after the shot (negative: before it)
     int32_t spreadIndex = NoSpread;
 
     // Arithmetic means of samples, filtered and samplesDX; 0.0 when empty.

@@ -664,10 +664,11 @@ bool drawTraces::setPick(const CursorPosition& at, Qt::KeyboardModifiers modifie
         return false;
     double value = Pick::Unusable;
     if (modifiers != Qt::ShiftModifier) {
-        // A time before the first sample, or one that reads as a mark (0 not
-        // picked, -1 or less rejected), would be stored as something else.
+        // A time before the first sample, or at or before the shot (which
+        // would also read as a mark: 0 not picked, -1 or less rejected), is
+        // no first break.
         if (!at.usableTimeScale || !std::isfinite(at.time) || at.time < at.delay0 ||
-            at.time == Pick::NotPicked || at.time <= -1.0)
+            !(at.time > 0.0))
             return false;
         value = at.time;
     }
