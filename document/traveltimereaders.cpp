@@ -3,7 +3,6 @@
 #include "splitstring.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -67,6 +66,14 @@ private:
     int count = 0;
 };
 
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(WhiteSpace);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(WhiteSpace) - first + 1);
+}
+
 // Where a reader's messages go.
 class Report
 {
@@ -88,7 +95,7 @@ public:
     }
     int notANumber(int line, const std::string& field) const
     {
-        return failAt(line, "not a number: " + field);
+        return failAt(line, "not a number: " + trimmed(field));
     }
     int endOfFile() const { return fail("unexpected end of file"); }
 
@@ -109,31 +116,6 @@ private:
 bool isBlank(std::string_view text)
 {
     return text.find_first_not_of(WhiteSpace) == std::string_view::npos;
-}
-
-// Start of the number in text after blanks and an optional '+' (from_chars
-// takes neither); null when no number can start there.
-const char* numberStart(std::string_view text)
-{
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return nullptr;
-    const char* p = text.data() + first;
-    const char* end = text.data() + text.size();
-    if (*p == '+') {
-        ++p;
-        if (p == end || *p == '-')
-            return nullptr;
-    }
-    return p;
-}
-
-bool parseInteger(std::string_view text, int64_t& value)
-{
-    const char* p = numberStart(text);
-    if (!p)
-        return false;
-    return std::from_chars(p, text.data() + text.size(), value).ec == std::errc();
 }
 
 // Maximal runs of characters not in delimiters; runs of delimiters, leading
@@ -205,7 +187,7 @@ bool readOtteValues(LineReader& lines, const Report& report, std::vector<double>
         if (isBlank(piece))
             continue;
         double v;
-        if (!parseLeadingNumber(piece, v)) {
+        if (!parseNumberField(piece, v)) {
             result = report.notANumber(lines.number(), piece);
             return false;
         }
@@ -245,12 +227,12 @@ int readOtte(std::istream& in, const Report& report, std::vector<ImportedShot>& 
     int64_t header[2]; // constant, spread count: unsigned 32-bit
     if (!lines.word(word))
         return report.endOfFile();
-    if (!parseLeadingNumber(word, version))
+    if (!parseNumberField(word, version))
         return report.notANumber(lines.number(), word);
     for (int64_t& value : header) {
         if (!lines.word(word))
             return report.endOfFile();
-        if (!parseInteger(word, value))
+        if (!parseIntegerField(word, value))
             return report.notANumber(lines.number(), word);
         if (value < 0 || value > std::numeric_limits<uint32_t>::max())
             return report.failAt(lines.number(), "invalid count: " + word);
@@ -272,13 +254,13 @@ int readOtte(std::istream& in, const Report& report, std::vector<ImportedShot>& 
     // Shot blocks up to the end; only white space may follow the last one.
     while (lines.word(word)) {
         int64_t spread, shot;
-        if (!parseInteger(word, spread))
+        if (!parseIntegerField(word, spread))
             return report.notANumber(lines.number(), word);
         if (spread < 0 || uint64_t(spread) >= spreads.size())
             return report.failAt(lines.number(), "spread index " + word + " out of range");
         if (!lines.word(word))
             return report.endOfFile();
-        if (!parseInteger(word, shot))
+        if (!parseIntegerField(word, shot))
             return report.notANumber(lines.number(), word);
         if (shot < 0 || uint64_t(shot) >= shotFiles.size())
             return report.failAt(lines.number(), "shot index " + word + " out of range");
@@ -333,7 +315,7 @@ bool nextKeywordNumber(LineReader& lines, const Report& report, const char* keyw
     }
     if (!keywordValue(lines, report, line, keyword, text, result))
         return false;
-    if (!parseLeadingNumber(text, value)) {
+    if (!parseNumberField(text, value)) {
         result = report.notANumber(lines.number(), text);
         return false;
     }
@@ -345,14 +327,6 @@ bool firstWordIs(const std::string& line, const char* expected)
     std::vector<std::string> fields;
     splitString(line, fields, " ");
     return !fields.empty() && fields[0] == expected;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(WhiteSpace);
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(WhiteSpace) - first + 1);
 }
 
 int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot>& shots,
@@ -380,7 +354,7 @@ int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot
     double elevation, shotCount;
     if (!keywordValue(lines, report, line, "ELEVATION", text, result))
         return result;
-    if (!parseLeadingNumber(text, elevation))
+    if (!parseNumberField(text, elevation))
         return report.notANumber(lines.number(), text);
     if (!nextKeywordNumber(lines, report, "TOTAL_NUMBER_OF_SHOTS", shotCount, result))
         return result;
@@ -419,7 +393,7 @@ int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot
             for (double& value : row) {
                 if (!lines.word(text))
                     return report.endOfFile();
-                if (!parseLeadingNumber(text, value))
+                if (!parseNumberField(text, value))
                     return report.notANumber(lines.number(), text);
             }
             receivers.push_back({row[1], elevation});
@@ -460,7 +434,7 @@ bool readIds(WinsismLines& lines, const Report& report, std::vector<int64_t>& id
     ids.clear();
     for (const std::string& field : splitRuns(line, Blanks)) {
         int64_t id;
-        if (!parseInteger(field, id)) {
+        if (!parseIntegerField(field, id)) {
             result = report.notANumber(lines.count, field);
             return false;
         }
@@ -479,7 +453,7 @@ bool readReals(WinsismLines& lines, const Report& report, std::vector<double>& v
     values.clear();
     for (const std::string& field : splitRuns(line, Blanks)) {
         double v;
-        if (!parseLeadingNumber(field, v)) {
+        if (!parseNumberField(field, v)) {
             result = report.notANumber(lines.count, field);
             return false;
         }
@@ -599,16 +573,6 @@ int readWinsism(std::istream& in, const Report& report, std::vector<ImportedShot
 
 // ---- ";" tables ----
 
-// A number that may use ',' as its decimal point, as spreadsheets of a ";"
-// table write it.
-bool parseTableNumber(std::string field, double& value)
-{
-    for (char& c : field)
-        if (c == ',')
-            c = '.';
-    return parseLeadingNumber(field, value);
-}
-
 // Fields of a line, without the empty fields at its end.
 std::vector<std::string> tableFields(const std::string& line, const std::string& delimiter)
 {
@@ -638,7 +602,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         double x;
         if (isBlank(xFields[c]))
             return report.failAt(lines.number(), "no shot abscissa in " + columnText(c));
-        if (!parseTableNumber(xFields[c], x))
+        if (!parseNumberField(xFields[c], x))
             return report.notANumber(lines.number(), xFields[c]);
         shotFiles.push_back({{x, 0.0}, {}});
     }
@@ -653,7 +617,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         const size_t c = Labels + j;
         if (c >= zFields.size() || isBlank(zFields[c]))
             return report.failAt(lines.number(), "no shot elevation in " + columnText(c));
-        if (!parseTableNumber(zFields[c], shotFiles[j].position.z))
+        if (!parseNumberField(zFields[c], shotFiles[j].position.z))
             return report.notANumber(lines.number(), zFields[c]);
     }
 
@@ -670,7 +634,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         for (size_t c = 0; c < Labels; ++c) {
             if (c >= fields.size() || isBlank(fields[c]))
                 return report.failAt(lines.number(), "no receiver position in " + columnText(c));
-            if (!parseTableNumber(fields[c], *coordinate[c]))
+            if (!parseNumberField(fields[c], *coordinate[c]))
                 return report.notANumber(lines.number(), fields[c]);
         }
         receivers.push_back(receiver);
@@ -678,7 +642,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         for (size_t j = 0; j < shotCount; ++j) {
             const size_t c = Labels + j;
             double t = 0.0;
-            if (c < fields.size() && !isBlank(fields[c]) && !parseTableNumber(fields[c], t))
+            if (c < fields.size() && !isBlank(fields[c]) && !parseNumberField(fields[c], t))
                 return report.notANumber(lines.number(), fields[c]);
             shots[j].times.push_back(t / 1000.0);
         }
@@ -708,21 +672,6 @@ int guarded(const Report& report, std::vector<ImportedShot>& shots, ReceiverSpre
 }
 
 } // namespace
-
-bool parseLeadingNumber(std::string_view text, double& value)
-{
-    const char* p = numberStart(text);
-    if (!p)
-        return false;
-    double v;
-    const auto [end, ec] =
-        std::from_chars(p, text.data() + text.size(), v, std::chars_format::general);
-    (void)end;
-    if (ec != std::errc() || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
-}
 
 bool readTrimmedLine(std::istream& in, std::string& line)
 {
