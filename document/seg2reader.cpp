@@ -188,8 +188,8 @@ std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file,
         const unsigned code = bytes[p + 12];
         const auto format = sampleFormat(code);
         if (!format) {
-            notes.push_back("unsupported SEG2 data format " + std::to_string(code) +
-                            " in trace " + std::to_string(i + 1));
+            notes.push_back("unsupported SEG2 data format " + std::to_string(code) + " in trace " +
+                            std::to_string(i + 1));
             return std::nullopt;
         }
 
@@ -204,9 +204,9 @@ std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file,
         const uint64_t present = end > t.data ? samplesInBytes(*format, end - t.data) : 0;
         t.samples = size_t(std::min<uint64_t>(announced, present));
         if (t.samples < announced)
-            notes.push_back("trace " + std::to_string(i + 1) + " is cut short: " +
-                            std::to_string(t.samples) + " of its " + std::to_string(announced) +
-                            " samples read");
+            notes.push_back("trace " + std::to_string(i + 1) +
+                            " is cut short: " + std::to_string(t.samples) + " of its " +
+                            std::to_string(announced) + " samples read");
 
         needed += blockSize + bytesForSamples(*format, t.samples);
         if (needed > size)

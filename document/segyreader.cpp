@@ -229,8 +229,7 @@ void placeTraces(TraceLayout& layout, size_t first, size_t stride, size_t fileSi
     if (const size_t rest = (fileSize - first) % stride; rest != 0)
         notes.push_back("the file ends inside trace " + std::to_string(count + 1) + " (" +
                         std::to_string(rest) + " of its " + std::to_string(stride) +
-                        " bytes), which is left out; " + std::to_string(count) +
-                        " traces read");
+                        " bytes), which is left out; " + std::to_string(count) + " traces read");
 }
 
 size_t traceSize(unsigned samples, int format)

@@ -227,9 +227,11 @@ void DialogSetGeometry::on_loadShotsButton_clicked()
         return;
     std::vector<std::string> labels;
     std::vector<std::vector<double>> rows;
-    if (readCSV(fileName, delimiter, labels, rows) != 0) {
-        prompts->showError(tr("Error Message"),
-                           tr("Invalid shot file. ") + QString::number(rows.size()));
+    std::string why;
+    if (readCSV(fileName, delimiter, labels, rows, &why) != 0) {
+        prompts->showError(tr("Error Message"), tr("Invalid shot file. ") +
+                                                    QString::number(rows.size()) + "\n" +
+                                                    QString::fromStdString(why));
         return;
     }
     // Rows go to shots by order; labels are not used.

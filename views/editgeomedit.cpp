@@ -82,10 +82,14 @@ void editGeomEdit::on_load_geometry_button_clicked()
                                 delimiter))
         return;
     std::vector<std::vector<double>> rows;
-    const int result = readGeophoneCSV(fileName, delimiter, rows);
+    std::string why;
+    // Values the rows cannot show are refused, not clamped.
+    const int result = readGeophoneCSV(fileName, delimiter, rows, &why, editGeomWidget::ranges());
     if (result != 0 || (spreadGiven && rows.size() != spread.size())) {
-        prompts->showError(tr("Error Message"),
-                           tr("Invalid geometry file. ") + QString::number(rows.size()));
+        QString text = tr("Invalid geometry file. ") + QString::number(rows.size());
+        if (!why.empty())
+            text += "\n" + QString::fromStdString(why);
+        prompts->showError(tr("Error Message"), text);
         return;
     }
     if (!spreadGiven) {

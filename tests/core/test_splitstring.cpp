@@ -42,14 +42,18 @@ TEST(NumberFields, Table)
         bool ok;
         double value;
     } cases[] = {
-        {"12.5", true, 12.5},    {" \t12.5 \r", true, 12.5}, {"+7", true, 7},
-        {"-0.25e2", true, -25},  {".5", true, 0.5},          {"54,426", true, 54.426},
-        {"-2,5", true, -2.5},    {"0,0125", true, 0.0125},   {"12.5ms", false, 0},
-        {"12,5a", false, 0},     {"1.234,5", false, 0},      {"2,5,1", false, 0},
-        {"1 2", false, 0},       {"", false, 0},             {"  ", false, 0},
-        {"abc", false, 0},       {"+-5", false, 0},          {"--5", false, 0},
-        {"nan", false, 0},       {"-inf", false, 0},         {"infinity", false, 0},
-        {"1e400", false, 0},     {"-1e400", false, 0},
+        {"12.5", true, 12.5},   {" \t12.5 \r", true, 12.5},
+        {"+7", true, 7},        {"-0.25e2", true, -25},
+        {".5", true, 0.5},      {"54,426", true, 54.426},
+        {"-2,5", true, -2.5},   {"0,0125", true, 0.0125},
+        {"12.5ms", false, 0},   {"12,5a", false, 0},
+        {"1.234,5", false, 0},  {"2,5,1", false, 0},
+        {"1 2", false, 0},      {"", false, 0},
+        {"  ", false, 0},       {"abc", false, 0},
+        {"+-5", false, 0},      {"--5", false, 0},
+        {"nan", false, 0},      {"-inf", false, 0},
+        {"infinity", false, 0}, {"1e400", false, 0},
+        {"-1e400", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -63,9 +67,9 @@ TEST(NumberFields, Table)
         bool ok;
         int64_t value;
     } integers[] = {
-        {"3", true, 3},      {" -2 ", true, -2}, {"+4", true, 4},      {"3.0", false, 0},
-        {"3a", false, 0},    {"3,1", false, 0},  {"", false, 0},       {"+-1", false, 0},
-        {"99999999999999999999", false, 0},
+        {"3", true, 3},    {" -2 ", true, -2}, {"+4", true, 4},
+        {"3.0", false, 0}, {"3a", false, 0},   {"3,1", false, 0},
+        {"", false, 0},    {"+-1", false, 0},  {"99999999999999999999", false, 0},
     };
     for (const IntegerCase& c : integers) {
         SCOPED_TRACE(c.text);

@@ -496,7 +496,8 @@ TEST_F(GeophoneEditor, FailedAndCancelledFiles)
     prompts.openName = QString::fromStdString(dir + "/missing.csv");
     clickButton(&editor, "load_geometry_button");
     ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0].second, "Invalid geometry file. 0");
+    EXPECT_EQ(prompts.errors[0].second, QString::fromStdString("Invalid geometry file. 0\n" + dir +
+                                                               "/missing.csv: cannot be read"));
     EXPECT_EQ(rows().size(), 2u);
 
     prompts.saveName = QString::fromStdString(dir + "/missing/out.csv");
@@ -513,4 +514,48 @@ TEST_F(GeophoneEditor, FailedAndCancelledFiles)
     clickButton(&editor, "save_geometry_button");
     EXPECT_EQ(prompts.errors.size(), 2u);
 }
+
+// Values the rows cannot show, and numbers cut short, refuse the file with
+// its line and field instead of being clamped or truncated.
+TEST_F(GeophoneEditor, BadValuesRefuseTheFile)
+{
+    struct Case {
+        const char* content;
+        const char* delimiter;
+        const char* reason; // after "<path>: "
+    } cases[] = {
+        {"0;0\nnan;1\n", ";", "line 2: not a number: nan"},
+        {"0;0\n1;inf\n", ";", "line 2: not a number: inf"},
+        {"1e400 0\n", "(blank space)", "line 1: not a number: 1e400"},
+        {"0;0\n20000000;1\n", ";", "line 2: out of range: 20000000 (from -10000 to 9999999.99)"},
+        {"0;-10000.5\n", ";", "line 1: out of range: -10000.5 (from -10000 to 10000.99)"},
+        {"0;10001\n", ";", "line 1: out of range: 10001 (from -10000 to 10000.99)"},
+        {"54.5;2,5x\n", ";", "line 1: not a number: 2,5x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        prompts.errors.clear();
+        setChannels("2");
+        load(c.content, c.delimiter);
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_TRUE(prompts.errors[0].second.endsWith(
+            QString::fromStdString("\n" + dir + "/in.csv: " + c.reason)))
+            << prompts.errors[0].second.toStdString();
+        EXPECT_EQ(shown(), (std::vector<Point2D>{{0, 0}, {0, 0}}));
+    }
+}
+
+TEST_F(GeophoneEditor, DecimalCommasWhereTheCommaSeparatesNothing)
+{
+    load("10,5;2,25\n13;-1,5\n", ";");
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10.5, 2.25}, {13, -1.5}}));
+    load("  10,5   2,25\n", "(blank space)");
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10.5, 2.25}}));
+    // With "," as the delimiter the comma separates: 10,5,2 is three numbers.
+    load("10,5,2\n", ",");
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10, 5}}));
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
 } // namespace

@@ -150,7 +150,8 @@ const LayoutCase layoutCases[] = {
     {"CountBelowFileDoesNotCap", "segy_f5_little.sgy", [](Bytes& b) { putLittle(b, 3212, 2, 1); },
      SeismicResult::Ok, 4, ""},
     {"FileCutInsideLastTrace", "segy_f5_little.sgy", [](Bytes& b) { b.resize(b.size() - 10); },
-     SeismicResult::Ok, 3, "the file ends inside trace 4 (630 of its 640 bytes), which is left out"},
+     SeismicResult::Ok, 3,
+     "the file ends inside trace 4 (630 of its 640 bytes), which is left out"},
     // Without the constant, comparing the count both ways calls a count of 0
     // or 256 little-endian; the format code still says big.
     {"BigEndianNoConstantZeroCount", "segy_f1_big_noconst.sgy",
@@ -188,7 +189,8 @@ const LayoutCase layoutCases[] = {
      SeismicResult::CannotRead, 0, "shorter than the 3600 bytes"},
     {"HeadersWithoutTraces", "segy_f5_big.sgy", [](Bytes& b) { b.resize(3600); },
      SeismicResult::CannotRead, 0, "no trace header after the file headers"},
-    {"EmptyFile", "segy_f5_big.sgy", [](Bytes& b) { b.clear(); }, SeismicResult::CannotRead, 0, "shorter than the 3600 bytes"},
+    {"EmptyFile", "segy_f5_big.sgy", [](Bytes& b) { b.clear(); }, SeismicResult::CannotRead, 0,
+     "shorter than the 3600 bytes"},
     {"VariableExtendedHeaders", "segy_f5_big.sgy", [](Bytes& b) { putBig(b, 3504, 2, 0xFFFF); },
      SeismicResult::CannotRead, 0, "a variable number of extended textual headers"},
     {"ExtendedHeadersPastEnd", "segy_f5_big.sgy", [](Bytes& b) { putBig(b, 3504, 2, 32767); },
@@ -264,7 +266,8 @@ const ValueCase valueCases[] = {
          putBig(b, traceAt(0) + 116, 2, 0x8000);
      },
      [](const RawTrace& t) { return t.sampleInterval; }, DBL_MAX},
-    {"DelayBeforeTheShot", "segy_f1_big.sgy", [](Bytes& b) { putBig(b, traceAt(0) + 108, 2, 0xFF9C); },
+    {"DelayBeforeTheShot", "segy_f1_big.sgy",
+     [](Bytes& b) { putBig(b, traceAt(0) + 108, 2, 0xFF9C); },
      [](const RawTrace& t) { return t.delay; }, -0.1},
     {"NoIntervalAnywhere", "segy_f1_big.sgy",
      [](Bytes& b) {
@@ -326,7 +329,9 @@ struct SegyioFileCase {
 };
 
 const SegyioFileCase segyioFileCases[] = {
-    {"ThreeEnsemblesOfFour", "segy_3_ensembles.sgy", std::vector<double>(12, 0.0),
+    {"ThreeEnsemblesOfFour",
+     "segy_3_ensembles.sgy",
+     std::vector<double>(12, 0.0),
      {0, 0, 0, 0, 100, 100, 100, 100, 200, 200, 200, 200},
      "12 traces of 3 records (field record numbers or source positions) loaded as one shot"},
     {"OneTracePerEnsembleOverThree", "segy_1_per_ensemble.sgy", {0.0, 0.0, 0.0}, {0, 0, 0}, ""},
