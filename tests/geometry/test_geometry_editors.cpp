@@ -558,4 +558,29 @@ TEST_F(GeophoneEditor, DecimalCommasWhereTheCommaSeparatesNothing)
     EXPECT_TRUE(prompts.errors.empty());
 }
 
+// A new spread takes one row widget per line: a file far beyond any real
+// spread is refused before a single row is built.
+TEST_F(GeophoneEditor, ANewSpreadOfMoreThanTenThousandGeophonesIsRefused)
+{
+    setChannels("3");
+    for (const int count : {10001, 100000}) {
+        SCOPED_TRACE(count);
+        prompts.errors.clear();
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += std::to_string(i) + ";0\n";
+        load(text, ";");
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_EQ(prompts.errors[0].second, "Invalid geometry file. " + QString::number(count) +
+                                                " rows: a spread holds at most 10000 geophones.");
+        EXPECT_EQ(rows().size(), 3u);
+        EXPECT_EQ(channelField(), "3");
+    }
+    prompts.errors.clear();
+    setChannels("10001");
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].second, "A spread holds at most 10000 geophones.");
+    EXPECT_EQ(rows().size(), 3u);
+}
+
 } // namespace
