@@ -600,6 +600,17 @@
     </message>
 </context>
 <context>
+    <name>editGeomEdit</name>
+    <message>
+        <source>A spread holds at most %1 geophones.</source>
+        <translation>A spread holds at most %1 geophones.</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file. %1 rows: a spread holds at most %2 geophones.</source>
+        <translation>Invalid geometry file. %1 rows: a spread holds at most %2 geophones.</translation>
+    </message>
+</context>
+<context>
     <name>gridDialog</name>
     <message>
         <source>Grid Settings</source>

@@ -600,6 +600,17 @@
     </message>
 </context>
 <context>
+    <name>editGeomEdit</name>
+    <message>
+        <source>A spread holds at most %1 geophones.</source>
+        <translation>Uno stendimento contiene al massimo %1 geofoni.</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file. %1 rows: a spread holds at most %2 geophones.</source>
+        <translation>File di geometria non valido. %1 righe: uno stendimento contiene al massimo %2 geofoni.</translation>
+    </message>
+</context>
+<context>
     <name>gridDialog</name>
     <message>
         <source>Grid Settings</source>
