@@ -3,6 +3,7 @@
 #include "splitstring.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -118,8 +119,26 @@ bool isBlank(std::string_view text)
     return text.find_first_not_of(WhiteSpace) == std::string_view::npos;
 }
 
-// Maximal runs of characters not in delimiters; runs of delimiters, leading
-// ones included, give no empty field.
+// Start of the number in text after blanks and an optional '+' (from_chars
+// takes neither); null when no number can start there.
+const char* numberStart(std::string_view text)
+{
+    const auto first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return nullptr;
+    const char* p = text.data() + first;
+    const char* end = text.data() + text.size();
+    if (*p == '+') {
+        ++p;
+        if (p == end || *p == '-')
+            return nullptr;
+    }
+    return p;
+}
+
+} // namespace
+
+// The converter's readers split and match spreads the same way.
 std::vector<std::string> splitRuns(const std::string& text, const char* delimiters)
 {
     std::vector<std::string> fields;
@@ -131,6 +150,9 @@ std::vector<std::string> splitRuns(const std::string& text, const char* delimite
     }
     return fields;
 }
+
+namespace
+{
 
 // Every field between delimiters, empty ones included.
 std::vector<std::string> splitAll(const std::string& text, const std::string& delimiters)
@@ -146,8 +168,8 @@ std::vector<std::string> splitAll(const std::string& text, const std::string& de
     }
 }
 
-// The index of the spread equal to receivers (appended when new). Receivers
-// are never matched to an empty spread: every shot without them gets its own.
+} // namespace
+
 int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers)
 {
     if (!receivers.empty())
@@ -162,6 +184,9 @@ int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers)
     spreads.push_back(std::move(receivers));
     return int32_t(spreads.size() - 1);
 }
+
+namespace
+{
 
 void clearLists(std::vector<ImportedShot>& shots, ReceiverSpreads& spreads,
                 std::vector<ImportedDataFile>& shotFiles)
@@ -672,6 +697,21 @@ int guarded(const Report& report, std::vector<ImportedShot>& shots, ReceiverSpre
 }
 
 } // namespace
+
+bool parseLeadingNumber(std::string_view text, double& value)
+{
+    const char* p = numberStart(text);
+    if (!p)
+        return false;
+    double v;
+    const auto [end, ec] =
+        std::from_chars(p, text.data() + text.size(), v, std::chars_format::general);
+    (void)end;
+    if (ec != std::errc() || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
 
 bool readTrimmedLine(std::istream& in, std::string& line)
 {

@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace TravelTimeResult
@@ -102,6 +103,22 @@ int readTravelTimesCSV(std::istream& in, const std::string& name, const std::str
                        std::vector<ImportedShot>& shots, ReceiverSpreads& spreads,
                        std::vector<ImportedDataFile>& shotFiles, std::string* error = nullptr);
 
+// The fields of text: maximal runs of characters not in delimiters. Runs of
+// delimiters, leading ones included, give no empty field.
+std::vector<std::string> splitRuns(const std::string& text, const char* delimiters);
+
+// The index of the spread equal to receivers (same count, every x and
+// elevation exactly equal), appended when new. Receivers are never matched to
+// an empty spread: every shot without them gets its own.
+int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers);
+
 // Reads one line for the Winsism reader: drops one trailing CR or LF, then the
 // leading blanks (not tabs). False at the end of the input.
 bool readTrimmedLine(std::istream& in, std::string& line);
+
+// The leading number of a text, as the converter's lenient readers take it:
+// skips leading blanks and tabs, takes an optional sign and a decimal number
+// with '.' as the point, and ignores what follows it ("12.5ms" is 12.5).
+// False when no finite number starts the text. Our own readers use whole
+// fields instead (parseNumberField, splitstring.h).
+bool parseLeadingNumber(std::string_view text, double& value);
