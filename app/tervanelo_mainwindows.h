@@ -88,8 +88,9 @@ public:
     void createTraceWidgets();
     // The geometry dialog (askGeometry), the geometry check, the grid dialog
     // and the grid. A grid that cannot be built leaves the old one in place.
-    // Returns the document's grid.
-    Grid* generateGridChecked(bool askGeometry);
+    // Returns the document's grid; *geometryTaken tells whether the geometry
+    // dialog was answered with OK at least once.
+    Grid* generateGridChecked(bool askGeometry, bool* geometryTaken = nullptr);
     // The window after the document was replaced: no shot shown, no panels,
     // no project file, no refraction data, the actions of an empty survey.
     void resetToNoSurvey();

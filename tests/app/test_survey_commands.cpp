@@ -582,6 +582,32 @@ TEST(GeometryCommand, RebuildsTheRefractionDataAndMarksTheSurvey)
     EXPECT_TRUE(w.document.modified);
 }
 
+TEST(GeometryCommand, CancelChangesNothing)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    refractionDataStructure* refraction = w.refractionData;
+    ASSERT_FALSE(refraction->phnt_A.empty());
+    ASSERT_FALSE(refraction->phnt_A.at(0).time.empty());
+    refraction->ttLayer.at(0).layer.at(3) = 2;
+    refraction->phnt_A.at(0).time.at(0) = 0.0125;
+    w.currentShot = 2;
+    w.updateWindowTitle(false);
+    const QString title = w.windowTitle();
+
+    DialogScript script({{"DialogSetGeometry", nullptr, rejectDialog()}});
+    w.ui->actionGeometry->trigger();
+    script.expectDone();
+    EXPECT_EQ(w.refractionData, refraction);
+    EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), 2) << "assignments kept";
+    EXPECT_EQ(refraction->phnt_A.at(0).time.at(0), 0.0125) << "phantom times kept";
+    EXPECT_EQ(w.currentShot, 2) << "nothing redrawn";
+    EXPECT_FALSE(w.document.modified);
+    EXPECT_EQ(w.windowTitle(), title);
+}
+
 // ---- Starting velocity model ----
 
 TEST(ModelVelocityCommand, NeedsAGrid)
