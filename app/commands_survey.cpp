@@ -569,7 +569,6 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
 {
     logCommand(__func__);
     guarded([this] {
-        const auto start = std::chrono::steady_clock::now();
         if (!document.mostlyPicked()) {
             QMessageBox question;
             question.setText(tr("Warning:"));
@@ -597,6 +596,8 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
         }
         if (parameters.exec() != QDialog::Accepted)
             return;
+        // The run is timed from OK: the time spent in the dialogs is the user's.
+        const auto start = std::chrono::steady_clock::now();
 
         setModified(true);
         const int iterations = parameters.externalIterations;

@@ -11,6 +11,7 @@
 #include "vtkviewer.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -198,6 +199,40 @@ TEST(InversionCommand, NothingElseRunsWhileTheInversionDoes)
 }
 
 // ---- Results ----
+
+TEST(InversionCommand, ElapsedTimeCountsTheRunNotTheDialog)
+{
+    FreshHome home;
+    auto window = pickedSurvey(home);
+    Tervanelo_MainWindows& w = *window;
+    // The settings stay open for two seconds. The test's own span, from OK
+    // to the results box, holds the whole run, so the reported whole seconds
+    // cannot exceed it; a clock started before the dialog would.
+    QElapsedTimer sinceOk;
+    qint64 runMs = -1;
+    MessageSeen results;
+    DialogScript script({{"runTomography_Dialog", "Tomography Settings",
+                          [&](QWidget* d) {
+                              QTest::qWait(2000);
+                              sinceOk.start();
+                              runSettings(1)(d);
+                          }},
+                         {"QMessageBox", "Inversion results", [&](QWidget* box) {
+                              runMs = sinceOk.elapsed();
+                              pressButton(QMessageBox::Ok, &results)(box);
+                          }}});
+    w.ui->actionRun_tomography_inversion->trigger();
+    script.expectDone();
+    ASSERT_GE(runMs, 0);
+    const QString line = results.text.section('\n', 0, 0);
+    ASSERT_TRUE(line.startsWith("Elapsed time: [s] ")) << line.toStdString();
+    const long long reported = line.mid(18).toLongLong();
+    EXPECT_LE(reported, runMs / 1000) << "run took " << runMs << " ms";
+    EXPECT_EQ(windowtest::countOccurrences(
+                  home.logFile(), "Elapsed time: " + std::to_string(reported) + " seconds."),
+              1);
+}
+
 
 TEST(InversionCommand, MisfitAndSectionDescribeTheModelShown)
 {
