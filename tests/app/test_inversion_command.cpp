@@ -184,17 +184,35 @@ TEST(InversionCommand, NothingElseRunsWhileTheInversionDoes)
     FreshHome home;
     auto window = pickedSurvey(home);
     Tervanelo_MainWindows& w = *window;
-    // The survey is marked modified before the first iteration, so a New
-    // that got through would ask its question, an unexpected dialog.
-    RunObserver observer([&w](ProgressTomography_Dialog& progress) {
+    int newRuns = 0;
+    QObject::connect(w.ui->actionNew, &QAction::triggered, [&newRuns] { ++newRuns; });
+    // The shortcut reaches only the active window: without this, Ctrl+N
+    // would do nothing whatever dialog is in front.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+    // During the run the window is asked to come forward first, as a click
+    // on it would; only a modal progress dialog keeps it back.
+    RunObserver observer([&w](ProgressTomography_Dialog&) {
         w.activateWindow();
+        QTest::qWaitForWindowActive(&w, 500);
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
-        progress.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     });
     runInversion(w, 5);
     EXPECT_GE(observer.looks, 5);
     EXPECT_EQ(observer.notModal, 0) << "the progress dialog is modal at every look";
     EXPECT_EQ(observer.logText.count("Completed iteration"), 5);
+    EXPECT_EQ(newRuns, 0) << "Ctrl+N during the run";
+    EXPECT_EQ(w.document.traceSets.size(), 3u);
+
+    // After the run the same key press reaches New, which asks about the
+    // modified survey; Cancel keeps it.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    DialogScript question({{"QMessageBox", nullptr, pressButton(QMessageBox::Cancel)}});
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    question.expectDone();
+    EXPECT_EQ(newRuns, 1) << "Ctrl+N after the run";
     EXPECT_EQ(w.document.traceSets.size(), 3u);
 }
 
@@ -232,7 +250,6 @@ TEST(InversionCommand, ElapsedTimeCountsTheRunNotTheDialog)
                   home.logFile(), "Elapsed time: " + std::to_string(reported) + " seconds."),
               1);
 }
-
 
 TEST(InversionCommand, MisfitAndSectionDescribeTheModelShown)
 {
