@@ -193,10 +193,12 @@ TEST(InversionCommand, NothingElseRunsWhileTheInversionDoes)
 
     // During the run the window is asked to come forward first, as a click
     // on it would; only a modal progress dialog keeps it back.
-    RunObserver observer([&w](ProgressTomography_Dialog&) {
+    RunObserver observer([&w](ProgressTomography_Dialog& progress) {
         w.activateWindow();
-        QTest::qWaitForWindowActive(&w, 500);
+        (void)QTest::qWaitForWindowActive(&w, 500); // stays back behind a modal dialog
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+        progress.activateWindow();
+        (void)QTest::qWaitForWindowActive(&progress, 500);
     });
     runInversion(w, 5);
     EXPECT_GE(observer.looks, 5);
