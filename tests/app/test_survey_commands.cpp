@@ -19,10 +19,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -30,6 +34,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 
 using namespace commandtest;
 using windowtest::FreshHome;
@@ -748,6 +753,60 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
         EXPECT_EQ(after.at(name).reachable, state.reachable) << name.toStdString();
     }
     EXPECT_FALSE(w.ui->tabWidget->isEnabled());
+}
+
+// ---- The log names every command ----
+
+TEST(CommandLog, EveryMenuAndToolBarCommandNamesItself)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    loadThree(w);
+    pickTrueFirstBreaks(w);
+    runInversion(w, 1);
+
+    // Each command of the menus and the tool bars with the slot it names;
+    // Exit ends the event loop for good and has its own program.
+    std::map<QAction*, QString> commands;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator() && a != w.ui->actionExit)
+                commands[a] = "on_" + a->objectName() + "_triggered";
+    };
+    for (QAction* a : w.menuBar()->actions())
+        walk(a->menu());
+    for (QToolBar* bar : {w.ui->mainToolBar, w.ui->toolBar})
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator() && !qobject_cast<QWidgetAction*>(a))
+                commands[a] = "on_" + a->objectName() + "_triggered";
+    commands[w.zoomInAction] = "on_actionZoom_in_traces_triggered";
+    commands[w.zoomOutAction] = "on_actionZoom_out_traces_triggered";
+    commands[w.zoomTimeInAction] = "on_actionZoomT_in_traces_triggered";
+    commands[w.zoomTimeOutAction] = "on_actionZoomT_out_traces_triggered";
+    ASSERT_GE(commands.size(), 45u) << "the walk found the menus and tool bars";
+
+    // Whatever a command asks is declined. With no program to open documents
+    // on the path, the help commands start nothing.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(testenv::freshDir("no_programs")));
+    ModalWatcher decline([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    for (const auto& [action, slot] : commands) {
+        const std::string line = "Tervanelo_MainWindows::" + slot.toStdString();
+        const int before = windowtest::countOccurrences(home.logFile(), line);
+        action->setEnabled(true);
+        action->trigger();
+        EXPECT_GT(windowtest::countOccurrences(home.logFile(), line), before) << line;
+    }
+    qputenv("PATH", path);
+    EXPECT_EQ(windowtest::countOccurrences(home.logFile(), "operator()"), 0);
 }
 
 // ---- Modified flag and the question before a survey is replaced ----
