@@ -68,6 +68,16 @@ void loadThree(Tervanelo_MainWindows& w, double cell = 2.0, double depth = 12.0)
     ASSERT_EQ(w.document.traceSets.size(), 3u);
 }
 
+// The three shots picked at their true first breaks and inverted once.
+std::unique_ptr<Tervanelo_MainWindows> invertedThree(const FreshHome& home)
+{
+    auto window = startSurveyWindow(home);
+    loadThree(*window);
+    pickTrueFirstBreaks(*window);
+    runInversion(*window, 1);
+    return window;
+}
+
 // New with the three shots and the grid dialog cancelled.
 void loadThreeWithoutGrid(Tervanelo_MainWindows& w)
 {
@@ -492,11 +502,8 @@ TEST(GridCommand, WithoutAGridProposesTheSmallestCell)
 TEST(GridCommand, DepthZeroOnAnInvertedSurveyKeepsEverything)
 {
     FreshHome home;
-    auto window = startSurveyWindow(home);
+    auto window = invertedThree(home);
     Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    pickTrueFirstBreaks(w);
-    runInversion(w, 1);
     ASSERT_TRUE(w.document.has_tomographic_info);
     const Grid* grid = w.document.grid.get();
     const uint32_t rows = grid->righe, columns = grid->col;
@@ -519,11 +526,8 @@ TEST(GridCommand, DepthZeroOnAnInvertedSurveyKeepsEverything)
 TEST(GridCommand, NewGridOverResultsDropsThem)
 {
     FreshHome home;
-    auto window = startSurveyWindow(home);
+    auto window = invertedThree(home);
     Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    pickTrueFirstBreaks(w);
-    runInversion(w, 1);
     ASSERT_TRUE(w.ui->tabWidget->isTabEnabled(2));
 
     DialogScript script({gridStep(2.0, 10.0)});
@@ -567,50 +571,50 @@ TEST(GridCommand, ReceiversWithoutGeometryWarnOnce)
     EXPECT_EQ(w.document.grid.get(), grid);
 }
 
-TEST(GeometryCommand, RebuildsTheRefractionDataAndMarksTheSurvey)
+// OK in the geometry dialog rebuilds the refraction data and marks the survey
+// (also when the grid dialog that follows is cancelled); Cancel changes nothing.
+TEST(GeometryCommand, OkRebuildsTheRefractionDataCancelKeepsIt)
 {
-    FreshHome home;
-    auto window = startSurveyWindow(home);
-    Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    refractionDataStructure* refraction = w.refractionData;
-    refraction->ttLayer.at(0).layer.at(3) = 2;
-    w.currentShot = 2;
+    const struct {
+        const char* name;
+        std::vector<DialogScript::Step> steps;
+        bool rebuilt;
+    } cases[] = {
+        {"OK, grid cancelled",
+         {geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}},
+         true},
+        {"cancelled", {{"DialogSetGeometry", nullptr, rejectDialog()}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FreshHome home;
+        auto window = startSurveyWindow(home);
+        Tervanelo_MainWindows& w = *window;
+        loadThree(w);
+        refractionDataStructure* refraction = w.refractionData;
+        ASSERT_FALSE(refraction->phnt_A.empty());
+        ASSERT_FALSE(refraction->phnt_A.at(0).time.empty());
+        refraction->ttLayer.at(0).layer.at(3) = 2;
+        refraction->phnt_A.at(0).time.at(0) = 0.0125;
+        w.currentShot = 2;
+        w.updateWindowTitle(false);
+        const QString title = w.windowTitle();
 
-    DialogScript script({geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}});
-    w.ui->actionGeometry->trigger();
-    script.expectDone();
-    EXPECT_EQ(w.refractionData, refraction);
-    EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), 0) << "assignments are rebuilt";
-    EXPECT_EQ(w.currentShot, 0);
-    EXPECT_EQ(panelCount(w), 3);
-    EXPECT_TRUE(w.document.modified);
-}
-
-TEST(GeometryCommand, CancelChangesNothing)
-{
-    FreshHome home;
-    auto window = startSurveyWindow(home);
-    Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    refractionDataStructure* refraction = w.refractionData;
-    ASSERT_FALSE(refraction->phnt_A.empty());
-    ASSERT_FALSE(refraction->phnt_A.at(0).time.empty());
-    refraction->ttLayer.at(0).layer.at(3) = 2;
-    refraction->phnt_A.at(0).time.at(0) = 0.0125;
-    w.currentShot = 2;
-    w.updateWindowTitle(false);
-    const QString title = w.windowTitle();
-
-    DialogScript script({{"DialogSetGeometry", nullptr, rejectDialog()}});
-    w.ui->actionGeometry->trigger();
-    script.expectDone();
-    EXPECT_EQ(w.refractionData, refraction);
-    EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), 2) << "assignments kept";
-    EXPECT_EQ(refraction->phnt_A.at(0).time.at(0), 0.0125) << "phantom times kept";
-    EXPECT_EQ(w.currentShot, 2) << "nothing redrawn";
-    EXPECT_FALSE(w.document.modified);
-    EXPECT_EQ(w.windowTitle(), title);
+        DialogScript script(c.steps);
+        w.ui->actionGeometry->trigger();
+        script.expectDone();
+        EXPECT_EQ(w.refractionData, refraction);
+        EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), c.rebuilt ? 0 : 2) << "assignment";
+        EXPECT_EQ(refraction->phnt_A.at(0).time.at(0),
+                  c.rebuilt ? refractionDataStructure::NoTime : 0.0125)
+            << "phantom time";
+        EXPECT_EQ(w.currentShot, c.rebuilt ? 0 : 2) << "back on the first shot";
+        EXPECT_EQ(panelCount(w), 3);
+        EXPECT_EQ(w.document.modified, c.rebuilt);
+        if (!c.rebuilt) {
+            EXPECT_EQ(w.windowTitle(), title);
+        }
+    }
 }
 
 // ---- Starting velocity model ----
@@ -760,11 +764,8 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
 TEST(CommandLog, EveryMenuAndToolBarCommandNamesItself)
 {
     FreshHome home;
-    auto window = startSurveyWindow(home);
+    auto window = invertedThree(home);
     Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    pickTrueFirstBreaks(w);
-    runInversion(w, 1);
 
     // Each command of the menus and the tool bars with the slot it names;
     // Exit ends the event loop for good and has its own program.
