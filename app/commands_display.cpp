@@ -358,6 +358,7 @@ void Tervanelo_MainWindows::on_actionAGC_triggered()
 
 void Tervanelo_MainWindows::on_actionApply_DaZo_triggered()
 {
+    logCommand(__func__);
     on_actionAuto_improve_triggered();
 }
 
@@ -401,6 +402,7 @@ void Tervanelo_MainWindows::on_actionAuto_improve_triggered()
 
 void Tervanelo_MainWindows::on_actionFilter_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         if (currentShot < 0 || size_t(currentShot) >= document.traceSets.size())
             return;
@@ -610,6 +612,7 @@ void Tervanelo_MainWindows::on_actionShow_Information_Density_Layer_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         for (const SectionLayer& layer : sectionLayers) {
             QAction* action = (*ui).*layer.action;
@@ -619,7 +622,6 @@ void Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered()
             }
         }
         viewVelocity = true;
-        logCommand(__func__);
         vtkViewer& view = *ui->vtk_widget;
         const int current = view.showType;
         if (!oneOf(current, {2, 3, 4, 5}))
@@ -657,6 +659,7 @@ void setMarkerSize(vtkViewer& view, QAction* own, std::initializer_list<QAction*
 
 void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         setMarkerSize(*ui->vtk_widget, ui->actionSmallGeo,
                       {ui->actionNormalGeo, ui->actionLargeGeo}, 0.5);
@@ -665,6 +668,7 @@ void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
 
 void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         setMarkerSize(*ui->vtk_widget, ui->actionNormalGeo,
                       {ui->actionSmallGeo, ui->actionLargeGeo}, 1.0);
@@ -673,6 +677,7 @@ void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
 
 void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         setMarkerSize(*ui->vtk_widget, ui->actionLargeGeo,
                       {ui->actionSmallGeo, ui->actionNormalGeo}, 2.0);
@@ -681,6 +686,7 @@ void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_refraction_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         ui->vtk_widget->showRefraction = ui->actionShow_refraction->isChecked();
         ui->vtk_widget->showProfile(6);
@@ -689,6 +695,7 @@ void Tervanelo_MainWindows::on_actionShow_refraction_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_scalarbar_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         ui->vtk_widget->showScalarBar = ui->actionShow_scalarbar->isChecked();
         ui->vtk_widget->showProfile(6);
@@ -697,6 +704,7 @@ void Tervanelo_MainWindows::on_actionShow_scalarbar_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_Grid_Lines_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         ui->vtk_widget->showGridLines = ui->actionShow_Grid_Lines->isChecked();
         ui->vtk_widget->showProfile(6);
@@ -705,6 +713,7 @@ void Tervanelo_MainWindows::on_actionShow_Grid_Lines_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_title_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         ui->vtk_widget->showTitle = ui->actionShow_title->isChecked();
         ui->vtk_widget->showProfile(6);
@@ -719,6 +728,7 @@ void Tervanelo_MainWindows::on_actionReset_View_triggered()
 
 void Tervanelo_MainWindows::on_actionSet_title_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         setProjectTitle dialog;
         dialog.setText(document.title);

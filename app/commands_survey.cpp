@@ -393,8 +393,10 @@ void Tervanelo_MainWindows::on_actionPrev_file_triggered()
 
 // ---- Geometry and grid ----
 
-Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
+Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry, bool* geometryTaken)
 {
+    if (geometryTaken)
+        *geometryTaken = false;
     for (;;) {
         if (askGeometry) {
             DialogSetGeometry geometry(document.goephonesStringSet, document.ttArray,
@@ -405,6 +407,8 @@ Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
             document.goephonesStringSet = std::move(geometry.spreads);
             document.traceSets = std::move(geometry.traceSets);
             document.ttArray = std::move(geometry.travelTimes);
+            if (geometryTaken)
+                *geometryTaken = true;
         }
         if (receiversSpreadOut(document))
             break;
@@ -489,7 +493,12 @@ void Tervanelo_MainWindows::on_actionGeometry_triggered()
 {
     logCommand(__func__);
     guarded([this] {
-        generateGridChecked(true);
+        // Cancel leaves the survey as it was: rebuilding the refraction data
+        // would wipe its layer assignments for nothing.
+        bool geometryTaken = false;
+        generateGridChecked(true, &geometryTaken);
+        if (!geometryTaken)
+            return;
         // A new grid drops the results, and their actions with them.
         refreshSurveyActions();
         // The dialog may have removed shots: one panel per remaining set.
@@ -560,7 +569,6 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
 {
     logCommand(__func__);
     guarded([this] {
-        const auto start = std::chrono::steady_clock::now();
         if (!document.mostlyPicked()) {
             QMessageBox question;
             question.setText(tr("Warning:"));
@@ -588,6 +596,8 @@ void Tervanelo_MainWindows::on_actionRun_tomography_inversion_triggered()
         }
         if (parameters.exec() != QDialog::Accepted)
             return;
+        // The run is timed from OK: the time spent in the dialogs is the user's.
+        const auto start = std::chrono::steady_clock::now();
 
         setModified(true);
         const int iterations = parameters.externalIterations;

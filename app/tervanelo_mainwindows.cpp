@@ -240,6 +240,7 @@ void Tervanelo_MainWindows::storeSettings()
 
 void Tervanelo_MainWindows::on_actionSettings_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         SettingDialog dialog(languageCodes, currentLanguage, this);
         dialog.setZoomIn(settings.zoomIn);
@@ -423,6 +424,7 @@ void Tervanelo_MainWindows::on_actionAbout_triggered()
 
 void Tervanelo_MainWindows::on_actionExit_triggered()
 {
+    logCommand(__func__);
     // Deliberately no question about unsaved changes: Exit quits at once.
     QCoreApplication::quit();
 }
@@ -435,9 +437,17 @@ void Tervanelo_MainWindows::on_actionHelp_triggered()
 
 void Tervanelo_MainWindows::on_actionUser_guide_triggered()
 {
-    guarded([] {
+    logCommand(__func__);
+    guarded([this] {
         // Beside the program, wherever it was started from.
         const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QString::fromUtf8(userGuideName)));
+        const QString guide = folder + QString::fromUtf8(userGuideName);
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+            return;
+        // Without a PDF viewer the desktop says nothing but a line on standard error.
+        logger->writeLog("No viewer could open the user guide " + guide.toStdString(), 1);
+        QMessageBox::warning(this, tr("User guide"),
+                             tr("No viewer could open the user guide:\n%1")
+                                 .arg(QDir::toNativeSeparators(guide)));
     });
 }

@@ -88,8 +88,9 @@ public:
     void createTraceWidgets();
     // The geometry dialog (askGeometry), the geometry check, the grid dialog
     // and the grid. A grid that cannot be built leaves the old one in place.
-    // Returns the document's grid.
-    Grid* generateGridChecked(bool askGeometry);
+    // Returns the document's grid; *geometryTaken tells whether the geometry
+    // dialog was answered with OK at least once.
+    Grid* generateGridChecked(bool askGeometry, bool* geometryTaken = nullptr);
     // The window after the document was replaced: no shot shown, no panels,
     // no project file, no refraction data, the actions of an empty survey.
     void resetToNoSurvey();
@@ -163,13 +164,23 @@ public:
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
 
+    // Connected by hand in the constructor or the command that uses them.
+    // Plain members, not slots: their names look like automatic connections
+    // that match no widget, and the form would warn about each at start-up.
+    void on_tomo_stopped();
+    void on_vtk_palette_changed();
+    void on_actionZoom_in_traces_triggered();
+    void on_actionZoom_out_traces_triggered();
+    void on_actionZoomT_in_traces_triggered();
+    void on_actionZoomT_out_traces_triggered();
+    // The noise reduction behind Apply DaZo; no action of its own.
+    void on_actionAuto_improve_triggered();
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 public slots:
-    void on_tomo_stopped();
-    void on_vtk_palette_changed();
     void enable_draw_travel_times();
     void on_pickEdited();
     void on_mousemoved(int i);
@@ -183,10 +194,6 @@ public slots:
     void on_actionNew_triggered();
     void on_actionNext_file_triggered();
     void on_actionPrev_file_triggered();
-    void on_actionZoom_in_traces_triggered();
-    void on_actionZoom_out_traces_triggered();
-    void on_actionZoomT_in_traces_triggered();
-    void on_actionZoomT_out_traces_triggered();
     void on_actionDefine_model_velocity_triggered();
     void on_actionLoad_Project_triggered();
     // True when the project was saved (and is now the open project).
@@ -196,7 +203,6 @@ public slots:
     void on_actionScreenshot_triggered();
     void on_actionAutoPick_triggered();
     void on_actionFilter_triggered();
-    void on_actionAuto_improve_triggered();
     void on_actionApply_DaZo_triggered();
     void on_actionAGC_triggered();
     void on_actionGeometry_triggered();

@@ -598,6 +598,12 @@
         <source>Travel times could not be written to %1.</source>
         <translation>Impossibile scrivere i tempi di arrivo in %1.</translation>
     </message>
+    <message>
+        <source>No viewer could open the user guide:
+%1</source>
+        <translation>Nessun visualizzatore ha potuto aprire la guida utente:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>editGeomEdit</name>
