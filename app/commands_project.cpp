@@ -102,10 +102,10 @@ void Tervanelo_MainWindows::on_actionSave_Project_triggered()
         if (writeProject(projectFile))
             updateWindowTitle(false);
         else
-            QMessageBox::critical(
-                nullptr, "Error",
-                QString::fromStdString("Something went wrong while saving project " + projectFile +
-                                       "\n\nWARNING: the project has NOT been saved."));
+            QMessageBox::critical(nullptr, tr("Error"),
+                                  tr("Something went wrong while saving project ") +
+                                      QString::fromStdString(projectFile) + "\n\n" +
+                                      tr("WARNING: the project has NOT been saved."));
     });
 }
 
@@ -196,10 +196,10 @@ void Tervanelo_MainWindows::openProject(std::string path)
     // Any other status than 0 is a project that did not open whole: a later
     // save would write the loss over it.
     if (reader.status != 0) {
-        QString text = QString::fromStdString(path) + " is not a valid project.";
+        QString text = tr("%1 is not a valid project.").arg(QString::fromStdString(path));
         if (reader.status == 3)
-            text += QString("\n\n") + "Error while loading traces: Invalid file format.";
-        QMessageBox::critical(nullptr, "Error", text);
+            text += "\n\n" + tr("Error while loading traces: Invalid file format.");
+        QMessageBox::critical(nullptr, tr("Error"), text);
         showNoSurvey();
         return;
     }

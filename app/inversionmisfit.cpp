@@ -39,11 +39,16 @@ InversionMisfit inversionMisfit(const std::vector<TravelTime>& records)
 QString inversionReport(long long elapsedSeconds, const InversionMisfit& misfit)
 {
     auto number = [](double v) { return QString::number(v, 'g', 6); };
-    auto tr = [](const char* text) {
-        return QCoreApplication::translate("Tervanelo_MainWindows", text);
+    // The texts belong to the window that shows the report.
+    auto text = [](const char* source) {
+        return QCoreApplication::translate("Tervanelo_MainWindows", source);
     };
-    return tr("Elapsed time: [s] ") + QString::number(elapsedSeconds) + "\n" + tr("RMSE: [ms] ") +
-           number(misfit.rmse * 1000.0) + tr("; [%] ") + number(misfit.relativeRmse) + "\n" +
-           tr("MaxError: [ms] ") + number(misfit.maxAbsolute * 1000.0) + tr("; [%] ") +
-           number(misfit.maxRelative) + "\n";
+    const char* const percent = QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "; [%] ");
+    return text(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Elapsed time: [s] ")) +
+           QString::number(elapsedSeconds) + "\n" +
+           text(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "RMSE: [ms] ")) +
+           number(misfit.rmse * 1000.0) + text(percent) + number(misfit.relativeRmse) + "\n" +
+           text(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "MaxError: [ms] ")) +
+           number(misfit.maxAbsolute * 1000.0) + text(percent) + number(misfit.maxRelative) +
+           "\n";
 }

@@ -3,6 +3,7 @@
 
 #include "colorpalettewidget.h"
 #include "dialogabout.h"
+#include "dialogscreenfit.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
 #include "drawttime.h"
@@ -42,6 +43,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
 {
     paletteList.curr_palette = INT_MAX; // none until the palettes are set up
     tervanelo::initResources();
+    fitDialogsToScreen();
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
 

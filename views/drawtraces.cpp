@@ -621,7 +621,7 @@ void drawTraces::drawShotAxis(QPainter& painter, double width, double left)
                     int(std::trunc(xc) + left - metrics.horizontalAdvance(label) / 2.0), 56, label);
             }
         }
-        const QString title = "Shot position: " + QString::number(record.shotPos2d.x, 'g', 6);
+        const QString title = tr("Shot position: ") + QString::number(record.shotPos2d.x, 'g', 6);
         painter.drawText(int(left + width / 2.0 - metrics.horizontalAdvance(title) / 2.0),
                          metrics.height() + 4, title);
     } catch (const std::out_of_range&) {
@@ -690,8 +690,8 @@ void drawTraces::mouseMoveEvent(QMouseEvent* event)
     if (!cursorPosition(event->pos(), at))
         return;
     const int channel = std::isfinite(at.column) ? clampedPixel(at.column, -1.0, 1e9) + 1 : 0;
-    setToolTip("ch: <b>" + QString::number(channel) +
-               "</b> Time: " + QString::number(at.time, 'g', 6));
+    setToolTip(tr("ch: <b>%1</b> Time: %2")
+                   .arg(QString::number(channel), QString::number(at.time, 'g', 6)));
     setToolTipDuration(1000);
     emit mouse_moved(shotIndex);
     if (event->buttons() == Qt::LeftButton && pickingEnabled)
