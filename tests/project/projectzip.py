@@ -182,6 +182,32 @@ def check(project, shot_dir=None):
     print(json.dumps({"errors": checker.errors, "entries": names, "values": checker.values}))
 
 
+def compare(a, b):
+    """The differences between two projects, entry by entry: names, order,
+    the bytes each entry holds and how it is stored. Time stamps, the only
+    thing two saves of one survey may differ in, are not compared."""
+    differences = []
+    with zipfile.ZipFile(a) as za, zipfile.ZipFile(b) as zb:
+        ia, ib = za.infolist(), zb.infolist()
+        na, nb = [i.filename for i in ia], [i.filename for i in ib]
+        if na != nb:
+            differences.append("entries %s and %s" % (na, nb))
+        for x, y in zip(ia, ib):
+            if x.filename != y.filename:
+                continue
+            if x.compress_type != y.compress_type:
+                differences.append("%s: method %d and %d" % (x.filename, x.compress_type,
+                                                             y.compress_type))
+            da, db = za.read(x), zb.read(y)
+            if da != db:
+                at = next((k for k in range(min(len(da), len(db))) if da[k] != db[k]),
+                          min(len(da), len(db)))
+                differences.append("%s: %d and %d bytes, first difference at %d: %r and %r" % (
+                    x.filename, len(da), len(db), at, da[max(0, at - 20):at + 20],
+                    db[max(0, at - 20):at + 20]))
+    print(json.dumps({"differences": differences}))
+
+
 # ---- hostile archives ----------------------------------------------------
 def write_zip(out, entries, method=zipfile.ZIP_DEFLATED):
     with zipfile.ZipFile(out, "w", method) as zf:
@@ -343,6 +369,8 @@ def main():
         print(json.dumps({"errors": checker.errors, "values": checker.values}))
     elif command == "edit-xml":
         edit_xml(sys.argv[2], json.loads(sys.argv[3]))
+    elif command == "compare":
+        compare(sys.argv[2], sys.argv[3])
     elif command == "hostile":
         hostile(sys.argv[2], sys.argv[3], sys.argv[4])
     elif command == "edit":

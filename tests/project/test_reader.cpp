@@ -38,6 +38,13 @@ TEST(ProjectReader, S2OpensAsSaved)
     expectS2RoundTrip("roundtrip");
 }
 
+// Written by an earlier version of the writer (see test_writer.cpp).
+TEST(ProjectReader, TheCommittedS2ProjectOpensAsS2)
+{
+    application();
+    expectS2RoundTrip("committed", testenv::fixture("project/s2.tervo"));
+}
+
 struct Opened {
     TomoDocument document;
     Grid grid;
