@@ -405,6 +405,8 @@ Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
             document.goephonesStringSet = std::move(geometry.spreads);
             document.traceSets = std::move(geometry.traceSets);
             document.ttArray = std::move(geometry.travelTimes);
+            // Even when no new grid follows, the survey has changed.
+            setModified(true);
         }
         if (receiversSpreadOut(document))
             break;

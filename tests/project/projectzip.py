@@ -230,6 +230,10 @@ def hostile(case, out, tomodoc):
     with open(tomodoc, "rb") as f:
         doc = f.read()
     payload = os.urandom(4096)
+    # A traces.xml that names s1.sg2: the reader extracts only the shot
+    # files its project names.
+    traces = ("tomodoc.xml", doc), ("traces.xml", b'<cereal><filenames size="dynamic">'
+                                    b'<value0>s1.sg2</value0></filenames></cereal>')
     if case.startswith("name:"):
         write_zip(out, [("tomodoc.xml", doc), (case[5:], b"x")])
     elif case == "repeated":
@@ -241,7 +245,7 @@ def hostile(case, out, tomodoc):
                 warnings.simplefilter("ignore")
                 zf.writestr("s1.sg2", b"two")
     elif case == "raised-size":
-        write_zip(out, [("tomodoc.xml", doc), ("s1.sg2", payload)])
+        write_zip(out, [*traces, ("s1.sg2", payload)])
         with open(out, "r+b") as f:
             data = f.read()
             at = central_entry(data, "s1.sg2") + 24
@@ -249,7 +253,7 @@ def hostile(case, out, tomodoc):
             f.seek(at)
             f.write(struct.pack("<I", size + 1000))
     elif case == "bad-crc":
-        write_zip(out, [("tomodoc.xml", doc), ("s1.sg2", payload)], zipfile.ZIP_STORED)
+        write_zip(out, [*traces, ("s1.sg2", payload)], zipfile.ZIP_STORED)
         with open(out, "r+b") as f:
             data = f.read()
             local = struct.unpack_from("<I", data, central_entry(data, "s1.sg2") + 42)[0]
@@ -263,6 +267,14 @@ def hostile(case, out, tomodoc):
             f.truncate(os.path.getsize(out) - 200)
     elif case == "bomb":
         write_zip(out, [("tomodoc.xml", doc), ("zeros.sg2", bytes(1000000))])
+    elif case == "zeros-4gib":
+        # 4 GiB of zeros the project does not use, in a file of a few MB.
+        with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as zf:
+            zf.writestr("tomodoc.xml", doc)
+            with zf.open("zeros.bin", "w", force_zip64=True) as f:
+                chunk = bytes(1 << 24)
+                for _ in range(256):
+                    f.write(chunk)
     elif case == "noext":
         write_zip(out, [("tomodoc.xml", doc), ("noext", b"abc")])
     elif case.startswith("only:"):

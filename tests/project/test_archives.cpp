@@ -244,6 +244,61 @@ const CorruptionCase corruptionCases[] = {
      1,
      [](const ReadBack& r) { EXPECT_TRUE(r.document.ttArray.empty()); }},
     {"DeeplyNested", {{"tomodoc", "text", "", nested(100000)}}, 1, nullptr},
+    // A position or time that is not a number loses the grid in the window
+    // and makes the next save unreadable; "not picked" is a value like any.
+    {"ReceiverPositionNan",
+     {{"tomodoc", "set", "goephonesStringSet/value0/value1/x", "nan"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("receiver 1 of spread 0 has a position that is not a number"),
+                   std::string::npos);
+     }},
+    {"ShotPositionInfinite",
+     {{"tomodoc", "set", "ttArray/value1/shotPos2d/z", "inf"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("record 1 has a shot position that is not a number"),
+                   std::string::npos);
+     }},
+    {"PickNan",
+     {{"tomodoc", "set", "ttArray/value0/ttMisurati/value2", "nan"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("record 0: measured time 2 is not a number"), std::string::npos);
+     }},
+    {"ComputedTimeMinusInfinity",
+     {{"tomodoc", "set", "ttArray/value1/ttCalcolati/value0", "-inf"}},
+     1,
+     nullptr},
+    {"NotPickedAndRejected",
+     {{"tomodoc", "set", "ttArray/value1/ttMisurati/value1", "0"},
+      {"tomodoc", "set", "ttArray/value1/ttMisurati/value2", "-99"}},
+     0,
+     [](const ReadBack& r) {
+         EXPECT_EQ(r.document.ttArray[1].ttMisurati[1], Pick::NotPicked);
+         EXPECT_EQ(r.document.ttArray[1].ttMisurati[2], Pick::Rejected);
+     }},
+    // Refused by counting, before the values are parsed.
+    {"MoreDensitiesThanCells",
+     {{"tomodoc", "copy", "info_density/value0", "value12"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("info_density holds 13 values for a grid of 12 cells"),
+                   std::string::npos);
+     }},
+    // Without results the densities may be left from an earlier grid.
+    {"DensitiesOfAnEarlierGrid",
+     {{"tomodoc", "copy", "info_density/value0", "value12"},
+      {"tomodoc", "set", "has_tomographic_info", "false"}},
+     0,
+     [](const ReadBack& r) { EXPECT_EQ(r.document.info_density.size(), 13u); }},
+    {"MorePicksThanReceivers",
+     {{"tomodoc", "copy", "ttArray/value0/ttMisurati/value0", "value4"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("record 0 has times for another number of receivers"),
+                   std::string::npos);
+     }},
     {"TracesOfTheOldLayout",
      {{"traces", "remove", "filenames_DX", ""},
       {"traces", "remove", "filenames_SX", ""},
@@ -275,6 +330,21 @@ const CorruptionCase corruptionCases[] = {
     {"SlownessNan", {{"grid", "set", "velocities/value3", "nan"}}, 1, nullptr},
     {"SlownessNegative", {{"grid", "set", "velocities/value3", "-0.001"}}, 1, nullptr},
     {"RowsOfMinusOne", {{"grid", "set", "righe", "-1"}}, 1, nullptr},
+    {"MoreFlagsThanCells",
+     {{"grid", "copy", "to_be_draw/value0", "value12"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("3 x 4 cells, but 12 velocities and 13 to_be_draw"),
+                   std::string::npos);
+     }},
+    // Read as false by cereal without a word.
+    {"FlagMaybe",
+     {{"grid", "set", "to_be_draw/value1", "maybe"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("to_be_draw 1 is \"maybe\", neither true nor false"),
+                   std::string::npos);
+     }},
     {"NoGridAndNoResults",
      {{"grid", "text", "", emptyGrid}, {"tomodoc", "set", "has_tomographic_info", "false"}},
      0,
