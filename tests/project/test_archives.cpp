@@ -8,6 +8,11 @@
 #include "projecttestutil.h"
 #include "save_project.h"
 #include "testenv.h"
+#include "xmlstream.h"
+
+#include <cereal/archives/xml.hpp>
+#include <cereal/types/string.hpp>
+#include <cereal/types/vector.hpp>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -16,6 +21,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <thread>
 
@@ -151,6 +157,57 @@ TEST(DocumentArchives, ExtremeDoublesRoundTrip)
     ASSERT_EQ(reader.loadTomoDocument_XML(dir + "/tomodoc.xml", &read), 0);
     EXPECT_TRUE(sameBits(read.info_density, values));
     EXPECT_TRUE(sameBits(read.RMSE_tomography, 4.9e-324));
+}
+
+// The streaming writer must print what cereal prints, byte for byte, for
+// every kind of value a project holds.
+TEST(StreamedArchives, WriteTheBytesCerealWrites)
+{
+    const std::vector<double> doubles = {-0.0, 1e-300, DBL_MAX, -DBL_MAX, 4.9e-324, 0.1, 1.0 / 3.0,
+                                         123456789.0, 1e21, -2.5e-7,
+                                         std::numeric_limits<double>::quiet_NaN(),
+                                         std::numeric_limits<double>::infinity(),
+                                         -std::numeric_limits<double>::infinity()};
+    const std::vector<std::string> texts = {"", "plain", " outer blanks ", "\ttab", "line\n",
+                                            "a & b <c> 'd' \"e\"", std::string("nul\0after", 9),
+                                            "\xC3\xA8 UTF-8"};
+    const std::vector<double> none;
+    const std::string dir = testenv::freshDir("streamed");
+    {
+        std::ofstream out(dir + "/cereal.xml");
+        cereal::XMLOutputArchive archive(out, cereal::XMLOutputArchive::Options(17, true, false));
+        archive(cereal::make_nvp("texts", texts), cereal::make_nvp("doubles", doubles),
+                cereal::make_nvp("none", none), cereal::make_nvp("int", int32_t(-7)),
+                cereal::make_nvp("uint", uint32_t(4000000000u)), cereal::make_nvp("yes", true),
+                cereal::make_nvp("no", false));
+        archive.setNextName("nested");
+        archive.startNode();
+        archive(cereal::make_size_tag(cereal::size_type(2)));
+        for (int i = 0; i < 2; ++i) {
+            archive.startNode();
+            archive(cereal::make_nvp("doubles", doubles));
+            archive.finishNode();
+        }
+        archive.finishNode();
+    }
+    XmlStreamWriter xml(dir + "/streamed.xml");
+    xml.sequence("texts", texts);
+    xml.sequence("doubles", doubles);
+    xml.sequence("none", none);
+    xml.named("int", int32_t(-7));
+    xml.named("uint", uint32_t(4000000000u));
+    xml.named("yes", true);
+    xml.named("no", false);
+    xml.startSequence("nested");
+    for (int i = 0; i < 2; ++i) {
+        xml.start();
+        xml.sequence("doubles", doubles);
+        xml.finish();
+    }
+    xml.finish();
+    ASSERT_TRUE(xml.close());
+    EXPECT_EQ(testenv::readText(dir + "/streamed.xml"), testenv::readText(dir + "/cereal.xml"));
+    EXPECT_FALSE(XmlStreamWriter("/dev/full").close());
 }
 
 // One edit of S2's saved files by projectzip.py: op "remove", "set", "copy"
@@ -323,6 +380,26 @@ const CorruptionCase corruptionCases[] = {
          EXPECT_NE(r.errors.find("[No filtered traces] This is a project saved before version "
                                  "2019.1"),
                    std::string::npos);
+     }},
+    {"FilteredSampleNotANumber",
+     {{"traces", "set", "traceSet[2]/value1/filtered/value5", "0.5x"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("a filtered trace holds \"0.5x\", which is not a number"),
+                   std::string::npos);
+     }},
+    {"TracesNotWellFormed",
+     {{"traces", "text", "", "<cereal><filenames size=\"dynamic\"><value0>s1.sg2</value1>"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("</value1> closes <value0>"), std::string::npos);
+     }},
+    {"TracesWithoutFilenames", {{"traces", "remove", "filenames", ""}}, 1, nullptr},
+    {"FilenamesTwice",
+     {{"traces", "copy", "filenames", "filenames"}},
+     1,
+     [](const ReadBack& r) {
+         EXPECT_NE(r.errors.find("<filenames> is there twice"), std::string::npos);
      }},
     {"ElevenVelocities", {{"grid", "remove", "velocities/value11", ""}}, 1, nullptr},
     {"OneNodePerSide", {{"grid", "set", "nV", "1"}}, 1, nullptr},
