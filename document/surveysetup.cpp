@@ -170,8 +170,8 @@ void moveShotToSpread(TravelTime& shot, const std::vector<std::vector<Point2D>>&
     if (spread >= spreads.size() || spread == shot.indexStesa)
         return;
     static const std::vector<Point2D> none;
-    const std::vector<Point2D>& from = shot.indexStesa < spreads.size() ? spreads[shot.indexStesa]
-                                                                        : none;
+    const std::vector<Point2D>& from =
+        shot.indexStesa < spreads.size() ? spreads[shot.indexStesa] : none;
     const std::vector<Point2D>& to = spreads[spread];
     const auto moved = [&](const std::vector<double>& times) {
         std::vector<double> result(to.size(), Pick::NotPicked);

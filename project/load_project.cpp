@@ -19,13 +19,13 @@
 #include <QMetaObject>
 #include <QStringList>
 
-#include <charconv>
 #include <cfloat>
-#include <cstring>
-#include <set>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <iostream>
+#include <set>
 
 using cereal::make_nvp;
 
@@ -198,8 +198,8 @@ struct DocumentOutline {
                     return "record " + std::to_string(i) +
                            " has times for another number of receivers than its spread";
             }
-            const uint64_t bound = results ? std::max<uint64_t>(gridCells, 1)
-                                           : std::max(gridCells, densityCap);
+            const uint64_t bound =
+                results ? std::max<uint64_t>(gridCells, 1) : std::max(gridCells, densityCap);
             if (densities > bound)
                 return "info_density holds " + std::to_string(densities) +
                        " values for a grid of " + std::to_string(gridCells) + " cells";
@@ -223,8 +223,8 @@ std::vector<bool> readFlags(cereal::XMLInputArchive& archive, const char* name)
         std::string text;
         archive(text);
         if (text != "true" && text != "false")
-            throw std::runtime_error(std::string(name) + " " + std::to_string(i) + " is \"" +
-                                     text + "\", neither true nor false");
+            throw std::runtime_error(std::string(name) + " " + std::to_string(i) + " is \"" + text +
+                                     "\", neither true nor false");
         flags.push_back(text == "true");
     }
     archive.finishNode();
@@ -237,7 +237,8 @@ bool parseDouble(const std::string& text, double& value)
 {
     const char* last = text.data() + text.size();
     const auto result = std::from_chars(text.data(), last, value);
-    return !text.empty() && (result.ec == std::errc() || result.ec == std::errc::result_out_of_range) &&
+    return !text.empty() &&
+           (result.ec == std::errc() || result.ec == std::errc::result_out_of_range) &&
            result.ptr == last;
 }
 
@@ -273,32 +274,35 @@ int projectReader::loadTomoDocument_XML(std::string path, TomoDocument* document
     lists.gridCells = gridCellsBeside(path);
     const XmlOutline outline = lists.outline();
     std::string reason;
-    const int result = readXmlArchive(path, "TomoDocument", [&](cereal::XMLInputArchive& archive) {
-        const std::vector<std::string> names = childNames(archive);
-        archive(make_nvp("goephonesStringSet", read.goephonesStringSet),
-                make_nvp("ttArray", read.ttArray));
-        readOptional(archive, names, "has_tomographic_info", read.has_tomographic_info,
-                     "Flag [has_tomographic_info] unknown. Set to FALSE by default.");
-        const bool hasReference = readOptional(archive, names, "geoCoord", read.geoCoord,
-                                               "Variable [geoCoord] unknown. Set to  default.");
-        readOptional(archive, names, "geoCoord_isSet", read.geoCoord_isSet,
-                     "Variable [geoCoord_isSet] unknown. Set to  default.");
-        if (!hasReference)
-            read.geoCoord_isSet = false;
-        readOptional(archive, names, "RMSE_tomography", read.RMSE_tomography,
-                     "Variable [RMSE_tomography] unknown. Set to  default.");
-        if (!readOptional(archive, names, "info_density", read.info_density,
-                          "Variable [info_density] unknown. Set to  default."))
-            read.info_density.assign(1, 1.0);
-        readOptional(archive, names, "title", read.title, nullptr);
+    const int result = readXmlArchive(
+        path, "TomoDocument",
+        [&](cereal::XMLInputArchive& archive) {
+            const std::vector<std::string> names = childNames(archive);
+            archive(make_nvp("goephonesStringSet", read.goephonesStringSet),
+                    make_nvp("ttArray", read.ttArray));
+            readOptional(archive, names, "has_tomographic_info", read.has_tomographic_info,
+                         "Flag [has_tomographic_info] unknown. Set to FALSE by default.");
+            const bool hasReference = readOptional(archive, names, "geoCoord", read.geoCoord,
+                                                   "Variable [geoCoord] unknown. Set to  default.");
+            readOptional(archive, names, "geoCoord_isSet", read.geoCoord_isSet,
+                         "Variable [geoCoord_isSet] unknown. Set to  default.");
+            if (!hasReference)
+                read.geoCoord_isSet = false;
+            readOptional(archive, names, "RMSE_tomography", read.RMSE_tomography,
+                         "Variable [RMSE_tomography] unknown. Set to  default.");
+            if (!readOptional(archive, names, "info_density", read.info_density,
+                              "Variable [info_density] unknown. Set to  default."))
+                read.info_density.assign(1, 1.0);
+            readOptional(archive, names, "title", read.title, nullptr);
 
-        // Records that point past the spreads, whose time lists do not match
-        // their spread, or positions and times that are not numbers would
-        // crash the views and the ray tracer, or lose the grid.
-        const std::string problem = surveyProblem(read.goephonesStringSet, read.ttArray);
-        if (!problem.empty())
-            throw std::runtime_error(problem);
-    }, AfterRead::Delete, &outline, &reason);
+            // Records that point past the spreads, whose time lists do not match
+            // their spread, or positions and times that are not numbers would
+            // crash the views and the ray tracer, or lose the grid.
+            const std::string problem = surveyProblem(read.goephonesStringSet, read.ttArray);
+            if (!problem.empty())
+                throw std::runtime_error(problem);
+        },
+        AfterRead::Delete, &outline, &reason);
     if (result != 0)
         return noteFailure("tomodoc.xml: " + reason);
     document->goephonesStringSet = std::move(read.goephonesStringSet);
@@ -349,32 +353,35 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
         return {};
     };
     std::string reason;
-    const int result = readXmlArchive(path, "Grid", [&](cereal::XMLInputArchive& archive) {
-        archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
-                make_nvp("aLato", aLato), make_nvp("velocities", slowness));
-        covered = readFlags(archive, "to_be_draw");
-        const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 && slowness.empty() &&
-                           covered.empty();
-        if (empty) {
-            if (document->has_tomographic_info)
-                throw std::runtime_error("tomography results without a grid");
-            return;
-        }
-        // The counts size the grid's allocations: nothing in them is trusted.
-        const uint64_t cells = uint64_t(righe) * uint64_t(col);
-        if (cells != slowness.size() || cells != covered.size())
-            throw std::runtime_error(std::to_string(righe) + " x " + std::to_string(col) +
-                                     " cells, but " + std::to_string(slowness.size()) +
-                                     " velocities and " + std::to_string(covered.size()) +
-                                     " to_be_draw");
-        if (nV < 2 || nV > 99)
-            throw std::runtime_error("nV " + std::to_string(nV) + " outside 2 to 99");
-        if (!std::isfinite(aLato) || aLato <= 0.0)
-            throw std::runtime_error("aLato is not a positive length");
-        for (double s : slowness)
-            if (!std::isfinite(s) || s <= 0.0)
-                throw std::runtime_error("a cell's slowness is not a positive number");
-    }, AfterRead::Delete, &outline, &reason);
+    const int result = readXmlArchive(
+        path, "Grid",
+        [&](cereal::XMLInputArchive& archive) {
+            archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
+                    make_nvp("aLato", aLato), make_nvp("velocities", slowness));
+            covered = readFlags(archive, "to_be_draw");
+            const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 &&
+                               slowness.empty() && covered.empty();
+            if (empty) {
+                if (document->has_tomographic_info)
+                    throw std::runtime_error("tomography results without a grid");
+                return;
+            }
+            // The counts size the grid's allocations: nothing in them is trusted.
+            const uint64_t cells = uint64_t(righe) * uint64_t(col);
+            if (cells != slowness.size() || cells != covered.size())
+                throw std::runtime_error(std::to_string(righe) + " x " + std::to_string(col) +
+                                         " cells, but " + std::to_string(slowness.size()) +
+                                         " velocities and " + std::to_string(covered.size()) +
+                                         " to_be_draw");
+            if (nV < 2 || nV > 99)
+                throw std::runtime_error("nV " + std::to_string(nV) + " outside 2 to 99");
+            if (!std::isfinite(aLato) || aLato <= 0.0)
+                throw std::runtime_error("aLato is not a positive length");
+            for (double s : slowness)
+                if (!std::isfinite(s) || s <= 0.0)
+                    throw std::runtime_error("a cell's slowness is not a positive number");
+        },
+        AfterRead::Delete, &outline, &reason);
     if (result != 0)
         return noteFailure("grid.xml: " + reason);
     grid->righe = righe;
@@ -484,8 +491,7 @@ std::string projectReader::readTraces(const std::string& path, SavedTraces& read
                 bool filtered = false;
                 return items([&] {
                     if (xml.name() != "filtered" || filtered)
-                        return xml.skipElement() == XmlPullReader::EndElement ||
-                               fail(xml.error());
+                        return xml.skipElement() == XmlPullReader::EndElement || fail(xml.error());
                     filtered = true;
                     return doubles(traces.back().filtered, "a filtered trace");
                 });

@@ -87,7 +87,8 @@ void XmlStreamWriter::openParent()
 void XmlStreamWriter::start(const char* name)
 {
     openParent();
-    std::string element = name ? std::string(name) : "value" + std::to_string(frames.back().counter++);
+    std::string element =
+        name ? std::string(name) : "value" + std::to_string(frames.back().counter++);
     buffer.append(frames.size(), '\t');
     put("<");
     put(element.data(), element.size());
@@ -136,12 +137,23 @@ void XmlStreamWriter::text(const char* data, size_t size, bool escape)
     } else {
         for (size_t i = 0; i < size; ++i) {
             switch (data[i]) {
-            case '<': put("&lt;"); break;
-            case '>': put("&gt;"); break;
-            case '\'': put("&apos;"); break;
-            case '"': put("&quot;"); break;
-            case '&': put("&amp;"); break;
-            default: buffer += data[i];
+            case '<':
+                put("&lt;");
+                break;
+            case '>':
+                put("&gt;");
+                break;
+            case '\'':
+                put("&apos;");
+                break;
+            case '"':
+                put("&quot;");
+                break;
+            case '&':
+                put("&amp;");
+                break;
+            default:
+                buffer += data[i];
             }
         }
     }
@@ -155,8 +167,8 @@ void XmlStreamWriter::value(double v)
 {
     // What an ostream with precision 17 prints: "%.17g".
     char digits[40];
-    const auto result = std::to_chars(digits, digits + sizeof digits, v,
-                                      std::chars_format::general, 17);
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, v, std::chars_format::general, 17);
     text(digits, size_t(result.ptr - digits), false);
 }
 
@@ -291,18 +303,23 @@ bool XmlPullReader::readEntity(std::string& into)
     return true;
 }
 
+XmlPullReader::Event XmlPullReader::closeElement()
+{
+    elementName = open.back();
+    open.pop_back();
+    openHasChildren.pop_back();
+    openPreserve.pop_back();
+    if (open.empty())
+        rootClosed = true;
+    return EndElement;
+}
+
 XmlPullReader::Event XmlPullReader::next()
 {
     elementText.clear();
     if (pendingEnd) {
         pendingEnd = false;
-        elementName = open.back();
-        open.pop_back();
-        openHasChildren.pop_back();
-        openPreserve.pop_back();
-        if (open.empty())
-            rootClosed = true;
-        return EndElement;
+        return closeElement();
     }
     for (;;) {
         const int c = get();
@@ -378,13 +395,7 @@ XmlPullReader::Event XmlPullReader::readTag()
                 --last;
             elementText = elementText.substr(first, last - first);
         }
-        elementName = name;
-        open.pop_back();
-        openHasChildren.pop_back();
-        openPreserve.pop_back();
-        if (open.empty())
-            rootClosed = true;
-        return EndElement;
+        return closeElement();
     }
 
     if (!readName(name))

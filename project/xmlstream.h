@@ -45,16 +45,14 @@ public:
     void value(bool v);
     void value(const std::string& v);
 
-    template <typename T>
-    void named(const char* name, const T& v)
+    template <typename T> void named(const char* name, const T& v)
     {
         start(name);
         value(v);
         finish();
     }
     // A sequence of plain values.
-    template <typename T>
-    void sequence(const char* name, const std::vector<T>& items)
+    template <typename T> void sequence(const char* name, const std::vector<T>& items)
     {
         startSequence(name);
         for (const T& item : items) {
@@ -130,6 +128,7 @@ private:
     bool skipPast(const char* terminator);
     bool readEntity(std::string& into);
     Event readTag();
+    Event closeElement();
 
     std::FILE* file = nullptr;
     std::vector<char> data;

@@ -103,8 +103,8 @@ int ProjectWriter::packEntries(const std::string& zipPath, const std::vector<Sho
             zip_discard(archive);
             return 1;
         }
-        const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source,
-                                               ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        const zip_int64_t index =
+            zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             writerError(__LINE__, " : write_ZIP() : impossible to add " + entry.source);
             std::cerr << zip_strerror(archive) << std::endl;
@@ -141,8 +141,8 @@ void removeSaveLeftovers(const std::string& projectFile)
 {
     const QFileInfo project(QString::fromStdString(projectFile));
     // libzip's temporary name: the target's name, ".", six letters or digits.
-    const QRegularExpression leftover(
-        "^" + QRegularExpression::escape(project.fileName()) + "\\.[A-Za-z0-9]{6}$");
+    const QRegularExpression leftover("^" + QRegularExpression::escape(project.fileName()) +
+                                      "\\.[A-Za-z0-9]{6}$");
     const QDir folder = project.absoluteDir();
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         if (leftover.match(name).hasMatch() && QFile::remove(folder.filePath(name)))
@@ -203,9 +203,8 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
     // No entry of a real project holds more than this; the largest real
     // surveys stay far below the fixed part.
     const qint64 fileSize = QFileInfo(QString::fromStdString(zipPath)).size();
-    const zip_uint64_t bound =
-        std::max<zip_uint64_t>(zip_uint64_t(64) * zip_uint64_t(std::max<qint64>(fileSize, 0)),
-                               zip_uint64_t(64) << 20);
+    const zip_uint64_t bound = std::max<zip_uint64_t>(
+        zip_uint64_t(64) * zip_uint64_t(std::max<qint64>(fileSize, 0)), zip_uint64_t(64) << 20);
     std::vector<zip_stat_t> entries(static_cast<size_t>(count));
     std::set<std::string> names;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -241,7 +240,8 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
     }
     if (names.count("tomodoc.xml") == 0) {
         zip_discard(archive);
-        return refuse(__LINE__, std::string(" : read_ZIP() : no ") + "tomodoc.xml" + " into " + zipPath,
+        return refuse(__LINE__,
+                      std::string(" : read_ZIP() : no ") + "tomodoc.xml" + " into " + zipPath,
                       "the archive holds no tomodoc.xml");
     }
     zip_uint64_t total = 0;
@@ -302,8 +302,9 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
             if (entryResult != 0)
                 std::cerr << codeText(entryResult) << std::endl;
             return refuse(__LINE__, " : read_ZIP() : writing " + name,
-                          "the entry \"" + name + "\" is damaged (its data do not match what the "
-                          "archive states)");
+                          "the entry \"" + name +
+                              "\" is damaged (its data do not match what the "
+                              "archive states)");
         }
         if (!closed)
             return refuse(__LINE__, " : read_ZIP() : impossible to close " + name,

@@ -143,9 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
 class ShotEditor : public ::testing::Test
 {
 protected:
-    std::vector<std::vector<Point2D>> spreads{{{0, 0}, {1, 0}, {2, 0}},
-                                              {{1, 0}, {2, 0}, {3, 0}},
-                                              {{2, 0}, {3, 0}, {4, 0}, {5, 0}}};
+    std::vector<std::vector<Point2D>> spreads{
+        {{0, 0}, {1, 0}, {2, 0}}, {{1, 0}, {2, 0}, {3, 0}}, {{2, 0}, {3, 0}, {4, 0}, {5, 0}}};
     std::vector<TravelTime> shots;
     std::vector<TraceSet> traceSets;
 
@@ -220,12 +219,12 @@ TEST_F(ShotEditor, RowsFollowTheSelectionOrderAndOkWritesThem)
     EXPECT_EQ(edited.shotPos2d, (Point2D{50.25, 101}));
     EXPECT_EQ(edited.indexStesa, 2u);
     // Its times follow the receivers it shares with its new spread.
-    EXPECT_EQ(edited.ttMisurati, (std::vector<double>{shots[4].ttMisurati[1],
-                                                      shots[4].ttMisurati[2], Pick::NotPicked,
-                                                      Pick::NotPicked}));
-    EXPECT_EQ(edited.ttCalcolati, (std::vector<double>{shots[4].ttCalcolati[1],
-                                                       shots[4].ttCalcolati[2], Pick::NotPicked,
-                                                       Pick::NotPicked}));
+    EXPECT_EQ(edited.ttMisurati,
+              (std::vector<double>{shots[4].ttMisurati[1], shots[4].ttMisurati[2], Pick::NotPicked,
+                                   Pick::NotPicked}));
+    EXPECT_EQ(edited.ttCalcolati,
+              (std::vector<double>{shots[4].ttCalcolati[1], shots[4].ttCalcolati[2],
+                                   Pick::NotPicked, Pick::NotPicked}));
     // Shot 1 went through its row unchanged, rounded to two decimals.
     const TravelTime& kept = editor.travelTimesCopy()[1];
     EXPECT_EQ(kept.shotPos2d, (Point2D{10.35, 101.0}));

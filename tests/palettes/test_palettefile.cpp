@@ -145,8 +145,8 @@ TEST(PaletteFile, FailuresLeaveThePaletteAlone)
         {"not xml", "not xml"},
         {"other root", "<?xml version=\"1.0\"?>\n<palette><name>x</name></palette>\n"},
         // A recursive parser overflows the stack long before the end.
-        {"nested 100,000 deep", "<cereal>" + repeated("<a>", 100000) + repeated("</a>", 100000) +
-                                    "</cereal>"},
+        {"nested 100,000 deep",
+         "<cereal>" + repeated("<a>", 100000) + repeated("</a>", 100000) + "</cereal>"},
     };
     for (const auto& [name, content] : files) {
         SCOPED_TRACE(name);

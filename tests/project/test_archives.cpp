@@ -163,13 +163,26 @@ TEST(DocumentArchives, ExtremeDoublesRoundTrip)
 // every kind of value a project holds.
 TEST(StreamedArchives, WriteTheBytesCerealWrites)
 {
-    const std::vector<double> doubles = {-0.0, 1e-300, DBL_MAX, -DBL_MAX, 4.9e-324, 0.1, 1.0 / 3.0,
-                                         123456789.0, 1e21, -2.5e-7,
+    const std::vector<double> doubles = {-0.0,
+                                         1e-300,
+                                         DBL_MAX,
+                                         -DBL_MAX,
+                                         4.9e-324,
+                                         0.1,
+                                         1.0 / 3.0,
+                                         123456789.0,
+                                         1e21,
+                                         -2.5e-7,
                                          std::numeric_limits<double>::quiet_NaN(),
                                          std::numeric_limits<double>::infinity(),
                                          -std::numeric_limits<double>::infinity()};
-    const std::vector<std::string> texts = {"", "plain", " outer blanks ", "\ttab", "line\n",
-                                            "a & b <c> 'd' \"e\"", std::string("nul\0after", 9),
+    const std::vector<std::string> texts = {"",
+                                            "plain",
+                                            " outer blanks ",
+                                            "\ttab",
+                                            "line\n",
+                                            "a & b <c> 'd' \"e\"",
+                                            std::string("nul\0after", 9),
                                             "\xC3\xA8 UTF-8"};
     const std::vector<double> none;
     const std::string dir = testenv::freshDir("streamed");
@@ -260,6 +273,12 @@ std::string nested(int depth)
     return text + "</cereal>";
 }
 
+// A check that the error lines mention text.
+std::function<void(const ReadBack&)> mentions(const char* text)
+{
+    return [text](const ReadBack& r) { EXPECT_NE(r.errors.find(text), std::string::npos); };
+}
+
 const CorruptionCase corruptionCases[] = {
     {"NoGeographicReference",
      {{"tomodoc", "remove", "geoCoord", ""}, {"tomodoc", "remove", "geoCoord_isSet", ""}},
@@ -306,23 +325,15 @@ const CorruptionCase corruptionCases[] = {
     {"ReceiverPositionNan",
      {{"tomodoc", "set", "goephonesStringSet/value0/value1/x", "nan"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("receiver 1 of spread 0 has a position that is not a number"),
-                   std::string::npos);
-     }},
+     mentions("receiver 1 of spread 0 has a position that is not a number")},
     {"ShotPositionInfinite",
      {{"tomodoc", "set", "ttArray/value1/shotPos2d/z", "inf"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("record 1 has a shot position that is not a number"),
-                   std::string::npos);
-     }},
+     mentions("record 1 has a shot position that is not a number")},
     {"PickNan",
      {{"tomodoc", "set", "ttArray/value0/ttMisurati/value2", "nan"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("record 0: measured time 2 is not a number"), std::string::npos);
-     }},
+     mentions("record 0: measured time 2 is not a number")},
     {"ComputedTimeMinusInfinity",
      {{"tomodoc", "set", "ttArray/value1/ttCalcolati/value0", "-inf"}},
      1,
@@ -339,10 +350,7 @@ const CorruptionCase corruptionCases[] = {
     {"MoreDensitiesThanCells",
      {{"tomodoc", "copy", "info_density/value0", "value12"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("info_density holds 13 values for a grid of 12 cells"),
-                   std::string::npos);
-     }},
+     mentions("info_density holds 13 values for a grid of 12 cells")},
     // Without results the densities may be left from an earlier grid.
     {"DensitiesOfAnEarlierGrid",
      {{"tomodoc", "copy", "info_density/value0", "value12"},
@@ -352,10 +360,7 @@ const CorruptionCase corruptionCases[] = {
     {"MorePicksThanReceivers",
      {{"tomodoc", "copy", "ttArray/value0/ttMisurati/value0", "value4"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("record 0 has times for another number of receivers"),
-                   std::string::npos);
-     }},
+     mentions("record 0 has times for another number of receivers")},
     {"TracesOfTheOldLayout",
      {{"traces", "remove", "filenames_DX", ""},
       {"traces", "remove", "filenames_SX", ""},
@@ -384,23 +389,16 @@ const CorruptionCase corruptionCases[] = {
     {"FilteredSampleNotANumber",
      {{"traces", "set", "traceSet[2]/value1/filtered/value5", "0.5x"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("a filtered trace holds \"0.5x\", which is not a number"),
-                   std::string::npos);
-     }},
+     mentions("a filtered trace holds \"0.5x\", which is not a number")},
     {"TracesNotWellFormed",
      {{"traces", "text", "", "<cereal><filenames size=\"dynamic\"><value0>s1.sg2</value1>"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("</value1> closes <value0>"), std::string::npos);
-     }},
+     mentions("</value1> closes <value0>")},
     {"TracesWithoutFilenames", {{"traces", "remove", "filenames", ""}}, 1, nullptr},
     {"FilenamesTwice",
      {{"traces", "copy", "filenames", "filenames"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("<filenames> is there twice"), std::string::npos);
-     }},
+     mentions("<filenames> is there twice")},
     {"ElevenVelocities", {{"grid", "remove", "velocities/value11", ""}}, 1, nullptr},
     {"OneNodePerSide", {{"grid", "set", "nV", "1"}}, 1, nullptr},
     {"NoCellSide", {{"grid", "set", "aLato", "0"}}, 1, nullptr},
@@ -410,18 +408,12 @@ const CorruptionCase corruptionCases[] = {
     {"MoreFlagsThanCells",
      {{"grid", "copy", "to_be_draw/value0", "value12"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("3 x 4 cells, but 12 velocities and 13 to_be_draw"),
-                   std::string::npos);
-     }},
+     mentions("3 x 4 cells, but 12 velocities and 13 to_be_draw")},
     // Read as false by cereal without a word.
     {"FlagMaybe",
      {{"grid", "set", "to_be_draw/value1", "maybe"}},
      1,
-     [](const ReadBack& r) {
-         EXPECT_NE(r.errors.find("to_be_draw 1 is \"maybe\", neither true nor false"),
-                   std::string::npos);
-     }},
+     mentions("to_be_draw 1 is \"maybe\", neither true nor false")},
     {"NoGridAndNoResults",
      {{"grid", "text", "", emptyGrid}, {"tomodoc", "set", "has_tomographic_info", "false"}},
      0,

@@ -99,8 +99,7 @@ TEST_P(HostileZip, ReadZipRefusesWithoutWritingOutside)
     if (c.expected == 0) {
         EXPECT_EQ(listing(dest), std::vector<std::string>{"tomodoc.xml"});
         EXPECT_EQ(testenv::readText(dest + "tomodoc.xml"), validTomodoc);
-    } else if (zipCase == "zeros-4gib" || zipCase.rfind("name:", 0) == 0 ||
-               zipCase == "repeated") {
+    } else if (zipCase == "zeros-4gib" || zipCase.rfind("name:", 0) == 0 || zipCase == "repeated") {
         EXPECT_EQ(listing(dest), std::vector<std::string>{}); // nothing extracted
     }
 }
@@ -141,8 +140,9 @@ TEST(ZipContainer, NonAsciiShotNamesRoundTrip)
     const std::string scratch = testenv::freshDir("utf8");
     testenv::writeText(scratch + "/tomodoc.xml", validTomodoc);
     testenv::writeText(scratch + "/shot \xC3\xA8 1.sg2", "bytes");
-    testenv::writeText(scratch + "/traces.xml", "<cereal><filenames size=\"dynamic\"><value0>"
-                                                "shot \xC3\xA8 1.sg2</value0></filenames></cereal>");
+    testenv::writeText(scratch + "/traces.xml",
+                       "<cereal><filenames size=\"dynamic\"><value0>"
+                       "shot \xC3\xA8 1.sg2</value0></filenames></cereal>");
     ProjectWriter writer;
     ASSERT_EQ(writer.compress_project(scratch + "/p.tervo",
                                       {scratch + "/tomodoc.xml", scratch + "/shot \xC3\xA8 1.sg2",

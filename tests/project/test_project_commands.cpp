@@ -397,12 +397,11 @@ TEST_P(FailedSave, KeepsTheProjectAndTheUnsavedMark)
     EXPECT_TRUE(workSubFolders(*win).size() <= 1); // at most the open project's
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FailedSave,
-                         ::testing::Values(FailedSaveCase{"FolderReadOnly", false,
-                                                          "survey.tervo cannot be"},
-                                           FailedSaveCase{"DiskFull", true,
-                                                          "cannot be written in"}),
-                         [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailedSave,
+    ::testing::Values(FailedSaveCase{"FolderReadOnly", false, "survey.tervo cannot be"},
+                      FailedSaveCase{"DiskFull", true, "cannot be written in"}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 // ---- projects that do not open ---------------------------------------------------
 

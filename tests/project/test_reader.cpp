@@ -99,8 +99,7 @@ TEST(ProjectReader, AShotMovedToASpreadOfAnotherLengthKeepsItsSharedPicks)
     const double n = Pick::NotPicked;
     EXPECT_EQ(moved.ttMisurati, (std::vector<double>{before.ttMisurati[1], before.ttMisurati[2],
                                                      before.ttMisurati[3], n, n, n}));
-    EXPECT_EQ(moved.ttCalcolati, (std::vector<double>{before.ttCalcolati[1],
-                                                      before.ttCalcolati[2],
+    EXPECT_EQ(moved.ttCalcolati, (std::vector<double>{before.ttCalcolati[1], before.ttCalcolati[2],
                                                       before.ttCalcolati[3], n, n, n}));
     expectSameRecords(doc, o.document);
 }

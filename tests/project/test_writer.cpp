@@ -113,9 +113,8 @@ TEST(ProjectWriter, S2SavesTheBytesOfTheCommittedProject)
     ProjectWriter writer;
     ASSERT_EQ(saveOnThread(writer, project, testenv::freshDir("fixture-root") + "/", s2), 0);
     const QJsonObject seen =
-        QJsonDocument::fromJson(
-            QByteArray::fromStdString(projectZip({"compare", testenv::fixture("project/s2.tervo"),
-                                                  project})))
+        QJsonDocument::fromJson(QByteArray::fromStdString(projectZip(
+                                    {"compare", testenv::fixture("project/s2.tervo"), project})))
             .object();
     EXPECT_EQ(seen["differences"].toArray(), QJsonArray())
         << QJsonDocument(seen["differences"].toArray()).toJson().toStdString();
@@ -304,11 +303,9 @@ TEST(ProjectWriter, ASurveyThatWouldNotOpenIsNotSaved)
          "record 1 names spread 1 of 1"},
         {"a time list too short", [](TomoDocument& d) { d.ttArray[0].ttMisurati.pop_back(); },
          "record 0 has times for another number of receivers than its spread"},
-        {"a pick not a number",
-         [](TomoDocument& d) { d.ttArray[1].ttMisurati[0] = std::nan(""); },
+        {"a pick not a number", [](TomoDocument& d) { d.ttArray[1].ttMisurati[0] = std::nan(""); },
          "record 1: measured time 0 is not a number"},
-        {"a receiver at infinity",
-         [](TomoDocument& d) { d.goephonesStringSet[0][2].x = HUGE_VAL; },
+        {"a receiver at infinity", [](TomoDocument& d) { d.goephonesStringSet[0][2].x = HUGE_VAL; },
          "receiver 2 of spread 0 has a position that is not a number"},
     };
     for (const auto& c : cases) {
@@ -318,9 +315,7 @@ TEST(ProjectWriter, ASurveyThatWouldNotOpenIsNotSaved)
         c.damage(damaged.document);
         ProjectWriter writer;
         SignalLog log(writer);
-        capturedErrors([&] {
-            EXPECT_EQ(saveOnThread(writer, project, root, damaged), 1);
-        });
+        capturedErrors([&] { EXPECT_EQ(saveOnThread(writer, project, root, damaged), 1); });
         EXPECT_EQ(writer.failure, c.reason);
         EXPECT_EQ(log.names(), std::vector<std::string>{"error_saved_tomo_xml"});
         EXPECT_EQ(testenv::readBytes(project), old);
@@ -340,9 +335,8 @@ TEST(ProjectWriter, LeftoversOfKilledSavesGoUnlessASaveIsRunning)
     testenv::writeText(dir + "/p.tervo.Ab12Cd", "left by a killed save");
     testenv::writeText(dir + "/p.tervo.zz9ZZ9", "left by a killed save");
     ProjectWriter writer;
-    capturedErrors([&] {
-        EXPECT_EQ(writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}), 0);
-    });
+    capturedErrors(
+        [&] { EXPECT_EQ(writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}), 0); });
     std::vector<std::string> expected = others;
     expected.push_back("p.tervo");
     expected.push_back("tomodoc.xml");
