@@ -115,3 +115,6 @@ std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool*
 // libzip's temporaries projectFile + "." + six letters or digits. Call it
 // only with the lock held.
 void removeSaveLeftovers(const std::string& projectFile);
+// The same for every project in folder whose lock no running process holds:
+// at start-up, for the folder of the last project.
+void removeSaveLeftoversIn(const std::string& folder);

@@ -150,6 +150,21 @@ void removeSaveLeftovers(const std::string& projectFile)
                       << ", left by a save that did not end" << std::endl;
 }
 
+void removeSaveLeftoversIn(const std::string& folder)
+{
+    const QRegularExpression leftover("^(.+\\.tervo)\\.[A-Za-z0-9]{6}$");
+    const QDir dir(QString::fromStdString(folder));
+    std::set<std::string> projects;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = leftover.match(name);
+        if (match.hasMatch())
+            projects.insert(dir.filePath(match.captured(1)).toStdString());
+    }
+    for (const std::string& project : projects)
+        if (const std::unique_ptr<QLockFile> lock = lockProjectFile(project))
+            removeSaveLeftovers(project);
+}
+
 namespace
 {
 // The names of the shot files traces.xml lists. They come before the trace

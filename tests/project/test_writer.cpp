@@ -367,6 +367,19 @@ TEST(ProjectWriter, LeftoversOfKilledSavesGoUnlessASaveIsRunning)
                            &grid, &velocities, &flags, &refraction, &palettes);
     });
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
+
+    // At start-up, for every project of the last folder no process is saving.
+    testenv::writeText(dir + "/p.tervo.Ab12Cd", "left by a killed save");
+    {
+        QLockFile running(QString::fromStdString(dir + "/p.tervo.lock"));
+        ASSERT_TRUE(running.tryLock(0));
+        capturedErrors([&] { removeSaveLeftoversIn(dir); });
+    }
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/q.tervo.Ab12Cd")));
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.bak")));
+    capturedErrors([&] { removeSaveLeftoversIn(dir); });
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
 }
 
 // Under a file-size limit the kernel sends SIGXFSZ, which would end the
