@@ -93,10 +93,11 @@ bool savePaletteFile(const ColorPalette& palette, const std::string& path)
 bool loadPaletteFile(ColorPalette& palette, const std::string& path)
 {
     // The project's archives' checks first: cereal's parser recurses, and a
-    // deeply nested file would overflow the stack.
+    // deeply nested file would overflow the stack. The palette dialog tells
+    // the failure.
     ColorPalette read;
     const int result = readXmlArchive(
-        path, "Palette",
+        path, nullptr,
         [&](cereal::XMLInputArchive& archive) { loadPaletteRecord(read, archive); },
         AfterRead::Keep);
     if (result != 0)

@@ -73,8 +73,10 @@ int writeFailed(const std::string& path, const char* what)
 int readFailed(const std::string& path, const char* what, const std::string& problem,
                std::string* reason)
 {
-    std::cerr << "[ERROR] " << path << ": " << problem << std::endl;
-    std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+    if (what) {
+        std::cerr << "[ERROR] " << path << ": " << problem << std::endl;
+        std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+    }
     if (reason)
         *reason = problem;
     return 1;
@@ -86,8 +88,10 @@ int readXmlArchive(const std::string& path, const char* what,
 {
     std::ifstream in(path);
     if (!in) {
-        std::cerr << "[ERROR] Error in opening " << path << "." << std::endl;
-        std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+        if (what) {
+            std::cerr << "[ERROR] Error in opening " << path << "." << std::endl;
+            std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+        }
         if (reason)
             *reason = "the file cannot be opened";
         return 1;
