@@ -1,7 +1,10 @@
 #include "xmlstream.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <memory>
+#include <thread>
 
 namespace
 {
@@ -52,6 +55,13 @@ XmlStreamWriter::XmlStreamWriter(const std::string& path) : file(std::fopen(path
     frames.push_back({"cereal"});
 }
 
+XmlStreamWriter::XmlStreamWriter(Part, size_t depth) : part(true)
+{
+    frames.resize(depth);
+    for (Frame& frame : frames)
+        frame.state = Frame::HasChildren;
+}
+
 XmlStreamWriter::~XmlStreamWriter()
 {
     if (file)
@@ -61,7 +71,7 @@ XmlStreamWriter::~XmlStreamWriter()
 void XmlStreamWriter::put(const char* text, size_t size)
 {
     buffer.append(text, size);
-    if (buffer.size() >= bufferSize)
+    if (buffer.size() >= bufferSize && !part)
         flush();
 }
 
@@ -195,6 +205,29 @@ void XmlStreamWriter::value(const std::string& v)
 {
     // cereal formats through a C string: an embedded NUL ends the text.
     text(v.c_str(), std::strlen(v.c_str()), true);
+}
+
+void XmlStreamWriter::children(size_t count, unsigned threads,
+                               const std::function<void(XmlStreamWriter&, size_t)>& make)
+{
+    openParent();
+    threads = std::max(1u, threads);
+    for (size_t first = 0; first < count; first += threads) {
+        const size_t n = std::min<size_t>(threads, count - first);
+        std::vector<std::unique_ptr<XmlStreamWriter>> parts;
+        for (size_t k = 0; k < n; ++k)
+            parts.emplace_back(new XmlStreamWriter(Part{}, frames.size()));
+        std::vector<std::thread> workers;
+        for (size_t k = 1; k < n; ++k)
+            workers.emplace_back([&, k] { make(*parts[k], first + k); });
+        make(*parts[0], first);
+        for (std::thread& worker : workers)
+            worker.join();
+        for (const auto& written : parts) {
+            failed = failed || written->failed;
+            put(written->buffer.data(), written->buffer.size());
+        }
+    }
 }
 
 bool XmlStreamWriter::close()
@@ -393,7 +426,8 @@ XmlPullReader::Event XmlPullReader::readTag()
                 ++first;
             while (last > first && isBlank(static_cast<unsigned char>(elementText[last - 1])))
                 --last;
-            elementText = elementText.substr(first, last - first);
+            elementText.erase(last);
+            elementText.erase(0, first);
         }
         return closeElement();
     }

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,12 +64,24 @@ public:
         finish();
     }
 
+    // Writes count children of the current element, each made by
+    // make(writer, i) on a writer of its own, up to `threads` at a time, in
+    // the order of i. The elements make starts at the top must be named: an
+    // unnamed one could not know how many siblings came before it.
+    void children(size_t count, unsigned threads,
+                  const std::function<void(XmlStreamWriter&, size_t)>& make);
+
     // Closes the root and the file. False when the file could not be
     // opened or any write failed (a full disk, a size limit).
     bool close();
     bool ok() const { return file && !failed; }
 
 private:
+    // A writer of one part, in memory, at depth levels below the root.
+    struct Part {
+    };
+    XmlStreamWriter(Part, size_t depth);
+
     struct Frame {
         std::string name;
         uint64_t counter = 0;
@@ -82,6 +95,7 @@ private:
 
     std::FILE* file = nullptr;
     bool failed = false;
+    bool part = false;
     std::vector<Frame> frames;
     std::string buffer;
 };

@@ -193,6 +193,8 @@ TEST(StreamedArchives, WriteTheBytesCerealWrites)
                 cereal::make_nvp("none", none), cereal::make_nvp("int", int32_t(-7)),
                 cereal::make_nvp("uint", uint32_t(4000000000u)), cereal::make_nvp("yes", true),
                 cereal::make_nvp("no", false));
+        for (int i = 0; i < 5; ++i)
+            archive(cereal::make_nvp("part", doubles));
         archive.setNextName("nested");
         archive.startNode();
         archive(cereal::make_size_tag(cereal::size_type(2)));
@@ -211,6 +213,8 @@ TEST(StreamedArchives, WriteTheBytesCerealWrites)
     xml.named("uint", uint32_t(4000000000u));
     xml.named("yes", true);
     xml.named("no", false);
+    // Parts formatted side by side come out in order.
+    xml.children(5, 3, [&](XmlStreamWriter& part, size_t) { part.sequence("part", doubles); });
     xml.startSequence("nested");
     for (int i = 0; i < 2; ++i) {
         xml.start();
