@@ -37,6 +37,13 @@
 namespace
 {
 const char* const projectSuffix = ".tervo";
+// Why the last save failed, for the message that tells it (GUI thread only).
+std::string lastSaveFailure;
+
+QString reasonText(const std::string& reason)
+{
+    return reason.empty() ? QString() : "\n\n" + QString::fromStdString(reason);
+}
 } // namespace
 
 bool Tervanelo_MainWindows::writeProject(const std::string& file)
@@ -48,6 +55,9 @@ bool Tervanelo_MainWindows::writeProject(const std::string& file)
                        std::cref(paletteList), &dialog);
     dialog.exec();
     worker.join();
+    lastSaveFailure = writer.failure;
+    if (writer.status != 0)
+        logger->writeLog("The project has not been saved: " + writer.failure, 1);
     return writer.status == 0;
 }
 
@@ -84,7 +94,8 @@ bool Tervanelo_MainWindows::on_actionSave_Project_As_triggered()
         } else {
             QMessageBox::critical(nullptr, tr("Error"),
                                   tr("Something went wrong while saving project ") + name + "\n\n" +
-                                      tr("WARNING: the project has NOT been saved."));
+                                      tr("WARNING: the project has NOT been saved.") +
+                                      reasonText(lastSaveFailure));
         }
     });
     return saved;
@@ -105,7 +116,8 @@ void Tervanelo_MainWindows::on_actionSave_Project_triggered()
             QMessageBox::critical(nullptr, tr("Error"),
                                   tr("Something went wrong while saving project ") +
                                       QString::fromStdString(projectFile) + "\n\n" +
-                                      tr("WARNING: the project has NOT been saved."));
+                                      tr("WARNING: the project has NOT been saved.") +
+                                      reasonText(lastSaveFailure));
     });
 }
 
@@ -199,6 +211,9 @@ void Tervanelo_MainWindows::openProject(std::string path)
         QString text = tr("%1 is not a valid project.").arg(QString::fromStdString(path));
         if (reader.status == 3)
             text += "\n\n" + tr("Error while loading traces: Invalid file format.");
+        else
+            text += reasonText(reader.failure);
+        logger->writeLog(path + " is not a valid project: " + reader.failure, 1);
         QMessageBox::critical(nullptr, tr("Error"), text);
         showNoSurvey();
         return;

@@ -409,6 +409,8 @@ Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry, bool* geometr
             document.ttArray = std::move(geometry.travelTimes);
             if (geometryTaken)
                 *geometryTaken = true;
+            // Even when no new grid follows, the survey has changed.
+            setModified(true);
         }
         if (receiversSpreadOut(document))
             break;

@@ -12,6 +12,7 @@
 #include "initresources.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
+#include "save_project.h"
 #include "settingdialog.h"
 #include "vtkviewer.h"
 #include "workfolder.h"
@@ -87,6 +88,9 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
 
     logger = new Logger(logFile);
     logger->writeLog("Application Start", 0);
+    // What saves killed while packing left beside the last projects.
+    if (QFileInfo::exists(QString::fromStdString(historyFile)))
+        removeSaveLeftoversIn(::readHistoryFile(historyFile));
 
     settings.settingsPath = settingsFile;
     ui->vtk_widget->workFolder = workFolder;

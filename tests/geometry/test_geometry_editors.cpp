@@ -139,10 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Shot editor ----
 
 // Six shots on three spreads, each with its own trace set f0.sg2 ... f5.sg2.
+// Spreads 1 and 2 share the receivers at x 2 and 3.
 class ShotEditor : public ::testing::Test
 {
 protected:
-    std::vector<std::vector<Point2D>> spreads{{{0, 0}}, {{1, 0}}, {{2, 0}}};
+    std::vector<std::vector<Point2D>> spreads{
+        {{0, 0}, {1, 0}, {2, 0}}, {{1, 0}, {2, 0}, {3, 0}}, {{2, 0}, {3, 0}, {4, 0}, {5, 0}}};
     std::vector<TravelTime> shots;
     std::vector<TraceSet> traceSets;
 
@@ -153,7 +155,8 @@ protected:
             shot.indexStesa = i % 3;
             shot.traceSetID = i;
             shot.shotPos2d = {10.0 * i + 0.3456, 100.0 + i + 0.004};
-            shot.ttMisurati.assign(3, 0.01 * i);
+            shot.ttMisurati = {0.01 * i + 0.001, 0.01 * i + 0.002, 0.01 * i + 0.003};
+            shot.ttCalcolati = {0.01 * i + 0.0011, 0.01 * i + 0.0021, 0.01 * i + 0.0031};
             shots.push_back(shot);
             TraceSet set;
             set.fileName = "f" + std::to_string(i) + ".sg2";
@@ -215,7 +218,13 @@ TEST_F(ShotEditor, RowsFollowTheSelectionOrderAndOkWritesThem)
     const TravelTime& edited = editor.travelTimesCopy()[4];
     EXPECT_EQ(edited.shotPos2d, (Point2D{50.25, 101}));
     EXPECT_EQ(edited.indexStesa, 2u);
-    EXPECT_EQ(edited.ttMisurati, shots[4].ttMisurati);
+    // Its times follow the receivers it shares with its new spread.
+    EXPECT_EQ(edited.ttMisurati,
+              (std::vector<double>{shots[4].ttMisurati[1], shots[4].ttMisurati[2], Pick::NotPicked,
+                                   Pick::NotPicked}));
+    EXPECT_EQ(edited.ttCalcolati,
+              (std::vector<double>{shots[4].ttCalcolati[1], shots[4].ttCalcolati[2],
+                                   Pick::NotPicked, Pick::NotPicked}));
     // Shot 1 went through its row unchanged, rounded to two decimals.
     const TravelTime& kept = editor.travelTimesCopy()[1];
     EXPECT_EQ(kept.shotPos2d, (Point2D{10.35, 101.0}));
