@@ -27,8 +27,11 @@ void xyPlot::computeRanges(const QPainter& painter)
         yMin = DBL_MAX;
     xMin = DBL_MAX;
     xMax = -DBL_MAX;
-    // Non-finite values (older saved results) stay out of the ranges.
+    // Non-finite values (older saved results) and curves that are never
+    // drawn (lists of different lengths) stay out of the ranges.
     for (const curve& c : curves) {
+        if (c.xValues.size() != c.yValues.size())
+            continue;
         for (double y : c.yValues)
             if (std::isfinite(y)) {
                 yMax = std::max(yMax, y);
