@@ -30,10 +30,9 @@ bool runRealDialog(TomoDocument& document, refractionDataStructure& data, Logger
 }
 } // namespace
 
-RefractionController::RefractionController(TomoDocument& document,
-                                           refractionDataStructure*& data, Logger*& logger,
-                                           QAction* showRefraction, vtkViewer* view,
-                                           std::function<void()> markModified,
+RefractionController::RefractionController(TomoDocument& document, refractionDataStructure*& data,
+                                           Logger*& logger, QAction* showRefraction,
+                                           vtkViewer* view, std::function<void()> markModified,
                                            std::function<void(const std::exception&)> showError)
     : runDialog(runRealDialog), document(document), data(data), logger(logger),
       showRefraction(showRefraction), view(view), markModified(std::move(markModified)),
@@ -51,10 +50,10 @@ void RefractionController::run()
 }
 
 void RefractionController::resetShowAction(QAction* action, vtkViewer* view,
-                                            const refractionDataStructure* data)
+                                           const refractionDataStructure* data)
 {
-    const bool depths = data && !data->refractData.cData.empty() &&
-                        !data->refractData.cData.front().z.empty();
+    const bool depths =
+        data && !data->refractData.cData.empty() && !data->refractData.cData.front().z.empty();
     action->setEnabled(depths);
     action->setCheckable(true);
     action->setChecked(false);
@@ -71,9 +70,11 @@ void RefractionController::prepareData()
     data->document = &document;
     if (fitsDocument(*data, document) && data->phnt_A.size() == 2 && data->phnt_R.size() == 2)
         return;
-    QMessageBox::warning(nullptr, QStringLiteral("Warning"),
-                         tr("The refraction data do not match the current survey: they have been "
-                            "reset, and their layer assignments and results are lost."));
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Warning"),
+        tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
+                             "The refraction data do not match the current survey: they have been "
+                             "reset, and their layer assignments and results are lost.")));
     data->resetFromDocument();
 }
 
@@ -81,9 +82,11 @@ void RefractionController::runSteps()
 {
     if (!document.mostlyPicked()) {
         QMessageBox question;
-        question.setText(tr("Warning:"));
-        question.setInformativeText(tr("Uncomplete set of picks. \n \n") +
-                                    tr("Do you want to run refraction processing anyway? "));
+        question.setText(tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Warning:")));
+        question.setInformativeText(
+            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Uncomplete set of picks. \n \n")) +
+            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
+                                 "Do you want to run refraction processing anyway? ")));
         question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         question.setDefaultButton(QMessageBox::No);
         if (question.exec() != QMessageBox::Yes)

@@ -20,9 +20,9 @@ QPen pointPen(QColor color, double width)
 } // namespace
 
 editTravelTimesWidget::editTravelTimesWidget(QWidget* parent)
-    : PointLinePlot(parent),
-      shotColors{0x6dcc73, 0x1d7775, 0x7e57c2, 0xfce651, 0x999999, 0xff7050, 0x26c6da, 0xef5350,
-                 0x78909c, 0xab47bc, 0x8d6e63, 0x26a69a, 0xff7043, 0x66bb6a, 0xec407a, 0x1de9b6},
+    : PointLinePlot(parent), shotColors{0x6dcc73, 0x1d7775, 0x7e57c2, 0xfce651, 0x999999, 0xff7050,
+                                        0x26c6da, 0xef5350, 0x78909c, 0xab47bc, 0x8d6e63, 0x26a69a,
+                                        0xff7043, 0x66bb6a, 0xec407a, 0x1de9b6},
       layerColors{0x888888, 0x12aa55, 0x1266bb, 0x881244}
 {
     if (objectName().isEmpty())

@@ -169,12 +169,14 @@ void PointLinePlot::drawCurve(QPainter& painter, const curve& c)
     yScale = H / (dy * 1.1);
     if (!positiveFinite(yScale) || c.xValues.size() != c.yValues.size())
         return;
-    painter.setPen(QPen(QBrush(QColor(QRgb(c.color & 0xFFFFFFu))), 4, Qt::SolidLine,
-                        Qt::SquareCap, Qt::BevelJoin));
+    painter.setPen(QPen(QBrush(QColor(QRgb(c.color & 0xFFFFFFu))), 4, Qt::SolidLine, Qt::SquareCap,
+                        Qt::BevelJoin));
     const auto finite = [&](size_t k) {
         return std::isfinite(c.xValues[k]) && std::isfinite(c.yValues[k]);
     };
-    const auto point = [&](size_t k) { return QPoint(column(c.xValues[k], W), row(c.yValues[k], H)); };
+    const auto point = [&](size_t k) {
+        return QPoint(column(c.xValues[k], W), row(c.yValues[k], H));
+    };
     if (c.style == 0 || c.style == 2)
         for (size_t k = 1; k < c.xValues.size(); ++k)
             if (finite(k - 1) && finite(k))
@@ -188,8 +190,7 @@ void PointLinePlot::drawCurve(QPainter& painter, const curve& c)
 void PointLinePlot::drawHorizontalGridLines(QPainter& painter, double left, double height,
                                             double top)
 {
-    if (!yRangeUsable() || yMax == yMin || !positiveFinite(yScale) ||
-        !positiveFinite(yUnitFactor))
+    if (!yRangeUsable() || yMax == yMin || !positiveFinite(yScale) || !positiveFinite(yUnitFactor))
         return;
     const double R = std::fabs(yMax - yMin) * yUnitFactor;
     const double step = gridStep(R);
@@ -224,7 +225,8 @@ void PointLinePlot::drawVerticalGridLines(QPainter& painter, double bottom, doub
     const int yTop = px(bottom - plotHeight, bottom);
     const int yBottom = px(bottom, bottom);
     for (int k = 0; k < kMostLines && double(first + k * S) <= xMax; ++k) {
-        const int X = px((double(first + k * S) - xMin + xOffset) * xScale + left, left + plotWidth);
+        const int X =
+            px((double(first + k * S) - xMin + xOffset) * xScale + left, left + plotWidth);
         painter.drawLine(X, yTop, X, yBottom);
     }
 }
@@ -277,8 +279,7 @@ void PointLinePlot::drawYAxisScale(QPainter& painter, double left, double height
     const int t = px(top, top), b = px(top + height, top + height);
     painter.drawLine(l, t, l, b);
     painter.drawLine(r, t, r, b);
-    if (!yRangeUsable() || yMax == yMin || !positiveFinite(yScale) ||
-        !positiveFinite(yUnitFactor))
+    if (!yRangeUsable() || yMax == yMin || !positiveFinite(yScale) || !positiveFinite(yUnitFactor))
         return;
     const YSteps steps = axisSteps(std::fabs(yMax - yMin) * yUnitFactor);
     if (!positiveFinite(steps.major) || !positiveFinite(steps.minor))

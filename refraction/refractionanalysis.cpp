@@ -61,9 +61,8 @@ void buildBessel(Splines::BesselSpline& spline, const std::vector<Point2D>& stat
 const double XYs[] = {-4, -3, -2, -1, 0, 1, 2, 3, 4};
 } // namespace
 
-RefractionAnalysis::RefractionAnalysis(const TomoDocument& document,
-                                       refractionDataStructure& data, WarningSink warn,
-                                       Logger* logger)
+RefractionAnalysis::RefractionAnalysis(const TomoDocument& document, refractionDataStructure& data,
+                                       WarningSink warn, Logger* logger)
     : document(document), data(data), warn(std::move(warn)), logger(logger)
 {
 }
@@ -108,15 +107,15 @@ void RefractionAnalysis::buildSide(uint32_t L, uint32_t reference, bool forwardS
         for (size_t j = 0; j < rec.layer.size(); ++j) {
             const double x = receivers(i).at(j).x;
             const double t = tt.ttMisurati.at(j);
-            if (rec.layer[j] == int32_t(L) && onSide(x, tt.shotPos2d.x, forwardSide) &&
-                picked(t)) {
+            if (rec.layer[j] == int32_t(L) && onSide(x, tt.shotPos2d.x, forwardSide) && picked(t)) {
                 sum += a * x + b - t;
                 ++count;
             }
         }
         const double shift = count > 0 ? sum / double(count) : 0.0;
         for (size_t j = 0; j < rec.layer.size(); ++j)
-            if (rec.layer[j] == int32_t(L) && onSide(receivers(i).at(j).x, tt.shotPos2d.x, forwardSide)) {
+            if (rec.layer[j] == int32_t(L) &&
+                onSide(receivers(i).at(j).x, tt.shotPos2d.x, forwardSide)) {
                 rec.trasla.at(j) = shift;
                 if (!forwardSide)
                     std::cout << i << " " << j << " " << tt.ttMisurati.at(j) << " " << shift
@@ -234,7 +233,9 @@ bool RefractionAnalysis::averageRows(uint32_t L, const char* function, Rows& row
 {
     if (rows.empty()) {
         mean.clear();
-        warn(tr("Unable to compute the %1 function of layer %2: no offset could be evaluated.")
+        warn(tr(QT_TRANSLATE_NOOP(
+                    "RefractionProcessingDialog",
+                    "Unable to compute the %1 function of layer %2: no offset could be evaluated."))
                  .arg(QString::fromLatin1(function))
                  .arg(L));
         return false;
@@ -352,14 +353,16 @@ std::vector<double> RefractionAnalysis::computeVelocityProfile(std::vector<doubl
     }
     const char* problem = nullptr;
     if (negative)
-        problem = "Velocity is less then zero at least one receiver. The profile may not be "
-                  "accurate. Please check input data ";
+        problem = QT_TRANSLATE_NOOP("RefractionProcessingDialog",
+                                    "Velocity is less then zero at least one receiver. The "
+                                    "profile may not be accurate. Please check input data ");
     else if (largest / smallest > 4.0)
-        problem = "Strong lateral velocity variations. The profile may not be accurate.";
+        problem = QT_TRANSLATE_NOOP("RefractionProcessingDialog",
+                                    "Strong lateral velocity variations. The profile may not be "
+                                    "accurate.");
     if (problem) {
         double a = 0, b = 0;
-        refractionUtils::linearFit(xs, std::vector<double>(tV.begin(), tV.begin() + long(n)), a,
-                                   b);
+        refractionUtils::linearFit(xs, std::vector<double>(tV.begin(), tV.begin() + long(n)), a, b);
         if (a != 0 && std::isfinite(a))
             V.assign(V.size(), 1.0 / a);
         warn(tr(problem));
@@ -372,8 +375,10 @@ void RefractionAnalysis::warnVelocityOrder()
     if (velocityOrderWarned)
         return;
     velocityOrderWarned = true;
-    warn(tr("The refractor velocity is not greater than the velocity above it at least one "
-            "receiver: the depth there is set to 0. The profile may not be accurate."));
+    warn(tr(QT_TRANSLATE_NOOP(
+        "RefractionProcessingDialog",
+        "The refractor velocity is not greater than the velocity above it at least one "
+        "receiver: the depth there is set to 0. The profile may not be accurate.")));
 }
 
 std::vector<double> RefractionAnalysis::computeDepthFromTg(std::vector<double> tG,
@@ -400,16 +405,20 @@ std::vector<double> RefractionAnalysis::computeDepthFromTg(std::vector<double> t
         z[j] = depth;
     }
     if (tgNotPositive)
-        warn(tr("The Tg function is less then zero at least one receiver. The profile may not "
-                "be accurate. Please check input data "));
+        warn(tr(QT_TRANSLATE_NOOP(
+            "RefractionProcessingDialog",
+            "The Tg function is less then zero at least one receiver. The profile may not "
+            "be accurate. Please check input data ")));
     if (slower)
         warnVelocityOrder();
     return z;
 }
 
-std::vector<double> RefractionAnalysis::computeSecondLayerDepth(
-    std::vector<double> tG3, std::vector<double> z1, std::vector<double> V2,
-    std::vector<double> V3, double V1, uint32_t edge)
+std::vector<double> RefractionAnalysis::computeSecondLayerDepth(std::vector<double> tG3,
+                                                                std::vector<double> z1,
+                                                                std::vector<double> V2,
+                                                                std::vector<double> V3, double V1,
+                                                                uint32_t edge)
 {
     const size_t n = tG3.size();
     std::vector<double> z2(n, 0.0);
@@ -443,8 +452,10 @@ bool RefractionAnalysis::referenceBranchUsable(uint32_t L, uint32_t shot, bool f
             ++count;
     if (count >= 2)
         return true;
-    warn(tr("Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. "
-            "The profile of this layer cannot be built.")
+    warn(tr(QT_TRANSLATE_NOOP(
+                "RefractionProcessingDialog",
+                "Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. "
+                "The profile of this layer cannot be built."))
              .arg(L)
              .arg(shot)
              .arg(QString::number(tt.shotPos2d.x, 'g', 6)));
@@ -477,7 +488,8 @@ RefractionAnalysis::Outcome RefractionAnalysis::run()
     uint32_t f = refractionUtils::NoShot, r = refractionUtils::NoShot;
     refractionUtils::findNearestShots(2, document, data, f, r);
     if (f == refractionUtils::NoShot || r == refractionUtils::NoShot) {
-        warn(tr("Unable to find nearest shot for first refractor"));
+        warn(tr(QT_TRANSLATE_NOOP("RefractionProcessingDialog",
+                                  "Unable to find nearest shot for first refractor")));
         return outcome;
     }
     if (!referenceBranchUsable(2, f, true) || !referenceBranchUsable(2, r, false))
@@ -491,8 +503,10 @@ RefractionAnalysis::Outcome RefractionAnalysis::run()
         return outcome;
     const double V1 = computeOverburdenVelocity(1);
     if (!std::isfinite(V1) || !(V1 > 0)) {
-        warn(tr("Not enough direct-wave picks (layer 1): the overburden velocity cannot be "
-                "estimated."));
+        warn(tr(QT_TRANSLATE_NOOP(
+            "RefractionProcessingDialog",
+            "Not enough direct-wave picks (layer 1): the overburden velocity cannot be "
+            "estimated.")));
         return outcome;
     }
     std::vector<double> v2 = computeVelocityProfile(first.tV);
@@ -542,9 +556,9 @@ RefractionAnalysis::Outcome RefractionAnalysis::run()
     std::cout << " x    z    z2    tV  TV2   tg    tg2      V       V2" << std::endl;
     for (size_t j = 0; j < stations.size(); ++j)
         std::cout << stations[j].x << std::setw(9) << first.z[j] << std::setw(13) << second.z[j]
-                  << std::setw(18) << first.tV[j] << std::setw(22) << second.tV[j]
-                  << std::setw(27) << first.tG[j] << std::setw(33) << second.tG[j]
-                  << std::setw(40) << v2[j] << std::setw(46) << v3[j] << std::endl;
+                  << std::setw(18) << first.tV[j] << std::setw(22) << second.tV[j] << std::setw(27)
+                  << first.tG[j] << std::setw(33) << second.tG[j] << std::setw(40) << v2[j]
+                  << std::setw(46) << v3[j] << std::endl;
     return outcome;
 }
 

@@ -75,8 +75,8 @@ public:
     std::vector<double> computeVelocityProfile(std::vector<double> tV);
     // Depth 0 where tG is not above 0, or where the velocity is not above the
     // one above it (one warning each per build).
-    std::vector<double> computeDepthFromTg(std::vector<double> tG, std::vector<double> V,
-                                           double V1, uint32_t edge);
+    std::vector<double> computeDepthFromTg(std::vector<double> tG, std::vector<double> V, double V1,
+                                           uint32_t edge);
     std::vector<double> computeSecondLayerDepth(std::vector<double> tG3, std::vector<double> z1,
                                                 std::vector<double> V2, std::vector<double> V3,
                                                 double V1, uint32_t edge);

@@ -287,5 +287,6 @@ void RefractionProcessingDialog::on_exportRefPNGButton_clicked()
     // An old file must not pass for the new picture when the write fails.
     removeTarget(file.toStdString());
     if (!page.save(file, "PNG"))
-        prompts->warning(this, QStringLiteral("Warning"), tr("Unable to save the image %1").arg(file));
+        prompts->warning(this, QStringLiteral("Warning"),
+                         tr("Unable to save the image %1").arg(file));
 }

@@ -62,6 +62,89 @@
     </message>
 </context>
 <context>
+    <name>RefractionProcessingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>T-x curves</source>
+        <translation>T-x curves</translation>
+    </message>
+    <message>
+        <source>Select layer:</source>
+        <translation>Select layer:</translation>
+    </message>
+    <message>
+        <source>Build profiles</source>
+        <translation>Build profiles</translation>
+    </message>
+    <message>
+        <source>Phantoming</source>
+        <translation>Phantoming</translation>
+    </message>
+    <message>
+        <source>Show layer:</source>
+        <translation>Show layer:</translation>
+    </message>
+    <message>
+        <source>Editable</source>
+        <translation>Editable</translation>
+    </message>
+    <message>
+        <source>tV/tG</source>
+        <translation>tV/tG</translation>
+    </message>
+    <message>
+        <source>Velocity/Profile</source>
+        <translation>Velocity/Profile</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Png image (*.png)</source>
+        <translation>Png image (*.png)</translation>
+    </message>
+    <message>
+        <source>Unable to save the image %1</source>
+        <translation>Unable to save the image %1</translation>
+    </message>
+    <message>
+        <source>Unable to find nearest shot for first refractor</source>
+        <translation>Unable to find nearest shot for first refractor</translation>
+    </message>
+    <message>
+        <source>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </translation>
+    </message>
+    <message>
+        <source>Strong lateral velocity variations. The profile may not be accurate.</source>
+        <translation>Strong lateral velocity variations. The profile may not be accurate.</translation>
+    </message>
+    <message>
+        <source>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </translation>
+    </message>
+    <message>
+        <source>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</source>
+        <translation>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</source>
+        <translation>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</translation>
+    </message>
+    <message>
+        <source>Unable to compute the %1 function of layer %2: no offset could be evaluated.</source>
+        <translation>Unable to compute the %1 function of layer %2: no offset could be evaluated.</translation>
+    </message>
+    <message>
+        <source>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</source>
+        <translation>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</translation>
+    </message>
+</context>
+<context>
     <name>SettingDialog</name>
     <message>
         <source>Dialog</source>
@@ -563,6 +646,14 @@
         <translation>Do you want to run tomography inversion anyway? </translation>
     </message>
     <message>
+        <source>Do you want to run refraction processing anyway? </source>
+        <translation>Do you want to run refraction processing anyway? </translation>
+    </message>
+    <message>
+        <source>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</source>
+        <translation>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</translation>
+    </message>
+    <message>
         <source>Inversion results</source>
         <translation>Inversion results</translation>
     </message>
@@ -794,6 +885,33 @@
     <message>
         <source>(&lt;1 smaller than screen; &gt;1 larger than screen) </source>
         <translation>(&lt;1 smaller than screen; &gt;1 larger than screen) </translation>
+    </message>
+</context>
+<context>
+    <name>viewOptionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Shifting:</source>
+        <translation>Shifting:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 </TS>

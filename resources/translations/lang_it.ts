@@ -62,6 +62,89 @@
     </message>
 </context>
 <context>
+    <name>RefractionProcessingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>T-x curves</source>
+        <translation>Curve T-x</translation>
+    </message>
+    <message>
+        <source>Select layer:</source>
+        <translation>Seleziona strato:</translation>
+    </message>
+    <message>
+        <source>Build profiles</source>
+        <translation>Costruisci profili</translation>
+    </message>
+    <message>
+        <source>Phantoming</source>
+        <translation>Phantoming</translation>
+    </message>
+    <message>
+        <source>Show layer:</source>
+        <translation>Mostra strato:</translation>
+    </message>
+    <message>
+        <source>Editable</source>
+        <translation>Modificabile</translation>
+    </message>
+    <message>
+        <source>tV/tG</source>
+        <translation>tV/tG</translation>
+    </message>
+    <message>
+        <source>Velocity/Profile</source>
+        <translation>Velocità/Profilo</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Png image (*.png)</source>
+        <translation>Immagine Png (*.png)</translation>
+    </message>
+    <message>
+        <source>Unable to save the image %1</source>
+        <translation>Non è possibile salvare l'immagine %1</translation>
+    </message>
+    <message>
+        <source>Unable to find nearest shot for first refractor</source>
+        <translation>Non è possibile trovare l'energizzazione prossima ad un'estremità. </translation>
+    </message>
+    <message>
+        <source>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>La velocità è minore di zero almeno nella posizione di un geofono. Il profilo potrebbe non essere accurato. Per favore, controlla i dati in input</translation>
+    </message>
+    <message>
+        <source>Strong lateral velocity variations. The profile may not be accurate.</source>
+        <translation>Variazioni laterali di velocità molto intense. Il profilo potrebbe non essere accurato</translation>
+    </message>
+    <message>
+        <source>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>La funzione Tg è minore di 0 ad almeno un geofono. Il profilo potrebbe essere non accurato. Controllare i dati per verificaread esemio  che i tempi reciproci siano uguali.</translation>
+    </message>
+    <message>
+        <source>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</source>
+        <translation>Primi arrivi dell'onda diretta (strato 1) insufficienti: non è possibile stimare la velocità dello strato superficiale.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</source>
+        <translation>Strato %1: l'energizzazione di riferimento ID %2 (X: %3 m) ha meno di due geofoni con tempo di primo arrivo. Non è possibile costruire il profilo di questo strato.</translation>
+    </message>
+    <message>
+        <source>Unable to compute the %1 function of layer %2: no offset could be evaluated.</source>
+        <translation>Non è possibile calcolare la funzione %1 dello strato %2: nessun offset ha dato un risultato.</translation>
+    </message>
+    <message>
+        <source>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</source>
+        <translation>La velocità del rifrattore non è maggiore di quella dello strato sovrastante almeno nella posizione di un geofono: la profondità vi è posta a 0. Il profilo potrebbe non essere accurato.</translation>
+    </message>
+</context>
+<context>
     <name>SettingDialog</name>
     <message>
         <source>Dialog</source>
@@ -563,6 +646,14 @@
         <translation>Vuoi eseguire comunque l'inversione tomografica? </translation>
     </message>
     <message>
+        <source>Do you want to run refraction processing anyway? </source>
+        <translation>Vuoi eseguire comunque l'elaborazione a rifrazione? </translation>
+    </message>
+    <message>
+        <source>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</source>
+        <translation>I dati di rifrazione non corrispondono al rilievo corrente: sono stati reinizializzati, e le assegnazioni degli strati e i risultati sono andati persi.</translation>
+    </message>
+    <message>
         <source>Inversion results</source>
         <translation>Risultati dell'inversione</translation>
     </message>
@@ -794,6 +885,33 @@
     <message>
         <source>(&lt;1 smaller than screen; &gt;1 larger than screen) </source>
         <translation>(&lt;1 più piccola dello schermo; &gt;1 più grande dello schermo) </translation>
+    </message>
+</context>
+<context>
+    <name>viewOptionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Abilitato</translation>
+    </message>
+    <message>
+        <source>Shifting:</source>
+        <translation>Traslazione:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 </TS>

@@ -50,15 +50,14 @@ struct Window {
     // The stub writes depths when asked to and reports a change then.
     void stub(bool writesDepths)
     {
-        w->refractionController->runDialog = [this, writesDepths](TomoDocument& doc,
-                                                                  refractionDataStructure& data,
-                                                                  Logger*) {
-            ++dialogRuns;
-            fitted = fitted && fitsDocument(data, doc) && data.ttLayer.size() == 4;
-            if (writesDepths)
-                data.refractData.cData[0].z.assign(data.phnt_A[0].pos.size(), 5.0);
-            return writesDepths;
-        };
+        w->refractionController->runDialog =
+            [this, writesDepths](TomoDocument& doc, refractionDataStructure& data, Logger*) {
+                ++dialogRuns;
+                fitted = fitted && fitsDocument(data, doc) && data.ttLayer.size() == 4;
+                if (writesDepths)
+                    data.refractData.cData[0].z.assign(data.phnt_A[0].pos.size(), 5.0);
+                return writesDepths;
+            };
     }
 };
 
@@ -77,7 +76,9 @@ TEST(RefractionCommand, ResultsReachTheSectionViewAndMarkTheSurvey)
     EXPECT_FALSE(w.ui->vtk_widget->showRefraction);
     EXPECT_EQ(w.ui->vtk_widget->refractionData, w.refractionData);
     EXPECT_TRUE(w.document.modified);
-    EXPECT_EQ(countOccurrences(s.home.logFile(), "Tervanelo_MainWindows::on_actionRefraction_triggered"), 1);
+    EXPECT_EQ(
+        countOccurrences(s.home.logFile(), "Tervanelo_MainWindows::on_actionRefraction_triggered"),
+        1);
     EXPECT_EQ(countOccurrences(s.home.logFile(), "Refraction Executed"), 1);
 
     // Opening and closing without a change leaves the flag alone.

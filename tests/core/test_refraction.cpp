@@ -102,8 +102,8 @@ TEST(RefractionData, LayerRangesKeepTheOrderAwayFromTheShot)
         uint32_t shot, lo, hi, layer;
         bool allowed;
     } cases[] = {
-        {0, 3, 6, 2, true},    {0, 7, 3, 2, true},   {0, 9, 12, 2, false}, {0, 0, 2, 3, false},
-        {0, 20, 23, 1, false}, {0, 5, 5, 0, true},   {1, 17, 20, 2, true}, {1, 14, 18, 1, false},
+        {0, 3, 6, 2, true},    {0, 7, 3, 2, true},   {0, 9, 12, 2, false},  {0, 0, 2, 3, false},
+        {0, 20, 23, 1, false}, {0, 5, 5, 0, true},   {1, 17, 20, 2, true},  {1, 14, 18, 1, false},
         {1, 0, 3, 2, false},   {2, 12, 16, 1, true}, {2, 11, 11, 3, false}, {3, 0, 0, 2, false},
     };
     for (const Case& c : cases)

@@ -24,13 +24,11 @@ struct Build {
     QStringList warnings;
     RefractionAnalysis::Outcome outcome;
 
-    explicit Build(const Model& m)
-    {
-        refractionmodels::load(m, doc, data);
-    }
+    explicit Build(const Model& m) { refractionmodels::load(m, doc, data); }
     RefractionAnalysis analysis(Logger* logger = nullptr)
     {
-        return RefractionAnalysis(doc, data, [this](const QString& w) { warnings << w; }, logger);
+        return RefractionAnalysis(
+            doc, data, [this](const QString& w) { warnings << w; }, logger);
     }
     void build(Logger* logger = nullptr) { outcome = analysis(logger).buildProfiles(); }
     const refractionDataStructure::processingData::computedData& c(size_t i) const
@@ -54,11 +52,14 @@ void expectModelA(const Build& run)
     ASSERT_TRUE(run.outcome.layer2);
     EXPECT_FALSE(run.outcome.layer3);
     EXPECT_NEAR(run.data.refractData.v1, 500, 1e-6);
-    expectAllNear(run.c(0).tV, [&](size_t j) { return (run.x(j) + 2.5) / 2000 + ti / 2; }, 1e-9,
-                  "tV");
-    expectAllNear(run.c(0).tG, [&](size_t) { return ti / 2; }, 1e-9, "tG");
-    expectAllNear(run.data.refractData.v2, [](size_t) { return 2000.0; }, 2.0, "V2");
-    expectAllNear(run.c(0).z, [](size_t) { return 10.0; }, 0.01, "z1");
+    expectAllNear(
+        run.c(0).tV, [&](size_t j) { return (run.x(j) + 2.5) / 2000 + ti / 2; }, 1e-9, "tV");
+    expectAllNear(
+        run.c(0).tG, [&](size_t) { return ti / 2; }, 1e-9, "tG");
+    expectAllNear(
+        run.data.refractData.v2, [](size_t) { return 2000.0; }, 2.0, "V2");
+    expectAllNear(
+        run.c(0).z, [](size_t) { return 10.0; }, 0.01, "z1");
     EXPECT_TRUE(run.c(1).z.empty());
 }
 
@@ -99,17 +100,23 @@ TEST(RefractionAnalysis, FlatThreeLayerModelGivesBothRefractors)
                        2 * 10 * std::sqrt(1 / 1500.0 / 1500 - 1 / 3000.0 / 3000);
     EXPECT_NEAR(run.data.phnt_A[0].TAB, 120 / 1500.0 + ti2, 1e-9);
     EXPECT_NEAR(run.data.phnt_A[1].TAB, 120 / 3000.0 + ti3, 1e-9);
-    expectAllNear(run.c(0).tV, [&](size_t j) { return (run.x(j) + 2.5) / 1500 + ti2 / 2; }, 1e-9,
-                  "tV2");
-    expectAllNear(run.c(1).tV, [&](size_t j) { return (run.x(j) + 2.5) / 3000 + ti3 / 2; }, 1e-9,
-                  "tV3");
-    expectAllNear(run.c(0).tG, [&](size_t) { return ti2 / 2; }, 1e-9, "tG2");
-    expectAllNear(run.c(1).tG, [&](size_t) { return ti3 / 2; }, 1e-9, "tG3");
+    expectAllNear(
+        run.c(0).tV, [&](size_t j) { return (run.x(j) + 2.5) / 1500 + ti2 / 2; }, 1e-9, "tV2");
+    expectAllNear(
+        run.c(1).tV, [&](size_t j) { return (run.x(j) + 2.5) / 3000 + ti3 / 2; }, 1e-9, "tV3");
+    expectAllNear(
+        run.c(0).tG, [&](size_t) { return ti2 / 2; }, 1e-9, "tG2");
+    expectAllNear(
+        run.c(1).tG, [&](size_t) { return ti3 / 2; }, 1e-9, "tG3");
     EXPECT_NEAR(run.data.refractData.v1, 500, 1e-6);
-    expectAllNear(run.data.refractData.v2, [](size_t) { return 1500.0; }, 1.5, "v2");
-    expectAllNear(run.data.refractData.v3, [](size_t) { return 3000.0; }, 3.0, "v3");
-    expectAllNear(run.c(0).z, [](size_t) { return 5.0; }, 0.01, "z1");
-    expectAllNear(run.c(1).z, [](size_t) { return 15.0; }, 0.05, "z2");
+    expectAllNear(
+        run.data.refractData.v2, [](size_t) { return 1500.0; }, 1.5, "v2");
+    expectAllNear(
+        run.data.refractData.v3, [](size_t) { return 3000.0; }, 3.0, "v3");
+    expectAllNear(
+        run.c(0).z, [](size_t) { return 5.0; }, 0.01, "z1");
+    expectAllNear(
+        run.c(1).z, [](size_t) { return 15.0; }, 0.05, "z2");
     EXPECT_NE(testenv::readText(log).find("TAB3 : 0.071267"), std::string::npos);
 
     const auto velocity = RefractionAnalysis::velocityCurves(run.data, true);
@@ -133,14 +140,17 @@ TEST(RefractionAnalysis, DippingRefractorGivesTheApparentVelocityAndNormalDepth)
     const double theta = 5 * M_PI / 180;
     const double cosIc = std::cos(std::asin(V1 / V2));
     const auto h = [&](double x) { return (6 + x * std::tan(theta)) * std::cos(theta); };
-    EXPECT_NEAR(run.data.phnt_A[0].TAB, 120 * std::cos(theta) / V2 + (h(-2.5) + h(117.5)) * cosIc / V1,
-                1e-9);
-    expectAllNear(run.c(0).tG, [&](size_t j) { return h(run.x(j)) * cosIc / V1; }, 1e-9, "tG");
+    EXPECT_NEAR(run.data.phnt_A[0].TAB,
+                120 * std::cos(theta) / V2 + (h(-2.5) + h(117.5)) * cosIc / V1, 1e-9);
+    expectAllNear(
+        run.c(0).tG, [&](size_t j) { return h(run.x(j)) * cosIc / V1; }, 1e-9, "tG");
     const double apparent = V2 / std::cos(theta);
-    expectAllNear(run.data.refractData.v2, [&](size_t) { return apparent; }, 2.0, "V'");
+    expectAllNear(
+        run.data.refractData.v2, [&](size_t) { return apparent; }, 2.0, "V'");
     // The conversion gives the depth normal to the refractor.
     const double factor = cosIc / std::cos(std::asin(V1 / apparent));
-    expectAllNear(run.c(0).z, [&](size_t j) { return factor * h(run.x(j)); }, 0.01, "depth");
+    expectAllNear(
+        run.c(0).z, [&](size_t j) { return factor * h(run.x(j)); }, 0.01, "depth");
 }
 
 TEST(RefractionAnalysis, SecondRefractorTakesTheReciprocalTimeOfItsOwnPair)
@@ -154,9 +164,12 @@ TEST(RefractionAnalysis, SecondRefractorTakesTheReciprocalTimeOfItsOwnPair)
     EXPECT_NEAR(run.data.phnt_A[1].b, 0.0471006, 1e-7);
     EXPECT_NEAR(run.data.phnt_R[1].b, 0.0854339, 1e-7);
     EXPECT_NE(testenv::readText(log).find("TAB3 : 0.101267"), std::string::npos);
-    expectAllNear(run.c(1).tG, [](size_t) { return 0.0156336357; }, 1e-9, "tG3");
-    expectAllNear(run.c(0).z, [](size_t) { return 5.0; }, 0.01, "z1");
-    expectAllNear(run.c(1).z, [](size_t) { return 15.0; }, 0.05, "z2");
+    expectAllNear(
+        run.c(1).tG, [](size_t) { return 0.0156336357; }, 1e-9, "tG3");
+    expectAllNear(
+        run.c(0).z, [](size_t) { return 5.0; }, 0.01, "z1");
+    expectAllNear(
+        run.c(1).z, [](size_t) { return 15.0; }, 0.05, "z2");
 }
 
 TEST(RefractionAnalysis, ReferenceShotsPastRecord255KeepTheirIndex)
@@ -195,8 +208,8 @@ TEST(RefractionAnalysis, UnpickedAndRejectedTimesDoNotEnter)
         Build run(m);
         run.build();
         expectModelA(run);
-        EXPECT_NEAR(RefractionAnalysis::evalPhantomSpline(run.data.phnt_A[0], 60.0),
-                    62.5 / V2 + ti, 1e-9);
+        EXPECT_NEAR(RefractionAnalysis::evalPhantomSpline(run.data.phnt_A[0], 60.0), 62.5 / V2 + ti,
+                    1e-9);
         // The centre shot is shifted onto both reference lines.
         EXPECT_NEAR(run.data.ttLayer[2].trasla[0], 0.03, 1e-12);
         EXPECT_NEAR(run.data.ttLayer[2].trasla[23], 0.03, 1e-12);
@@ -264,8 +277,8 @@ TEST(RefractionAnalysis, DepthIsZeroWhereTheRefractorIsNotFaster)
     EXPECT_EQ(z[2], 0.0);
     EXPECT_EQ(run.warnings.size(), 1);
 
-    const auto z2 = a.computeSecondLayerDepth({0.02, 0.02}, {5, 5}, {1500, 1500}, {3000, 1500},
-                                              500, 0);
+    const auto z2 =
+        a.computeSecondLayerDepth({0.02, 0.02}, {5, 5}, {1500, 1500}, {3000, 1500}, 500, 0);
     EXPECT_GT(z2[0], 5.0);
     EXPECT_EQ(z2[1], 0.0);
     // Still one warning in this run.
@@ -288,8 +301,10 @@ TEST(RefractionAnalysis, ConstantPhantomsGiveConstantFunctions)
     ASSERT_TRUE(a.computeTv(2, 0.07, tV, tVs));
     ASSERT_TRUE(a.computeTg(2, 0.07, tV, tG, tGs));
     EXPECT_EQ(tVs.size(), 9u);
-    expectAllNear(tV, [](size_t) { return 0.04; }, 1e-12, "tV");
-    expectAllNear(tG, [](size_t) { return 0.01; }, 1e-12, "tG");
+    expectAllNear(
+        tV, [](size_t) { return 0.04; }, 1e-12, "tV");
+    expectAllNear(
+        tG, [](size_t) { return 0.01; }, 1e-12, "tG");
 }
 
 TEST(RefractionAnalysis, NoOffsetRowLeavesTheFunctionEmpty)

@@ -161,9 +161,9 @@ TEST(RefractionDialog, ExportedPageShowsVelocityAboveProfile)
         for (int y = from; y <= to; ++y)
             EXPECT_EQ(page.pixel(750, y) & 0xffffff, colour) << "row " << y;
     };
-    expectRows(166, 169, 0x009900); // v2 2000 m/s
-    expectRows(729, 732, 0x000000); // V1 500 m/s
-    expectRows(999, 1002, 0x000000); // ground at 100 m
+    expectRows(166, 169, 0x009900);   // v2 2000 m/s
+    expectRows(729, 732, 0x000000);   // V1 500 m/s
+    expectRows(999, 1002, 0x000000);  // ground at 100 m
     expectRows(1562, 1565, 0x009900); // refractor at 90 m
     EXPECT_FALSE(s.child<xyPlot>("widgetVelocity")->printing);
 }
@@ -206,8 +206,7 @@ TEST(RefractionDialog, FailedBuildWarnsOnceAndLeavesEmptyResults)
     m.shots[1].x = 77.5;
     Session s(m);
     s.build();
-    EXPECT_EQ(s.prompts.warnings,
-              QStringList{"Unable to find nearest shot for first refractor"});
+    EXPECT_EQ(s.prompts.warnings, QStringList{"Unable to find nearest shot for first refractor"});
     EXPECT_TRUE(s.data.refractData.cData[0].z.empty());
     EXPECT_TRUE(s.items("phantomListWidget").isEmpty());
     EXPECT_TRUE(s.child<xyPlot>("widgetVelocity")->curves.empty());
