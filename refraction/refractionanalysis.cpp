@@ -249,73 +249,68 @@ bool RefractionAnalysis::averageRows(uint32_t L, const char* function, Rows& row
     return true;
 }
 
-bool RefractionAnalysis::computeTv(uint32_t L, double TAB, std::vector<double>& tV, Rows& tVs)
+bool RefractionAnalysis::offsetRows(uint32_t L, const char* function, const char* header,
+                                    const OffsetRow& rowAt, Rows& rows, std::vector<double>& mean)
 {
-    tVs.clear();
+    rows.clear();
     try {
         const auto& A = data.phnt_A.at(L - 2);
         const auto& R = data.phnt_R.at(L - 2);
-        const size_t n = A.pos.size();
         for (double XY : XYs) {
+            // A row that cannot be evaluated is left out of the mean.
             try {
                 Splines::BesselSpline sA("BesselSpline"), sR("BesselSpline");
                 buildBessel(sA, A.pos, A.time);
                 buildBessel(sR, R.pos, R.time);
-                std::cout << "j xy tY tX tAB tVsJ" << std::endl;
-                std::vector<double> row(n);
-                for (size_t j = 0; j < n; ++j) {
-                    const double x = A.pos[j].x;
-                    const double tA = sA(x + XY), tR = sR(x - XY);
-                    row[j] = (tA - tR + TAB) * 0.5;
-                    std::cout << j << " " << XY << " " << tA << " " << tR << " " << TAB << " "
-                              << row[j] << std::endl;
-                }
-                tVs.push_back(std::move(row));
+                std::cout << header << std::endl;
+                rows.push_back(rowAt(XY, sA, sR, A.pos));
             } catch (const std::exception&) {
                 std::cerr << "[LOG] Error during build Tv" << std::endl;
             }
         }
     } catch (const std::out_of_range&) {
-        tVs.clear();
+        rows.clear();
     }
-    return averageRows(L, "Tv", tVs, tV);
+    return averageRows(L, function, rows, mean);
+}
+
+bool RefractionAnalysis::computeTv(uint32_t L, double TAB, std::vector<double>& tV, Rows& tVs)
+{
+    const auto row = [&](double XY, const Splines::Spline& sA, const Splines::Spline& sR,
+                         const std::vector<Point2D>& stations) {
+        std::vector<double> values(stations.size());
+        for (size_t j = 0; j < stations.size(); ++j) {
+            const double x = stations[j].x;
+            const double tA = sA(x + XY), tR = sR(x - XY);
+            values[j] = (tA - tR + TAB) * 0.5;
+            std::cout << j << " " << XY << " " << tA << " " << tR << " " << TAB << " " << values[j]
+                      << std::endl;
+        }
+        return values;
+    };
+    return offsetRows(L, "Tv", "j xy tY tX tAB tVsJ", row, tVs, tV);
 }
 
 bool RefractionAnalysis::computeTg(uint32_t L, double TAB, const std::vector<double>& tV,
                                    std::vector<double>& tG, Rows& tGs)
 {
-    tGs.clear();
     std::cout << "j xy tY tX tAB delta -build" << std::endl;
-    try {
-        const auto& A = data.phnt_A.at(L - 2);
-        const auto& R = data.phnt_R.at(L - 2);
-        const auto& stations = data.phnt_A.at(0).pos;
-        const size_t n = A.pos.size();
-        for (double XY : XYs) {
-            try {
-                Splines::BesselSpline sA("BesselSpline"), sR("BesselSpline"), sV("BesselSpline");
-                buildBessel(sA, A.pos, A.time);
-                buildBessel(sR, R.pos, R.time);
-                buildBessel(sV, stations, tV);
-                std::cout << "j xy tY tX tAB delta" << std::endl;
-                std::vector<double> row(n);
-                for (size_t j = 0; j < n; ++j) {
-                    const double x = A.pos[j].x;
-                    const double tA = sA(x + XY), tR = sR(x - XY);
-                    const double delta = sV(x + XY) - sV(x - XY);
-                    row[j] = (tA + tR - TAB - delta) * 0.5;
-                    std::cout << j << " " << XY << " " << tA << " " << tR << " " << TAB << " "
-                              << delta << std::endl;
-                }
-                tGs.push_back(std::move(row));
-            } catch (const std::exception&) {
-                std::cerr << "[LOG] Error during build Tv" << std::endl;
-            }
+    const auto row = [&](double XY, const Splines::Spline& sA, const Splines::Spline& sR,
+                         const std::vector<Point2D>& stations) {
+        Splines::BesselSpline sV("BesselSpline");
+        buildBessel(sV, data.phnt_A.at(0).pos, tV);
+        std::vector<double> values(stations.size());
+        for (size_t j = 0; j < stations.size(); ++j) {
+            const double x = stations[j].x;
+            const double tA = sA(x + XY), tR = sR(x - XY);
+            const double delta = sV(x + XY) - sV(x - XY);
+            values[j] = (tA + tR - TAB - delta) * 0.5;
+            std::cout << j << " " << XY << " " << tA << " " << tR << " " << TAB << " " << delta
+                      << std::endl;
         }
-    } catch (const std::out_of_range&) {
-        tGs.clear();
-    }
-    return averageRows(L, "Tg", tGs, tG);
+        return values;
+    };
+    return offsetRows(L, "Tg", "j xy tY tX tAB delta", row, tGs, tG);
 }
 
 std::vector<double> RefractionAnalysis::computeVelocityProfile(std::vector<double> tV)

@@ -22,6 +22,10 @@
 #include <vector>
 
 class Logger;
+namespace Splines
+{
+class Spline;
+}
 
 // A curve of the result plots: colours 0xRRGGBB; style 0 line, 1 points,
 // 2 line and points.
@@ -96,6 +100,12 @@ public:
 private:
     bool referenceBranchUsable(uint32_t L, uint32_t shot, bool forwardSide);
     void buildSide(uint32_t L, uint32_t reference, bool forwardSide);
+    using OffsetRow = std::function<std::vector<double>(double XY, const Splines::Spline& A,
+                                                        const Splines::Spline& R,
+                                                        const std::vector<Point2D>& stations)>;
+    // The nine offset rows through the phantoms' interpolants, and their mean.
+    bool offsetRows(uint32_t L, const char* function, const char* header, const OffsetRow& rowAt,
+                    Rows& rows, std::vector<double>& mean);
     bool averageRows(uint32_t L, const char* function, Rows& rows, std::vector<double>& mean);
     void warnVelocityOrder();
     void resetResults();
