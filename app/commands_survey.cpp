@@ -511,7 +511,7 @@ void Tervanelo_MainWindows::on_actionGeometry_triggered()
         showFirstShot(*this);
         ui->travelTimePreview->setShotIndex(0);
         if (refractionData)
-            refractionData->initFromDocument();
+            refractionData->resetFromDocument();
         redrawTravelTimes();
         setModified(true);
     });

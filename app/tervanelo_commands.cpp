@@ -3,6 +3,8 @@
 
 #include "tervanelo_mainwindows.h"
 
+#include "refractioncontroller.h"
+
 void Tervanelo_MainWindows::on_actionImages_triggered()
 {
     logCommand(__func__);
@@ -31,6 +33,7 @@ void Tervanelo_MainWindows::on_actionSet_geography_coordinates_triggered()
 void Tervanelo_MainWindows::on_actionRefraction_triggered()
 {
     logCommand(__func__);
+    refractionController->run();
 }
 
 void Tervanelo_MainWindows::on_actionExportTomographic_profile_2_KML_triggered()

@@ -11,6 +11,7 @@
 #include "history.h"
 #include "initresources.h"
 #include "logger.h"
+#include "refractioncontroller.h"
 #include "refractiondatastructure.h"
 #include "save_project.h"
 #include "settingdialog.h"
@@ -47,6 +48,9 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     fitDialogsToScreen();
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
+    refractionController = std::make_unique<RefractionController>(
+        document, refractionData, logger, ui->actionShow_refraction, ui->vtk_widget,
+        [this] { setModified(true); }, [this](const std::exception& e) { showCommandError(e); });
 
     // The trace zoom actions live in two drop-down buttons of the tool bar, in
     // front of DaZo; all start disabled.
@@ -360,13 +364,7 @@ void Tervanelo_MainWindows::updateActionsState(bool e)
     f.actionShow_title->setEnabled(results);
     f.actionShow_title->setChecked(f.vtk_widget->showTitle);
 
-    f.actionShow_refraction->setEnabled(false);
-    if (refractionData) {
-        const auto& computed = refractionData->refractData.cData;
-        f.actionShow_refraction->setEnabled(!computed.empty() && !computed.front().z.empty());
-        f.actionShow_refraction->setCheckable(true);
-        f.actionShow_refraction->setChecked(false);
-    }
+    RefractionController::resetShowAction(f.actionShow_refraction, f.vtk_widget, refractionData);
 
     f.actionReset_View->setEnabled(results);
     f.menuShow_velocity_gradient->setEnabled(results);

@@ -28,6 +28,7 @@ class Logger;
 class QAction;
 class drawTraces;
 class QTranslator;
+class RefractionController;
 class WorkFolder;
 struct refractionDataStructure;
 
@@ -124,6 +125,8 @@ public:
     int exportLabelCount = 1;
     TomoDocument document{nullptr};
     refractionDataStructure* refractionData = nullptr;
+    // The Refraction command; tests replace its dialog.
+    std::unique_ptr<RefractionController> refractionController;
     int currentShot = -1;
     double timeZoom = 1.0;
     double horizontalZoom = 1.0;

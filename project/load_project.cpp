@@ -61,61 +61,6 @@ void logError(const TomoDocument* document, const std::string& text)
         std::cerr << text << std::endl;
 }
 
-bool sameLength(size_t n, const std::vector<double>& values)
-{
-    return values.empty() || values.size() == n;
-}
-
-// The shape the refraction dialog, the section overlay and the action state
-// rely on when they index the data by shot and by station.
-bool fitsDocument(const refractionDataStructure& r, const TomoDocument& document)
-{
-    std::vector<const refractionDataStructure::phantom*> phantoms;
-    for (const auto* side : {&r.phnt_A, &r.phnt_R}) {
-        if (!side->empty() && side->size() != 2)
-            return false;
-        for (const auto& p : *side)
-            phantoms.push_back(&p);
-    }
-    const size_t stations = phantoms.empty() ? 0 : phantoms.front()->pos.size();
-    for (const auto* p : phantoms) {
-        if (p->pos.size() != stations || p->time.size() != stations)
-            return false;
-        for (size_t k = 0; k < stations; ++k)
-            if (p->pos[k].x != phantoms.front()->pos[k].x)
-                return false;
-    }
-    const auto& results = r.refractData;
-    if (results.cData.size() != 2 || !sameLength(stations, results.v2) ||
-        !sameLength(stations, results.v3))
-        return false;
-    for (const auto& c : results.cData) {
-        if (!sameLength(stations, c.z) || !sameLength(stations, c.tG) ||
-            !sameLength(stations, c.tV))
-            return false;
-        for (const auto* rows : {&c.tGs, &c.tVs})
-            for (const auto& row : *rows)
-                if (!sameLength(stations, row))
-                    return false;
-    }
-    if (r.ttLayer.size() != document.ttArray.size())
-        return false;
-    for (size_t i = 0; i < r.ttLayer.size(); ++i) {
-        const auto& l = r.ttLayer[i];
-        const uint32_t spread = document.ttArray[i].indexStesa;
-        if (spread >= document.goephonesStringSet.size())
-            return false;
-        const size_t receivers = document.goephonesStringSet[spread].size();
-        if ((!l.layer.empty() && l.layer.size() != receivers) ||
-            (!l.trasla.empty() && l.trasla.size() != receivers))
-            return false;
-        for (int32_t layer : l.layer)
-            if (layer < 0 || layer > 3)
-                return false;
-    }
-    return true;
-}
-
 // A count as cereal writes it; false for anything else.
 bool parseCount(const std::string& text, uint64_t& value)
 {
@@ -603,7 +548,7 @@ int projectReader::loadRefraction_XML(std::string path, refractionDataStructure*
         logError(refraction->document,
                  "The refraction data of the project do not fit its survey and are reset: " + path);
         if (refraction->document)
-            refraction->initFromDocument();
+            refraction->resetFromDocument();
         return 0;
     }
     refraction->phnt_A = std::move(read.phnt_A);

@@ -11,7 +11,7 @@ packages=(
   libcereal-dev libzip-dev libliquid-dev libproj-dev proj-bin
   libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev
   clang libclang-rt-14-dev
-  xvfb xauth libgl1-mesa-dri mesa-utils
+  xvfb xauth libgl1-mesa-dri mesa-utils fonts-dejavu-core
   python3 python3-segyio python3-numpy python3-scipy
   locales
 )

@@ -1,5 +1,6 @@
 #include "drawttime.h"
 
+#include "distancesteps.h"
 #include "pixel.h"
 #include "shotcolors.h"
 #include "tomodocument.h"
@@ -36,26 +37,6 @@ TickSteps chartTimeSteps(double tms)
         return {50.0, 10.0};
     const double major = std::trunc(tms / 10.0);
     return {major, std::trunc(major / 5.0)};
-}
-
-struct DistanceSteps {
-    long long major;
-    long long minor; // 0: no minor ticks
-};
-
-// Steps of the distance axis, from the receiver span in metres.
-DistanceSteps chartDistanceSteps(double span)
-{
-    if (span < 10.0)
-        return {1, 0};
-    if (span < 20.0)
-        return {2, 1};
-    if (span < 50.0)
-        return {5, 1};
-    if (span < 100.0)
-        return {10, 2};
-    const long long major = (long long)(span / 10.0);
-    return {major, major / 5};
 }
 
 // Receiver positions beyond this are no survey line; their ticks would

@@ -245,6 +245,65 @@
     </message>
 </context>
 <context>
+    <name>RefractionProcessingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>T-x curves</source>
+        <translation>T-x curves</translation>
+    </message>
+    <message>
+        <source>Select layer:</source>
+        <translation>Select layer:</translation>
+    </message>
+    <message>
+        <source>Build profiles</source>
+        <translation>Build profiles</translation>
+    </message>
+    <message>
+        <source>Phantoming</source>
+        <translation>Phantoming</translation>
+    </message>
+    <message>
+        <source>Show layer:</source>
+        <translation>Show layer:</translation>
+    </message>
+    <message>
+        <source>Editable</source>
+        <translation>Editable</translation>
+    </message>
+    <message>
+        <source>tV/tG</source>
+        <translation>tV/tG</translation>
+    </message>
+    <message>
+        <source>Velocity/Profile</source>
+        <translation>Velocity/Profile</translation>
+    </message>
+    <message>
+        <source>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </translation>
+    </message>
+    <message>
+        <source>Strong lateral velocity variations. The profile may not be accurate.</source>
+        <translation>Strong lateral velocity variations. The profile may not be accurate.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Png image (*.png)</source>
+        <translation>Png image (*.png)</translation>
+    </message>
+    <message>
+        <source>Unable to save the image %1</source>
+        <translation>Unable to save the image %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveProjectLogDialog</name>
     <message>
         <source>Dialog</source>
@@ -1463,6 +1522,33 @@ Pease run the tomography to compute the information layer</translation>
     <message>
         <source>        Line ID:</source>
         <translation>        Line ID:</translation>
+    </message>
+</context>
+<context>
+    <name>viewOptionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Shifting:</source>
+        <translation>Shifting:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,65 @@
     </message>
 </context>
 <context>
+    <name>RefractionProcessingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>T-x curves</source>
+        <translation>Curve T-x</translation>
+    </message>
+    <message>
+        <source>Select layer:</source>
+        <translation>Seleziona strato:</translation>
+    </message>
+    <message>
+        <source>Build profiles</source>
+        <translation>Costruisci profili</translation>
+    </message>
+    <message>
+        <source>Phantoming</source>
+        <translation>Phantoming</translation>
+    </message>
+    <message>
+        <source>Show layer:</source>
+        <translation>Mostra strato:</translation>
+    </message>
+    <message>
+        <source>Editable</source>
+        <translation>Modificabile</translation>
+    </message>
+    <message>
+        <source>tV/tG</source>
+        <translation>tV/tG</translation>
+    </message>
+    <message>
+        <source>Velocity/Profile</source>
+        <translation>Velocità/Profilo</translation>
+    </message>
+    <message>
+        <source>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>La velocità è minore di zero almeno nella posizione di un geofono. Il profilo potrebbe non essere accurato. Per favore, controlla i dati in input</translation>
+    </message>
+    <message>
+        <source>Strong lateral velocity variations. The profile may not be accurate.</source>
+        <translation>Variazioni laterali di velocità molto intense. Il profilo potrebbe non essere accurato</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Png image (*.png)</source>
+        <translation>Immagine Png (*.png)</translation>
+    </message>
+    <message>
+        <source>Unable to save the image %1</source>
+        <translation>Non è possibile salvare l&apos;immagine %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveProjectLogDialog</name>
     <message>
         <source>Dialog</source>
@@ -1463,6 +1522,33 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     <message>
         <source>        Line ID:</source>
         <translation>        ID linea:</translation>
+    </message>
+</context>
+<context>
+    <name>viewOptionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Abilitato</translation>
+    </message>
+    <message>
+        <source>Shifting:</source>
+        <translation>Traslazione:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>

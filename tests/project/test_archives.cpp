@@ -6,6 +6,8 @@
 #include "load_project.h"
 #include "logger.h"
 #include "projecttestutil.h"
+#include "refractionanalysis.h"
+#include "refractionmodels.h"
 #include "save_project.h"
 #include "testenv.h"
 #include "xmlstream.h"
@@ -561,6 +563,23 @@ TEST(RefractionArchive, RoundTripAndOlderFilesWithoutEnabled)
     ASSERT_EQ(reader.loadRefraction_XML(path, &older), 0);
     EXPECT_TRUE(older.ttLayer[0].enabled);
     EXPECT_TRUE(older.ttLayer[1].enabled);
+}
+
+// Results of a real build (three-layer model) come back bit for bit.
+TEST(RefractionArchive, BuiltResultsRoundTrip)
+{
+    TomoDocument doc;
+    refractionDataStructure built(&doc);
+    refractionmodels::load(refractionmodels::read("model_b.txt"), doc, built);
+    const auto outcome = RefractionAnalysis(doc, built, [](const QString&) {}).buildProfiles();
+    ASSERT_TRUE(outcome.layer3);
+    const std::string path = testenv::freshDir("built-refraction") + "/refraction.xml";
+    ProjectWriter writer;
+    ASSERT_EQ(writer.saveRefraction_XML(path, &built), 0);
+    refractionDataStructure read(&doc);
+    projectReader reader;
+    ASSERT_EQ(reader.loadRefraction_XML(path, &read), 0);
+    expectSameRefraction(read, built);
 }
 
 struct RefractionCase {
