@@ -23,8 +23,8 @@ ExportController& Tervanelo_MainWindows::exportController()
                               [this] { storeSettings(); },
                               [this](bool b) { setModified(b); },
                               [this] { return ui->tabWidget->currentIndex(); }};
-        exports = new ExportController(std::move(context),
-                                       std::make_unique<ViewSectionRenderer>(*ui->vtk_widget), this);
+        exports = new ExportController(
+            std::move(context), std::make_unique<ViewSectionRenderer>(*ui->vtk_widget), this);
     }
     return *exports;
 }

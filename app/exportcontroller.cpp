@@ -59,11 +59,13 @@ const ReportSection kReportSections[] = {
     {&ExportImageOptions::exportProf, "/grid.png", "/grid.png", 5},
     {&ExportImageOptions::exportProfVelocityRays, "/rays.png", "/rays.png", 4},
     {&ExportImageOptions::exportProfGradientRays, "/rays_gradient.png", "/rays_gradient.png", 9},
-    {&ExportImageOptions::exportProfLaplacianRays, "/rays_laplacian.png", "/rays_laplacian.png", 12},
+    {&ExportImageOptions::exportProfLaplacianRays, "/rays_laplacian.png", "/rays_laplacian.png",
+     12},
     {&ExportImageOptions::exportProfGradient, "/vgrad.png", "/gradient.png", 7},
     {&ExportImageOptions::exportProfLaplacian, "/lapl_grad.png", "/laplacian.png", 10},
     {&ExportImageOptions::exportProfIsolines, "/contours.png", "/contours.png", 2},
-    {&ExportImageOptions::exportProfIsolinesFilled, "/filled_contours.png", "/filled_contours.png", 3},
+    {&ExportImageOptions::exportProfIsolinesFilled, "/filled_contours.png", "/filled_contours.png",
+     3},
     {&ExportImageOptions::exportProfIsolinesOnGradient, "/gradient_contours.png",
      "/gradient_contours.png", 8},
     {&ExportImageOptions::exportProfIsolinesOnLaplacian, "/laplacian_contours.png",
@@ -93,8 +95,8 @@ bool ViewSectionRenderer::renderPicture(bool newEngine, int type, const std::str
 {
     return newEngine ? view.renderExportImage(type, path, background, equidistant, horizontalBar,
                                               width, fontScale)
-                     : view.renderToImage(type, path, background, equidistant, horizontalBar,
-                                          width, fontScale);
+                     : view.renderToImage(type, path, background, equidistant, horizontalBar, width,
+                                          fontScale);
 }
 
 bool ViewSectionRenderer::saveScreenshot(const std::string& path, double scale)
@@ -232,8 +234,8 @@ void ExportController::exportProfileKml()
         const ColorPalette& palette =
             ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
         const auto range = renderer->velocityRange();
-        result = writeProfileKml(path.toStdString(), ctx.document, *transform, palette,
-                                 range.first, range.second);
+        result = writeProfileKml(path.toStdString(), ctx.document, *transform, palette, range.first,
+                                 range.second);
     }
     if (result == TextExportResult::NotFinite)
         warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
@@ -248,9 +250,9 @@ void ExportController::exportGriddedData()
         warn(tr("No tomographic grid: data cannot be exported"));
         return;
     }
-    const QString path = saveFileName(
-        tr("Export Gridded Data"),
-        tr("Save gridded tomographic velocity in a text file (*.txt);;All Files (*)"));
+    const QString path =
+        saveFileName(tr("Export Gridded Data"),
+                     tr("Save gridded tomographic velocity in a text file (*.txt);;All Files (*)"));
     if (path.isEmpty())
         return;
     ctx.log("Exporting tomographic data on file: " + path.toStdString());
@@ -304,10 +306,10 @@ bool ExportController::renderSection(const ExportImageOptions& options, int type
                                      const std::string& path, bool classic)
 {
     renderer->setContourLabelMinPoints(ctx.exportLabelCount);
-    const bool ok = renderer->renderPicture(options.usesNewEngine && !classic, type, path,
-                                            ctx.exportBackground, options.exportEquidistantLabels,
-                                            ctx.settings.savePngHColorbar, kSectionWidth,
-                                            ctx.exportFontScale);
+    const bool ok =
+        renderer->renderPicture(options.usesNewEngine && !classic, type, path, ctx.exportBackground,
+                                options.exportEquidistantLabels, ctx.settings.savePngHColorbar,
+                                kSectionWidth, ctx.exportFontScale);
     return ok && QFileInfo(QString::fromStdString(path)).isFile();
 }
 
@@ -485,7 +487,8 @@ void ExportController::exportOdt()
         WaitCursor wait;
         // The chart and traces are drawn 900 x 660 and shown 660 wide, in proportion.
         if (options.exportTT)
-            pictures.push_back({"travelTimes", chartPicture(900, 660, 900, 660, false, false), 660});
+            pictures.push_back(
+                {"travelTimes", chartPicture(900, 660, 900, 660, false, false), 660});
         if (options.exportTraces) {
             for (size_t i = 0; i < ctx.document.ttArray.size(); ++i) {
                 if (!hasTraceSet(i))
@@ -544,8 +547,8 @@ void ExportController::exportPdf()
         const int w = int(std::trunc(pdfPictureWidth()));
         const int h = int(std::trunc(pdfPictureHeight()));
         pages.push_back({"travelTimes",
-                         options.exportTT ? chartPicture(w, h, pdfPictureWidth(), pdfPictureHeight(),
-                                                         false, false)
+                         options.exportTT ? chartPicture(w, h, pdfPictureWidth(),
+                                                         pdfPictureHeight(), false, false)
                                           : QImage(),
                          0});
         if (options.exportTraces)

@@ -112,7 +112,8 @@ void drawTTimeExport::draw(QPainter& painter, double width, double height)
     data.fill(0);
     {
         QPainter dataPainter(&data);
-        dataPainter.setRenderHint(QPainter::Antialiasing, painter.testRenderHint(QPainter::Antialiasing));
+        dataPainter.setRenderHint(QPainter::Antialiasing,
+                                  painter.testRenderHint(QPainter::Antialiasing));
         drawData(dataPainter);
     }
     drawGridLines(painter, x0, plotHeight, y0);
@@ -153,7 +154,8 @@ void drawTTimeExport::drawData(QPainter& painter)
     distanceOffset = 0.05 * range;
 
     auto px = [&](double x) {
-        return clampedPixel((x - minX + distanceOffset) * distanceScale, pixelLow(wp), pixelHigh(wp));
+        return clampedPixel((x - minX + distanceOffset) * distanceScale, pixelLow(wp),
+                            pixelHigh(wp));
     };
     auto py = [&](double t) {
         return clampedPixel(hp - timeScale * t, pixelLow(hp), pixelHigh(hp));
@@ -255,8 +257,8 @@ void drawTTimeExport::drawDistanceAxis(QPainter& painter, double width, double y
             const int c = column(double(p), x0);
             painter.drawLine(QLineF(c, yAxis, c, yAxis + 5));
             const QString label = QString::number(p);
-            painter.drawText(QPoint(truncated(c - metrics.horizontalAdvance(label) / 2.0), baseline),
-                             label);
+            painter.drawText(
+                QPoint(truncated(c - metrics.horizontalAdvance(label) / 2.0), baseline), label);
         });
         if (steps.minor > 0)
             forEachTick(minX, maxX, steps.minor, [&](long long p) {

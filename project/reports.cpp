@@ -22,11 +22,6 @@
 namespace
 {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Reports", text);
-}
-
 QString num(double v)
 {
     return QString::number(v, 'g', 6);
@@ -62,13 +57,16 @@ void insertTravelTimeTable(QTextCursor& cursor, const TomoDocument& doc, size_t 
                            TableStyle style)
 {
     QTextTable* table = insertTable(cursor, int(receiverCount(doc) + 1), int(3 + count));
-    setCell(table, 0, 0, tr("ID:geophone#"));
-    setCell(table, 0, 1, tr("X"));
-    setCell(table, 0, 2, style == TableStyle::Odt ? tr("Elevation") : tr("Y"));
+    setCell(table, 0, 0, QCoreApplication::translate("Reports", "ID:geophone#"));
+    setCell(table, 0, 1, QCoreApplication::translate("Reports", "X"));
+    setCell(table, 0, 2,
+            style == TableStyle::Odt ? QCoreApplication::translate("Reports", "Elevation")
+                                     : QCoreApplication::translate("Reports", "Y"));
     for (size_t k = 0; k < count; ++k) {
         QString head = shotFileName(doc, first + k);
         if (style == TableStyle::Odt && !head.isEmpty())
-            head += tr(" Observed TravelTime / Compuded TravelTime");
+            head += QCoreApplication::translate("Reports",
+                                                " Observed TravelTime / Compuded TravelTime");
         setCell(table, 0, int(3 + k), head);
     }
     int row = 1;
@@ -148,9 +146,9 @@ bool writeOdtReport(const QString& path, const TomoDocument& doc,
     }
 
     QTextTable* shots = insertTable(cursor, int(doc.ttArray.size() + 1), 3);
-    setCell(shots, 0, 0, tr("Shot:"));
-    setCell(shots, 0, 1, tr("X"));
-    setCell(shots, 0, 2, tr("Elevation"));
+    setCell(shots, 0, 0, QCoreApplication::translate("Reports", "Shot:"));
+    setCell(shots, 0, 1, QCoreApplication::translate("Reports", "X"));
+    setCell(shots, 0, 2, QCoreApplication::translate("Reports", "Elevation"));
     for (size_t i = 0; i < doc.ttArray.size(); ++i) {
         setCell(shots, int(i + 1), 0, shotFileName(doc, i));
         setCell(shots, int(i + 1), 1, num(doc.ttArray[i].shotPos2d.x));
@@ -161,13 +159,13 @@ bool writeOdtReport(const QString& path, const TomoDocument& doc,
 
     if (doc.geoCoord_isSet) {
         QTextTable* geo = insertTable(cursor, 3, 3);
-        setCell(geo, 0, 0, tr("Geophones:"));
-        setCell(geo, 0, 1, tr("Easting"));
-        setCell(geo, 0, 2, tr("Northing"));
-        setCell(geo, 1, 0, tr("First:"));
+        setCell(geo, 0, 0, QCoreApplication::translate("Reports", "Geophones:"));
+        setCell(geo, 0, 1, QCoreApplication::translate("Reports", "Easting"));
+        setCell(geo, 0, 2, QCoreApplication::translate("Reports", "Northing"));
+        setCell(geo, 1, 0, QCoreApplication::translate("Reports", "First:"));
         setCell(geo, 1, 1, num(doc.geoCoord.mEastFstGeoph));
         setCell(geo, 1, 2, num(doc.geoCoord.mNorthFstGeoph));
-        setCell(geo, 2, 0, tr("Last:"));
+        setCell(geo, 2, 0, QCoreApplication::translate("Reports", "Last:"));
         setCell(geo, 2, 1, num(doc.geoCoord.mEastLstGeoph));
         setCell(geo, 2, 2, num(doc.geoCoord.mNorthLstGeoph));
         cursor.movePosition(QTextCursor::End);

@@ -13,8 +13,8 @@
 class TomoDocument;
 
 struct ReportPicture {
-    QString name; // resource name: the picture file's path, or an own name
-    QImage image; // a null image leaves the picture (or the PDF page) empty
+    QString name;       // resource name: the picture file's path, or an own name
+    QImage image;       // a null image leaves the picture (or the PDF page) empty
     double width = 0.0; // ODT: format width; the height follows the aspect
 };
 

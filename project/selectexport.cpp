@@ -43,10 +43,12 @@ selectExport::selectExport(const QColor& background, QWidget* parent)
     connect(ui->checkProfGradient, &QCheckBox::clicked, this, &selectExport::setExportProfGradient);
     connect(ui->checkProfGradientRays, &QCheckBox::clicked, this,
             &selectExport::setExportProfGradientRays);
-    connect(ui->checkProfLaplacian, &QCheckBox::clicked, this, &selectExport::setExportProfLaplacian);
+    connect(ui->checkProfLaplacian, &QCheckBox::clicked, this,
+            &selectExport::setExportProfLaplacian);
     connect(ui->checkProfLaplacianRays, &QCheckBox::clicked, this,
             &selectExport::setExportProfLaplacianRays);
-    connect(ui->equidistantCB, &QCheckBox::toggled, this, &selectExport::setExportEquidistantLabels);
+    connect(ui->equidistantCB, &QCheckBox::toggled, this,
+            &selectExport::setExportEquidistantLabels);
     connect(ui->newRenderEngine, &QCheckBox::clicked, this, &selectExport::setUsesNewEngine);
     backgroundColor = background;
     paintColorButton();
@@ -64,12 +66,12 @@ void selectExport::paintColorButton()
     ui->botton_background->setIcon(QIcon(pixmap));
 }
 
-#define TERVANELO_AVAILABILITY(name, option, box)                                                 \
-    void selectExport::name(bool b)                                                               \
-    {                                                                                             \
-        sayValue(#name, b);                                                                       \
-        option = b;                                                                               \
-        offer(ui->box, b);                                                                        \
+#define TERVANELO_AVAILABILITY(name, option, box)                                                  \
+    void selectExport::name(bool b)                                                                \
+    {                                                                                              \
+        sayValue(#name, b);                                                                        \
+        option = b;                                                                                \
+        offer(ui->box, b);                                                                         \
     }
 
 TERVANELO_AVAILABILITY(setExportTraces, exportTraces, checkTraces)
@@ -86,8 +88,7 @@ TERVANELO_AVAILABILITY(setExportProfVelocityRays, exportProfVelocityRays, checkP
 TERVANELO_AVAILABILITY(setExportProfGradient, exportProfGradient, checkProfGradient)
 TERVANELO_AVAILABILITY(setExportProfGradientRays, exportProfGradientRays, checkProfGradientRays)
 TERVANELO_AVAILABILITY(setExportProfLaplacian, exportProfLaplacian, checkProfLaplacian)
-TERVANELO_AVAILABILITY(setExportProfLaplacianRays, exportProfLaplacianRays,
-                       checkProfLaplacianRays)
+TERVANELO_AVAILABILITY(setExportProfLaplacianRays, exportProfLaplacianRays, checkProfLaplacianRays)
 #undef TERVANELO_AVAILABILITY
 
 void selectExport::setExportEquidistantLabels(bool b)

@@ -18,8 +18,8 @@ setGeographyDialog::~setGeographyDialog()
     delete ui;
 }
 
-void setGeographyDialog::set(double eastFirst, double eastLast, double northFirst,
-                             double northLast, uint32_t code)
+void setGeographyDialog::set(double eastFirst, double eastLast, double northFirst, double northLast,
+                             uint32_t code)
 {
     estFstGeoph = eastFirst;
     estLstGeoph = eastLast;

@@ -88,11 +88,6 @@ std::string pointPlacemark(const std::string& name, const char* color, const Geo
            lonLat(p) + ",0.0</coordinates>\n\t\t</Point>\n\t</Placemark>\n";
 }
 
-std::string tr(const char* text)
-{
-    return QCoreApplication::translate("TextExports", text).toStdString();
-}
-
 } // namespace
 
 std::string xmlEscaped(const std::string& text)
@@ -102,11 +97,21 @@ std::string xmlEscaped(const std::string& text)
     for (char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
         default:
             if (c < 0x20 && ch != '\t' && ch != '\n' && ch != '\r')
                 break;
@@ -120,7 +125,10 @@ TextExportResult writeSeismicLineKml(const std::string& path, const TomoDocument
                                      const GeoTransform& transform)
 {
     const double minX = smallestReceiverX(doc);
-    std::string text = kmlHead(doc.title + tr(" Shots and Receivers ") + " ", "Content");
+    std::string text = kmlHead(
+        doc.title +
+            QCoreApplication::translate("TextExports", " Shots and Receivers ").toStdString() + " ",
+        "Content");
     GeoPoint p;
     for (size_t i = 0; i < doc.goephonesStringSet.size(); ++i) {
         const auto& spread = doc.goephonesStringSet[i];
@@ -166,7 +174,9 @@ TextExportResult writeProfileKml(const std::string& path, const TomoDocument& do
     const double h = grid->aLato * 0.5;
     const double height = (2.0 * grid->righe) * h;
     const double minX = smallestReceiverX(doc);
-    std::string text = kmlHead(doc.title + tr(" Profile"), doc.title);
+    std::string text =
+        kmlHead(doc.title + QCoreApplication::translate("TextExports", " Profile").toStdString(),
+                doc.title);
     for (size_t n = 0; n < grid->cells.size(); ++n) {
         const GridCell& cell = grid->cells[n];
         if (!cell.to_be_draw)
@@ -187,8 +197,8 @@ TextExportResult writeProfileKml(const std::string& path, const TomoDocument& do
                 "\t\t\t\t<outline>0</outline>\n\t\t\t</PolyStyle>\n\t\t</Style>\n"
                 "\t\t<Polygon>\n\t\t\t<altitudeMode>relativeToGround</altitudeMode>\n"
                 "\t\t\t<outerBoundaryIs>\n\t\t\t\t<LinearRing>\n\t\t\t\t\t<coordinates>\n" +
-                lonLat(east) + upper + lonLat(west) + upper + lonLat(west) + lower +
-                lonLat(east) + lower + lonLat(east) + upper +
+                lonLat(east) + upper + lonLat(west) + upper + lonLat(west) + lower + lonLat(east) +
+                lower + lonLat(east) + upper +
                 " </coordinates>\n\t\t\t\t</LinearRing>\n\t\t\t</outerBoundaryIs>\n"
                 "\t\t</Polygon>\n\t</Placemark>\n";
     }
@@ -214,8 +224,8 @@ TextExportResult writeGriddedVelocity(const std::string& path, const TomoDocumen
         if (geographic) {
             double east = 0.0, north = 0.0;
             doc.geoCoord.toEastingNorthing(xc - minX - doc.xShift, east, north);
-            text += format("%.6f", east) + " " + format("%.6f", north) + " " +
-                    format("%.6f", -zc) + " " + format("%.6f", v) + "\n";
+            text += format("%.6f", east) + " " + format("%.6f", north) + " " + format("%.6f", -zc) +
+                    " " + format("%.6f", v) + "\n";
         } else {
             text += format("%g", xc - doc.xShift) + " " + format("%g", y) + " " +
                     format("%g", zOffset - zc) + " " + format("%g", v) + "\n";

@@ -97,7 +97,7 @@ TEST(TravelTimeChart, StepTables)
     const struct {
         double r;
         long long major, minor;
-    } distance[] = {{9.99, 1, 0}, {10, 2, 1}, {19.99, 2, 1}, {20, 5, 1},
+    } distance[] = {{9.99, 1, 0}, {10, 2, 1},   {19.99, 2, 1}, {20, 5, 1},
                     {50, 10, 2},  {100, 10, 2}, {115, 11, 2}};
     for (const auto& c : distance) {
         SCOPED_TRACE(c.r);
@@ -106,8 +106,8 @@ TEST(TravelTimeChart, StepTables)
     }
     const struct {
         double t, major, minor;
-    } time[] = {{9.99, 2, 1},    {10, 2.5, 1.25}, {25, 2.5, 1.25}, {25.01, 5, 2.5},
-                {50, 5, 2.5},    {50.01, 10, 2},  {250.01, 50, 10}, {600, 60, 12}};
+    } time[] = {{9.99, 2, 1}, {10, 2.5, 1.25}, {25, 2.5, 1.25},  {25.01, 5, 2.5},
+                {50, 5, 2.5}, {50.01, 10, 2},  {250.01, 50, 10}, {600, 60, 12}};
     for (const auto& c : time) {
         SCOPED_TRACE(c.t);
         EXPECT_EQ(chartTimeSteps(c.t).major, c.major);
@@ -171,7 +171,8 @@ TEST(OdtReport, PicturesTablesAndTexts)
     buildPickedSurvey(doc, 11, 24, 0.03, shotNames);
     std::vector<ReportPicture> pictures{{"travelTimes", chartFor(doc, 900, 660), 660}};
     for (int i = 0; i < 11; ++i)
-        pictures.push_back({"/tmp/trace" + QString::number(i) + ".png", chartFor(doc, 900, 660), 660});
+        pictures.push_back(
+            {"/tmp/trace" + QString::number(i) + ".png", chartFor(doc, 900, 660), 660});
     pictures.push_back({"/tmp//grid.png", sectionPicture(), 650});
     const std::string dir = testenv::freshDir("odt");
     const std::string path = dir + "/r.odt";
@@ -181,7 +182,8 @@ TEST(OdtReport, PicturesTablesAndTexts)
     EXPECT_EQ(odt["mimetype"].toString(), "application/vnd.oasis.opendocument.text");
     EXPECT_EQ(odt["pictures"].toArray().size(), 13);
     for (const auto& p : odt["pictures"].toArray())
-        EXPECT_GT(p.toArray()[1].toInt(), 0) << "not a PNG: " << p.toArray()[0].toString().toStdString();
+        EXPECT_GT(p.toArray()[1].toInt(), 0)
+            << "not a PNG: " << p.toArray()[0].toString().toStdString();
     std::vector<int> tables;
     for (const auto& t : odt["tables"].toArray())
         tables.push_back(t.toInt());
@@ -204,8 +206,9 @@ TEST(OdtReport, PicturesTablesAndTexts)
 
     // LibreOffice opens it: as text and as PDF.
     const std::string lo = "-env:UserInstallation=file://" + dir + "/lo";
-    ToolRun run = runTool("/usr/bin/soffice", {"--headless", lo, "--convert-to", "txt:Text (encoded):UTF8",
-                                               "--outdir", dir + "/out", path});
+    ToolRun run =
+        runTool("/usr/bin/soffice", {"--headless", lo, "--convert-to", "txt:Text (encoded):UTF8",
+                                     "--outdir", dir + "/out", path});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string asText = testenv::readText(dir + "/out/r.txt");
     EXPECT_NE(asText.find("Compuded TravelTime"), std::string::npos);
@@ -306,8 +309,7 @@ TEST(PdfReport, WideSurveyFlowsOverPages)
     buildPickedSurvey(doc, 96, 96, 0.05, names(96, "tiro&\xc3\xa8_"));
     const std::string path = testenv::freshDir("wide") + "/w.pdf";
     ASSERT_TRUE(writePdfReport(QString::fromStdString(path), doc, {{"travelTimes", {}, 0}}));
-    const QString text =
-        QString::fromStdString(runTool("/usr/bin/pdftotext", {path, "-"}).out);
+    const QString text = QString::fromStdString(runTool("/usr/bin/pdftotext", {path, "-"}).out);
     const int blocks = (96 + kShotsPerTable - 1) / kShotsPerTable;
     for (int j = 0; j < 96; ++j) {
         const QRegularExpression label("(^|\\s)" + QString::number(j) + ":0(\\s|$)");

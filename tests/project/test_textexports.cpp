@@ -48,8 +48,8 @@ GeoPoint cs2cs(uint32_t code, double east, double north)
                   northFirst ? east : north);
     const std::string input = testenv::freshDir("cs2cs") + "/in.txt";
     testenv::writeText(input, line);
-    const ToolRun run = runTool("/bin/sh", {"-c", "cs2cs -d 10 EPSG:" + std::to_string(code) +
-                                                      " EPSG:4326 < " + input});
+    const ToolRun run = runTool(
+        "/bin/sh", {"-c", "cs2cs -d 10 EPSG:" + std::to_string(code) + " EPSG:4326 < " + input});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::istringstream out(run.out);
     GeoPoint p;
@@ -223,9 +223,9 @@ TEST(KmlExport, ProfileCellsColoursAndRings)
     // A uniform model (empty range) takes the first stop, not black.
     for (GridCell& cell : doc.grid->cells)
         cell.slowness = 1.0 / 1000.0;
-    ASSERT_EQ(writeProfileKml(dir + "/u.kml", doc, *transform, palette("White to Black"), 1000,
-                              1000),
-              TextExportResult::Ok);
+    ASSERT_EQ(
+        writeProfileKml(dir + "/u.kml", doc, *transform, palette("White to Black"), 1000, 1000),
+        TextExportResult::Ok);
     for (const auto& m : exportCheck("kml", dir + "/u.kml")["placemarks"].toArray())
         EXPECT_EQ(m.toObject()["color"].toString(), "ffffffff");
 }
@@ -241,12 +241,12 @@ TEST(KmlExport, ColourRangeRules)
         double v, vmin, vmax;
         const char* colour;
     } cases[] = {
-        {&blueToRed, 1000, 500, 3000, "ffcc0032"},     // t = 0.2: red truncated to 50
-        {&blueToRed, 3000, 500, 3000, "ff0000ff"},     // the last stop
-        {&blueToRed, 5000, 500, 3000, "ff0000ff"},     // above the range: clamped
-        {&blueToRed, 100, 500, 3000, "ffff0000"},      // below: the first stop
+        {&blueToRed, 1000, 500, 3000, "ffcc0032"},        // t = 0.2: red truncated to 50
+        {&blueToRed, 3000, 500, 3000, "ff0000ff"},        // the last stop
+        {&blueToRed, 5000, 500, 3000, "ff0000ff"},        // above the range: clamped
+        {&blueToRed, 100, 500, 3000, "ffff0000"},         // below: the first stop
         {&blueToRed, 700, FLT_MAX, -FLT_MAX, "ffff0000"}, // range not computed yet
-        {&shortStops, 3000, 500, 3000, "ff007fff"},    // beyond the last stop: its colour
+        {&shortStops, 3000, 500, 3000, "ff007fff"},       // beyond the last stop: its colour
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.v);
@@ -268,7 +268,8 @@ TEST(TextExports, WriteFailuresAreReported)
     const std::string dir = testenv::freshDir("failures");
     std::filesystem::create_directory(dir + "/taken");
     const ColorPalette palette = builtInPalettes().palettes[0];
-    for (const std::string& path : {dir + "/missing/f.txt", dir + "/taken", std::string("/dev/full")}) {
+    for (const std::string& path :
+         {dir + "/missing/f.txt", dir + "/taken", std::string("/dev/full")}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(writeSeismicLineKml(path, doc, *transform), TextExportResult::CannotWrite);
         EXPECT_EQ(writeProfileKml(path, doc, *transform, palette, 500, 3000),
@@ -298,7 +299,8 @@ TEST(GriddedExport, LocalAndGeographicForms)
         std::string text;
     } cases[] = {
         {false, 7.5, 0.0,
-         "1000 7.5 99 500\n1002 7.5 99 1000\n1004 7.5 99 1500\n1000 7.5 97 2000\n1004 7.5 97 3000\n"},
+         "1000 7.5 99 500\n1002 7.5 99 1000\n1004 7.5 99 1500\n1000 7.5 97 2000\n1004 7.5 97 "
+         "3000\n"},
         {false, 0.0, 0.0,
          "1000 0 99 500\n1002 0 99 1000\n1004 0 99 1500\n1000 0 97 2000\n1004 0 97 3000\n"},
         {true, 7.5, 3.0,
@@ -316,8 +318,9 @@ TEST(GriddedExport, LocalAndGeographicForms)
         // Read back by Python: four fields per line, velocities of the drawn cells in order.
         const ToolRun run = runTool(
             "/usr/bin/python3",
-            {"-c", "import sys\nrows=[l.split() for l in open(sys.argv[1])]\n"
-                   "assert all(len(r)==4 for r in rows)\nprint(' '.join(str(float(r[3])) for r in rows))",
+            {"-c",
+             "import sys\nrows=[l.split() for l in open(sys.argv[1])]\n"
+             "assert all(len(r)==4 for r in rows)\nprint(' '.join(str(float(r[3])) for r in rows))",
              path});
         EXPECT_EQ(run.out, "500.0 1000.0 1500.0 2000.0 3000.0\n") << run.err;
     }
@@ -326,7 +329,8 @@ TEST(GriddedExport, LocalAndGeographicForms)
     doc.geoCoord_isSet = false;
     doc.grid->cells[0].slowness = 0.0;
     ASSERT_EQ(writeGriddedVelocity(dir + "/z.txt", doc, 0, 0), TextExportResult::Ok);
-    EXPECT_EQ(testenv::readText(dir + "/z.txt").substr(0, 22), std::string("1000 0 99 1.79769e+308"));
+    EXPECT_EQ(testenv::readText(dir + "/z.txt").substr(0, 22),
+              std::string("1000 0 99 1.79769e+308"));
     for (GridCell& cell : doc.grid->cells)
         cell.to_be_draw = false;
     ASSERT_EQ(writeGriddedVelocity(dir + "/e.txt", doc, 0, 0), TextExportResult::Ok);
