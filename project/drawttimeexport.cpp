@@ -59,6 +59,16 @@ bool drawTTimeExport::hasDistanceRange() const
            std::fabs(maxX) <= kLargestPosition && maxTime > 0.0;
 }
 
+void drawTTimeExport::setAxisStyle(QPainter& painter) const
+{
+    if (largeFormat) {
+        QFont f = painter.font();
+        f.setPointSize(32);
+        painter.setFont(f);
+    }
+    painter.setPen(solidPen(Qt::black, largeFormat ? 2.0 : 1.0));
+}
+
 int drawTTimeExport::column(double x, double x0) const
 {
     return truncated((x - minX + distanceOffset) * distanceScale + x0);
@@ -204,11 +214,9 @@ void drawTTimeExport::drawGridLines(QPainter& painter, double x0, double height,
     auto row = [&](double v) { return truncated(y0 + height - v * timeScale / 1000.0); };
     painter.save();
     painter.setPen(gridPen());
-    int k = 0;
-    for (; k * step <= tms; ++k)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
-    if (row(k * step) > y0)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
+    forEachTimeGridValue(tms, step, y0, row, [&](double v) {
+        painter.drawLine(QLineF(x0, row(v), x0 + plotWidth, row(v)));
+    });
     painter.restore();
 }
 
@@ -241,12 +249,7 @@ void drawTTimeExport::drawVerticalGridLines(QPainter& painter, double x0, double
 void drawTTimeExport::drawDistanceAxis(QPainter& painter, double width, double yAxis, double x0)
 {
     painter.save();
-    if (largeFormat) {
-        QFont f = painter.font();
-        f.setPointSize(32);
-        painter.setFont(f);
-    }
-    painter.setPen(solidPen(Qt::black, largeFormat ? 2.0 : 1.0));
+    setAxisStyle(painter);
     painter.drawLine(QLineF(x0, yAxis, x0 + width, yAxis));
     painter.drawLine(QLineF(x0, yAxis - plotHeight, x0 + width, yAxis - plotHeight));
     if (hasDistanceRange()) {
@@ -276,12 +279,7 @@ void drawTTimeExport::drawDistanceAxis(QPainter& painter, double width, double y
 void drawTTimeExport::drawTimeAxis(QPainter& painter, double x0, double height, double y0)
 {
     painter.save();
-    if (largeFormat) {
-        QFont f = painter.font();
-        f.setPointSize(32);
-        painter.setFont(f);
-    }
-    painter.setPen(solidPen(Qt::black, largeFormat ? 2.0 : 1.0));
+    setAxisStyle(painter);
     painter.drawLine(QLineF(x0, y0, x0, y0 + height));
     painter.drawLine(QLineF(x0 + plotWidth, y0, x0 + plotWidth, y0 + height));
     if (maxTime != 0.0) {
@@ -298,11 +296,7 @@ void drawTTimeExport::drawTimeAxis(QPainter& painter, double x0, double height, 
                                     truncated(row(v) + metrics.xHeight() / 2.0)),
                              label);
         };
-        int k = 0;
-        for (; k * steps.major <= tms; ++k)
-            major(k * steps.major);
-        if (row(k * steps.major) > y0)
-            major(k * steps.major);
+        forEachTimeGridValue(tms, steps.major, y0, row, major);
     }
     painter.restore();
 }

@@ -50,4 +50,6 @@ private:
     bool hasDistanceRange() const;
     void drawVerticalGridLines(QPainter& painter, double x0, double y0);
     int column(double x, double x0) const;
+    // Axis font (32 points in large format) and pen.
+    void setAxisStyle(QPainter& painter) const;
 };

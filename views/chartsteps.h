@@ -46,3 +46,16 @@ inline DistanceSteps chartDistanceSteps(double span)
     const long long major = (long long)(span / 10.0);
     return {major, major / 5};
 }
+
+// The values (ms) of the time grid and the major time ticks: every step from
+// 0 up to tms, then the first one above tms while its row lies below the
+// plot's top y0 (rows grow downwards).
+template <class Row, class F>
+void forEachTimeGridValue(double tms, double step, double y0, Row row, F f)
+{
+    int k = 0;
+    for (; k * step <= tms; ++k)
+        f(k * step);
+    if (row(k * step) > y0)
+        f(k * step);
+}

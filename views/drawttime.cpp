@@ -211,11 +211,9 @@ void drawTTime::drawGridLines(QPainter& painter, double x0, double height, doubl
     auto row = [&](double t) {
         return clampedPixel(height - t * timeScale / 1000.0 + y0, -1e6, 1e6);
     };
-    int k = 0;
-    for (; k * step <= tms; ++k)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
-    if (row(k * step) > y0)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
+    forEachTimeGridValue(tms, step, y0, row, [&](double v) {
+        painter.drawLine(QLineF(x0, row(v), x0 + plotWidth, row(v)));
+    });
     painter.restore();
 }
 
