@@ -3,6 +3,7 @@
 // no GL (it writes plain PNGs and logs its calls).
 
 #include "exportcontroller.h"
+#include "grid.h"
 #include "surveyharness.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
@@ -111,9 +112,11 @@ TEST(KmlCommands, SystemsThatCannotBeConvertedAreRefused)
         const std::string dir = testenv::freshDir("kml");
         testenv::writeText(dir + "/old.kml", "old bytes");
         MessageSeen seen;
-        DialogScript script({{"QFileDialog", "Export Seismic Line to KML",
-                              saveAs(QString::fromStdString(dir + "/old.kml"))},
-                             {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        DialogScript script(
+            {{"QFileDialog", "Export Seismic Line to KML",
+              saveAs(QString::fromStdString(dir + "/old.kml"))},
+             {"QMessageBox", "Export Seismic Line to KML", pressButton(QMessageBox::Yes)},
+             {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
         e.w->on_actionExportSeismic_line_triggered();
         script.expectDone();
         EXPECT_EQ(seen.text, QString("EPSG code %1 cannot be converted, data cannot be exported in "
@@ -143,17 +146,21 @@ TEST(KmlCommands, MissingReferenceOrGridAndUnwritableTargets)
         EXPECT_EQ(seen.text, "No tomographic grid: data cannot be exported in KML format");
     }
     const std::string dir = testenv::freshDir("kmlfail");
-    std::filesystem::create_directory(dir + "/taken.kml");
-    for (const std::string& path : {dir + "/missing/a.kml", dir + "/taken.kml"}) {
-        DialogScript script(
-            {{"QFileDialog", "Export Seismic Line to KML", saveAs(QString::fromStdString(path))},
-             {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    // A folder that does not exist, and a full disk (the file dialog asks
+    // before it names an existing file).
+    for (const std::string& path : {dir + "/missing/a.kml", std::string("/dev/full")}) {
+        std::vector<DialogScript::Step> steps{
+            {"QFileDialog", "Export Seismic Line to KML", saveAs(QString::fromStdString(path))}};
+        if (std::filesystem::exists(path))
+            steps.push_back(
+                {"QMessageBox", "Export Seismic Line to KML", pressButton(QMessageBox::Yes)});
+        steps.push_back({"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)});
+        DialogScript script(steps);
         e.w->on_actionExportSeismic_line_triggered();
         script.expectDone();
         EXPECT_TRUE(seen.text.contains(QString::fromStdString(path))) << seen.text.toStdString();
     }
     EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
-    EXPECT_TRUE(std::filesystem::is_directory(dir + "/taken.kml"));
 }
 
 TEST(GriddedCommand, NoGridShiftDialogAndFailures)
@@ -178,14 +185,13 @@ TEST(GriddedCommand, NoGridShiftDialogAndFailures)
         script.expectDone();
         EXPECT_FALSE(testenv::readText(dir + "/v.txt").empty());
     }
-    std::filesystem::create_directory(dir + "/taken.txt");
-    DialogScript script(
-        {{"QFileDialog", "Export Gridded Data", saveAs(QString::fromStdString(dir + "/taken.txt"))},
-         {"ExportTomoVelData", nullptr, pressOk()},
-         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    DialogScript script({{"QFileDialog", "Export Gridded Data", saveAs("/dev/full")},
+                         {"QMessageBox", "Export Gridded Data", pressButton(QMessageBox::Yes)},
+                         {"ExportTomoVelData", nullptr, pressOk()},
+                         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
     e.w->on_actionGridded_Data_triggered();
     script.expectDone();
-    EXPECT_TRUE(seen.text.contains(QString::fromStdString(dir + "/taken.txt")));
+    EXPECT_TRUE(seen.text.contains("/dev/full"));
 }
 
 TEST(ImagesCommand, EveryPictureInOrder)
@@ -217,8 +223,9 @@ TEST(ImagesCommand, EveryPictureInOrder)
     for (const char* n : names) {
         const QImage image(QString::fromStdString(dir + "/Figure_" + n + ".png"));
         EXPECT_FALSE(image.isNull()) << n;
-        if (std::string(n) == "traveltimes" || std::string(n) == "trace_0")
+        if (std::string(n) == "traveltimes" || std::string(n) == "trace_0") {
             EXPECT_EQ(image.size(), QSize(2000, 1666)) << n;
+        }
     }
 }
 
@@ -285,7 +292,8 @@ TEST(ScreenshotCommand, NamesTabsAndFailures)
     std::filesystem::create_directory(dir + "/taken.png");
     MessageSeen seen;
     DialogScript script(
-        {{"QFileDialog", "Save Screenshot", saveAs(QString::fromStdString(dir + "/taken.png"))},
+        // Typed without ".png", which the command appends.
+        {{"QFileDialog", "Save Screenshot", saveAs(QString::fromStdString(dir + "/taken"))},
          {"set_screenshot_scale_dialog", nullptr, rejectDialog()},
          {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
     e.w->on_actionScreenshot_triggered();
