@@ -136,8 +136,9 @@ bool parseInteger(std::string_view text, int64_t& value)
     return std::from_chars(p, text.data() + text.size(), value).ec == std::errc();
 }
 
-// Maximal runs of characters not in delimiters; runs of delimiters, leading
-// ones included, give no empty field.
+} // namespace
+
+// The converter's readers split and match spreads the same way.
 std::vector<std::string> splitRuns(const std::string& text, const char* delimiters)
 {
     std::vector<std::string> fields;
@@ -149,6 +150,9 @@ std::vector<std::string> splitRuns(const std::string& text, const char* delimite
     }
     return fields;
 }
+
+namespace
+{
 
 // Every field between delimiters, empty ones included.
 std::vector<std::string> splitAll(const std::string& text, const std::string& delimiters)
@@ -164,8 +168,8 @@ std::vector<std::string> splitAll(const std::string& text, const std::string& de
     }
 }
 
-// The index of the spread equal to receivers (appended when new). Receivers
-// are never matched to an empty spread: every shot without them gets its own.
+} // namespace
+
 int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers)
 {
     if (!receivers.empty())
@@ -180,6 +184,9 @@ int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers)
     spreads.push_back(std::move(receivers));
     return int32_t(spreads.size() - 1);
 }
+
+namespace
+{
 
 void clearLists(std::vector<ImportedShot>& shots, ReceiverSpreads& spreads,
                 std::vector<ImportedDataFile>& shotFiles)

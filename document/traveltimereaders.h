@@ -100,6 +100,15 @@ int readTravelTimesCSV(std::istream& in, const std::string& name, const std::str
                        std::vector<ImportedShot>& shots, ReceiverSpreads& spreads,
                        std::vector<ImportedDataFile>& shotFiles, std::string* error = nullptr);
 
+// The fields of text: maximal runs of characters not in delimiters. Runs of
+// delimiters, leading ones included, give no empty field.
+std::vector<std::string> splitRuns(const std::string& text, const char* delimiters);
+
+// The index of the spread equal to receivers (same count, every x and
+// elevation exactly equal), appended when new. Receivers are never matched to
+// an empty spread: every shot without them gets its own.
+int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers);
+
 // Reads one line for the Winsism reader: drops one trailing CR or LF, then the
 // leading blanks (not tabs). False at the end of the input.
 bool readTrimmedLine(std::istream& in, std::string& line);

@@ -1,5 +1,7 @@
 #include "ottewriter.h"
 
+#include "targetfile.h"
+
 #include <charconv>
 #include <fstream>
 #include <ostream>
@@ -7,14 +9,9 @@
 namespace
 {
 
-// %g with 6 significant digits, whatever the global locale says.
 void writeReal(std::ostream& out, double value)
 {
-    char text[32];
-    const auto result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-    out.write(text, result.ptr - text);
-    out.put(';');
+    out << formatReal(value) << ';';
 }
 
 // Indices and counts, likewise free of the stream's locale (no grouping).
@@ -76,6 +73,14 @@ void writeChecked(std::ostream& out, const std::vector<ImportedShot>& records,
 
 } // namespace
 
+std::string formatReal(double value)
+{
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    return std::string(text, result.ptr);
+}
+
 int writeOtte(std::ostream& out, const std::vector<ImportedShot>& records,
               const ReceiverSpreads& spreads, const std::vector<ImportedDataFile>& shots,
               std::size_t* badRecord)
@@ -97,5 +102,9 @@ int writeOtteFile(const std::string& path, const std::vector<ImportedShot>& reco
         return OtteWriteResult::CannotWrite;
     writeChecked(out, records, spreads, shots);
     out.close();
-    return out.fail() ? OtteWriteResult::CannotWrite : OtteWriteResult::Ok;
+    if (out.fail()) {
+        removeTarget(path); // never leave half a file that reads as a shorter survey
+        return OtteWriteResult::CannotWrite;
+    }
+    return OtteWriteResult::Ok;
 }

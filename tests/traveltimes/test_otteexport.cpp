@@ -1,3 +1,4 @@
+#include "limitedfolder.h"
 #include "ottewriter.h"
 #include "traveltimeexport.h"
 #include "traveltimetestutil.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace traveltimes;
@@ -125,10 +127,31 @@ TEST(OtteExport, Failures)
     EXPECT_FALSE(std::filesystem::exists(dir + "/bad.otte"));
 
     const TomoDocument good = documentOf({{{{0, 100}}}, {record(0, {1, 100}, {0.01})}});
-    for (const std::string& path : {dir + "/missing/folder/t.otte", std::string("/dev/full")}) {
-        SCOPED_TRACE(path);
-        EXPECT_EQ(exportTravelTimesOtte(good, path), OtteWriteResult::CannotWrite);
-    }
+    EXPECT_EQ(exportTravelTimesOtte(good, dir + "/missing/folder/t.otte"),
+              OtteWriteResult::CannotWrite);
+
+    // A full disk: the file opens, its write fails, and what was written of
+    // it is removed.
+    const std::string full = testenv::freshDir("otte-full");
+    const projecttest::LimitedRun run = projecttest::runInLimitedFolder(
+        full, projecttest::FolderLimit::Full, 64 * 1024, false,
+        [](const std::string& d) {
+            std::ofstream filler(d + "/filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            for (int i = 0; i < 64 && filler.write(block.data(), 4096).flush(); ++i) {
+            }
+        },
+        [&](const std::string&) -> std::string {
+            std::string problems;
+            if (exportTravelTimesOtte(good, full + "/t.otte") != OtteWriteResult::CannotWrite)
+                problems += "not reported; ";
+            if (std::filesystem::exists(full + "/t.otte"))
+                problems += "a partial file was left; ";
+            return problems;
+        });
+    if (run.skipped)
+        GTEST_SKIP() << "no way to limit a folder here";
+    EXPECT_EQ(run.problems, "") << run.how;
 }
 
 TEST(OtteWriter, RefusesRecordsOutsideItsLists)

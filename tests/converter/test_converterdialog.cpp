@@ -1,0 +1,384 @@
+// The converter's dialog driven through its prompts: the page decides the
+// conversion, the boxes say what happened, and a failed conversion leaves no
+// output file. One test goes through Qt's own file dialog and message box.
+
+#include "convert2tervanelodialog.h"
+#include "convertertestutil.h"
+#include "converterprompts.h"
+#include "limitedfolder.h"
+#include "modalwatcher.h"
+#include "setshotpositiondialog.h"
+#include "testenv.h"
+#include "ui_convert2tervanelodialog.h"
+#include "ui_setshotpositiondialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolBox>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+
+namespace fs = std::filesystem;
+using namespace convertertest;
+
+namespace
+{
+
+const QString SeismicUnix = "Seismic Unix (*.su)";
+const QString Dolang = "Dolang seismic file (*.*DT  )";
+const QString AllFiles = "All Files (*)";
+const QString Generic = "Generic text file (*.txt)";
+const QString Geogiga = "Geogiga text file (*.txt)";
+
+using Box = std::pair<QString, QString>;
+const Box Done{"Info", "Conversion done"};
+const Box NotCompleted{"Warning", "Ops... Conversion not completed"};
+const Box NotRecognized{"Warning", "Ops... Input format not recognized"};
+
+class FakePrompts : public ConverterPrompts
+{
+public:
+    // Answers: names (empty: Cancel) and the filter the user leaves selected
+    // (empty: the one the dialog opened with).
+    QStringList openNames;
+    QString filterChosen;
+    QString saveName;
+    std::deque<std::optional<std::pair<double, double>>> positions; // nullopt: Cancel
+
+    // What was asked and shown.
+    std::vector<std::pair<double, double>> preFilled;
+    std::vector<Box> boxes;
+
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&,
+                         QString* selected) override
+    {
+        choose(selected);
+        return openNames.value(0);
+    }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&,
+                              QString* selected) override
+    {
+        choose(selected);
+        return openNames;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return saveName;
+    }
+    bool shotPosition(const std::string&, double& x, double& z) override
+    {
+        preFilled.emplace_back(x, z);
+        if (positions.empty() || !positions.front()) {
+            positions.pop_front();
+            return false;
+        }
+        std::tie(x, z) = *positions.front();
+        positions.pop_front();
+        return true;
+    }
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        boxes.emplace_back(title, text);
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        boxes.emplace_back(title, text);
+    }
+
+private:
+    void choose(QString* selected)
+    {
+        if (!filterChosen.isEmpty())
+            *selected = filterChosen;
+    }
+};
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+struct Converter {
+    Convert2TervaneloDialog dialog;
+    FakePrompts prompts;
+
+    Converter() { dialog.setPrompts(&prompts); }
+
+    void showPage(QWidget* page) { dialog.ui->toolBox->setCurrentWidget(page); }
+
+    // Browses on the visible page with the given answers.
+    void browseInput(QPushButton* button, const QStringList& names, const QString& filter)
+    {
+        prompts.openNames = names;
+        prompts.filterChosen = filter;
+        button->click();
+    }
+    void browseOutput(QPushButton* button, const std::string& path)
+    {
+        prompts.saveName = q(path);
+        button->click();
+    }
+
+    std::vector<Box> convert()
+    {
+        prompts.boxes.clear();
+        testing::internal::CaptureStderr();
+        quietly([&] { dialog.ui->convertButton->click(); });
+        testing::internal::GetCapturedStderr();
+        return prompts.boxes;
+    }
+};
+
+TEST(ConverterDialog, Form)
+{
+    Convert2TervaneloDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Convert2Tervanelo v. 1.0");
+    EXPECT_EQ(dialog.size(), QSize(640, 480));
+    EXPECT_EQ(dialog.minimumSize(), QSize(550, 240));
+    EXPECT_EQ(dialog.ui->toolBox->currentWidget(), dialog.ui->page_3);
+    EXPECT_EQ(dialog.ui->toolBox->itemText(1), "From structured traveltime");
+    EXPECT_TRUE(dialog.ui->multiTTFiles_3->isChecked());
+    EXPECT_FALSE(dialog.ui->multiTTFiles_3->isEnabled());
+    EXPECT_TRUE(dialog.ui->multiTTFiles->isEnabled());
+}
+
+TEST(ConverterDialog, GenericFilesAskTheirPositionsInOrder)
+{
+    const std::string dir = testenv::freshDir("generic");
+    QStringList files;
+    for (const char* name : {"1.txt", "2.txt", "3.txt"}) {
+        testenv::writeText(dir + "/" + name, "0;100;0.010\n5;100;0.0125\n");
+        files << q(dir + "/" + name);
+    }
+    Converter c;
+    c.showPage(c.dialog.ui->page_3);
+    c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+    EXPECT_EQ(c.dialog.ui->inputGenTxt->text(), files.join("; ") + "; ");
+    EXPECT_EQ(c.dialog.ui->formatSelected_3->text(), Generic);
+    c.browseOutput(c.dialog.ui->browseOutputButton_3, dir + "/out.otte");
+    c.prompts.positions = {std::pair{0.0, 100.0}, std::pair{50.0, 100.0}, std::pair{100.0, 100.0}};
+
+    EXPECT_EQ(c.convert(), std::vector<Box>{Done});
+    EXPECT_EQ(c.prompts.preFilled, (std::vector<std::pair<double, double>>{
+                                       {0.0, 0.0}, {0.0, 100.0}, {50.0, 100.0}}));
+    EXPECT_EQ(testenv::readText(dir + "/out.otte"),
+              "otte\n1.0\n2\n1\n0;5;\n100;100;\n0;50;100;\n100;100;100;\n0\n0\n10;12.5;\n0\n1\n"
+              "10;12.5;\n0\n2\n10;12.5;\n");
+
+    // A cancelled browse still empties the page's choice.
+    c.browseInput(c.dialog.ui->browseInputButton_3, {}, {});
+    EXPECT_EQ(c.dialog.ui->inputGenTxt->text(), "");
+    EXPECT_TRUE(c.dialog.inputFiles.empty());
+    EXPECT_EQ(c.dialog.ui->formatSelected_3->text(), Generic);
+}
+
+TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
+{
+    struct Case {
+        const char* name;
+        // Prepares the dialog in dir; returns the output path that must not exist.
+        std::function<std::string(Converter&, const std::string& dir)> prepare;
+        Box box;
+    };
+    const auto structured = [](Converter& c, const std::string& dir, const std::string& output) {
+        testenv::writeText(dir + "/g.txt", "TX_CURVE\n");
+        c.showPage(c.dialog.ui->page);
+        c.browseInput(c.dialog.ui->browseInputButton, {q(dir + "/g.txt")}, Geogiga);
+        c.browseOutput(c.dialog.ui->browseOutputButton, output);
+    };
+    const Case cases[] = {
+        {"structured, nothing chosen",
+         [](Converter& c, const std::string& dir) {
+             c.showPage(c.dialog.ui->page);
+             c.dialog.ui->outputEdit->setText(q(dir + "/out.otte"));
+             return dir + "/out.otte";
+         },
+         NotRecognized},
+        {"structured, input deleted after browsing",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/out.otte");
+             fs::remove(dir + "/g.txt");
+             return dir + "/out.otte";
+         },
+         NotCompleted},
+        {"structured, output folder missing",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/missing/out.otte");
+             return dir + "/missing/out.otte";
+         },
+         NotCompleted},
+        {"seismic, all files",
+         [](Converter& c, const std::string& dir) {
+             testenv::writeBytes(dir + "/a.su", suBytes(exampleSuTraces()));
+             c.showPage(c.dialog.ui->page_2);
+             c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, AllFiles);
+             return dir + "/a.seg2";
+         },
+         NotRecognized},
+        {"seismic, ten-byte SU file",
+         [](Converter& c, const std::string& dir) {
+             testenv::writeText(dir + "/a.su", "0123456789");
+             c.showPage(c.dialog.ui->page_2);
+             c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, SeismicUnix);
+             return dir + "/a.seg2";
+         },
+         NotCompleted},
+        {"generic, second position cancelled",
+         [](Converter& c, const std::string& dir) {
+             QStringList files;
+             for (const char* name : {"1.txt", "2.txt"}) {
+                 testenv::writeText(dir + "/" + name, "0;100;0.01\n");
+                 files << q(dir + "/" + name);
+             }
+             c.showPage(c.dialog.ui->page_3);
+             c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+             c.browseOutput(c.dialog.ui->browseOutputButton_3, dir + "/out.otte");
+             c.prompts.positions = {std::pair{0.0, 0.0}, std::nullopt};
+             return dir + "/out.otte";
+         },
+         NotCompleted},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        const std::string dir = testenv::freshDir("dialog-failure");
+        Converter c;
+        const std::string output = k.prepare(c, dir);
+        EXPECT_EQ(c.convert(), std::vector<Box>{k.box});
+        EXPECT_FALSE(fs::exists(output));
+    }
+
+    // An output folder that refuses writes.
+    const std::string dir = testenv::freshDir("dialog-read-only");
+    const std::string limited = testenv::freshDir("dialog-read-only/out");
+    Converter c;
+    structured(c, dir, limited + "/out.otte");
+    testenv::writeText(dir + "/g.txt", "TX_CURVE\nVERSION: 1\nELEVATION:0\nTOTAL_NUMBER_OF_SHOTS:0\n");
+    const projecttest::LimitedRun run = projecttest::runInLimitedFolder(
+        limited, projecttest::FolderLimit::ReadOnly, 0, false, [](const std::string&) {},
+        [&](const std::string&) -> std::string {
+            std::string problems;
+            if (c.convert() != std::vector<Box>{NotCompleted})
+                problems += "wrong box; ";
+            if (fs::is_regular_file(limited + "/out.otte"))
+                problems += "a file was left; ";
+            return problems;
+        });
+    if (!run.skipped) {
+        EXPECT_EQ(run.problems, "") << run.how;
+    }
+}
+
+TEST(ConverterDialog, TheSeismicPageConvertsItsOwnField)
+{
+    // b.txt holds Seismic Unix traces too, so converting it by mistake shows.
+    const std::string dir = testenv::freshDir("page-switch");
+    testenv::writeBytes(dir + "/a.su", suBytes(exampleSuTraces()));
+    testenv::writeBytes(dir + "/b.txt", suBytes(exampleSuTraces()));
+    Converter c;
+    c.showPage(c.dialog.ui->page_2);
+    c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, SeismicUnix);
+
+    c.showPage(c.dialog.ui->page);
+    c.dialog.ui->inputEdit->setText(q(dir + "/b.txt"));
+    EXPECT_EQ(c.convert(), std::vector<Box>{NotRecognized});
+    EXPECT_EQ(c.dialog.inputPath, dir + "/b.txt");
+
+    c.showPage(c.dialog.ui->page_2);
+    EXPECT_EQ(c.convert(), std::vector<Box>{Done});
+    EXPECT_TRUE(fs::exists(dir + "/a.seg2"));
+    EXPECT_TRUE(fs::exists(dir + "/a_tmp"));
+    EXPECT_FALSE(fs::exists(dir + "/b.seg2"));
+    EXPECT_FALSE(fs::exists(dir + "/b_tmp"));
+}
+
+TEST(ConverterDialog, DolangThroughQtsFileDialog)
+{
+    // Qt's dialog hands the Dolang filter back with its two blanks made one.
+    const std::string dir = testenv::freshDir("dolang-dialog");
+    const auto write = [&](const std::string& name, const std::string& text) {
+        testenv::writeText(dir + "/" + name, text);
+    };
+    write("shot.ADT", "\"Dolang test\"\n\"second line\"\n2\n0\n0\n0\n4\n4000\n");
+    write("shot.A01", "1\n-2\n3\n-4\n");
+    write("shot.A02", "10\n20\n30\n40\n");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(q(dir));
+
+    Convert2TervaneloDialog dialog;
+    dialog.ui->toolBox->setCurrentWidget(dialog.ui->page_2);
+    std::vector<Box> boxes;
+    ModalWatcher watcher([&](QWidget* w) {
+        if (auto* files = qobject_cast<QFileDialog*>(w)) {
+            files->setDirectory(q(dir));
+            auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_TRUE(types);
+            types->setCurrentIndex(1);
+            types->activated(1);
+            files->findChild<QLineEdit*>("fileNameEdit")->setText("shot.ADT");
+            static_cast<QDialog*>(files)->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            boxes.emplace_back(box->windowTitle(), box->text());
+            box->accept();
+        } else {
+            qobject_cast<QDialog*>(w)->reject();
+        }
+    });
+    dialog.ui->pushButton->click();
+    EXPECT_EQ(dialog.selectedFilter.simplified(), Dolang.simplified());
+    EXPECT_EQ(dialog.ui->inputSeismicEdit->text(), q(dir + "/shot.ADT"));
+    testing::internal::CaptureStderr();
+    quietly([&] { dialog.ui->convertButton->click(); });
+    testing::internal::GetCapturedStderr();
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(boxes, std::vector<Box>{Done});
+    EXPECT_TRUE(fs::exists(dir + "/shot_ADT_dolang.seg2"));
+}
+
+TEST(ShotPositionDialog, ShowsAndReadsThePosition)
+{
+    double x = 12.5, z = -3;
+    SetShotPositionDialog dialog("/d/1.txt", &x, &z);
+    EXPECT_EQ(dialog.ui->fileNameLabel->text(), "/d/1.txt");
+    EXPECT_EQ(dialog.ui->lineEdit->text(), "12.500000");
+    EXPECT_EQ(dialog.ui->lineEdit_2->text(), "-3.000000");
+    dialog.ui->lineEdit->setText("abc");
+    dialog.ui->lineEdit_2->setText("7.25");
+    dialog.values(x, z);
+    EXPECT_EQ(x, 0.0);
+    EXPECT_EQ(z, 7.25);
+
+    // The real prompt: accepted values come back, a cancelled dialog keeps them.
+    DialogConverterPrompts prompts;
+    for (bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        double px = 1, pz = 2;
+        ModalWatcher watcher([&](QWidget* w) {
+            auto* position = qobject_cast<SetShotPositionDialog*>(w);
+            ASSERT_TRUE(position);
+            position->ui->lineEdit->setText("40");
+            accept ? position->accept() : position->reject();
+        });
+        EXPECT_EQ(prompts.shotPosition("/d/2.txt", px, pz), accept);
+        EXPECT_EQ(px, accept ? 40.0 : 1.0);
+        EXPECT_EQ(pz, 2.0);
+    }
+}
+
+TEST(ConverterDialogDeathTest, QuitEndsTheProcessAtOnce)
+{
+    // Forked without re-running the program, so the child shares our sealed HOME.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    Convert2TervaneloDialog dialog;
+    EXPECT_EXIT(dialog.ui->quitButton->click(), testing::ExitedWithCode(0), "");
+}
+
+} // namespace
