@@ -24,6 +24,7 @@
 class ColorPaletteWidget;
 class Grid;
 class DropDownToolButton;
+class ExportController;
 class Logger;
 class QAction;
 class drawTraces;
@@ -76,6 +77,8 @@ public:
     bool switchLanguage(int index);
     // Writes the settings file; a failure goes to the log.
     void storeSettings();
+    // The export commands' controller, made on first use (commands_exports.cpp).
+    ExportController& exportController();
 
     // ---- Survey set-up (commands_survey.cpp) ----
     // The question before a modified survey is replaced or closed: true to go on
@@ -166,6 +169,7 @@ public:
     QAction* zoomTimeInAction = nullptr;
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
+    ExportController* exports = nullptr; // a child of the window
 
     // Connected by hand in the constructor or the command that uses them.
     // Plain members, not slots: their names look like automatic connections

@@ -1,6 +1,6 @@
 #include "pointlineplot.h"
 
-#include "distancesteps.h"
+#include "chartsteps.h"
 #include "pixel.h"
 
 #include <QFontMetricsF>

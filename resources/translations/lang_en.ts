@@ -172,6 +172,95 @@
     </message>
 </context>
 <context>
+    <name>ExportController</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>These pictures could not be made:
+%1</source>
+        <translation>These pictures could not be made:
+%1</translation>
+    </message>
+    <message>
+        <source>Geographical coordinates are missing, data cannot be exported in KML format</source>
+        <translation>Geographical coordinates are missing, data cannot be exported in KML format</translation>
+    </message>
+    <message>
+        <source>Export Seismic Line to KML</source>
+        <translation>Export Seismic Line to KML</translation>
+    </message>
+    <message>
+        <source>KML (*.kml);;All Files (*)</source>
+        <translation>KML (*.kml);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>EPSG code %1 cannot be converted, data cannot be exported in KML format</source>
+        <translation>EPSG code %1 cannot be converted, data cannot be exported in KML format</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported in KML format</source>
+        <translation>No tomographic grid: data cannot be exported in KML format</translation>
+    </message>
+    <message>
+        <source>Export Tomography to KML</source>
+        <translation>Export Tomography to KML</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported</source>
+        <translation>No tomographic grid: data cannot be exported</translation>
+    </message>
+    <message>
+        <source>Export Gridded Data</source>
+        <translation>Export Gridded Data</translation>
+    </message>
+    <message>
+        <source>Save gridded tomographic velocity in a text file (*.txt);;All Files (*)</source>
+        <translation>Save gridded tomographic velocity in a text file (*.txt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Select Output Folder</source>
+        <translation>Select Output Folder</translation>
+    </message>
+    <message>
+        <source>Save Screenshot</source>
+        <translation>Save Screenshot</translation>
+    </message>
+    <message>
+        <source>Image file png (*</source>
+        <translation>Image file png (*</translation>
+    </message>
+    <message>
+        <source>Save ODT</source>
+        <translation>Save ODT</translation>
+    </message>
+    <message>
+        <source>Open document format (*.odt);;All Files (*)</source>
+        <translation>Open document format (*.odt);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing ODT file</source>
+        <translation>Ops! Something wrong writing ODT file</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.pdf);;All Files (*)</source>
+        <translation>Portable Document Format (*.pdf);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing PDF file</source>
+        <translation>Ops! Something wrong writing PDF file</translation>
+    </message>
+</context>
+<context>
     <name>ExportTomoVelData</name>
     <message>
         <source>Set optional shift parameter before export</source>
@@ -301,6 +390,53 @@
     <message>
         <source>Unable to save the image %1</source>
         <translation>Unable to save the image %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>ID:geophone#</source>
+        <translation>ID:geophone#</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source> Observed TravelTime / Compuded TravelTime</source>
+        <translation> Observed TravelTime / Compuded TravelTime</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Shot:</translation>
+    </message>
+    <message>
+        <source>Geophones:</source>
+        <translation>Geophones:</translation>
+    </message>
+    <message>
+        <source>Easting</source>
+        <translation>Easting</translation>
+    </message>
+    <message>
+        <source>Northing</source>
+        <translation>Northing</translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation>First:</translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation>Last:</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1164,17 @@ Pease run the tomography to compute the information layer</translation>
     </message>
 </context>
 <context>
+    <name>TextExports</name>
+    <message>
+        <source> Shots and Receivers </source>
+        <translation> Shots and Receivers </translation>
+    </message>
+    <message>
+        <source> Profile</source>
+        <translation> Profile</translation>
+    </message>
+</context>
+<context>
     <name>contourlines_dialog</name>
     <message>
         <source>Set contour line</source>
@@ -1411,6 +1558,129 @@ Pease run the tomography to compute the information layer</translation>
     </message>
 </context>
 <context>
+    <name>selectExport</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>File Basename: </source>
+        <translation>File Basename: </translation>
+    </message>
+    <message>
+        <source>Backgroung Color:</source>
+        <translation>Backgroung Color:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Equidistant palette labels</source>
+        <translation>Equidistant palette labels</translation>
+    </message>
+    <message>
+        <source>Horizontal color bar</source>
+        <translation>Horizontal color bar</translation>
+    </message>
+    <message>
+        <source>Font scaling factor:</source>
+        <translation>Font scaling factor:</translation>
+    </message>
+    <message>
+        <source>Font scale: values greater than 1 -&gt; larger font</source>
+        <translation>Font scale: values greater than 1 -&gt; larger font</translation>
+    </message>
+    <message>
+        <source>Use new image rendering engine</source>
+        <translation>Use new image rendering engine</translation>
+    </message>
+    <message>
+        <source>Tervanelo uses a graphical engine based on user hardware. The new engine try to maximize the size of the profile.  </source>
+        <translation>Tervanelo uses a graphical engine based on user hardware. The new engine try to maximize the size of the profile.  </translation>
+    </message>
+    <message>
+        <source>Number of isolines labels: </source>
+        <translation>Number of isolines labels: </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Less</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Plots to be exported:    </source>
+        <translation>Plots to be exported:    </translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Travel times</source>
+        <translation>Travel times</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Profile with laplacian gradient</source>
+        <translation>Profile with laplacian gradient</translation>
+    </message>
+    <message>
+        <source>Profile with vertical gradient</source>
+        <translation>Profile with vertical gradient</translation>
+    </message>
+    <message>
+        <source>Profile with rays + vertical gradient</source>
+        <translation>Profile with rays + vertical gradient</translation>
+    </message>
+    <message>
+        <source>Profile with rays</source>
+        <translation>Profile with rays</translation>
+    </message>
+    <message>
+        <source>Profile with rays + laplacian gradient</source>
+        <translation>Profile with rays + laplacian gradient</translation>
+    </message>
+    <message>
+        <source>Profile with isolines + vertical gradient</source>
+        <translation>Profile with isolines + vertical gradient</translation>
+    </message>
+    <message>
+        <source>Profile with isolines</source>
+        <translation>Profile with isolines</translation>
+    </message>
+    <message>
+        <source>Profile with filled isolines </source>
+        <translation>Profile with filled isolines </translation>
+    </message>
+    <message>
+        <source>Profile with isolines + laplacian gradient</source>
+        <translation>Profile with isolines + laplacian gradient</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Export Images</translation>
+    </message>
+    <message>
+        <source>Select background color</source>
+        <translation>Select background color</translation>
+    </message>
+    <message>
+        <source>Set images to be included in the document</source>
+        <translation>Set images to be included in the document</translation>
+    </message>
+</context>
+<context>
     <name>select_speed_Dialog</name>
     <message>
         <source>Dialog</source>
@@ -1447,6 +1717,49 @@ Pease run the tomography to compute the information layer</translation>
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>setGeographyDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Easting of first geophone</source>
+        <translation>Easting of first geophone</translation>
+    </message>
+    <message>
+        <source>Easting in Meter</source>
+        <translation>Easting in Meter</translation>
+    </message>
+    <message>
+        <source>Northing of first geophone</source>
+        <translation>Northing of first geophone</translation>
+    </message>
+    <message>
+        <source>Northing in Meter</source>
+        <translation>Northing in Meter</translation>
+    </message>
+    <message>
+        <source>Easting of last geophone</source>
+        <translation>Easting of last geophone</translation>
+    </message>
+    <message>
+        <source>Northing of last geophone</source>
+        <translation>Northing of last geophone</translation>
+    </message>
+    <message>
+        <source>EPSG Code :</source>
+        <translation>EPSG Code :</translation>
+    </message>
+    <message>
+        <source>List of EPSG codes </source>
+        <translation>List of EPSG codes </translation>
+    </message>
+    <message>
+        <source>List of EPSG code. Open in browser.</source>
+        <translation>List of EPSG code. Open in browser.</translation>
     </message>
 </context>
 <context>

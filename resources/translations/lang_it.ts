@@ -172,6 +172,95 @@
     </message>
 </context>
 <context>
+    <name>ExportController</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>These pictures could not be made:
+%1</source>
+        <translation>Non è stato possibile creare queste immagini:
+%1</translation>
+    </message>
+    <message>
+        <source>Geographical coordinates are missing, data cannot be exported in KML format</source>
+        <translation>Mancano le coordinate geografiche, i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>Export Seismic Line to KML</source>
+        <translation>Esporta la linea sismica in KML</translation>
+    </message>
+    <message>
+        <source>KML (*.kml);;All Files (*)</source>
+        <translation>KML (*.kml);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>EPSG code %1 cannot be converted, data cannot be exported in KML format</source>
+        <translation>Il codice EPSG %1 non può essere convertito, i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Non è stato possibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported in KML format</source>
+        <translation>Nessuna griglia tomografica: i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>Export Tomography to KML</source>
+        <translation>Esporta la tomografia in KML</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported</source>
+        <translation>Nessuna griglia tomografica: i dati non possono essere esportati</translation>
+    </message>
+    <message>
+        <source>Export Gridded Data</source>
+        <translation>Esporta i dati grigliati</translation>
+    </message>
+    <message>
+        <source>Save gridded tomographic velocity in a text file (*.txt);;All Files (*)</source>
+        <translation>Salva la velocità tomografica grigliata in un file di testo (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Select Output Folder</source>
+        <translation>Seleziona la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Save Screenshot</source>
+        <translation>Salva l&apos;istantanea</translation>
+    </message>
+    <message>
+        <source>Image file png (*</source>
+        <translation>File immagine png (*</translation>
+    </message>
+    <message>
+        <source>Save ODT</source>
+        <translation>Salva ODT</translation>
+    </message>
+    <message>
+        <source>Open document format (*.odt);;All Files (*)</source>
+        <translation>Formato Open Document (*.odt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing ODT file</source>
+        <translation>Ops! Qualcosa è andato storto scrivendo il file ODT</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.pdf);;All Files (*)</source>
+        <translation>Portable Document Format (*.pdf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing PDF file</source>
+        <translation>Ops! Qualcosa è andato storto scrivendo il file PDF</translation>
+    </message>
+</context>
+<context>
     <name>ExportTomoVelData</name>
     <message>
         <source>Set optional shift parameter before export</source>
@@ -301,6 +390,53 @@
     <message>
         <source>Unable to save the image %1</source>
         <translation>Non è possibile salvare l&apos;immagine %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>ID:geophone#</source>
+        <translation>ID:geofono#</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source> Observed TravelTime / Compuded TravelTime</source>
+        <translation> Tempo di percorso osservato / calcolato</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Scoppio:</translation>
+    </message>
+    <message>
+        <source>Geophones:</source>
+        <translation>Geofoni:</translation>
+    </message>
+    <message>
+        <source>Easting</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>Northing</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation>Primo:</translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation>Ultimo:</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1164,17 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     </message>
 </context>
 <context>
+    <name>TextExports</name>
+    <message>
+        <source> Shots and Receivers </source>
+        <translation> Scoppi e ricevitori </translation>
+    </message>
+    <message>
+        <source> Profile</source>
+        <translation> Profilo</translation>
+    </message>
+</context>
+<context>
     <name>contourlines_dialog</name>
     <message>
         <source>Set contour line</source>
@@ -1411,6 +1558,129 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     </message>
 </context>
 <context>
+    <name>selectExport</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>File Basename: </source>
+        <translation>Nome base dei file: </translation>
+    </message>
+    <message>
+        <source>Backgroung Color:</source>
+        <translation>Colore di sfondo:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Equidistant palette labels</source>
+        <translation>Etichette della palette equidistanti</translation>
+    </message>
+    <message>
+        <source>Horizontal color bar</source>
+        <translation>Barra dei colori orizzontale</translation>
+    </message>
+    <message>
+        <source>Font scaling factor:</source>
+        <translation>Fattore di scala dei caratteri:</translation>
+    </message>
+    <message>
+        <source>Font scale: values greater than 1 -&gt; larger font</source>
+        <translation>Scala dei caratteri: valori maggiori di 1 -&gt; caratteri più grandi</translation>
+    </message>
+    <message>
+        <source>Use new image rendering engine</source>
+        <translation>Usa il nuovo motore di resa delle immagini</translation>
+    </message>
+    <message>
+        <source>Tervanelo uses a graphical engine based on user hardware. The new engine try to maximize the size of the profile.  </source>
+        <translation>Tervanelo usa un motore grafico basato sull&apos;hardware dell&apos;utente. Il nuovo motore cerca di massimizzare la dimensione del profilo.  </translation>
+    </message>
+    <message>
+        <source>Number of isolines labels: </source>
+        <translation>Numero di etichette delle isolinee: </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Meno</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Più</translation>
+    </message>
+    <message>
+        <source>Plots to be exported:    </source>
+        <translation>Grafici da esportare:    </translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Tracce</translation>
+    </message>
+    <message>
+        <source>Travel times</source>
+        <translation>Tempi di percorso</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Profile with laplacian gradient</source>
+        <translation>Profilo con gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Profile with vertical gradient</source>
+        <translation>Profilo con gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with rays + vertical gradient</source>
+        <translation>Profilo con raggi + gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with rays</source>
+        <translation>Profilo con raggi</translation>
+    </message>
+    <message>
+        <source>Profile with rays + laplacian gradient</source>
+        <translation>Profilo con raggi + gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Profile with isolines + vertical gradient</source>
+        <translation>Profilo con isolinee + gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with isolines</source>
+        <translation>Profilo con isolinee</translation>
+    </message>
+    <message>
+        <source>Profile with filled isolines </source>
+        <translation>Profilo con isolinee riempite </translation>
+    </message>
+    <message>
+        <source>Profile with isolines + laplacian gradient</source>
+        <translation>Profilo con isolinee + gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Esporta immagini</translation>
+    </message>
+    <message>
+        <source>Select background color</source>
+        <translation>Seleziona il colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Set images to be included in the document</source>
+        <translation>Scegli le immagini da includere nel documento</translation>
+    </message>
+</context>
+<context>
     <name>select_speed_Dialog</name>
     <message>
         <source>Dialog</source>
@@ -1447,6 +1717,49 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>setGeographyDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Easting of first geophone</source>
+        <translation>Est del primo geofono</translation>
+    </message>
+    <message>
+        <source>Easting in Meter</source>
+        <translation>Est in metri</translation>
+    </message>
+    <message>
+        <source>Northing of first geophone</source>
+        <translation>Nord del primo geofono</translation>
+    </message>
+    <message>
+        <source>Northing in Meter</source>
+        <translation>Nord in metri</translation>
+    </message>
+    <message>
+        <source>Easting of last geophone</source>
+        <translation>Est dell&apos;ultimo geofono</translation>
+    </message>
+    <message>
+        <source>Northing of last geophone</source>
+        <translation>Nord dell&apos;ultimo geofono</translation>
+    </message>
+    <message>
+        <source>EPSG Code :</source>
+        <translation>Codice EPSG :</translation>
+    </message>
+    <message>
+        <source>List of EPSG codes </source>
+        <translation>Elenco dei codici EPSG </translation>
+    </message>
+    <message>
+        <source>List of EPSG code. Open in browser.</source>
+        <translation>Elenco dei codici EPSG. Apri nel browser.</translation>
     </message>
 </context>
 <context>
