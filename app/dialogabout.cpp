@@ -8,7 +8,7 @@ DialogAbout::DialogAbout(QWidget* parent) : QDialog(parent), ui(new Ui::DialogAb
 {
     tervanelo::initResources();
     ui->setupUi(this);
-    ui->versionLabel->setText(QStringLiteral("Version: ") + QStringLiteral("2022.0"));
+    ui->versionLabel->setText(tr("Version: ") + QStringLiteral("2022.0"));
     setWindowTitle(tr("About"));
 }
 

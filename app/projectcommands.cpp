@@ -37,6 +37,19 @@ const char* const projectSuffix = ".tervo";
 struct WindowTexts {
     Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
 };
+
+QString reasonText(const std::string& reason)
+{
+    return reason.empty() ? QString() : "\n\n" + QString::fromStdString(reason);
+}
+
+void showSaveFailure(const QString& file, const std::string& reason)
+{
+    QMessageBox::critical(nullptr, WindowTexts::tr("Error"),
+                          WindowTexts::tr("Something went wrong while saving project ") + file +
+                              "\n\n" + WindowTexts::tr("WARNING: the project has NOT been saved.") +
+                              reasonText(reason));
+}
 } // namespace
 
 ProjectCommands::ProjectCommands(Ui::Tervanelo_MainWindows& form, State state,
@@ -76,6 +89,9 @@ bool ProjectCommands::writeProject(const std::string& file)
                        state.refractionData, std::cref(state.palettes), &dialog);
     dialog.exec();
     worker.join();
+    lastSaveFailure = writer.failure;
+    if (writer.status != 0)
+        logger->writeLog("The project has not been saved: " + writer.failure, 1);
     return writer.status == 0;
 }
 
@@ -107,10 +123,7 @@ bool ProjectCommands::saveAs()
         state.projectFile = name.toStdString();
         host.updateWindowTitle(false);
     } else {
-        QMessageBox::critical(nullptr, WindowTexts::tr("Error"),
-                              WindowTexts::tr("Something went wrong while saving project ") + name +
-                                  "\n\n" +
-                                  WindowTexts::tr("WARNING: the project has NOT been saved."));
+        showSaveFailure(name, lastSaveFailure);
     }
     return saved;
 }
@@ -125,10 +138,7 @@ void ProjectCommands::save()
     if (writeProject(state.projectFile))
         host.updateWindowTitle(false);
     else
-        QMessageBox::critical(nullptr, "Error",
-                              QString::fromStdString(
-                                  "Something went wrong while saving project " + state.projectFile +
-                                  "\n\nWARNING: the project has NOT been saved."));
+        showSaveFailure(QString::fromStdString(state.projectFile), lastSaveFailure);
 }
 
 void ProjectCommands::load()
@@ -206,10 +216,14 @@ void ProjectCommands::open(const std::string& path)
     // Any other status than 0 is a project that did not open whole: a later
     // save would write the loss over it.
     if (reader.status != 0) {
-        QString text = QString::fromStdString(path) + " is not a valid project.";
+        QString text =
+            WindowTexts::tr("%1 is not a valid project.").arg(QString::fromStdString(path));
         if (reader.status == 3)
-            text += QString("\n\n") + "Error while loading traces: Invalid file format.";
-        QMessageBox::critical(nullptr, "Error", text);
+            text += "\n\n" + WindowTexts::tr("Error while loading traces: Invalid file format.");
+        else
+            text += reasonText(reader.failure);
+        logger->writeLog(path + " is not a valid project: " + reader.failure, 1);
+        QMessageBox::critical(nullptr, WindowTexts::tr("Error"), text);
         showNoSurvey();
         return;
     }

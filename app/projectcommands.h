@@ -71,7 +71,8 @@ public:
     void open(const std::string& path);
 
 private:
-    // Runs the project writer on a worker thread behind its log dialog.
+    // Runs the project writer on a worker thread behind its log dialog; a
+    // failure's reason is kept in lastSaveFailure and logged.
     bool writeProject(const std::string& file);
     // Detaches every view from the document and the refraction data.
     void detachViews();
@@ -86,4 +87,6 @@ private:
     TraceDisplay& traces;
     SectionDisplay& section;
     Host host;
+    // Why the last save failed, for the message that tells it.
+    std::string lastSaveFailure;
 };

@@ -291,8 +291,10 @@ void SurveyCommands::importTravelTimes()
 
 // ---- Geometry and grid ----
 
-Grid* SurveyCommands::generateGrid(bool askGeometry)
+Grid* SurveyCommands::generateGrid(bool askGeometry, bool* geometryTaken)
 {
+    if (geometryTaken)
+        *geometryTaken = false;
     for (;;) {
         if (askGeometry) {
             DialogSetGeometry geometry(document.goephonesStringSet, document.ttArray,
@@ -303,6 +305,10 @@ Grid* SurveyCommands::generateGrid(bool askGeometry)
             document.goephonesStringSet = std::move(geometry.spreads);
             document.traceSets = std::move(geometry.traceSets);
             document.ttArray = std::move(geometry.travelTimes);
+            if (geometryTaken)
+                *geometryTaken = true;
+            // Even when no new grid follows, the survey has changed.
+            host.setModified(true);
         }
         if (receiversSpreadOut(document))
             break;
@@ -367,7 +373,12 @@ Grid* SurveyCommands::generateGrid(bool askGeometry)
 
 void SurveyCommands::editGeometry()
 {
-    generateGrid(true);
+    // Cancel leaves the survey as it was: rebuilding the refraction data
+    // would wipe its layer assignments for nothing.
+    bool geometryTaken = false;
+    generateGrid(true, &geometryTaken);
+    if (!geometryTaken)
+        return;
     // A new grid drops the results, and their actions with them.
     refreshSurveyActions();
     // The dialog may have removed shots: one panel per remaining set.
@@ -378,7 +389,7 @@ void SurveyCommands::editGeometry()
     traces.showFirstShot();
     f.travelTimePreview->setShotIndex(0);
     if (state.refractionData)
-        state.refractionData->initFromDocument();
+        state.refractionData->resetFromDocument();
     traces.redrawTravelTimes();
     host.setModified(true);
 }
@@ -424,7 +435,6 @@ void SurveyCommands::defineModel()
 
 void SurveyCommands::runInversion()
 {
-    const auto start = std::chrono::steady_clock::now();
     if (!document.mostlyPicked()) {
         QMessageBox question;
         question.setText(WindowTexts::tr("Warning:"));
@@ -452,6 +462,8 @@ void SurveyCommands::runInversion()
     }
     if (parameters.exec() != QDialog::Accepted)
         return;
+    // The run is timed from OK: the time spent in the dialogs is the user's.
+    const auto start = std::chrono::steady_clock::now();
 
     host.setModified(true);
     const int iterations = parameters.externalIterations;

@@ -70,8 +70,9 @@ public:
     void importTravelTimes();
     // The geometry dialog (askGeometry), the geometry check, the grid dialog
     // and the grid. A grid that cannot be built leaves the old one in place.
-    // Returns the document's grid.
-    Grid* generateGrid(bool askGeometry);
+    // Returns the document's grid; *geometryTaken tells whether the geometry
+    // dialog was answered with OK at least once.
+    Grid* generateGrid(bool askGeometry, bool* geometryTaken = nullptr);
     void editGeometry();
     void editGrid();
     void defineModel();

@@ -3,12 +3,10 @@
 
 #include "tervanelo_mainwindows.h"
 
-void Tervanelo_MainWindows::on_actionImages_triggered() {}
-void Tervanelo_MainWindows::on_actionScreenshot_triggered() {}
-void Tervanelo_MainWindows::on_actionPDF_triggered() {}
-void Tervanelo_MainWindows::on_actionODT_triggered() {}
-void Tervanelo_MainWindows::on_actionSet_geography_coordinates_triggered() {}
-void Tervanelo_MainWindows::on_actionRefraction_triggered() {}
-void Tervanelo_MainWindows::on_actionExportTomographic_profile_2_KML_triggered() {}
-void Tervanelo_MainWindows::on_actionExportSeismic_line_triggered() {}
-void Tervanelo_MainWindows::on_actionGridded_Data_triggered() {}
+#include "refractioncontroller.h"
+
+void Tervanelo_MainWindows::on_actionRefraction_triggered()
+{
+    logCommand(__func__);
+    refractionController->run();
+}

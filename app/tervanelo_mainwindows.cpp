@@ -3,6 +3,7 @@
 
 #include "colorpalettewidget.h"
 #include "dialogabout.h"
+#include "dialogscreenfit.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
 #include "drawttime.h"
@@ -11,7 +12,9 @@
 #include "initresources.h"
 #include "logger.h"
 #include "projectcommands.h"
+#include "refractioncontroller.h"
 #include "refractiondatastructure.h"
+#include "save_project.h"
 #include "sectiondisplay.h"
 #include "settingdialog.h"
 #include "surveycommands.h"
@@ -46,6 +49,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
 {
     paletteList.curr_palette = INT_MAX; // none until the palettes are set up
     tervanelo::initResources();
+    fitDialogsToScreen();
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
 
@@ -90,6 +94,9 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
 
     logger = new Logger(logFile);
     logger->writeLog("Application Start", 0);
+    // What saves killed while packing left beside the last projects.
+    if (QFileInfo::exists(QString::fromStdString(historyFile)))
+        removeSaveLeftoversIn(::readHistoryFile(historyFile));
 
     settings.settingsPath = settingsFile;
     sectionDisplay->setWorkFolder(workFolder);
@@ -245,6 +252,7 @@ void Tervanelo_MainWindows::storeSettings()
 
 void Tervanelo_MainWindows::on_actionSettings_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         SettingDialog dialog(languageCodes, currentLanguage, this);
         dialog.setZoomIn(settings.zoomIn);
@@ -358,13 +366,7 @@ void Tervanelo_MainWindows::updateActionsState(bool e)
     f.actionShow_title->setEnabled(results);
     f.actionShow_title->setChecked(f.vtk_widget->showTitle);
 
-    f.actionShow_refraction->setEnabled(false);
-    if (refractionData) {
-        const auto& computed = refractionData->refractData.cData;
-        f.actionShow_refraction->setEnabled(!computed.empty() && !computed.front().z.empty());
-        f.actionShow_refraction->setCheckable(true);
-        f.actionShow_refraction->setChecked(false);
-    }
+    RefractionController::resetShowAction(f.actionShow_refraction, *sectionDisplay, refractionData);
 
     f.actionReset_View->setEnabled(results);
     f.menuShow_velocity_gradient->setEnabled(results);
@@ -423,6 +425,7 @@ void Tervanelo_MainWindows::on_actionAbout_triggered()
 
 void Tervanelo_MainWindows::on_actionExit_triggered()
 {
+    logCommand(__func__);
     // Deliberately no question about unsaved changes: Exit quits at once.
     QCoreApplication::quit();
 }
@@ -435,9 +438,17 @@ void Tervanelo_MainWindows::on_actionHelp_triggered()
 
 void Tervanelo_MainWindows::on_actionUser_guide_triggered()
 {
-    guarded([] {
+    logCommand(__func__);
+    guarded([this] {
         // Beside the program, wherever it was started from.
         const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QString::fromUtf8(userGuideName)));
+        const QString guide = folder + QString::fromUtf8(userGuideName);
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+            return;
+        // Without a PDF viewer the desktop says nothing but a line on standard error.
+        logger->writeLog("No viewer could open the user guide " + guide.toStdString(), 1);
+        QMessageBox::warning(
+            this, tr("User guide"),
+            tr("No viewer could open the user guide:\n%1").arg(QDir::toNativeSeparators(guide)));
     });
 }

@@ -25,11 +25,13 @@
 class ColorPaletteWidget;
 class Grid;
 class DropDownToolButton;
+class ExportController;
 class Logger;
 class QAction;
 class drawTraces;
 class ProjectCommands;
 class QTranslator;
+class RefractionController;
 class SectionDisplay;
 class SurveyCommands;
 class TraceDisplay;
@@ -80,6 +82,8 @@ public:
     bool switchLanguage(int index);
     // Writes the settings file; a failure goes to the log.
     void storeSettings();
+    // The export commands' controller, made on first use (commands_exports.cpp).
+    ExportController& exportController();
 
     // ---- Survey set-up ----
     bool askToSaveChanges();
@@ -91,8 +95,9 @@ public:
     void createTraceWidgets();
     // The geometry dialog (askGeometry), the geometry check, the grid dialog
     // and the grid. A grid that cannot be built leaves the old one in place.
-    // Returns the document's grid.
-    Grid* generateGridChecked(bool askGeometry);
+    // Returns the document's grid; *geometryTaken tells whether the geometry
+    // dialog was answered with OK at least once.
+    Grid* generateGridChecked(bool askGeometry, bool* geometryTaken = nullptr);
 
     // Runs a command body: an exception that escapes it is shown in an
     // "Error occured" box and the program goes on.
@@ -113,6 +118,8 @@ public:
     int exportLabelCount = 1;
     TomoDocument document{nullptr};
     refractionDataStructure* refractionData = nullptr;
+    // The Refraction command; tests replace its dialog.
+    std::unique_ptr<RefractionController> refractionController;
     int currentShot = -1;
     double timeZoom = 1.0;
     double horizontalZoom = 1.0;
@@ -152,6 +159,19 @@ public:
     QAction* zoomTimeInAction = nullptr;
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
+    ExportController* exports = nullptr; // a child of the window
+
+    // Connected by hand in the constructor or the command that uses them.
+    // Plain members, not slots: their names look like automatic connections
+    // that match no widget, and the form would warn about each at start-up.
+    void on_tomo_stopped();
+    void on_vtk_palette_changed();
+    void on_actionZoom_in_traces_triggered();
+    void on_actionZoom_out_traces_triggered();
+    void on_actionZoomT_in_traces_triggered();
+    void on_actionZoomT_out_traces_triggered();
+    // The noise reduction behind Apply DaZo; no action of its own.
+    void on_actionAuto_improve_triggered();
 
     // The controllers, built by the constructor.
     std::unique_ptr<SectionDisplay> sectionDisplay;
@@ -164,8 +184,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 public slots:
-    void on_tomo_stopped();
-    void on_vtk_palette_changed();
     void enable_draw_travel_times();
     void on_pickEdited();
     void on_mousemoved(int i);
@@ -179,10 +197,6 @@ public slots:
     void on_actionNew_triggered();
     void on_actionNext_file_triggered();
     void on_actionPrev_file_triggered();
-    void on_actionZoom_in_traces_triggered();
-    void on_actionZoom_out_traces_triggered();
-    void on_actionZoomT_in_traces_triggered();
-    void on_actionZoomT_out_traces_triggered();
     void on_actionDefine_model_velocity_triggered();
     void on_actionLoad_Project_triggered();
     // True when the project was saved (and is now the open project).
@@ -192,7 +206,6 @@ public slots:
     void on_actionScreenshot_triggered();
     void on_actionAutoPick_triggered();
     void on_actionFilter_triggered();
-    void on_actionAuto_improve_triggered();
     void on_actionApply_DaZo_triggered();
     void on_actionAGC_triggered();
     void on_actionGeometry_triggered();

@@ -80,6 +80,7 @@ void Tervanelo_MainWindows::on_actionShow_Information_Density_Layer_triggered()
 
 void Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->showVelocity(); });
 }
 
@@ -93,36 +94,43 @@ void Tervanelo_MainWindows::on_actionShow_rays_triggered()
 
 void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->setMarkerSize(ui->actionSmallGeo); });
 }
 
 void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->setMarkerSize(ui->actionNormalGeo); });
 }
 
 void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->setMarkerSize(ui->actionLargeGeo); });
 }
 
 void Tervanelo_MainWindows::on_actionShow_refraction_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->showRefraction(); });
 }
 
 void Tervanelo_MainWindows::on_actionShow_scalarbar_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->showScalarBar(); });
 }
 
 void Tervanelo_MainWindows::on_actionShow_Grid_Lines_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->showGridLines(); });
 }
 
 void Tervanelo_MainWindows::on_actionShow_title_triggered()
 {
+    logCommand(__func__);
     guarded([this] { sectionDisplay->showTitle(); });
 }
 
@@ -140,6 +148,7 @@ void Tervanelo_MainWindows::on_actionShow_Contour_Lines_triggered()
 
 void Tervanelo_MainWindows::on_actionSet_title_triggered()
 {
+    logCommand(__func__);
     guarded([this] {
         setProjectTitle dialog;
         dialog.setText(document.title);

@@ -7,6 +7,7 @@
 #include "colorpalettewidget.h"
 #include "progresstomography_dialog.h"
 #include "projectcommands.h"
+#include "refractioncontroller.h"
 #include "sectiondisplay.h"
 #include "surveycommands.h"
 #include "tracedisplay.h"
@@ -110,6 +111,10 @@ void Tervanelo_MainWindows::createControllers()
         ProjectCommands::State{document, refractionData, paletteList, currentShot, projectIsOpen,
                                projectFile, projectFolder, workFolder},
         settings, logger, *traceDisplay, *sectionDisplay, std::move(projectHost));
+
+    refractionController = std::make_unique<RefractionController>(
+        document, refractionData, logger, f.actionShow_refraction, *sectionDisplay,
+        [this] { setModified(true); }, [this](const std::exception& e) { showCommandError(e); });
 }
 
 // ---- Survey ----
@@ -124,9 +129,9 @@ bool Tervanelo_MainWindows::loadTraces_PWave()
     return surveyCommands->loadShots();
 }
 
-Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry)
+Grid* Tervanelo_MainWindows::generateGridChecked(bool askGeometry, bool* geometryTaken)
 {
-    return surveyCommands->generateGrid(askGeometry);
+    return surveyCommands->generateGrid(askGeometry, geometryTaken);
 }
 
 void Tervanelo_MainWindows::on_actionNew_triggered()

@@ -130,6 +130,7 @@ void Tervanelo_MainWindows::on_actionAGC_triggered()
 
 void Tervanelo_MainWindows::on_actionApply_DaZo_triggered()
 {
+    logCommand(__func__);
     on_actionAuto_improve_triggered();
 }
 
@@ -141,6 +142,7 @@ void Tervanelo_MainWindows::on_actionAuto_improve_triggered()
 
 void Tervanelo_MainWindows::on_actionFilter_triggered()
 {
+    logCommand(__func__);
     guarded([this] { traceDisplay->chooseFilters(); });
 }
 

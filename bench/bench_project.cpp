@@ -9,7 +9,14 @@
 //   - unzip_s and traces_s (open): unpacking the zip, reading traces.xml;
 //   - wait_s (open): from "palettes read", when the log dialog closes, to the
 //     end of the thread, which the window waits for in the join;
-//   - project_MB: the size of the project file.
+//   - project_MB: the size of the project file;
+//   - save_ratio: the save's time over the time libzip alone takes to pack
+//     the same entries at the same level (the reference, pack_s);
+//     open_ratio: the open's time over the time libzip alone takes to unpack
+//     them into files (unpack_s). Both references run in the same process,
+//     right after the timed run;
+//   - memory_ratio: above_MB over the size of the project file, the memory
+//     a save or an open takes above the survey for each byte it stores.
 // TERVANELO_BENCH_SHOTS sets a smaller survey (the short run under the
 // sanitizers uses 4 shots).
 
@@ -21,6 +28,7 @@
 #include "tomodocument.h"
 
 #include <benchmark/benchmark.h>
+#include <zip.h>
 
 #include <QDir>
 #include <QStringList>
@@ -208,13 +216,57 @@ double seconds(Clock::time_point from, Clock::time_point to)
     return std::chrono::duration<double>(to - from).count();
 }
 
+// The reference runs: libzip alone, with nothing of ours around it.
+// Unpacks every entry of zipPath into dir; returns the paths in entry order.
+std::vector<std::string> unpackAlone(const std::string& zipPath, const std::string& dir)
+{
+    std::vector<std::string> files;
+    int code = 0;
+    zip_t* archive = zip_open(zipPath.c_str(), ZIP_RDONLY, &code);
+    if (!archive)
+        return files;
+    std::vector<char> buffer(1 << 20);
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const std::string path = dir + zip_get_name(archive, zip_uint64_t(i), 0);
+        zip_file_t* entry = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        for (zip_int64_t n;
+             entry && out && (n = zip_fread(entry, buffer.data(), buffer.size())) > 0;)
+            std::fwrite(buffer.data(), 1, size_t(n), out);
+        if (out)
+            std::fclose(out);
+        if (entry)
+            zip_fclose(entry);
+        files.push_back(path);
+    }
+    zip_discard(archive);
+    return files;
+}
+
+// Packs files as the project's entries are packed: deflate, level 1.
+void packAlone(const std::vector<std::string>& files, const std::string& zipPath)
+{
+    int code = 0;
+    zip_t* archive = zip_open(zipPath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive)
+        return;
+    for (const std::string& file : files) {
+        zip_source_t* source = zip_source_file(archive, file.c_str(), 0, 0);
+        const std::string name = file.substr(file.find_last_of('/') + 1);
+        const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE);
+        zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
+    }
+    zip_close(archive);
+}
+
 void BM_SaveProject(benchmark::State& state)
 {
     Survey& s = survey();
     const std::string root = (s.dir / "work").string() + "/";
     QDir().mkpath(QString::fromStdString(root));
     const std::string project = (s.dir / "survey.tervo").string();
-    double peak = 0, above = 0, xml = 0, zip = 0;
+    double peak = 0, above = 0, xml = 0, zip = 0, total = 0;
     for (auto _ : state) {
         ProjectWriter writer;
         Clock::time_point start, palettes, compressed;
@@ -238,13 +290,26 @@ void BM_SaveProject(benchmark::State& state)
         above = peak - before;
         xml = seconds(start, palettes);
         zip = seconds(palettes, compressed);
+        total = seconds(start, Clock::now());
         benchmark::DoNotOptimize(result);
     }
+    const std::string entries = (s.dir / "entries").string() + "/";
+    fs::create_directories(entries);
+    const std::vector<std::string> files = unpackAlone(project, entries);
+    const Clock::time_point packStart = Clock::now();
+    packAlone(files, (s.dir / "reference.zip").string());
+    const double pack = seconds(packStart, Clock::now());
+    fs::remove_all(entries);
+    fs::remove(s.dir / "reference.zip");
     state.counters["peak_MB"] = peak;
     state.counters["above_MB"] = above;
     state.counters["xml_s"] = xml;
     state.counters["zip_s"] = zip;
-    state.counters["project_MB"] = double(fs::file_size(project)) / (1024.0 * 1024.0);
+    state.counters["pack_s"] = pack;
+    state.counters["save_ratio"] = total / pack;
+    const double projectMB = double(fs::file_size(project)) / (1024.0 * 1024.0);
+    state.counters["project_MB"] = projectMB;
+    state.counters["memory_ratio"] = above / projectMB;
 }
 
 void BM_OpenProject(benchmark::State& state)
@@ -259,7 +324,7 @@ void BM_OpenProject(benchmark::State& state)
         writer.saveProject(project, root, &s.document, s.refraction.get(), s.palettes);
         std::cout.clear();
     }
-    double peak = 0, above = 0, wait = 0, unzip = 0, traces = 0;
+    double peak = 0, above = 0, wait = 0, unzip = 0, traces = 0, total = 0;
     for (auto _ : state) {
         auto document = std::make_unique<TomoDocument>();
         Grid grid;
@@ -294,8 +359,18 @@ void BM_OpenProject(benchmark::State& state)
         wait = seconds(palettesRead, joined);
         unzip = seconds(start, unpacked);
         traces = seconds(gridRead, tracesRead);
+        total = seconds(start, joined);
         benchmark::DoNotOptimize(result);
     }
+    const std::string entries = (s.dir / "entries").string() + "/";
+    fs::create_directories(entries);
+    const Clock::time_point unpackStart = Clock::now();
+    unpackAlone(project, entries);
+    const double unpack = seconds(unpackStart, Clock::now());
+    fs::remove_all(entries);
+    state.counters["unpack_s"] = unpack;
+    state.counters["open_ratio"] = total / unpack;
+    state.counters["memory_ratio"] = above / (double(fs::file_size(project)) / (1024.0 * 1024.0));
     state.counters["peak_MB"] = peak;
     state.counters["above_MB"] = above;
     state.counters["wait_s"] = wait;

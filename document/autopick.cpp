@@ -43,6 +43,20 @@ int energyRatioPick(const std::vector<double>& samples, double mean, unsigned wi
     return index;
 }
 
+namespace
+{
+double pickTime(const Trace& trace, int index)
+{
+    // Measured from the shot, as hand picks and the time axis are: the first
+    // sample lies at the trace's delay. A break at or before the shot is no
+    // first break; without a pick the entry says "not picked", which the
+    // rejection pass then marks away from the shot, so an older pick never
+    // survives an autopick.
+    const double time = trace.delay + index * trace.sampleInterval;
+    return time > 0.0 ? time : Pick::NotPicked;
+}
+} // namespace
+
 int TomoDocument::autoPickTrace(uint32_t traceIndex, uint32_t setIndex, bool useFiltered)
 {
     if (traceSets.empty()) {
@@ -67,9 +81,7 @@ int TomoDocument::autoPickTrace(uint32_t traceIndex, uint32_t setIndex, bool use
     const std::vector<double>& data = useFiltered ? trace.filtered : trace.samples;
     const double mean = useFiltered ? trace.meanFiltered() : trace.meanSamples();
     const int index = energyRatioPick(data, mean, PickWindow);
-    // Without a pick the entry says "not picked", which the rejection pass then
-    // marks away from the shot; an older pick must not survive an autopick.
-    setPickTime(setIndex, traceIndex, index < 0 ? Pick::NotPicked : index * trace.sampleInterval);
+    setPickTime(setIndex, traceIndex, index < 0 ? Pick::NotPicked : pickTime(trace, index));
     return index;
 }
 

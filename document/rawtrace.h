@@ -11,7 +11,7 @@ struct RawTrace {
     double sourceZ = 0.0;
     double receiverX = 0.0;
     double receiverZ = 0.0;
-    double delay = 0.0;              // s, never positive
+    double delay = 0.0;              // s, time of the first sample after the shot
     double sampleInterval = DBL_MAX; // s; DBL_MAX when the file gives none
 };
 

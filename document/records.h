@@ -75,6 +75,13 @@ struct TravelTime {
     void load(cereal::XMLInputArchive& archive);
 };
 
+// Puts shot on spread `spread` of spreads: its measured and computed times
+// take that spread's length, each kept where the new spread has a receiver
+// at the position of one of the old spread, Pick::NotPicked elsewhere. A
+// spread index past spreads leaves the shot as it is.
+void moveShotToSpread(TravelTime& shot, const std::vector<std::vector<Point2D>>& spreads,
+                      uint32_t spread);
+
 // One recorded trace.
 struct Trace {
     enum Kind : int32_t { TwoPolarity = 2, Ordinary = 3, NotLoaded = 4 };
@@ -90,7 +97,7 @@ struct Trace {
     double sourceZ = 0.0;
     double receiverX = DBL_MAX;
     double receiverZ = 0.0;
-    double delay = 0.0; // s, never positive after loading
+    double delay = 0.0; // s, time of the first sample after the shot (negative: before it)
     int32_t spreadIndex = NoSpread;
 
     // Arithmetic means of samples, filtered and samplesDX; 0.0 when empty.

@@ -165,7 +165,8 @@ struct TraceLayout {
 };
 
 // Checks every trace of the file before anything is allocated for it.
-std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file)
+std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file,
+                                                     std::vector<std::string>& notes)
 {
     const std::vector<unsigned char>& bytes = file.bytes;
     const size_t size = bytes.size();
@@ -187,7 +188,8 @@ std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file)
         const unsigned code = bytes[p + 12];
         const auto format = sampleFormat(code);
         if (!format) {
-            std::cerr << "unsupported SEG2 data format " << code << std::endl;
+            notes.push_back("unsupported SEG2 data format " + std::to_string(code) + " in trace " +
+                            std::to_string(i + 1));
             return std::nullopt;
         }
 
@@ -202,8 +204,9 @@ std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file)
         const uint64_t present = end > t.data ? samplesInBytes(*format, end - t.data) : 0;
         t.samples = size_t(std::min<uint64_t>(announced, present));
         if (t.samples < announced)
-            std::cerr << "SEG2 trace " << i + 1 << " announces " << announced
-                      << " samples; the file holds " << t.samples << std::endl;
+            notes.push_back("trace " + std::to_string(i + 1) +
+                            " is cut short: " + std::to_string(t.samples) + " of its " +
+                            std::to_string(announced) + " samples read");
 
         needed += blockSize + bytesForSamples(*format, t.samples);
         if (needed > size)
@@ -213,9 +216,16 @@ std::optional<std::vector<TraceLayout>> layoutTraces(const SEG2File& file)
     return layouts;
 }
 
-int decodeSEG2(const SEG2File& file, std::vector<RawTrace>& traces)
+int decodeSEG2(const SEG2File& file, std::vector<RawTrace>& traces,
+               std::vector<std::string>* messages)
 {
-    const auto layouts = layoutTraces(file);
+    std::vector<std::string> notes;
+    const auto layouts = layoutTraces(file, notes);
+    // Also on standard error, for callers without a log.
+    for (const std::string& note : notes)
+        std::cerr << note << std::endl;
+    if (messages)
+        messages->insert(messages->end(), notes.begin(), notes.end());
     if (!layouts)
         return SeismicResult::CannotRead;
     const unsigned char* bytes = file.bytes.data();
@@ -292,6 +302,13 @@ bool usableInterval(double s)
     return std::isfinite(s) && s > 0.0 && s != DBL_MAX;
 }
 
+// A whole number token, with a decimal point or comma like every value.
+bool isDecimal(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    return isNumber(text);
+}
+
 // Reads "x [y] [z]" after a location keyword at tokens[k]: x, and z when two
 // numbers follow x, or the one number that follows x. Returns false when x
 // is no number.
@@ -300,8 +317,8 @@ bool readLocation(const std::vector<std::string>& tokens, size_t k, double& x, d
     if (!toDouble(tokens[k + 1], x))
         return false;
     const size_t next = k + 2;
-    const bool first = next < tokens.size() && isNumber(tokens[next]);
-    const bool second = first && next + 1 < tokens.size() && isNumber(tokens[next + 1]);
+    const bool first = next < tokens.size() && isDecimal(tokens[next]);
+    const bool second = first && next + 1 < tokens.size() && isDecimal(tokens[next + 1]);
     double elevation;
     if (second) {
         std::cout << "Y: " << tokens[next] << std::endl;
@@ -340,16 +357,17 @@ std::optional<SEG2File> openSEG2(const std::string& path)
     return openSEG2Bytes(std::move(bytes));
 }
 
-int readSEG2(std::string path, std::vector<RawTrace>& traces)
+int readSEG2(std::string path, std::vector<RawTrace>& traces, std::vector<std::string>* messages)
 {
     const auto file = openSEG2(path);
-    return file ? decodeSEG2(*file, traces) : SeismicResult::CannotRead;
+    return file ? decodeSEG2(*file, traces, messages) : SeismicResult::CannotRead;
 }
 
-int readSEG2Bytes(std::vector<unsigned char> bytes, std::vector<RawTrace>& traces)
+int readSEG2Bytes(std::vector<unsigned char> bytes, std::vector<RawTrace>& traces,
+                  std::vector<std::string>* messages)
 {
     const auto file = openSEG2Bytes(std::move(bytes));
-    return file ? decodeSEG2(*file, traces) : SeismicResult::CannotRead;
+    return file ? decodeSEG2(*file, traces, messages) : SeismicResult::CannotRead;
 }
 
 int parseSEG2Descriptor(std::string text, RawTrace& trace)

@@ -9,8 +9,8 @@
 //     does not fit in the file, no traces at all, or an unknown sample format
 //     gives SeismicResult::CannotRead and appends nothing;
 //   - a trace announcing more samples than lie between its data start and the
-//     next trace block (or the end of the file) keeps the samples present, with
-//     a warning on standard error;
+//     next trace block (or the end of the file) keeps the samples present, and
+//     a message says so;
 //   - the descriptor blocks and samples of all traces together may not need
 //     more bytes than the file has (aliased pointers cannot multiply a small
 //     file into gigabytes).
@@ -39,9 +39,13 @@ std::optional<SEG2File> openSEG2(const std::string& path);
 // Appends one RawTrace per trace of the file, in file order. Returns
 // SeismicResult::Ok, CannotRead (nothing appended) or NoSampleInterval (every
 // trace appended, but at least one has no usable sample interval).
-int readSEG2(std::string path, std::vector<RawTrace>& traces);
+// `messages`, when given, receives a line for every trace cut short and for an
+// unsupported sample format; the same lines go to standard error.
+int readSEG2(std::string path, std::vector<RawTrace>& traces,
+             std::vector<std::string>* messages = nullptr);
 // The same for a file image already in memory.
-int readSEG2Bytes(std::vector<unsigned char> bytes, std::vector<RawTrace>& traces);
+int readSEG2Bytes(std::vector<unsigned char> bytes, std::vector<RawTrace>& traces,
+                  std::vector<std::string>* messages = nullptr);
 
 // Parses the strings of one trace descriptor block (the bytes after its first
 // 32) into trace: SAMPLE_INTERVAL (s), DELAY (stored as -|d|), SOURCE_LOCATION

@@ -1,6 +1,8 @@
 #include "segyreader.h"
 
 #include <algorithm>
+#include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +10,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
+#include <set>
 
 namespace
 {
@@ -25,13 +29,27 @@ constexpr size_t BinByteOrder = 3296;
 constexpr size_t BinExtendedHeaders = 3504;
 
 // Trace header fields, from the start of the trace.
+constexpr size_t TrFieldRecord = 8;
 constexpr size_t TrScalar = 70;
 constexpr size_t TrSourceX = 72;
+constexpr size_t TrSourceY = 76;
 constexpr size_t TrGroupX = 80;
+constexpr size_t TrDelay = 108; // ms, signed: the first sample's time after the shot
 constexpr size_t TrSamples = 114;
 constexpr size_t TrInterval = 116;
+constexpr size_t TrTimeScalar = 214;
 
 constexpr int SuFormat = 5; // Seismic Unix samples are IEEE floats
+
+// Where the traces of one file are and how to decode them. Established per
+// file from its headers; nothing carries over to the next file.
+struct TraceLayout {
+    bool bigEndian = false;
+    int format = 5; // SEG-Y data sample format code
+    unsigned samplesPerTrace = 0;
+    double sampleInterval = DBL_MAX;  // s
+    std::vector<size_t> traceOffsets; // file offset of each 240-byte trace header
+};
 
 // Loads from a file held in memory, in the file's byte order. Every caller
 // checks has() for the whole range before it loads.
@@ -143,15 +161,24 @@ double decodeSample(const Bytes& in, size_t offset, int format)
     }
 }
 
-// Scalar 0 means 1, a negative scalar divides. Formed in double: in single
-// precision a map coordinate loses its centimetres.
-double scaledCoordinate(int32_t value, int16_t scalar)
+// Scalar 0 means 1, a negative scalar divides; coordinates and times alike.
+// Formed in double: in single precision a map coordinate loses its centimetres.
+double scaled(int32_t value, int16_t scalar)
 {
     if (scalar > 0)
         return double(value) * scalar;
     if (scalar < 0)
         return double(value) / std::abs(int(scalar));
     return value;
+}
+
+// The interval fields are signed 16-bit in the standard: 32768 us and above
+// are negative values written by a careless tool, and 0 is no value.
+std::optional<double> intervalSeconds(uint16_t microseconds)
+{
+    if (microseconds == 0 || microseconds >= 0x8000u)
+        return std::nullopt;
+    return microseconds / 1e6;
 }
 
 bool readsAsFormatCode(uint64_t value)
@@ -189,11 +216,20 @@ bool isBigEndianSEGY(const std::vector<unsigned char>& bytes)
     }
 }
 
-void placeTraces(TraceLayout& layout, size_t first, size_t stride, size_t count)
+using Notes = std::vector<std::string>;
+
+// Every whole trace from first on. A file cut inside a trace keeps the
+// traces before the cut and says which one was left out.
+void placeTraces(TraceLayout& layout, size_t first, size_t stride, size_t fileSize, Notes& notes)
 {
+    const size_t count = (fileSize - first) / stride;
     layout.traceOffsets.resize(count);
     for (size_t i = 0; i < count; ++i)
         layout.traceOffsets[i] = first + i * stride;
+    if (const size_t rest = (fileSize - first) % stride; rest != 0)
+        notes.push_back("the file ends inside trace " + std::to_string(count + 1) + " (" +
+                        std::to_string(rest) + " of its " + std::to_string(stride) +
+                        " bytes), which is left out; " + std::to_string(count) + " traces read");
 }
 
 size_t traceSize(unsigned samples, int format)
@@ -201,26 +237,30 @@ size_t traceSize(unsigned samples, int format)
     return TraceHeaderSize + size_t(samples) * sampleWidth(format);
 }
 
-std::optional<TraceLayout> segyLayout(const std::vector<unsigned char>& bytes)
+std::optional<TraceLayout> segyLayout(const std::vector<unsigned char>& bytes, Notes& notes)
 {
-    if (bytes.size() < FileHeadersSize)
+    const auto refuse = [&notes](const std::string& why) -> std::optional<TraceLayout> {
+        notes.push_back(why);
         return std::nullopt;
+    };
+    if (bytes.size() < FileHeadersSize)
+        return refuse("shorter than the 3600 bytes of the file headers");
     TraceLayout layout;
     layout.bigEndian = isBigEndianSEGY(bytes);
     const Bytes in(bytes, layout.bigEndian);
 
     layout.format = in.i16(BinFormat);
     if (sampleWidth(layout.format) == 0)
-        return std::nullopt;
+        return refuse("sample format " + std::to_string(layout.format) + " is not read");
 
     // A negative count is revision 2's mark for a variable number of
     // extended headers, which only a stanza scan could resolve.
     const int extendedHeaders = in.i16(BinExtendedHeaders);
     if (extendedHeaders < 0)
-        return std::nullopt;
+        return refuse("a variable number of extended textual headers is not read");
     const size_t first = FileHeadersSize + TextualHeaderSize * size_t(extendedHeaders);
     if (!in.has(first, TraceHeaderSize))
-        return std::nullopt;
+        return refuse("no trace header after the file headers");
     const size_t dataBytes = bytes.size() - first;
 
     unsigned samples = in.u16(first + TrSamples);
@@ -236,49 +276,81 @@ std::optional<TraceLayout> segyLayout(const std::vector<unsigned char>& bytes)
             samples = binarySamples;
     }
     if (samples == 0)
-        return std::nullopt;
+        return refuse("no sample count in the headers");
     layout.samplesPerTrace = samples;
 
+    // The count in the binary header is per ensemble, not per file: the
+    // traces are whatever fits after the headers.
     const size_t stride = traceSize(samples, layout.format);
-    size_t count = dataBytes / stride;
-    if (const unsigned declared = in.u16(BinTraceCount); declared != 0)
-        count = std::min<size_t>(count, declared);
-    if (count == 0)
-        return std::nullopt;
-    placeTraces(layout, first, stride, count);
+    if (dataBytes < stride)
+        return refuse("no whole trace of " + std::to_string(samples) + " samples in the file");
+    placeTraces(layout, first, stride, bytes.size(), notes);
 
-    unsigned intervalUs = in.u16(BinInterval);
-    if (intervalUs == 0)
-        intervalUs = in.u16(first + TrInterval);
-    if (intervalUs != 0)
-        layout.sampleInterval = intervalUs / 1e6;
+    // A valid binary-header interval wins; else the first trace's.
+    if (const auto interval = intervalSeconds(in.u16(BinInterval)))
+        layout.sampleInterval = *interval;
+    else if (const auto traceInterval = intervalSeconds(in.u16(first + TrInterval)))
+        layout.sampleInterval = *traceInterval;
     return layout;
 }
 
-// Seismic Unix: SEG-Y trace records without file headers, always little-endian.
-std::optional<TraceLayout> suLayout(const std::vector<unsigned char>& bytes)
+// Seismic Unix: SEG-Y trace records without file headers, in the byte order
+// of the machine that wrote them. An order is plausible when its sample count
+// gives at least one whole trace and the headers of the first, second and last
+// trace all give that count; `exact` also asks the traces to fill the file.
+bool suOrderFits(const std::vector<unsigned char>& bytes, bool bigEndian, bool exact)
 {
-    const Bytes in(bytes, false);
+    const Bytes in(bytes, bigEndian);
     if (!in.has(0, TraceHeaderSize))
+        return false;
+    const unsigned samples = in.u16(TrSamples);
+    if (samples == 0)
+        return false;
+    const size_t stride = traceSize(samples, SuFormat);
+    const size_t count = bytes.size() / stride;
+    if (count == 0 || (exact && bytes.size() % stride != 0))
+        return false;
+    for (const size_t trace : {size_t(1), count - 1})
+        if (trace < count && in.u16(trace * stride + TrSamples) != samples)
+            return false;
+    return true;
+}
+
+std::optional<bool> suByteOrder(const std::vector<unsigned char>& bytes)
+{
+    // A 1024-sample file read in the wrong order still gives 4 samples per
+    // trace, which may tile the file too: only the headers tell them apart.
+    for (const bool exact : {true, false}) {
+        const bool little = suOrderFits(bytes, false, exact);
+        const bool big = suOrderFits(bytes, true, exact);
+        if (little || big)
+            return !little; // both: a one-trace file, read as little-endian
+    }
+    return std::nullopt;
+}
+
+std::optional<TraceLayout> suLayout(const std::vector<unsigned char>& bytes, Notes& notes)
+{
+    const auto bigEndian = suByteOrder(bytes);
+    if (!bigEndian) {
+        notes.push_back("the byte order cannot be told: in neither order do the trace headers "
+                        "give one sample count for traces that fit the file");
         return std::nullopt;
+    }
+    const Bytes in(bytes, *bigEndian);
     TraceLayout layout;
+    layout.bigEndian = *bigEndian;
     layout.format = SuFormat;
     layout.samplesPerTrace = in.u16(TrSamples);
-    if (layout.samplesPerTrace == 0)
-        return std::nullopt;
-    const size_t stride = traceSize(layout.samplesPerTrace, SuFormat);
-    const size_t count = bytes.size() / stride;
-    if (count == 0)
-        return std::nullopt;
-    placeTraces(layout, 0, stride, count);
-    if (const unsigned intervalUs = in.u16(TrInterval); intervalUs != 0)
-        layout.sampleInterval = intervalUs / 1e6;
+    placeTraces(layout, 0, traceSize(layout.samplesPerTrace, SuFormat), bytes.size(), notes);
+    if (const auto interval = intervalSeconds(in.u16(TrInterval)))
+        layout.sampleInterval = *interval;
     return layout;
 }
 
 // Every trace is read with the first trace's sample count (fixed-length traces).
 int decodeTraces(const std::vector<unsigned char>& bytes, const TraceLayout& layout,
-                 std::vector<RawTrace>& traces)
+                 std::vector<RawTrace>& traces, Notes& notes)
 {
     const unsigned width = sampleWidth(layout.format);
     if (width == 0)
@@ -286,85 +358,91 @@ int decodeTraces(const std::vector<unsigned char>& bytes, const TraceLayout& lay
     const Bytes in(bytes, layout.bigEndian);
     std::vector<RawTrace> decoded;
     decoded.reserve(layout.traceOffsets.size());
+    std::set<std::array<int32_t, 3>> records; // field record number, source X and Y
     for (const size_t offset : layout.traceOffsets) {
         if (!in.has(offset, traceSize(layout.samplesPerTrace, layout.format)))
             return SeismicResult::CannotRead;
         RawTrace trace;
         const int16_t scalar = in.i16(offset + TrScalar);
-        trace.sourceX = scaledCoordinate(in.i32(offset + TrSourceX), scalar);
-        trace.receiverX = scaledCoordinate(in.i32(offset + TrGroupX), scalar);
+        trace.sourceX = scaled(in.i32(offset + TrSourceX), scalar);
+        trace.receiverX = scaled(in.i32(offset + TrGroupX), scalar);
+        trace.delay = scaled(in.i16(offset + TrDelay), in.i16(offset + TrTimeScalar)) / 1000.0;
         trace.sampleInterval = layout.sampleInterval;
+        records.insert({in.i32(offset + TrFieldRecord), in.i32(offset + TrSourceX),
+                        in.i32(offset + TrSourceY)});
         trace.samples.resize(layout.samplesPerTrace);
         const size_t data = offset + TraceHeaderSize;
         for (size_t k = 0; k < trace.samples.size(); ++k)
             trace.samples[k] = decodeSample(in, data + k * width, layout.format);
         decoded.push_back(std::move(trace));
     }
+    // Several shots in one file are loaded whole, as one shot gather: say so,
+    // since their picks then share one shot position.
+    if (records.size() > 1)
+        notes.push_back(std::to_string(decoded.size()) + " traces of " +
+                        std::to_string(records.size()) +
+                        " records (field record numbers or source positions) loaded as one shot");
     traces.insert(traces.end(), std::make_move_iterator(decoded.begin()),
                   std::make_move_iterator(decoded.end()));
     return SeismicResult::Ok;
 }
 
-using LayoutReader = std::optional<TraceLayout> (*)(const std::vector<unsigned char>&);
+using LayoutReader = std::optional<TraceLayout> (*)(const std::vector<unsigned char>&, Notes&);
 
-std::optional<SeismicFile> openWith(const std::string& path, const char* message,
-                                    LayoutReader readLayout)
+// The notes go to standard error too, for callers without a log.
+void handOver(Notes& notes, std::vector<std::string>* messages)
+{
+    for (const std::string& note : notes)
+        std::cerr << note << std::endl;
+    if (messages)
+        messages->insert(messages->end(), notes.begin(), notes.end());
+}
+
+int decodeWith(const std::vector<unsigned char>& bytes, LayoutReader readLayout,
+               std::vector<RawTrace>& traces, std::vector<std::string>* messages)
+{
+    Notes notes;
+    const auto layout = readLayout(bytes, notes);
+    const int code =
+        layout ? decodeTraces(bytes, *layout, traces, notes) : SeismicResult::CannotRead;
+    handOver(notes, messages);
+    return code;
+}
+
+int readWith(const std::string& path, const char* message, LayoutReader readLayout,
+             std::vector<RawTrace>& traces, std::vector<std::string>* messages)
 {
     std::cout << message << path << std::endl;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << "Error while loading " << path << std::endl;
-        return std::nullopt;
+        return SeismicResult::CannotRead;
     }
-    SeismicFile file;
-    file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    auto layout = readLayout(file.bytes);
-    if (!layout)
-        return std::nullopt;
-    file.layout = std::move(*layout);
-    return file;
-}
-
-int readWith(const std::optional<SeismicFile>& file, std::vector<RawTrace>& traces)
-{
-    return file ? decodeTraces(file->bytes, file->layout, traces) : SeismicResult::CannotRead;
-}
-
-int decodeWith(const std::vector<unsigned char>& bytes, LayoutReader readLayout,
-               std::vector<RawTrace>& traces)
-{
-    const auto layout = readLayout(bytes);
-    return layout ? decodeTraces(bytes, *layout, traces) : SeismicResult::CannotRead;
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in),
+                                           std::istreambuf_iterator<char>()};
+    return decodeWith(bytes, readLayout, traces, messages);
 }
 
 } // namespace
 
-std::optional<SeismicFile> openSEGY(const std::string& path)
+int readSEGY(std::string path, std::vector<RawTrace>& traces, std::vector<std::string>* messages)
 {
-    return openWith(path, "opening segy file ", segyLayout);
+    return readWith(path, "opening segy file ", segyLayout, traces, messages);
 }
 
-std::optional<SeismicFile> openSU(const std::string& path)
+int readSU(std::string path, std::vector<RawTrace>& traces, std::vector<std::string>* messages)
 {
-    return openWith(path, "opening su file ", suLayout);
+    return readWith(path, "opening su file ", suLayout, traces, messages);
 }
 
-int readSEGY(std::string path, std::vector<RawTrace>& traces)
+int decodeSEGY(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces,
+               std::vector<std::string>* messages)
 {
-    return readWith(openSEGY(path), traces);
+    return decodeWith(bytes, segyLayout, traces, messages);
 }
 
-int readSU(std::string path, std::vector<RawTrace>& traces)
+int decodeSU(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces,
+             std::vector<std::string>* messages)
 {
-    return readWith(openSU(path), traces);
-}
-
-int decodeSEGY(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces)
-{
-    return decodeWith(bytes, segyLayout, traces);
-}
-
-int decodeSU(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces)
-{
-    return decodeWith(bytes, suLayout, traces);
+    return decodeWith(bytes, suLayout, traces, messages);
 }

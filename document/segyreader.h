@@ -4,45 +4,36 @@
 //
 // Result codes (SeismicResult): Ok, or CannotRead when the file cannot be read
 // or holds no trace we can decode (no whole trace, no sample count, an
-// undecoded sample format, a negative extended-header count). Positions are
-// the scaled source and group X of each trace header; elevations and delay
-// stay 0.0. The sample interval is in seconds, DBL_MAX when the file has none.
-// Trace and sample counts are bounded by the file's size, so no header value
-// can demand more memory than the file justifies.
+// undecoded sample format, a negative extended-header count; for Seismic Unix
+// a byte order that no trace header confirms). Positions are the scaled
+// source and group X of each trace header; elevations stay 0.0. The delay is
+// the trace header's delay recording time scaled by its time scalar, in
+// seconds after the shot (negative when recording began before it). The
+// sample interval is in seconds, DBL_MAX when the file has none.
+//
+// Every trace that fits in the file is read, whatever the binary header says
+// of traces per ensemble; a file cut inside a trace keeps the whole traces
+// before the cut. Trace and sample counts are bounded by the file's size, so
+// no header value can demand more memory than the file justifies.
+//
+// `messages`, when given, receives one line per thing the caller should know
+// (a trace left out at a cut, several records loaded as one shot, why a file
+// is refused); the same lines go to standard error.
 
 #include "rawtrace.h"
 
-#include <cfloat>
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
-// Where the traces of one file are and how to decode them. Established per
-// file from its headers; nothing carries over to the next file.
-struct TraceLayout {
-    bool bigEndian = false;
-    int format = 5; // SEG-Y data sample format code
-    unsigned samplesPerTrace = 0;
-    double sampleInterval = DBL_MAX;  // s
-    std::vector<size_t> traceOffsets; // file offset of each 240-byte trace header
-};
-
-struct SeismicFile {
-    std::vector<unsigned char> bytes;
-    TraceLayout layout;
-};
-
 // Append one RawTrace per trace of the file. Return a SeismicResult code;
 // nothing is appended unless it is Ok.
-int readSEGY(std::string path, std::vector<RawTrace>& traces);
-int readSU(std::string path, std::vector<RawTrace>& traces);
-
-// Read the whole file and its headers. Nothing when the file cannot be read
-// (reported on standard error) or its headers describe no decodable trace.
-std::optional<SeismicFile> openSEGY(const std::string& path);
-std::optional<SeismicFile> openSU(const std::string& path);
+int readSEGY(std::string path, std::vector<RawTrace>& traces,
+             std::vector<std::string>* messages = nullptr);
+int readSU(std::string path, std::vector<RawTrace>& traces,
+           std::vector<std::string>* messages = nullptr);
 
 // The same readers over a file already in memory.
-int decodeSEGY(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces);
-int decodeSU(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces);
+int decodeSEGY(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces,
+               std::vector<std::string>* messages = nullptr);
+int decodeSU(const std::vector<unsigned char>& bytes, std::vector<RawTrace>& traces,
+             std::vector<std::string>* messages = nullptr);

@@ -1,5 +1,6 @@
 // Loading seismic files into the document's trace sets.
 
+#include "logger.h"
 #include "seg2reader.h"
 #include "segyreader.h"
 #include "tomodocument.h"
@@ -22,6 +23,22 @@ std::string lowerSuffix(const std::string& path)
                    [](unsigned char c) { return char(std::tolower(c)); });
     return suffix;
 }
+
+using SeismicReader = int (*)(std::string, std::vector<RawTrace>&, std::vector<std::string>*);
+
+// Runs a reader and logs each of its messages, after the path, at level 1:
+// traces left out or records merged deserve it even when the file loads, as
+// the survey is then not what the file holds.
+int readLogged(Logger* logger, const std::string& path, std::vector<RawTrace>& traces,
+               SeismicReader read = readSEG2)
+{
+    std::vector<std::string> messages;
+    const int code = read(path, traces, &messages);
+    if (logger)
+        for (const std::string& message : messages)
+            logger->writeLog(path + ": " + message, 1);
+    return code;
+}
 } // namespace
 
 int TomoDocument::loadSeismicFiles(QStringList files)
@@ -40,11 +57,11 @@ int TomoDocument::loadSeismicFile(std::string path)
     std::vector<RawTrace> raw;
     int code;
     if (suffix == "seg2" || suffix == "dat" || suffix == "sg2")
-        code = readSEG2(path, raw);
+        code = readLogged(logger, path, raw, readSEG2);
     else if (suffix == "sgy" || suffix == "segy")
-        code = readSEGY(path, raw);
+        code = readLogged(logger, path, raw, readSEGY);
     else if (suffix == "su")
-        code = readSU(path, raw);
+        code = readLogged(logger, path, raw, readSU);
     else
         return SeismicResult::UnsupportedSuffix;
     if (code != SeismicResult::Ok)
@@ -75,9 +92,9 @@ int TomoDocument::loadSeismicFilePair(std::string sxPath, std::string dxPath, do
     // Code 2 (a trace without interval) does not stop a pair: the interval
     // simply stays unset on those traces.
     std::vector<RawTrace> sx, dx;
-    if (readSEG2(sxPath, sx) == SeismicResult::CannotRead)
+    if (readLogged(logger, sxPath, sx) == SeismicResult::CannotRead)
         return SeismicResult::CannotRead;
-    if (readSEG2(dxPath, dx) == SeismicResult::CannotRead)
+    if (readLogged(logger, dxPath, dx) == SeismicResult::CannotRead)
         return SeismicResult::CannotRead;
     if (dx.size() < sx.size())
         return SeismicResult::CannotRead;

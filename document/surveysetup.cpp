@@ -163,3 +163,29 @@ void TomoDocument::resetTomographyResults()
     for (TravelTime& record : ttArray)
         std::fill(record.ttCalcolati.begin(), record.ttCalcolati.end(), 0.0);
 }
+
+void moveShotToSpread(TravelTime& shot, const std::vector<std::vector<Point2D>>& spreads,
+                      uint32_t spread)
+{
+    if (spread >= spreads.size() || spread == shot.indexStesa)
+        return;
+    static const std::vector<Point2D> none;
+    const std::vector<Point2D>& from =
+        shot.indexStesa < spreads.size() ? spreads[shot.indexStesa] : none;
+    const std::vector<Point2D>& to = spreads[spread];
+    const auto moved = [&](const std::vector<double>& times) {
+        std::vector<double> result(to.size(), Pick::NotPicked);
+        for (size_t k = 0; k < to.size(); ++k) {
+            const auto same = std::find_if(from.begin(), from.end(), [&](const Point2D& p) {
+                return p.x == to[k].x && p.z == to[k].z;
+            });
+            const size_t old = size_t(same - from.begin());
+            if (same != from.end() && old < times.size())
+                result[k] = times[old];
+        }
+        return result;
+    };
+    shot.ttMisurati = moved(shot.ttMisurati);
+    shot.ttCalcolati = moved(shot.ttCalcolati);
+    shot.indexStesa = spread;
+}

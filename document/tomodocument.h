@@ -55,7 +55,9 @@ public:
     void setGeoCoord(double eastFirst, double eastLast, double northFirst, double northLast,
                      uint32_t epsg);
 
-    // Seismic loading. Result codes: see SeismicResult in rawtrace.h.
+    // Seismic loading. Result codes: see SeismicResult in rawtrace.h. What a
+    // reader has to say of a file (traces left out at a cut, several records
+    // loaded as one shot, why it was refused) is logged at level 1 after the path.
     int loadSeismicFiles(QStringList files);
     int loadSeismicFile(std::string path);
     int loadSeismicFilePair(std::string sxPath, std::string dxPath, double shotX, double shotZ,
@@ -63,8 +65,9 @@ public:
 
     // Automatic picking. Picks trace traceIndex of shot setIndex with
     // energyRatioPick (autopick.h) on its filtered or its recorded samples and
-    // stores sample index x sample interval (s) in the shot's ttMisurati, or 0.0
-    // (not picked) when there is no pick. A two-polarity trace first gets
+    // stores the pick's time from the shot, delay + sample index x sample
+    // interval (s), in the shot's ttMisurati; 0.0 (not picked) when there is no
+    // pick or it lies at or before the shot. A two-polarity trace first gets
     // samples = DX - SX over the shorter of the two recordings. Returns the
     // sample index, or -1: no pick, or no trace sets or no such trace (both said
     // on standard error, nothing written). A set index past the end, or a record

@@ -67,6 +67,14 @@ private:
     int count = 0;
 };
 
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(WhiteSpace);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(WhiteSpace) - first + 1);
+}
+
 // Where a reader's messages go.
 class Report
 {
@@ -88,7 +96,7 @@ public:
     }
     int notANumber(int line, const std::string& field) const
     {
-        return failAt(line, "not a number: " + field);
+        return failAt(line, "not a number: " + trimmed(field));
     }
     int endOfFile() const { return fail("unexpected end of file"); }
 
@@ -126,14 +134,6 @@ const char* numberStart(std::string_view text)
             return nullptr;
     }
     return p;
-}
-
-bool parseInteger(std::string_view text, int64_t& value)
-{
-    const char* p = numberStart(text);
-    if (!p)
-        return false;
-    return std::from_chars(p, text.data() + text.size(), value).ec == std::errc();
 }
 
 } // namespace
@@ -212,7 +212,7 @@ bool readOtteValues(LineReader& lines, const Report& report, std::vector<double>
         if (isBlank(piece))
             continue;
         double v;
-        if (!parseLeadingNumber(piece, v)) {
+        if (!parseNumberField(piece, v)) {
             result = report.notANumber(lines.number(), piece);
             return false;
         }
@@ -252,12 +252,12 @@ int readOtte(std::istream& in, const Report& report, std::vector<ImportedShot>& 
     int64_t header[2]; // constant, spread count: unsigned 32-bit
     if (!lines.word(word))
         return report.endOfFile();
-    if (!parseLeadingNumber(word, version))
+    if (!parseNumberField(word, version))
         return report.notANumber(lines.number(), word);
     for (int64_t& value : header) {
         if (!lines.word(word))
             return report.endOfFile();
-        if (!parseInteger(word, value))
+        if (!parseIntegerField(word, value))
             return report.notANumber(lines.number(), word);
         if (value < 0 || value > std::numeric_limits<uint32_t>::max())
             return report.failAt(lines.number(), "invalid count: " + word);
@@ -279,13 +279,13 @@ int readOtte(std::istream& in, const Report& report, std::vector<ImportedShot>& 
     // Shot blocks up to the end; only white space may follow the last one.
     while (lines.word(word)) {
         int64_t spread, shot;
-        if (!parseInteger(word, spread))
+        if (!parseIntegerField(word, spread))
             return report.notANumber(lines.number(), word);
         if (spread < 0 || uint64_t(spread) >= spreads.size())
             return report.failAt(lines.number(), "spread index " + word + " out of range");
         if (!lines.word(word))
             return report.endOfFile();
-        if (!parseInteger(word, shot))
+        if (!parseIntegerField(word, shot))
             return report.notANumber(lines.number(), word);
         if (shot < 0 || uint64_t(shot) >= shotFiles.size())
             return report.failAt(lines.number(), "shot index " + word + " out of range");
@@ -340,7 +340,7 @@ bool nextKeywordNumber(LineReader& lines, const Report& report, const char* keyw
     }
     if (!keywordValue(lines, report, line, keyword, text, result))
         return false;
-    if (!parseLeadingNumber(text, value)) {
+    if (!parseNumberField(text, value)) {
         result = report.notANumber(lines.number(), text);
         return false;
     }
@@ -352,14 +352,6 @@ bool firstWordIs(const std::string& line, const char* expected)
     std::vector<std::string> fields;
     splitString(line, fields, " ");
     return !fields.empty() && fields[0] == expected;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(WhiteSpace);
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(WhiteSpace) - first + 1);
 }
 
 int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot>& shots,
@@ -387,7 +379,7 @@ int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot
     double elevation, shotCount;
     if (!keywordValue(lines, report, line, "ELEVATION", text, result))
         return result;
-    if (!parseLeadingNumber(text, elevation))
+    if (!parseNumberField(text, elevation))
         return report.notANumber(lines.number(), text);
     if (!nextKeywordNumber(lines, report, "TOTAL_NUMBER_OF_SHOTS", shotCount, result))
         return result;
@@ -426,7 +418,7 @@ int readGeogiga(std::istream& in, const Report& report, std::vector<ImportedShot
             for (double& value : row) {
                 if (!lines.word(text))
                     return report.endOfFile();
-                if (!parseLeadingNumber(text, value))
+                if (!parseNumberField(text, value))
                     return report.notANumber(lines.number(), text);
             }
             receivers.push_back({row[1], elevation});
@@ -467,7 +459,7 @@ bool readIds(WinsismLines& lines, const Report& report, std::vector<int64_t>& id
     ids.clear();
     for (const std::string& field : splitRuns(line, Blanks)) {
         int64_t id;
-        if (!parseInteger(field, id)) {
+        if (!parseIntegerField(field, id)) {
             result = report.notANumber(lines.count, field);
             return false;
         }
@@ -486,7 +478,7 @@ bool readReals(WinsismLines& lines, const Report& report, std::vector<double>& v
     values.clear();
     for (const std::string& field : splitRuns(line, Blanks)) {
         double v;
-        if (!parseLeadingNumber(field, v)) {
+        if (!parseNumberField(field, v)) {
             result = report.notANumber(lines.count, field);
             return false;
         }
@@ -606,16 +598,6 @@ int readWinsism(std::istream& in, const Report& report, std::vector<ImportedShot
 
 // ---- ";" tables ----
 
-// A number that may use ',' as its decimal point, as spreadsheets of a ";"
-// table write it.
-bool parseTableNumber(std::string field, double& value)
-{
-    for (char& c : field)
-        if (c == ',')
-            c = '.';
-    return parseLeadingNumber(field, value);
-}
-
 // Fields of a line, without the empty fields at its end.
 std::vector<std::string> tableFields(const std::string& line, const std::string& delimiter)
 {
@@ -645,7 +627,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         double x;
         if (isBlank(xFields[c]))
             return report.failAt(lines.number(), "no shot abscissa in " + columnText(c));
-        if (!parseTableNumber(xFields[c], x))
+        if (!parseNumberField(xFields[c], x))
             return report.notANumber(lines.number(), xFields[c]);
         shotFiles.push_back({{x, 0.0}, {}});
     }
@@ -660,7 +642,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         const size_t c = Labels + j;
         if (c >= zFields.size() || isBlank(zFields[c]))
             return report.failAt(lines.number(), "no shot elevation in " + columnText(c));
-        if (!parseTableNumber(zFields[c], shotFiles[j].position.z))
+        if (!parseNumberField(zFields[c], shotFiles[j].position.z))
             return report.notANumber(lines.number(), zFields[c]);
     }
 
@@ -677,7 +659,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         for (size_t c = 0; c < Labels; ++c) {
             if (c >= fields.size() || isBlank(fields[c]))
                 return report.failAt(lines.number(), "no receiver position in " + columnText(c));
-            if (!parseTableNumber(fields[c], *coordinate[c]))
+            if (!parseNumberField(fields[c], *coordinate[c]))
                 return report.notANumber(lines.number(), fields[c]);
         }
         receivers.push_back(receiver);
@@ -685,7 +667,7 @@ int readTable(std::istream& in, const Report& report, const std::string& delimit
         for (size_t j = 0; j < shotCount; ++j) {
             const size_t c = Labels + j;
             double t = 0.0;
-            if (c < fields.size() && !isBlank(fields[c]) && !parseTableNumber(fields[c], t))
+            if (c < fields.size() && !isBlank(fields[c]) && !parseNumberField(fields[c], t))
                 return report.notANumber(lines.number(), fields[c]);
             shots[j].times.push_back(t / 1000.0);
         }

@@ -14,6 +14,9 @@
 //   file that cannot be opened); the fixed texts "File <path> cannot be open."
 //   (OTTE) and Winsism's "Invalid header : ..." family reach standard error
 //   as they stand, without the name in front;
+// - every number is a whole field (parseNumberField, splitstring.h): a decimal
+//   comma reads as a point, and a field with anything else after its number
+//   ("12.5ms") refuses the file; a number is never cut;
 // - times come out in seconds, positions and elevations in metres as written;
 // - no exception leaves a reader, and no count written in a file sizes an
 //   allocation: running out of lines ends the read with Invalid;
@@ -113,7 +116,9 @@ int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers);
 // leading blanks (not tabs). False at the end of the input.
 bool readTrimmedLine(std::istream& in, std::string& line);
 
-// The number parser of every reader: skips leading blanks and tabs, takes an
-// optional sign and a decimal number with '.' as the point, and ignores what
-// follows it ("12.5ms" is 12.5). False when no finite number starts the text.
+// The leading number of a text, as the converter's lenient readers take it:
+// skips leading blanks and tabs, takes an optional sign and a decimal number
+// with '.' as the point, and ignores what follows it ("12.5ms" is 12.5).
+// False when no finite number starts the text. Our own readers use whole
+// fields instead (parseNumberField, splitstring.h).
 bool parseLeadingNumber(std::string_view text, double& value);

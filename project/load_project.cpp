@@ -4,21 +4,28 @@
 #include "logger.h"
 #include "palettefile.h"
 #include "refractiondatastructure.h"
+#include "save_project.h"
+#include "surveyrules.h"
 #include "tomodocument.h"
 #include "workfolder.h"
 #include "xmlarchive.h"
+#include "xmlstream.h"
 
 #include <cereal/types/string.hpp>
 #include <cereal/types/vector.hpp>
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMetaObject>
 #include <QStringList>
 
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <iostream>
+#include <set>
 
 using cereal::make_nvp;
 
@@ -54,59 +61,130 @@ void logError(const TomoDocument* document, const std::string& text)
         std::cerr << text << std::endl;
 }
 
-bool sameLength(size_t n, const std::vector<double>& values)
+// A count as cereal writes it; false for anything else.
+bool parseCount(const std::string& text, uint64_t& value)
 {
-    return values.empty() || values.size() == n;
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), last, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == last;
 }
 
-// The shape the refraction dialog, the section overlay and the action state
-// rely on when they index the data by shot and by station.
-bool fitsDocument(const refractionDataStructure& r, const TomoDocument& document)
+// The number of cells grid.xml beside path holds velocities for (0 when
+// there is none): the bound of info_density, which tomodoc.xml holds.
+uint64_t gridCellsBeside(const std::string& path)
 {
-    std::vector<const refractionDataStructure::phantom*> phantoms;
-    for (const auto* side : {&r.phnt_A, &r.phnt_R}) {
-        if (!side->empty() && side->size() != 2)
-            return false;
-        for (const auto& p : *side)
-            phantoms.push_back(&p);
+    const auto slash = path.find_last_of('/');
+    XmlPullReader xml((slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+                      "grid.xml");
+    uint64_t cells = 0;
+    bool inside = false;
+    for (;;) {
+        const XmlPullReader::Event event = xml.next();
+        if (event == XmlPullReader::Error || event == XmlPullReader::EndOfDocument)
+            return cells;
+        if (event == XmlPullReader::StartElement) {
+            if (xml.depth() == 2)
+                inside = xml.name() == "velocities";
+            else if (xml.depth() == 3 && inside)
+                ++cells;
+        } else if (xml.depth() == 1 && inside) {
+            return cells;
+        }
     }
-    const size_t stations = phantoms.empty() ? 0 : phantoms.front()->pos.size();
-    for (const auto* p : phantoms) {
-        if (p->pos.size() != stations || p->time.size() != stations)
-            return false;
-        for (size_t k = 0; k < stations; ++k)
-            if (p->pos[k].x != phantoms.front()->pos[k].x)
-                return false;
+}
+
+// The lists of tomodoc.xml against each other, before cereal reads a value:
+// a record's time lists against its spread, info_density against the grid.
+struct DocumentOutline {
+    struct Record {
+        uint64_t spread = UINT64_MAX;
+        uint64_t measured = 0, computed = 0;
+    };
+    std::vector<uint64_t> receivers; // per spread
+    std::vector<Record> records;
+    Record current;
+    uint64_t densities = 0;
+    bool results = false;
+    // With tomography results info_density holds a value per cell of the
+    // grid beside it. Without, it may be left from an earlier grid of the
+    // survey: then only a cap far above any grid the ray tracer can handle.
+    uint64_t gridCells = 0;
+    static constexpr uint64_t densityCap = uint64_t(1) << 20;
+
+    XmlOutline outline()
+    {
+        XmlOutline o;
+        o.element = [this](const std::vector<std::string>& path, size_t children,
+                           const std::string& text) {
+            if (path[0] == "goephonesStringSet" && path.size() == 2)
+                receivers.push_back(children);
+            else if (path[0] == "info_density" && path.size() == 1)
+                densities = children;
+            else if (path[0] == "has_tomographic_info" && path.size() == 1)
+                results = text == "true";
+            else if (path[0] == "ttArray" && path.size() == 2) {
+                records.push_back(current);
+                current = Record();
+            } else if (path[0] == "ttArray" && path.size() == 3) {
+                if (path[2] == "indexStesa" && !parseCount(text, current.spread))
+                    current.spread = UINT64_MAX;
+                else if (path[2] == "ttMisurati")
+                    current.measured = children;
+                else if (path[2] == "ttCalcolati")
+                    current.computed = children;
+            }
+        };
+        o.verdict = [this]() -> std::string {
+            for (size_t i = 0; i < records.size(); ++i) {
+                const Record& r = records[i];
+                if (r.spread >= receivers.size())
+                    continue; // told, with the spread's number, once the file is read
+                if (r.measured != receivers[r.spread] || r.computed != receivers[r.spread])
+                    return "record " + std::to_string(i) +
+                           " has times for another number of receivers than its spread";
+            }
+            const uint64_t bound =
+                results ? std::max<uint64_t>(gridCells, 1) : std::max(gridCells, densityCap);
+            if (densities > bound)
+                return "info_density holds " + std::to_string(densities) +
+                       " values for a grid of " + std::to_string(gridCells) + " cells";
+            return {};
+        };
+        return o;
     }
-    const auto& results = r.refractData;
-    if (results.cData.size() != 2 || !sameLength(stations, results.v2) ||
-        !sameLength(stations, results.v3))
-        return false;
-    for (const auto& c : results.cData) {
-        if (!sameLength(stations, c.z) || !sameLength(stations, c.tG) ||
-            !sameLength(stations, c.tV))
-            return false;
-        for (const auto* rows : {&c.tGs, &c.tVs})
-            for (const auto& row : *rows)
-                if (!sameLength(stations, row))
-                    return false;
+};
+
+// Reads a sequence of flags that must each be written "true" or "false";
+// cereal's own reading takes anything else for false.
+std::vector<bool> readFlags(cereal::XMLInputArchive& archive, const char* name)
+{
+    archive.setNextName(name);
+    archive.startNode();
+    size_t count = 0;
+    archive.loadSize(count);
+    std::vector<bool> flags;
+    flags.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        std::string text;
+        archive(text);
+        if (text != "true" && text != "false")
+            throw std::runtime_error(std::string(name) + " " + std::to_string(i) + " is \"" + text +
+                                     "\", neither true nor false");
+        flags.push_back(text == "true");
     }
-    if (r.ttLayer.size() != document.ttArray.size())
-        return false;
-    for (size_t i = 0; i < r.ttLayer.size(); ++i) {
-        const auto& l = r.ttLayer[i];
-        const uint32_t spread = document.ttArray[i].indexStesa;
-        if (spread >= document.goephonesStringSet.size())
-            return false;
-        const size_t receivers = document.goephonesStringSet[spread].size();
-        if ((!l.layer.empty() && l.layer.size() != receivers) ||
-            (!l.trasla.empty() && l.trasla.size() != receivers))
-            return false;
-        for (int32_t layer : l.layer)
-            if (layer < 0 || layer > 3)
-                return false;
-    }
-    return true;
+    archive.finishNode();
+    return flags;
+}
+
+// The numbers of traces.xml. cereal reads them with std::stod, which follows
+// the locale; these are the same texts in the C form it writes.
+bool parseDouble(const std::string& text, double& value)
+{
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), last, value);
+    return !text.empty() &&
+           (result.ec == std::errc() || result.ec == std::errc::result_out_of_range) &&
+           result.ptr == last;
 }
 
 } // namespace
@@ -120,6 +198,13 @@ struct projectReader::SavedTraces {
 };
 
 projectReader::projectReader(QObject* parent) : QObject(parent) {}
+
+int projectReader::noteFailure(const std::string& reason)
+{
+    if (failure.empty())
+        failure = reason;
+    return 1;
+}
 projectReader::~projectReader() = default;
 
 std::unique_ptr<WorkFolder> projectReader::takeWorkFolder()
@@ -130,42 +215,41 @@ std::unique_ptr<WorkFolder> projectReader::takeWorkFolder()
 int projectReader::loadTomoDocument_XML(std::string path, TomoDocument* document)
 {
     TomoDocument read;
-    const int result = readXmlArchive(path, "TomoDocument", [&](cereal::XMLInputArchive& archive) {
-        const std::vector<std::string> names = childNames(archive);
-        archive(make_nvp("goephonesStringSet", read.goephonesStringSet),
-                make_nvp("ttArray", read.ttArray));
-        readOptional(archive, names, "has_tomographic_info", read.has_tomographic_info,
-                     "Flag [has_tomographic_info] unknown. Set to FALSE by default.");
-        const bool hasReference = readOptional(archive, names, "geoCoord", read.geoCoord,
-                                               "Variable [geoCoord] unknown. Set to  default.");
-        readOptional(archive, names, "geoCoord_isSet", read.geoCoord_isSet,
-                     "Variable [geoCoord_isSet] unknown. Set to  default.");
-        if (!hasReference)
-            read.geoCoord_isSet = false;
-        readOptional(archive, names, "RMSE_tomography", read.RMSE_tomography,
-                     "Variable [RMSE_tomography] unknown. Set to  default.");
-        if (!readOptional(archive, names, "info_density", read.info_density,
-                          "Variable [info_density] unknown. Set to  default."))
-            read.info_density.assign(1, 1.0);
-        readOptional(archive, names, "title", read.title, nullptr);
+    DocumentOutline lists;
+    lists.gridCells = gridCellsBeside(path);
+    const XmlOutline outline = lists.outline();
+    std::string reason;
+    const int result = readXmlArchive(
+        path, "TomoDocument",
+        [&](cereal::XMLInputArchive& archive) {
+            const std::vector<std::string> names = childNames(archive);
+            archive(make_nvp("goephonesStringSet", read.goephonesStringSet),
+                    make_nvp("ttArray", read.ttArray));
+            readOptional(archive, names, "has_tomographic_info", read.has_tomographic_info,
+                         "Flag [has_tomographic_info] unknown. Set to FALSE by default.");
+            const bool hasReference = readOptional(archive, names, "geoCoord", read.geoCoord,
+                                                   "Variable [geoCoord] unknown. Set to  default.");
+            readOptional(archive, names, "geoCoord_isSet", read.geoCoord_isSet,
+                         "Variable [geoCoord_isSet] unknown. Set to  default.");
+            if (!hasReference)
+                read.geoCoord_isSet = false;
+            readOptional(archive, names, "RMSE_tomography", read.RMSE_tomography,
+                         "Variable [RMSE_tomography] unknown. Set to  default.");
+            if (!readOptional(archive, names, "info_density", read.info_density,
+                              "Variable [info_density] unknown. Set to  default."))
+                read.info_density.assign(1, 1.0);
+            readOptional(archive, names, "title", read.title, nullptr);
 
-        // Records that point past the spreads, or whose time lists do not
-        // match their spread, would crash the views and the ray tracer.
-        for (size_t i = 0; i < read.ttArray.size(); ++i) {
-            const TravelTime& tt = read.ttArray[i];
-            if (tt.indexStesa >= read.goephonesStringSet.size())
-                throw std::runtime_error("record " + std::to_string(i) + " names spread " +
-                                         std::to_string(tt.indexStesa) + " of " +
-                                         std::to_string(read.goephonesStringSet.size()));
-            const size_t receivers = read.goephonesStringSet[tt.indexStesa].size();
-            if (tt.ttMisurati.size() != receivers || tt.ttCalcolati.size() != receivers)
-                throw std::runtime_error("record " + std::to_string(i) +
-                                         " has times for another number of receivers than its "
-                                         "spread");
-        }
-    });
+            // Records that point past the spreads, whose time lists do not match
+            // their spread, or positions and times that are not numbers would
+            // crash the views and the ray tracer, or lose the grid.
+            const std::string problem = surveyProblem(read.goephonesStringSet, read.ttArray);
+            if (!problem.empty())
+                throw std::runtime_error(problem);
+        },
+        AfterRead::Delete, &outline, &reason);
     if (result != 0)
-        return result;
+        return noteFailure("tomodoc.xml: " + reason);
     document->goephonesStringSet = std::move(read.goephonesStringSet);
     document->ttArray = std::move(read.ttArray);
     document->has_tomographic_info = read.has_tomographic_info;
@@ -185,34 +269,66 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
     double aLato = 0.0;
     std::vector<double> slowness;
     std::vector<bool> covered;
-    const int result = readXmlArchive(path, "Grid", [&](cereal::XMLInputArchive& archive) {
-        archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
-                make_nvp("aLato", aLato), make_nvp("velocities", slowness),
-                make_nvp("to_be_draw", covered));
-        const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 && slowness.empty() &&
-                           covered.empty();
-        if (empty) {
-            if (document->has_tomographic_info)
-                throw std::runtime_error("tomography results without a grid");
+    // The counts size the grid's allocations: the lists must match them
+    // before a value is parsed.
+    std::string rows, columns;
+    uint64_t velocityCount = 0, flagCount = 0;
+    XmlOutline outline;
+    outline.element = [&](const std::vector<std::string>& names, size_t children,
+                          const std::string& text) {
+        if (names.size() != 1)
             return;
-        }
-        // The counts size the grid's allocations: nothing in them is trusted.
-        const uint64_t cells = uint64_t(righe) * uint64_t(col);
-        if (cells != slowness.size() || cells != covered.size())
-            throw std::runtime_error(std::to_string(righe) + " x " + std::to_string(col) +
-                                     " cells, but " + std::to_string(slowness.size()) +
-                                     " velocities and " + std::to_string(covered.size()) +
-                                     " to_be_draw");
-        if (nV < 2 || nV > 99)
-            throw std::runtime_error("nV " + std::to_string(nV) + " outside 2 to 99");
-        if (!std::isfinite(aLato) || aLato <= 0.0)
-            throw std::runtime_error("aLato is not a positive length");
-        for (double s : slowness)
-            if (!std::isfinite(s) || s <= 0.0)
-                throw std::runtime_error("a cell's slowness is not a positive number");
-    });
+        if (names[0] == "righe")
+            rows = text;
+        else if (names[0] == "col")
+            columns = text;
+        else if (names[0] == "velocities")
+            velocityCount = children;
+        else if (names[0] == "to_be_draw")
+            flagCount = children;
+    };
+    outline.verdict = [&]() -> std::string {
+        uint64_t r = 0, c = 0;
+        if (!parseCount(rows, r) || !parseCount(columns, c) || r > UINT32_MAX || c > UINT32_MAX)
+            return velocityCount == 0 && flagCount == 0 ? "" : "righe and col are not counts";
+        if (r * c != velocityCount || r * c != flagCount)
+            return std::to_string(r) + " x " + std::to_string(c) + " cells, but " +
+                   std::to_string(velocityCount) + " velocities and " + std::to_string(flagCount) +
+                   " to_be_draw";
+        return {};
+    };
+    std::string reason;
+    const int result = readXmlArchive(
+        path, "Grid",
+        [&](cereal::XMLInputArchive& archive) {
+            archive(make_nvp("righe", righe), make_nvp("col", col), make_nvp("nV", nV),
+                    make_nvp("aLato", aLato), make_nvp("velocities", slowness));
+            covered = readFlags(archive, "to_be_draw");
+            const bool empty = righe == 0 && col == 0 && nV == 0 && aLato == 0.0 &&
+                               slowness.empty() && covered.empty();
+            if (empty) {
+                if (document->has_tomographic_info)
+                    throw std::runtime_error("tomography results without a grid");
+                return;
+            }
+            // The counts size the grid's allocations: nothing in them is trusted.
+            const uint64_t cells = uint64_t(righe) * uint64_t(col);
+            if (cells != slowness.size() || cells != covered.size())
+                throw std::runtime_error(std::to_string(righe) + " x " + std::to_string(col) +
+                                         " cells, but " + std::to_string(slowness.size()) +
+                                         " velocities and " + std::to_string(covered.size()) +
+                                         " to_be_draw");
+            if (nV < 2 || nV > 99)
+                throw std::runtime_error("nV " + std::to_string(nV) + " outside 2 to 99");
+            if (!std::isfinite(aLato) || aLato <= 0.0)
+                throw std::runtime_error("aLato is not a positive length");
+            for (double s : slowness)
+                if (!std::isfinite(s) || s <= 0.0)
+                    throw std::runtime_error("a cell's slowness is not a positive number");
+        },
+        AfterRead::Delete, &outline, &reason);
     if (result != 0)
-        return result;
+        return noteFailure("grid.xml: " + reason);
     grid->righe = righe;
     grid->col = col;
     grid->nV = nV;
@@ -222,6 +338,148 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
     return 0;
 }
 
+// traces.xml in one pass through a fixed buffer: it holds every filtered
+// sample of the survey, too much to hold as text and document besides.
+// Named elements are found in any order, as cereal finds them; the items of
+// a sequence are its child elements, whatever their names. Empty on
+// success, else the reason.
+std::string projectReader::readTraces(const std::string& path, SavedTraces& read)
+{
+    XmlPullReader xml(path);
+    std::string problem;
+    const auto fail = [&](const std::string& why) {
+        if (problem.empty())
+            problem = why;
+        return false;
+    };
+    const auto expectEnd = [&]() {
+        // After a leaf's start: its end, with the text.
+        const XmlPullReader::Event event = xml.next();
+        if (event == XmlPullReader::Error)
+            return fail(xml.error());
+        if (event != XmlPullReader::EndElement)
+            return fail("<" + xml.name() + "> inside a value");
+        return true;
+    };
+    // The items of the sequence just started, each handed to item().
+    const auto items = [&](const auto& item) {
+        for (;;) {
+            const XmlPullReader::Event event = xml.next();
+            if (event == XmlPullReader::EndElement)
+                return true;
+            if (event != XmlPullReader::StartElement)
+                return fail(event == XmlPullReader::Error ? xml.error() : "the file ends early");
+            if (!item())
+                return false;
+        }
+    };
+    const auto doubles = [&](std::vector<double>& into, const std::string& what) {
+        return items([&] {
+            double value = 0.0;
+            if (!expectEnd())
+                return false;
+            if (!parseDouble(xml.text(), value))
+                return fail(what + " holds \"" + xml.text() + "\", which is not a number");
+            into.push_back(value);
+            return true;
+        });
+    };
+    const auto strings = [&](std::vector<std::string>& into) {
+        return items([&] {
+            if (!expectEnd())
+                return false;
+            into.push_back(xml.text());
+            return true;
+        });
+    };
+
+    if (xml.next() != XmlPullReader::StartElement)
+        return xml.error().empty() ? "no root element" : xml.error();
+    std::set<std::string> seen;
+    bool ok = true;
+    while (ok) {
+        const XmlPullReader::Event event = xml.next();
+        if (event == XmlPullReader::EndElement)
+            break;
+        if (event != XmlPullReader::StartElement) {
+            fail(event == XmlPullReader::Error ? xml.error() : "the file ends early");
+            break;
+        }
+        const std::string name = xml.name();
+        if (name != "traceSet" && !seen.insert(name).second) {
+            fail("<" + name + "> is there twice");
+            break;
+        }
+        if (name == "filenames")
+            ok = strings(read.filenames);
+        else if (name == "filenames_DX")
+            ok = strings(read.filenamesDX);
+        else if (name == "filenames_SX")
+            ok = strings(read.filenamesSX);
+        else if (name == "shot_pos")
+            ok = doubles(read.shotPos, "shot_pos");
+        else if (name == "wave_type") {
+            ok = expectEnd();
+            int32_t type = 0;
+            const std::string& text = xml.text();
+            const char* last = text.data() + text.size();
+            const auto result = std::from_chars(text.data(), last, type);
+            if (ok && (text.empty() || result.ec != std::errc() || result.ptr != last))
+                ok = fail("wave_type \"" + text + "\" is not a number");
+            read.waveType = type;
+        } else if (name == "traceSet") {
+            read.sets.emplace_back();
+            std::vector<Trace>& traces = read.sets.back().traces;
+            ok = items([&] {
+                // One trace: its "filtered" list, other children skipped.
+                traces.emplace_back();
+                bool filtered = false;
+                return items([&] {
+                    if (xml.name() != "filtered" || filtered)
+                        return xml.skipElement() == XmlPullReader::EndElement || fail(xml.error());
+                    filtered = true;
+                    return doubles(traces.back().filtered, "a filtered trace");
+                });
+            });
+        } else {
+            ok = xml.skipElement() == XmlPullReader::EndElement || fail(xml.error());
+        }
+    }
+    if (problem.empty() && xml.next() != XmlPullReader::EndOfDocument)
+        fail(xml.error().empty() ? "more after the root element" : xml.error());
+    if (!problem.empty())
+        return problem;
+    if (seen.count("filenames") == 0)
+        return "no <filenames>";
+
+    // Files older than 2019.1 hold neither the two-polarity lists nor the
+    // wave type; what is present before the first missing one is kept.
+    bool complete = true;
+    for (const char* name : {"filenames_DX", "filenames_SX", "wave_type", "shot_pos"}) {
+        complete = complete && seen.count(name) != 0;
+        if (complete)
+            continue;
+        if (std::strcmp(name, "filenames_DX") == 0)
+            read.filenamesDX.clear();
+        else if (std::strcmp(name, "filenames_SX") == 0)
+            read.filenamesSX.clear();
+        else if (std::strcmp(name, "shot_pos") == 0)
+            read.shotPos.clear();
+    }
+    if (!complete) {
+        std::cerr << "[No DX and SX filenames.] This is a project saved before version 2019.1"
+                  << std::endl;
+        read.waveType = Trace::Ordinary;
+    }
+    const size_t found = read.sets.size();
+    const size_t shots = seen.count("shot_pos") ? read.shotPos.size() : read.filenames.size();
+    read.sets.resize(std::max(found, shots));
+    if (found < shots)
+        std::cerr << "[No filtered traces] This is a project saved before version 2019.1"
+                  << std::endl;
+    return {};
+}
+
 int projectReader::loadTomoDocumentTraces_XML(std::string path, std::vector<std::string>* filenames,
                                               std::vector<std::string>* filenamesDX,
                                               std::vector<std::string>* filenamesSX,
@@ -229,55 +487,13 @@ int projectReader::loadTomoDocumentTraces_XML(std::string path, std::vector<std:
                                               std::vector<TraceSet>* savedSets)
 {
     SavedTraces read;
-    const int result = readXmlArchive(path, "Traces", [&](cereal::XMLInputArchive& archive) {
-        const std::vector<std::string> names = childNames(archive);
-        archive(make_nvp("filenames", read.filenames));
-        // Files older than 2019.1 hold neither the two-polarity lists nor the
-        // wave type; what is present before the first missing one is kept.
-        bool complete = true;
-        const auto group = [&](const char* name, auto& value) {
-            complete = complete && contains(names, name);
-            if (complete)
-                archive(make_nvp(name, value));
-        };
-        group("filenames_DX", read.filenamesDX);
-        group("filenames_SX", read.filenamesSX);
-        group("wave_type", read.waveType);
-        group("shot_pos", read.shotPos);
-        if (!complete) {
-            std::cerr << "[No DX and SX filenames.] This is a project saved before version 2019.1"
-                      << std::endl;
-            read.waveType = Trace::Ordinary;
-        }
-
-        // Every "traceSet" element, in document order: cereal's lookup by
-        // name would return the first one again after the last.
-        const size_t found = size_t(std::count(names.begin(), names.end(), "traceSet"));
-        const size_t shots =
-            contains(names, "shot_pos") ? read.shotPos.size() : read.filenames.size();
-        read.sets.resize(std::max(found, shots));
-        for (size_t i = 0; i < found; ++i) {
-            if (i == 0)
-                archive.setNextName("traceSet");
-            else if (!skipToChild(archive, "traceSet"))
-                throw std::runtime_error("traceSet elements moved while reading");
-            archive.startNode();
-            size_t traces = 0;
-            archive.loadSize(traces);
-            read.sets[i].traces.resize(traces);
-            for (Trace& trace : read.sets[i].traces) {
-                archive.startNode();
-                archive(make_nvp("filtered", trace.filtered));
-                archive.finishNode();
-            }
-            archive.finishNode();
-        }
-        if (found < shots)
-            std::cerr << "[No filtered traces] This is a project saved before version 2019.1"
-                      << std::endl;
-    });
-    if (result != 0)
-        return result;
+    const std::string problem = readTraces(path, read);
+    if (!problem.empty()) {
+        std::string reason;
+        readFailed(path, "Traces", problem, &reason);
+        return noteFailure("traces.xml: " + reason);
+    }
+    std::remove(path.c_str());
     *filenames = std::move(read.filenames);
     *filenamesDX = std::move(read.filenamesDX);
     *filenamesSX = std::move(read.filenamesSX);
@@ -318,20 +534,21 @@ int projectReader::loadPalettes_XML(std::string path, ColorPaletteList* palettes
 int projectReader::loadRefraction_XML(std::string path, refractionDataStructure* refraction)
 {
     refractionDataStructure read(refraction->document);
+    std::string reason;
     const int result = readXmlArchive(
         path, "Refraction data",
         [&](cereal::XMLInputArchive& archive) {
             archive(make_nvp("ttLayer", read.ttLayer), make_nvp("phnt_A", read.phnt_A),
                     make_nvp("phnt_R", read.phnt_R), make_nvp("refractData", read.refractData));
         },
-        AfterRead::Keep);
+        AfterRead::Keep, nullptr, &reason);
     if (result != 0)
-        return result;
+        return noteFailure("refraction.xml: " + reason);
     if (!refraction->document || !fitsDocument(read, *refraction->document)) {
         logError(refraction->document,
                  "The refraction data of the project do not fit its survey and are reset: " + path);
         if (refraction->document)
-            refraction->initFromDocument();
+            refraction->resetFromDocument();
         return 0;
     }
     refraction->phnt_A = std::move(read.phnt_A);
@@ -347,8 +564,13 @@ int projectReader::loadProject(std::string projectFile, std::string tempRoot,
                                ColorPaletteList* palettes)
 {
     status = 1;
+    failure.clear();
     status =
         runLoad(projectFile, tempRoot, document, grid, velocities, toBeDraw, refraction, palettes);
+    if (status == 3)
+        noteFailure("a shot file has a format the program does not read");
+    else if (status != 0)
+        noteFailure("the project cannot be read");
     return status;
 }
 
@@ -357,11 +579,16 @@ int projectReader::runLoad(const std::string& projectFile, const std::string& te
                            std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
                            ColorPaletteList* palettes)
 {
+    // What a killed save of this project left beside it, unless a running
+    // process is saving it now.
+    if (const std::unique_ptr<QLockFile> lock = lockProjectFile(projectFile))
+        removeSaveLeftovers(projectFile);
     folder.reset();
     removeUnusedWorkFolders(tempRoot);
     folder = WorkFolder::create(tempRoot);
     if (!folder) {
         std::cerr << "[ERROR] No temporary folder in " << tempRoot << std::endl;
+        noteFailure("no temporary folder can be made in " + tempRoot);
         emit error_read_compressed();
         return 1;
     }
@@ -425,7 +652,7 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
             if (!isPlainFileName(name) || !file.isFile() || file.isSymLink()) {
                 std::cerr << "[ERROR] The project names a shot file it does not hold: " << name
                           << std::endl;
-                return 1;
+                return noteFailure("the project names a shot file it does not hold: " + name);
             }
         }
 
@@ -434,8 +661,11 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
         for (const std::string& name : saved.filenames)
             files << QString::fromStdString(dir + name);
         const int code = document->loadSeismicFiles(files);
-        if (code != 0)
+        if (code != 0) {
+            noteFailure(code == 3 ? "a shot file has a format the program does not read"
+                                  : "a shot file of the project cannot be read");
             return code;
+        }
         // Copy the saved filtered samples where sets and traces match.
         const size_t sets = std::min(document->traceSets.size(), saved.sets.size());
         for (size_t i = 0; i < sets; ++i) {
@@ -451,7 +681,7 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
             saved.shotPos.size() != saved.filenamesDX.size()) {
             std::cerr << "[ERROR] The project's two-polarity file lists differ in length"
                       << std::endl;
-            return 1;
+            return noteFailure("the project's two-polarity file lists differ in length");
         }
         // No spread: the project's own records describe the shots.
         for (size_t i = 0; i < saved.filenamesDX.size(); ++i)
@@ -460,7 +690,8 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
                                               INT_MAX) != 0) {
                 std::cerr << "[ERROR] Error while loading " << saved.filenamesSX[i] << " and "
                           << saved.filenamesDX[i] << std::endl;
-                return 1;
+                return noteFailure("the shot files " + saved.filenamesSX[i] + " and " +
+                                   saved.filenamesDX[i] + " cannot be read");
             }
     }
 
@@ -469,7 +700,9 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
         if (set != TravelTime::NoTraceSet && set >= document->traceSets.size()) {
             std::cerr << "[ERROR] Record " << i << " names trace set " << set << " of "
                       << document->traceSets.size() << std::endl;
-            return 1;
+            return noteFailure("record " + std::to_string(i) + " names trace set " +
+                               std::to_string(set) + " of " +
+                               std::to_string(document->traceSets.size()));
         }
     }
     return 0;
@@ -486,6 +719,7 @@ int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::
                                      refraction, palettes);
     } catch (const std::exception& e) {
         std::cerr << "[ERROR] The project has not been opened: " << e.what() << std::endl;
+        reader->failure = e.what();
         reader->status = 1;
     } catch (...) {
         reader->status = 1;

@@ -43,7 +43,10 @@ public:
     // The steps. Each returns 0 on success and 1 otherwise; the XML readers
     // change nothing on failure and delete their file after success.
     // Every entry must have a plain file name, once, and "tomodoc.xml" must
-    // be among them; nothing is written before all entries are checked.
+    // be among them, and none may state a size beyond what a project of this
+    // file's size can hold; nothing is written before all entries are
+    // checked. Only the project's archives and the shot files its
+    // "traces.xml" names are extracted.
     int read_ZIP(std::string zipPath, std::string destFolder);
     int loadTomoDocument_XML(std::string path, TomoDocument* document);
     // The grid must fit the document read before: the empty form (no grid)
@@ -69,6 +72,9 @@ public:
     std::unique_ptr<WorkFolder> takeWorkFolder();
 
     int status = 1; // read after the thread is joined
+    // Why the last open failed: the first check that failed, in plain words
+    // ("" after success).
+    std::string failure;
 
 signals:
     void read_grid();
@@ -88,6 +94,9 @@ private:
                 refractionDataStructure* refraction, ColorPaletteList* palettes);
     struct SavedTraces;
     int reloadShots(const std::string& dir, TomoDocument* document, SavedTraces& saved);
+    std::string readTraces(const std::string& path, SavedTraces& read);
+    // Keeps the first reason; returns 1.
+    int noteFailure(const std::string& reason);
 
     std::unique_ptr<WorkFolder> folder;
 };

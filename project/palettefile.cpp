@@ -1,5 +1,7 @@
 #include "palettefile.h"
 
+#include "xmlarchive.h"
+
 #include <cereal/archives/xml.hpp>
 #include <cereal/types/string.hpp>
 #include <cereal/types/vector.hpp>
@@ -90,13 +92,16 @@ bool savePaletteFile(const ColorPalette& palette, const std::string& path)
 
 bool loadPaletteFile(ColorPalette& palette, const std::string& path)
 {
-    std::ifstream in(path);
-    if (!in)
+    // The project's archives' checks first: cereal's parser recurses, and a
+    // deeply nested file would overflow the stack. The palette dialog tells
+    // the failure.
+    ColorPalette read;
+    const int result = readXmlArchive(
+        path, nullptr,
+        [&](cereal::XMLInputArchive& archive) { loadPaletteRecord(read, archive); },
+        AfterRead::Keep);
+    if (result != 0)
         return false;
-    try {
-        cereal::XMLInputArchive archive(in);
-        return palette.load(archive);
-    } catch (...) {
-        return false;
-    }
+    palette = std::move(read);
+    return true;
 }

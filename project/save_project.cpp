@@ -1,5 +1,8 @@
 #include "save_project.h"
 
+#include "surveyrules.h"
+#include "xmlstream.h"
+
 #include "grid.h"
 #include "palettefile.h"
 #include "refractiondatastructure.h"
@@ -15,8 +18,10 @@
 #include <QMetaObject>
 
 #include <cfloat>
+#include <csignal>
 #include <iostream>
 #include <set>
+#include <thread>
 
 using cereal::make_nvp;
 
@@ -116,19 +121,32 @@ int ProjectWriter::saveTomoDocumentTraces_XML(TomoDocument* document, std::strin
             std::cout << "Original filename: " << absolute << " ; " << stored << std::endl;
         }
     // The kind of the traces tells the reader how to reload the shots.
-    const int waveType = document->traceSets.empty() || document->traceSets[0].traces.empty()
-                             ? int(Trace::Ordinary)
-                             : int(document->traceSets[0].traces[0].kind);
+    const int32_t waveType = document->traceSets.empty() || document->traceSets[0].traces.empty()
+                                 ? int32_t(Trace::Ordinary)
+                                 : int32_t(document->traceSets[0].traces[0].kind);
 
-    return writeXmlArchive(path, "Traces", [&](cereal::XMLOutputArchive& archive) {
-        archive(make_nvp("filenames", filenames), make_nvp("filenames_DX", filenamesDX),
-                make_nvp("filenames_SX", filenamesSX), make_nvp("wave_type", waveType),
-                make_nvp("shot_pos", shotPos));
-        for (const TraceSet& set : document->traceSets)
-            writeSequence(archive, "traceSet", set.traces, [&](const Trace& trace) {
-                archive(make_nvp("filtered", trace.filtered));
-            });
+    // Every filtered sample of the survey: written as it is formatted, never
+    // held as a document.
+    XmlStreamWriter xml(path);
+    xml.sequence("filenames", filenames);
+    xml.sequence("filenames_DX", filenamesDX);
+    xml.sequence("filenames_SX", filenamesSX);
+    xml.named("wave_type", waveType);
+    xml.sequence("shot_pos", shotPos);
+    // Formatting the numbers is most of the work: the trace sets are
+    // formatted side by side, a few at a time, and written in order.
+    const std::vector<TraceSet>& sets = document->traceSets;
+    const unsigned threads = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
+    xml.children(sets.size(), threads, [&](XmlStreamWriter& part, size_t i) {
+        part.startSequence("traceSet");
+        for (const Trace& trace : sets[i].traces) {
+            part.start();
+            part.sequence("filtered", trace.filtered);
+            part.finish();
+        }
+        part.finish();
     });
+    return xml.close() ? 0 : writeFailed(path, "Traces");
 }
 
 int ProjectWriter::savePalettes_XML(std::string path, const ColorPaletteList& palettes)
@@ -159,6 +177,7 @@ int ProjectWriter::saveProject(std::string projectFile, std::string tempRoot,
                                const ColorPaletteList& palettes)
 {
     status = 1;
+    failure.clear();
     status = runSave(projectFile, tempRoot, document, refraction, palettes);
     return status;
 }
@@ -170,25 +189,37 @@ int ProjectWriter::runSave(const std::string& projectFile, const std::string& te
     if (isInsideWorkFolder(tempRoot, projectFile)) {
         std::cerr << "ERROR: Impossible to save! " << projectFile
                   << " lies in a temporary folder of " << tempRoot << std::endl;
+        failure = "the project file would lie in a temporary folder of the program";
         emit error_saved_compressed();
+        return 1;
+    }
+    // A survey the reader would refuse is not written: the user's work would
+    // be in a file that does not open.
+    const std::string problem = surveyProblem(document->goephonesStringSet, document->ttArray,
+                                              (long long)document->traceSets.size());
+    if (!problem.empty()) {
+        std::cerr << "ERROR: Impossible to save! " << problem << std::endl;
+        failure = problem;
+        emit error_saved_tomo_xml();
         return 1;
     }
     const std::unique_ptr<WorkFolder> folder = WorkFolder::create(tempRoot);
     if (!folder) {
         std::cerr << "ERROR: Impossible to save!" << std::endl;
+        failure = "no temporary folder can be made in " + tempRoot;
         emit error_saved_compressed();
         return 1;
     }
-    Signal failure = nullptr;
+    Signal signal = nullptr;
     try {
-        failure = writeProject(folder->path(), projectFile, document, refraction, palettes);
+        signal = writeProject(folder->path(), projectFile, document, refraction, palettes);
     } catch (...) {
         folder->remove();
         throw;
     }
     folder->remove();
-    if (failure) {
-        emit(this->*failure)();
+    if (signal) {
+        emit(this->*signal)();
         return 1;
     }
     emit saved_completed();
@@ -201,48 +232,54 @@ ProjectWriter::Signal ProjectWriter::writeProject(const std::string& dir,
                                                   refractionDataStructure* refraction,
                                                   const ColorPaletteList& palettes)
 {
-    std::vector<std::string> pack;
-    pack.push_back(dir + "tomodoc.xml");
-    if (saveTomoDocument_XML(document, pack.back()) != 0)
-        return &ProjectWriter::error_saved_tomo_xml;
+    const auto notWritten = [&](const char* name, Signal signal) {
+        failure = std::string(name) + " cannot be written in " + dir +
+                  " (is the disk full or write-protected?)";
+        return signal;
+    };
+    std::vector<ShotFile> pack;
+    const auto archive = [&](const char* name) {
+        pack.push_back({dir + name, name});
+        return dir + name;
+    };
+    if (saveTomoDocument_XML(document, archive("tomodoc.xml")) != 0)
+        return notWritten("tomodoc.xml", &ProjectWriter::error_saved_tomo_xml);
     emit saved_tomo_xml();
 
-    pack.push_back(dir + "grid.xml");
-    if (saveTomoDocumentGrid_XML(document, pack.back()) != 0)
-        return &ProjectWriter::error_saved_grid;
+    if (saveTomoDocumentGrid_XML(document, archive("grid.xml")) != 0)
+        return notWritten("grid.xml", &ProjectWriter::error_saved_grid);
     emit saved_grid();
 
     std::vector<ShotFile> mainFiles, dxFiles, sxFiles;
-    pack.push_back(dir + "traces.xml");
-    if (saveTomoDocumentTraces_XML(document, pack.back(), &mainFiles, &dxFiles, &sxFiles) != 0)
-        return &ProjectWriter::error_saved_traces;
+    if (saveTomoDocumentTraces_XML(document, archive("traces.xml"), &mainFiles, &dxFiles,
+                                   &sxFiles) != 0)
+        return notWritten("traces.xml", &ProjectWriter::error_saved_traces);
     emit saved_traces();
 
-    pack.push_back(dir + "palettes.xml");
-    if (savePalettes_XML(pack.back(), palettes) != 0)
-        return &ProjectWriter::error_saved_palettes;
+    if (savePalettes_XML(archive("palettes.xml"), palettes) != 0)
+        return notWritten("palettes.xml", &ProjectWriter::error_saved_palettes);
     emit saved_palettes();
 
+    // The shot files are packed from where they are; one that is gone now
+    // fails the save before anything is packed.
     for (const std::vector<ShotFile>* files : {&mainFiles, &sxFiles, &dxFiles})
         for (const ShotFile& file : *files) {
-            const std::string destination = dir + file.name;
-            if (!QFile::copy(QString::fromStdString(file.source),
-                             QString::fromStdString(destination))) {
-                std::cerr << "Error while saving " << destination << std::endl;
+            if (!QFileInfo(QString::fromStdString(file.source)).isReadable()) {
+                std::cerr << "Error while saving " << dir + file.name << std::endl;
                 std::cerr << "[ERROR] cannot copy " << file.source << std::endl;
+                failure = "the shot file " + file.source + " cannot be read";
                 return &ProjectWriter::error_saved_compressed;
             }
-            pack.push_back(destination);
+            pack.push_back(file);
         }
 
     if (refraction) {
-        pack.push_back(dir + "refraction.xml");
-        if (saveRefraction_XML(pack.back(), refraction) != 0)
-            return &ProjectWriter::error_saved_refraction;
+        if (saveRefraction_XML(archive("refraction.xml"), refraction) != 0)
+            return notWritten("refraction.xml", &ProjectWriter::error_saved_refraction);
         emit saved_refraction();
     }
 
-    if (compress_project(projectFile, pack) != 0)
+    if (packEntries(projectFile, pack) != 0)
         return &ProjectWriter::error_saved_compressed;
     emit saved_compressed();
     return nullptr;
@@ -252,11 +289,15 @@ int saveProjectThreadEntry(ProjectWriter* writer, std::string projectFile, std::
                            TomoDocument* document, refractionDataStructure* refraction,
                            const ColorPaletteList& palettes, QObject* dialog)
 {
+    // Under a file-size limit a write past it would kill the program; ignored,
+    // the write fails with EFBIG and the save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     int result = 1;
     try {
         result = writer->saveProject(projectFile, tempRoot, document, refraction, palettes);
     } catch (const std::exception& e) {
         std::cerr << "ERROR: the project has not been saved: " << e.what() << std::endl;
+        writer->failure = e.what();
         writer->status = 1;
         emit writer->error_saved_compressed();
     } catch (...) {

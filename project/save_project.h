@@ -11,9 +11,11 @@
 
 #include <QObject>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class QLockFile;
 class QObject;
 class TomoDocument;
 struct refractionDataStructure;
@@ -31,7 +33,10 @@ public:
     explicit ProjectWriter(QObject* parent = nullptr) : QObject(parent) {}
 
     // Writes projectFile through a fresh numbered sub-folder of tempRoot (the
-    // work folder, ending in "/"), which is removed at the end. The document,
+    // work folder, ending in "/"), which is removed at the end. The archives
+    // are written there, the shot files packed from where they are. A survey
+    // that breaks a rule the reader applies (surveyProblem) is not written:
+    // error_saved_tomo_xml. The document,
     // the refraction data (null when there is none) and the palettes are only
     // read. Result, also left in status: 0 saved, 1 not saved (the old project
     // file, if any, is untouched). Every path ends with exactly one of
@@ -56,8 +61,15 @@ public:
     // Packs the files, in list order, as flat entries named by their file
     // names, into zipPath (created, or replaced only when writing succeeded).
     int compress_project(std::string zipPath, std::vector<std::string> files);
+    // The same with the entry names given. While it packs, the lock
+    // zipPath + ".lock" marks the save; holding it, it first removes what
+    // killed saves of this project left beside it (libzip's zipPath +
+    // ".XXXXXX"). A save of the same project by a running process is refused.
+    int packEntries(const std::string& zipPath, const std::vector<ShotFile>& entries);
 
     int status = 1; // read after the thread is joined
+    // Why the last save failed, in plain words ("" after success).
+    std::string failure;
 
 signals:
     void saved_grid();
@@ -87,8 +99,22 @@ private:
 
 // The body of the save thread: runs the writer and never lets an exception
 // out (it would end the program): status 1 and error_saved_compressed then.
+// SIGXFSZ is ignored from then on, so that a file-size limit fails the write
+// instead of killing the program.
 // When it returns, by any path, it queues accept() on dialog (if not null),
 // so that the log dialog never waits for a signal that cannot come.
 int saveProjectThreadEntry(ProjectWriter* writer, std::string projectFile, std::string tempRoot,
                            TomoDocument* document, refractionDataStructure* refraction,
                            const ColorPaletteList& palettes, QObject* dialog = nullptr);
+
+// The lock a save of projectFile holds while it packs; null when it cannot be
+// taken, with *running (if given) true when that is because a running
+// process holds it.
+std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool* running = nullptr);
+// Removes what saves of projectFile killed while packing left beside it:
+// libzip's temporaries projectFile + "." + six letters or digits. Call it
+// only with the lock held.
+void removeSaveLeftovers(const std::string& projectFile);
+// The same for every project in folder whose lock no running process holds:
+// at start-up, for the folder of the last project.
+void removeSaveLeftoversIn(const std::string& folder);

@@ -1,8 +1,5 @@
 #include "xmlarchive.h"
 
-#include <QFile>
-#include <QXmlStreamReader>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -11,33 +8,36 @@
 
 namespace
 {
-// Empty when the text is fit for cereal's parser, else the reason.
-std::string scanXml(const std::string& path)
+// Empty when the text is fit for cereal's parser (and its outline for the
+// caller), else the reason.
+std::string scanXml(const std::string& path, const XmlOutline* outline)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return "cannot be read";
-    QXmlStreamReader xml(&file);
-    int depth = 0;
-    bool rootSeen = false;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            if (!rootSeen && xml.name() != QLatin1String("cereal"))
-                return "the root element is not \"cereal\"";
-            rootSeen = true;
-            if (++depth > maxXmlDepth)
-                return "elements nest deeper than " + std::to_string(maxXmlDepth) + " levels";
-        } else if (token == QXmlStreamReader::EndElement) {
-            --depth;
+    XmlPullReader xml(path);
+    std::vector<std::string> names;
+    std::vector<size_t> children;
+    for (;;) {
+        switch (xml.next()) {
+        case XmlPullReader::Error:
+            return xml.error();
+        case XmlPullReader::EndOfDocument:
+            return outline && outline->verdict ? outline->verdict() : std::string();
+        case XmlPullReader::StartElement:
+            if (!children.empty())
+                ++children.back();
+            children.push_back(0);
+            if (xml.depth() > 1)
+                names.push_back(xml.name());
+            break;
+        case XmlPullReader::EndElement:
+            if (outline && outline->element && !names.empty() &&
+                names.size() <= XmlOutline::outlineDepth)
+                outline->element(names, children.back(), xml.text());
+            children.pop_back();
+            if (!names.empty() && xml.depth() > 0)
+                names.pop_back();
+            break;
         }
     }
-    if (xml.hasError())
-        return "not well-formed XML: " + xml.errorString().toStdString() + " at line " +
-               std::to_string(xml.lineNumber());
-    if (!rootSeen)
-        return "no root element";
-    return {};
 }
 } // namespace
 
@@ -60,21 +60,43 @@ int writeXmlArchive(const std::string& path, const char* what,
     }
     if (written)
         return 0;
+    return writeFailed(path, what);
+}
+
+int writeFailed(const std::string& path, const char* what)
+{
     std::cerr << "[ERROR] Error in opening " << path << "." << std::endl;
     std::cerr << "[ERROR] " << what << " cannot be stored on disk." << std::endl;
     return 1;
 }
 
+int readFailed(const std::string& path, const char* what, const std::string& problem,
+               std::string* reason)
+{
+    if (what) {
+        std::cerr << "[ERROR] " << path << ": " << problem << std::endl;
+        std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+    }
+    if (reason)
+        *reason = problem;
+    return 1;
+}
+
 int readXmlArchive(const std::string& path, const char* what,
-                   const std::function<void(cereal::XMLInputArchive&)>& read, AfterRead after)
+                   const std::function<void(cereal::XMLInputArchive&)>& read, AfterRead after,
+                   const XmlOutline* outline, std::string* reason)
 {
     std::ifstream in(path);
     if (!in) {
-        std::cerr << "[ERROR] Error in opening " << path << "." << std::endl;
-        std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+        if (what) {
+            std::cerr << "[ERROR] Error in opening " << path << "." << std::endl;
+            std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
+        }
+        if (reason)
+            *reason = "the file cannot be opened";
         return 1;
     }
-    std::string problem = scanXml(path);
+    std::string problem = scanXml(path, outline);
     if (problem.empty()) {
         try {
             cereal::XMLInputArchive archive(in);
@@ -84,11 +106,8 @@ int readXmlArchive(const std::string& path, const char* what,
         }
     }
     in.close();
-    if (!problem.empty()) {
-        std::cerr << "[ERROR] " << path << ": " << problem << std::endl;
-        std::cerr << "[ERROR] " << what << " cannot be read from disk." << std::endl;
-        return 1;
-    }
+    if (!problem.empty())
+        return readFailed(path, what, problem, reason);
     if (after == AfterRead::Delete)
         std::remove(path.c_str());
     return 0;

@@ -2,6 +2,9 @@
 
 #include "tomodocument.h"
 
+#include <cmath>
+#include <utility>
+
 namespace
 {
 // Adds every receiver x not yet present to the stations of both phantoms of
@@ -30,8 +33,10 @@ void refractionDataStructure::initFromDocument()
     phnt_R.assign(2, phantom());
     ttLayer.assign(document->ttArray.size(), layerStruct());
     for (size_t i = 0; i < document->ttArray.size(); ++i) {
-        const size_t picks = document->ttArray[i].ttMisurati.size();
-        if (picks == 0)
+        const TravelTime& tt = document->ttArray[i];
+        const size_t picks = tt.ttMisurati.size();
+        if (picks == 0 || tt.indexStesa >= document->goephonesStringSet.size() ||
+            document->goephonesStringSet[tt.indexStesa].size() != picks)
             continue;
         ttLayer[i].shotID = uint32_t(i);
         ttLayer[i].layer.assign(picks, 0);
@@ -41,4 +46,112 @@ void refractionDataStructure::initFromDocument()
         addStations(phnt_A, document->spreadAt(tt.indexStesa));
     // Both phantom lists start from the same stations.
     phnt_R = phnt_A;
+}
+
+namespace
+{
+bool emptyOrLength(size_t n, const std::vector<double>& values)
+{
+    return values.empty() || values.size() == n;
+}
+
+bool resultsFit(const refractionDataStructure::processingData& results, size_t stations)
+{
+    if (results.cData.size() != 2 || !emptyOrLength(stations, results.v2) ||
+        !emptyOrLength(stations, results.v3))
+        return false;
+    for (const auto& c : results.cData) {
+        if (!emptyOrLength(stations, c.z) || !emptyOrLength(stations, c.tG) ||
+            !emptyOrLength(stations, c.tV))
+            return false;
+        for (const auto* rows : {&c.tGs, &c.tVs})
+            for (const auto& row : *rows)
+                if (!emptyOrLength(stations, row))
+                    return false;
+    }
+    return true;
+}
+} // namespace
+
+void refractionDataStructure::resetFromDocument()
+{
+    initFromDocument();
+    if (!resultsFit(refractData, phnt_A.front().pos.size())) {
+        const double v1 = refractData.v1;
+        refractData = processingData();
+        refractData.v1 = v1;
+    }
+}
+
+bool refractionDataStructure::isLayerRangeValid(uint32_t lo, uint32_t hi, uint32_t L,
+                                                uint32_t shot) const
+{
+    if (L == 0)
+        return true;
+    if (lo > hi)
+        std::swap(lo, hi);
+    const TravelTime& tt = document->travelTimeAt(shot);
+    const std::vector<Point2D>& receivers = document->spreadAt(tt.indexStesa);
+    const std::vector<int32_t>& layers = ttLayer.at(shot).layer;
+    const size_t n = layers.size();
+    if (n == 0 || hi >= n)
+        return false;
+    const double sx = tt.shotPos2d.x;
+    // A neighbour on the same side of the shot, at another distance, must not
+    // break the order: farther ones may not hold less, nearer ones not more.
+    const auto neighbourAllows = [&](size_t inRange, size_t neighbour) {
+        const double xr = receivers.at(inRange).x;
+        const double xn = receivers.at(neighbour).x;
+        const bool sameSide = (xr < sx && xn < sx) || (xr > sx && xn > sx);
+        const double dr = std::abs(xr - sx);
+        const double dn = std::abs(xn - sx);
+        if (!sameSide || dr == dn)
+            return true;
+        const int32_t ln = layers[neighbour];
+        if (ln <= 0)
+            return true;
+        return dn > dr ? ln >= int32_t(L) : ln <= int32_t(L);
+    };
+    if (lo > 0 && !neighbourAllows(lo, lo - 1))
+        return false;
+    if (hi + 1 < n && !neighbourAllows(hi, hi + 1))
+        return false;
+    return true;
+}
+
+bool fitsDocument(const refractionDataStructure& r, const TomoDocument& document)
+{
+    std::vector<const refractionDataStructure::phantom*> phantoms;
+    for (const auto* side : {&r.phnt_A, &r.phnt_R}) {
+        if (!side->empty() && side->size() != 2)
+            return false;
+        for (const auto& p : *side)
+            phantoms.push_back(&p);
+    }
+    const size_t stations = phantoms.empty() ? 0 : phantoms.front()->pos.size();
+    for (const auto* p : phantoms) {
+        if (p->pos.size() != stations || p->time.size() != stations)
+            return false;
+        for (size_t k = 0; k < stations; ++k)
+            if (p->pos[k].x != phantoms.front()->pos[k].x)
+                return false;
+    }
+    if (!resultsFit(r.refractData, stations))
+        return false;
+    if (r.ttLayer.size() != document.ttArray.size())
+        return false;
+    for (size_t i = 0; i < r.ttLayer.size(); ++i) {
+        const auto& l = r.ttLayer[i];
+        const uint32_t spread = document.ttArray[i].indexStesa;
+        if (spread >= document.goephonesStringSet.size())
+            return false;
+        const size_t receivers = document.goephonesStringSet[spread].size();
+        if ((!l.layer.empty() && l.layer.size() != receivers) ||
+            (!l.trasla.empty() && l.trasla.size() != receivers))
+            return false;
+        for (int32_t layer : l.layer)
+            if (layer < 0 || layer > 3)
+                return false;
+    }
+    return true;
 }

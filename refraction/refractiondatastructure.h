@@ -75,7 +75,21 @@ struct refractionDataStructure {
     // elevation of the first spread that brought it and time NoTime. Earlier
     // assignments, shifts and phantom times are lost; refractData stays.
     // A spread index past the spreads throws std::out_of_range.
+    // A record whose times list is not as long as its spread has no usable
+    // picks here and gets empty lists, like a record without times.
     void initFromDocument();
+
+    // initFromDocument, then the results are dropped when they no longer fit
+    // the new stations (two empty cData, empty v2 and v3; v1 stays). The one
+    // way back to a state that fitsDocument accepts.
+    void resetFromDocument();
+
+    // Whether receivers lo..hi (either order, inclusive) of record `shot` may
+    // all take layer L without breaking the order "layers never decrease away
+    // from the shot". Clearing (L 0) is always allowed. No for a record with
+    // an empty layer list or hi past it. A shot index past the document's or
+    // this data's records throws std::out_of_range.
+    bool isLayerRangeValid(uint32_t lo, uint32_t hi, uint32_t L, uint32_t shot) const;
 
     std::vector<phantom> phnt_A; // forward phantoms, layer 2 first
     std::vector<phantom> phnt_R; // reverse phantoms
@@ -83,3 +97,10 @@ struct refractionDataStructure {
     TomoDocument* document = nullptr; // not owned, not saved
     std::vector<layerStruct> ttLayer;
 };
+
+// The shape the analysis, its plots and the section overlay rely on when they
+// index the data by shot and by station: one layer record per travel-time
+// record on an existing spread, each layer and shift list empty or as long as
+// its spread, layers 0..3, 0 or 2 phantoms per side on one station list, two
+// cData entries and every result list empty or one value per station.
+bool fitsDocument(const refractionDataStructure& data, const TomoDocument& document);

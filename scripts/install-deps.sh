@@ -12,7 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev
   clang libclang-rt-14-dev
   xvfb xauth libgl1-mesa-dri mesa-utils
-  python3 python3-segyio python3-numpy python3-scipy
+  python3 python3-segyio python3-numpy python3-scipy python3-pil
+  poppler-utils libreoffice-writer-nogui libxml2-utils fonts-dejavu-core
   locales
 )
 

@@ -69,7 +69,7 @@ bool writeIsovalues(const std::string& path, const std::string& delimiter,
 bool readIsovalues(const std::string& path, const std::string& delimiter,
                    std::vector<double>& values)
 {
-    return readFields(path, delimiter, [&](const std::vector<std::string>& fields) {
+    return readFields(path, delimiter, [&](const std::vector<std::string>& fields, int) {
                const double value = parseNumber(fields.front());
                std::cout << "Value : " << value;
                values.push_back(value);

@@ -107,6 +107,11 @@ void SectionDisplay::setRefraction(refractionDataStructure* refraction)
     view_.refractionData = refraction;
 }
 
+void SectionDisplay::setRefractionShown(bool shown)
+{
+    view_.showRefraction = shown;
+}
+
 // ---- Drawing ----
 
 void SectionDisplay::show(SectionType type)
@@ -128,6 +133,28 @@ void SectionDisplay::redrawWithGrid()
 void SectionDisplay::resetView()
 {
     view_.resetView(value(T::Current));
+}
+
+// ---- Pictures ----
+
+void SectionDisplay::setContourLabelDensity(int choice)
+{
+    view_.setContourLabelMinPoints(choice);
+}
+
+bool SectionDisplay::renderPicture(bool newEngine, int t, const std::string& path,
+                                   const QColor& background, bool equidistant, bool horizontalBar,
+                                   int width, double fontScale)
+{
+    return newEngine ? view_.renderExportImage(t, path, background, equidistant, horizontalBar,
+                                               width, fontScale)
+                     : view_.renderToImage(t, path, background, equidistant, horizontalBar, width,
+                                           fontScale);
+}
+
+bool SectionDisplay::saveScreenshot(const std::string& path, double scale)
+{
+    return view_.saveScreenshot(path, scale);
 }
 
 // ---- Palettes ----
@@ -406,7 +433,6 @@ void SectionDisplay::showVelocity()
         }
     }
     state.viewVelocity = true;
-    logLine("Tervanelo_MainWindows::on_actionShow_Tomographic_Profile_triggered");
     const int current = view_.showType;
     if (!isOneOf(current, {T::VelocityContours, T::FilledContours, T::VelocityRays, T::Velocity}))
         showRange(view_.velocityRange, "Min Velocity : ", ", Max Velocity : ");

@@ -83,6 +83,8 @@ public:
     // The survey the view draws; null for none while a document is replaced.
     void attach(const TomoDocument* document, refractionDataStructure* refraction);
     void setRefraction(refractionDataStructure* refraction);
+    // Whether the next redraw shows the refractor lines; no redraw here.
+    void setRefractionShown(bool shown);
 
     // ---- Drawing ----
     void show(SectionType type);
@@ -106,6 +108,15 @@ public:
     void fitPaletteToVelocities();
     // The bar's handles where its palette's stops are.
     void placeBarHandles();
+
+    // ---- Pictures ----
+    // Contour label density of the pictures: 0 "Less", 1 "Normal", 2 "More".
+    void setContourLabelDensity(int choice);
+    // Type t as a PNG `width` pixels wide, through the newer export scene or
+    // the classic one; false when nothing was written.
+    bool renderPicture(bool newEngine, int t, const std::string& path, const QColor& background,
+                       bool equidistant, bool horizontalBar, int width, double fontScale);
+    bool saveScreenshot(const std::string& path, double scale);
 
     // ---- Commands ----
     void showVerticalGradient();

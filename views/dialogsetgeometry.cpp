@@ -51,20 +51,22 @@ QString DialogSetGeometry::shotText(size_t shot, bool listing) const
     const TraceSet* set = traceSetOf(shot);
     QString text;
     if (!set)
-        text = "Shot ID <b>" + QString::number(shot) + "</b>";
+        text = tr("Shot ID <b>%1</b>").arg(shot);
     else if (listing && !set->traces.empty() && set->traces.front().kind != Trace::Ordinary)
-        text =
-            "File name DX: " + bold(set->fileNameDX) + "<br>File name SX: " + bold(set->fileNameSX);
+        text = tr("File name DX: %1<br>File name SX: %2")
+                   .arg(bold(set->fileNameDX), bold(set->fileNameSX));
     else
-        text = "File name " + bold(set->fileName);
-    return text + "<br>Geophone geometry ID: <b>" + QString::number(record.indexStesa) +
-           "</b> Shot position: <b>" + QString::number(record.shotPos2d.x, 'g', 6) +
+        text = tr("File name %1").arg(bold(set->fileName));
+    return text + "<br>" +
+           tr("Geophone geometry ID: <b>%1</b> Shot position: <b>%2")
+               .arg(QString::number(record.indexStesa),
+                    QString::number(record.shotPos2d.x, 'g', 6)) +
            (listing ? " m.</b>" : " m</b>");
 }
 
 QString DialogSetGeometry::spreadText(size_t spread) const
 {
-    QString text = "Geometry ID: <b>" + QString::number(spread) + "</b><br>";
+    QString text = tr("Geometry ID: <b>%1</b><br>").arg(spread);
     for (const Point2D& geophone : spreads[spread])
         text += QString::number(geophone.x, 'g', 6) + " ";
     return text;
@@ -227,9 +229,11 @@ void DialogSetGeometry::on_loadShotsButton_clicked()
         return;
     std::vector<std::string> labels;
     std::vector<std::vector<double>> rows;
-    if (readCSV(fileName, delimiter, labels, rows) != 0) {
-        prompts->showError(tr("Error Message"),
-                           tr("Invalid shot file. ") + QString::number(rows.size()));
+    std::string why;
+    if (readCSV(fileName, delimiter, labels, rows, &why) != 0) {
+        prompts->showError(tr("Error Message"), tr("Invalid shot file. ") +
+                                                    QString::number(rows.size()) + "\n" +
+                                                    QString::fromStdString(why));
         return;
     }
     // Rows go to shots by order; labels are not used.

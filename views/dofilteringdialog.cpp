@@ -15,11 +15,6 @@ namespace
 {
 // The chart shows the band that refraction work looks at.
 constexpr double kHighestChartedFrequency = 350.0;
-
-bool usableCutoff(double c)
-{
-    return c > 0.0 && c < 0.5;
-}
 } // namespace
 
 doFilteringDialog::doFilteringDialog(TomoDocument* doc, int shot, QWidget* parent)

@@ -621,7 +621,7 @@ void drawTraces::drawShotAxis(QPainter& painter, double width, double left)
                     int(std::trunc(xc) + left - metrics.horizontalAdvance(label) / 2.0), 56, label);
             }
         }
-        const QString title = "Shot position: " + QString::number(record.shotPos2d.x, 'g', 6);
+        const QString title = tr("Shot position: ") + QString::number(record.shotPos2d.x, 'g', 6);
         painter.drawText(int(left + width / 2.0 - metrics.horizontalAdvance(title) / 2.0),
                          metrics.height() + 4, title);
     } catch (const std::out_of_range&) {
@@ -664,10 +664,11 @@ bool drawTraces::setPick(const CursorPosition& at, Qt::KeyboardModifiers modifie
         return false;
     double value = Pick::Unusable;
     if (modifiers != Qt::ShiftModifier) {
-        // A time before the first sample, or one that reads as a mark (0 not
-        // picked, -1 or less rejected), would be stored as something else.
+        // A time before the first sample, or at or before the shot (which
+        // would also read as a mark: 0 not picked, -1 or less rejected), is
+        // no first break.
         if (!at.usableTimeScale || !std::isfinite(at.time) || at.time < at.delay0 ||
-            at.time == Pick::NotPicked || at.time <= -1.0)
+            !(at.time > 0.0))
             return false;
         value = at.time;
     }
@@ -689,8 +690,8 @@ void drawTraces::mouseMoveEvent(QMouseEvent* event)
     if (!cursorPosition(event->pos(), at))
         return;
     const int channel = std::isfinite(at.column) ? clampedPixel(at.column, -1.0, 1e9) + 1 : 0;
-    setToolTip("ch: <b>" + QString::number(channel) +
-               "</b> Time: " + QString::number(at.time, 'g', 6));
+    setToolTip(tr("ch: <b>%1</b> Time: %2")
+                   .arg(QString::number(channel), QString::number(at.time, 'g', 6)));
     setToolTipDuration(1000);
     emit mouse_moved(shotIndex);
     if (event->buttons() == Qt::LeftButton && pickingEnabled)

@@ -1,5 +1,6 @@
 #include "drawttime.h"
 
+#include "chartsteps.h"
 #include "pixel.h"
 #include "shotcolors.h"
 #include "tomodocument.h"
@@ -15,48 +16,6 @@ namespace
 {
 
 constexpr double kInset = 45.0;
-
-struct TickSteps {
-    double major;
-    double minor;
-};
-
-// Steps of the chart's time grid and time axis, from the largest time in ms.
-TickSteps chartTimeSteps(double tms)
-{
-    if (tms < 10.0)
-        return {2.0, 1.0};
-    if (tms <= 25.0)
-        return {2.5, 1.25};
-    if (tms <= 50.0)
-        return {5.0, 2.5};
-    if (tms <= 250.0)
-        return {10.0, 2.0};
-    if (tms <= 500.0)
-        return {50.0, 10.0};
-    const double major = std::trunc(tms / 10.0);
-    return {major, std::trunc(major / 5.0)};
-}
-
-struct DistanceSteps {
-    long long major;
-    long long minor; // 0: no minor ticks
-};
-
-// Steps of the distance axis, from the receiver span in metres.
-DistanceSteps chartDistanceSteps(double span)
-{
-    if (span < 10.0)
-        return {1, 0};
-    if (span < 20.0)
-        return {2, 1};
-    if (span < 50.0)
-        return {5, 1};
-    if (span < 100.0)
-        return {10, 2};
-    const long long major = (long long)(span / 10.0);
-    return {major, major / 5};
-}
 
 // Receiver positions beyond this are no survey line; their ticks would
 // overflow the integer arithmetic of the axis.
@@ -252,11 +211,9 @@ void drawTTime::drawGridLines(QPainter& painter, double x0, double height, doubl
     auto row = [&](double t) {
         return clampedPixel(height - t * timeScale / 1000.0 + y0, -1e6, 1e6);
     };
-    int k = 0;
-    for (; k * step <= tms; ++k)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
-    if (row(k * step) > y0)
-        painter.drawLine(QLineF(x0, row(k * step), x0 + plotWidth, row(k * step)));
+    forEachTimeGridValue(tms, step, y0, row, [&](double v) {
+        painter.drawLine(QLineF(x0, row(v), x0 + plotWidth, row(v)));
+    });
     painter.restore();
 }
 

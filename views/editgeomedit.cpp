@@ -55,9 +55,21 @@ void editGeomEdit::setChannelCountLocked(bool locked)
     ui->frame->setEnabled(!locked);
 }
 
+namespace
+{
+// One widget per geophone: far beyond any real spread, building the rows
+// would take minutes and gigabytes.
+constexpr size_t MaxGeophones = 10000;
+} // namespace
+
 void editGeomEdit::on_setButton_clicked()
 {
     const int count = ui->lineEdit->text().toInt();
+    if (size_t(std::max(count, 0)) > MaxGeophones) {
+        prompts->showError(tr("Error Message"),
+                           tr("A spread holds at most %1 geophones.").arg(MaxGeophones));
+        return;
+    }
     replaceRows(std::vector<Point2D>(size_t(std::max(count, 0))));
 }
 
@@ -82,10 +94,22 @@ void editGeomEdit::on_load_geometry_button_clicked()
                                 delimiter))
         return;
     std::vector<std::vector<double>> rows;
-    const int result = readGeophoneCSV(fileName, delimiter, rows);
+    std::string why;
+    // Values the rows cannot show are refused, not clamped.
+    const int result = readGeophoneCSV(fileName, delimiter, rows, &why, editGeomWidget::ranges());
     if (result != 0 || (spreadGiven && rows.size() != spread.size())) {
+        QString text = tr("Invalid geometry file. ") + QString::number(rows.size());
+        if (!why.empty())
+            text += "\n" + QString::fromStdString(why);
+        prompts->showError(tr("Error Message"), text);
+        return;
+    }
+    if (!spreadGiven && rows.size() > MaxGeophones) {
         prompts->showError(tr("Error Message"),
-                           tr("Invalid geometry file. ") + QString::number(rows.size()));
+                           tr("Invalid geometry file. %1 rows: a spread holds at most %2 "
+                              "geophones.")
+                               .arg(rows.size())
+                               .arg(MaxGeophones));
         return;
     }
     if (!spreadGiven) {

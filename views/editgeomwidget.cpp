@@ -35,3 +35,11 @@ double editGeomWidget::z() const
 {
     return ui->yEdit->value();
 }
+
+std::vector<NumberRange> editGeomWidget::ranges()
+{
+    // The form is the one place the limits are written.
+    const editGeomWidget row;
+    return {{row.ui->xEdit->minimum(), row.ui->xEdit->maximum()},
+            {row.ui->yEdit->minimum(), row.ui->yEdit->maximum()}};
+}

@@ -2,9 +2,12 @@
 // One geophone's row in the geophone editor: its name, position x and
 // elevation z (metres, two decimals, clamped to the spin boxes' ranges).
 
+#include "geometryfiles.h"
+
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace Ui
 {
@@ -24,6 +27,9 @@ public:
     void setZ(double z);
     double x() const;
     double z() const;
+
+    // What the spin boxes hold: x, then z.
+    static std::vector<NumberRange> ranges();
 
 private:
     std::unique_ptr<Ui::editGeomWidget> ui;

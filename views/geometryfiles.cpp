@@ -2,6 +2,7 @@
 
 #include "splitstring.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -43,7 +44,8 @@ std::string formatNumber(double value)
 }
 
 ReadResult readFields(const std::string& fileName, const std::string& delimiter,
-                      const std::function<bool(const std::vector<std::string>&)>& onLine)
+                      const std::function<bool(const std::vector<std::string>&, int)>& onLine,
+                      bool skipLeadingDelimiters)
 {
     std::ifstream in(fileName);
     if (!in)
@@ -51,12 +53,14 @@ ReadResult readFields(const std::string& fileName, const std::string& delimiter,
     const std::string separators = mapDelimiter(delimiter);
     std::string line;
     std::vector<std::string> fields;
-    while (std::getline(in, line)) {
+    for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (skipLeadingDelimiters)
+            line.erase(0, std::min(line.find_first_not_of(separators), line.size()));
         splitString(line, fields, separators);
-        if (!fields.empty() && !onLine(fields))
-            return ReadResult::ShortLine;
+        if (!fields.empty() && !onLine(fields, number))
+            return ReadResult::Rejected;
     }
     return in.bad() ? ReadResult::Unreadable : ReadResult::Complete;
 }
@@ -90,30 +94,82 @@ int writeLines(const std::string& fileName, size_t count, LineWriter lineAt)
 }
 } // namespace
 
+namespace
+{
+// The shortest text that reads back as value: a limit in a message must not
+// be rounded (9999999.99, not 1e+07).
+std::string exactNumber(double value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// Reads the numbers of one line's fields into numbers; on a bad field or too
+// few numbers, says why in error and returns false.
+bool readNumbers(const std::string& fileName, int line,
+                 std::vector<std::string>::const_iterator first,
+                 std::vector<std::string>::const_iterator last,
+                 const std::vector<NumberRange>& ranges, std::vector<double>& numbers,
+                 std::string& error)
+{
+    const std::string at = fileName + ": line " + std::to_string(line) + ": ";
+    numbers.clear();
+    for (auto field = first; field != last; ++field) {
+        double value;
+        if (!parseNumberField(*field, value)) {
+            error = at + "not a number: " + *field;
+            return false;
+        }
+        // A value the editors cannot show must not be clamped silently.
+        const size_t k = numbers.size();
+        if (k < ranges.size() && !(value >= ranges[k].min && value <= ranges[k].max)) {
+            error = at + "out of range: " + *field + " (from " + exactNumber(ranges[k].min) +
+                    " to " + exactNumber(ranges[k].max) + ")";
+            return false;
+        }
+        numbers.push_back(value);
+    }
+    if (numbers.size() < 2) {
+        error = at + "fewer than two numbers";
+        return false;
+    }
+    return true;
+}
+
+void setError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
+}
+} // namespace
+
 int readCSV(const std::string& fileName, const std::string& delimiter,
-            std::vector<std::string>& labels, std::vector<std::vector<double>>& rows)
+            std::vector<std::string>& labels, std::vector<std::vector<double>>& rows,
+            std::string* error)
 {
     labels.clear();
     rows.clear();
     std::vector<double> numbers;
+    std::string why;
     const ReadResult result =
-        readFields(fileName, delimiter, [&](const std::vector<std::string>& fields) {
+        readFields(fileName, delimiter, [&](const std::vector<std::string>& fields, int line) {
             labels.push_back(fields[0]);
             std::cout << fields[0] << std::endl;
-            numbers.clear();
-            for (size_t i = 1; i < fields.size(); ++i) {
-                numbers.push_back(parseNumber(fields[i]));
-                std::cout << numbers.back() << std::endl;
-            }
-            if (numbers.size() < 2)
-                return false;
-            rows.push_back(numbers);
-            return true;
+            const bool read =
+                readNumbers(fileName, line, fields.begin() + 1, fields.end(), {}, numbers, why);
+            for (double number : numbers)
+                std::cout << number << std::endl;
+            if (read)
+                rows.push_back(numbers);
+            return read;
         });
     if (result == ReadResult::Unreadable) {
         labels.clear();
         rows.clear();
+        why = fileName + ": cannot be read";
     }
+    setError(error, why);
     return result == ReadResult::Complete ? 0 : 1;
 }
 
@@ -137,22 +193,28 @@ int writeCSV(const std::string& fileName, const std::string& delimiter,
 }
 
 int readGeophoneCSV(const std::string& fileName, const std::string& delimiter,
-                    std::vector<std::vector<double>>& rows)
+                    std::vector<std::vector<double>>& rows, std::string* error,
+                    const std::vector<NumberRange>& ranges)
 {
     rows.clear();
     std::vector<double> numbers;
-    const ReadResult result =
-        readFields(fileName, delimiter, [&](const std::vector<std::string>& fields) {
-            numbers.clear();
-            for (const std::string& field : fields)
-                numbers.push_back(parseNumber(field));
-            if (numbers.size() < 2)
+    std::string why;
+    const ReadResult result = readFields(
+        fileName, delimiter,
+        [&](const std::vector<std::string>& fields, int line) {
+            if (!readNumbers(fileName, line, fields.begin(), fields.end(), ranges, numbers, why))
                 return false;
             rows.push_back(numbers);
             return true;
-        });
-    if (result == ReadResult::Unreadable)
+        },
+        // Without labels, a line that begins with delimiters (blanks, say)
+        // has no rest-of-line label to give.
+        true);
+    if (result == ReadResult::Unreadable) {
         rows.clear();
+        why = fileName + ": cannot be read";
+    }
+    setError(error, why);
     return result == ReadResult::Complete ? 0 : 1;
 }
 

@@ -53,6 +53,8 @@ void shotEditDialog::on_buttonBox_accepted()
         TravelTime& shot = travelTimes.at(size_t(s));
         shot.shotPos2d.x = shotEditRows[k]->x();
         shot.shotPos2d.z = shotEditRows[k]->z();
-        shot.indexStesa = uint32_t(shotEditRows[k]->spreadId());
+        // The times follow the receivers onto the new spread: lists of the
+        // old spread's length would not open again once saved.
+        moveShotToSpread(shot, spreads, uint32_t(shotEditRows[k]->spreadId()));
     }
 }

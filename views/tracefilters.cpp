@@ -9,9 +9,8 @@ namespace
 int butterworth(liquid_iirdes_bandtype band, const std::vector<double>& samples, int order,
                 double cutoff, std::vector<double>& output)
 {
-    // liquid designs a filter that outputs NaN for a cut-off outside (0, 0.5)
-    // and returns NULL for order 0, reporting only on stderr.
-    if (order < 1 || !(cutoff > 0.0 && cutoff < 0.5))
+    // liquid returns NULL for order 0, reporting only on stderr.
+    if (order < 1 || !usableCutoff(cutoff))
         return 1;
     iirfilt_rrrf q =
         iirfilt_rrrf_create_prototype(LIQUID_IIRDES_BUTTER, band, LIQUID_IIRDES_SOS,
@@ -34,6 +33,14 @@ int butterworth(liquid_iirdes_bandtype band, const std::vector<double>& samples,
     return 0;
 }
 } // namespace
+
+bool usableCutoff(double cutoff)
+{
+    // liquid designs a filter that outputs NaN for a cut-off outside (0, 0.5),
+    // and it sees the float.
+    const float passed = float(cutoff);
+    return passed > 0.0f && passed < 0.5f;
+}
 
 std::vector<float> makeFloatBuffer(size_t n)
 {

@@ -15,9 +15,14 @@ std::vector<float> makeFloatBuffer(size_t n);
 // give no output.
 void applyAGC(const std::vector<double>& samples, std::vector<double>& output);
 
+// True when a normalised cut-off, narrowed to the float the filter design
+// takes, lies in (0, 0.5): a value just below 0.5 rounds to 0.5 and designs a
+// filter that outputs NaN.
+bool usableCutoff(double cutoff);
+
 // Butterworth filters of the given order, one causal forward pass (the phase
-// delay stays). cutoff is normalised to the sampling frequency and must lie in
-// (0, 0.5); samplingFrequency is not used. Each prints the filter's
+// delay stays). cutoff is normalised to the sampling frequency and must be
+// usable (above); samplingFrequency is not used. Each prints the filter's
 // description on stdout. Return 0 with the output replaced by one value per
 // sample, or 1 with the output untouched when the order is below 1, the
 // cut-off is out of range or the filter cannot be designed.

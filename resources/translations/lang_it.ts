@@ -2,6 +2,52 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AddHandleDialog</name>
+    <message>
+        <source>Add handle</source>
+        <translation>Aggiungi cursore</translation>
+    </message>
+    <message>
+        <source>Velocity Value</source>
+        <translation>Valore di velocità</translation>
+    </message>
+    <message>
+        <source>error message</source>
+        <translation>messaggio di errore</translation>
+    </message>
+    <message>
+        <source>ERROR. Color already set for this value.</source>
+        <translation>ERRORE. Colore già impostato per questo valore.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorPaletteWidget</name>
+    <message>
+        <source>Selected Handle</source>
+        <translation>Cursore selezionato</translation>
+    </message>
+    <message>
+        <source>Add Slider </source>
+        <translation>Aggiungi cursore </translation>
+    </message>
+    <message>
+        <source>Value: </source>
+        <translation>Valore: </translation>
+    </message>
+    <message>
+        <source>Set Selected Slider Color </source>
+        <translation>Imposta il colore del cursore selezionato </translation>
+    </message>
+    <message>
+        <source>Delete Selected Slider </source>
+        <translation>Elimina il cursore selezionato </translation>
+    </message>
+    <message>
+        <source>Pick a color</source>
+        <translation>Scegli un colore</translation>
+    </message>
+</context>
+<context>
     <name>Confirm_File_Replace</name>
     <message>
         <source>Confirm file replace</source>
@@ -34,12 +80,191 @@
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versione: </translation>
+    </message>
+</context>
+<context>
+    <name>DialogSetGeometry</name>
+    <message>
+        <source>Set survey geometry - Dialog</source>
+        <translation>Imposta la geometria del rilievo - Finestra</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Load Shots Geometry</source>
+        <translation>Carica la geometria degli scoppi</translation>
+    </message>
+    <message>
+        <source>Save Shots Geometry</source>
+        <translation>Salva la geometria degli scoppi</translation>
+    </message>
+    <message>
+        <source>Shot ID &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>ID scoppio &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>File name DX: %1&lt;br&gt;File name SX: %2</source>
+        <translation>Nome file DX: %1&lt;br&gt;Nome file SX: %2</translation>
+    </message>
+    <message>
+        <source>File name %1</source>
+        <translation>Nome file %1</translation>
+    </message>
+    <message>
+        <source>Geophone geometry ID: &lt;b&gt;%1&lt;/b&gt; Shot position: &lt;b&gt;%2</source>
+        <translation>ID geometria dei geofoni: &lt;b&gt;%1&lt;/b&gt; Posizione dello scoppio: &lt;b&gt;%2</translation>
+    </message>
+    <message>
+        <source>Geometry ID: &lt;b&gt;%1&lt;/b&gt;&lt;br&gt;</source>
+        <translation>ID geometria: &lt;b&gt;%1&lt;/b&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Open Geometry</source>
+        <translation>Apri geometria</translation>
+    </message>
+    <message>
+        <source>CSV format (*.csv)</source>
+        <translation>Formato CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error Message</source>
+        <translation>Messaggio di errore</translation>
+    </message>
+    <message>
+        <source>Invalid shot file. </source>
+        <translation>File degli scoppi non valido. </translation>
+    </message>
+    <message>
+        <source>Save Geometry</source>
+        <translation>Salva geometria</translation>
+    </message>
+    <message>
+        <source>Geophones Geometry (*csv)</source>
+        <translation>Geometria dei geofoni (*csv)</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file.</source>
+        <translation>File di geometria non valido.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawAllTracesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>ExportController</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>These pictures could not be made:
+%1</source>
+        <translation>Non è stato possibile creare queste immagini:
+%1</translation>
+    </message>
+    <message>
+        <source>Geographical coordinates are missing, data cannot be exported in KML format</source>
+        <translation>Mancano le coordinate geografiche, i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>Export Seismic Line to KML</source>
+        <translation>Esporta la linea sismica in KML</translation>
+    </message>
+    <message>
+        <source>KML (*.kml);;All Files (*)</source>
+        <translation>KML (*.kml);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>EPSG code %1 cannot be converted, data cannot be exported in KML format</source>
+        <translation>Il codice EPSG %1 non può essere convertito, i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Non è stato possibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported in KML format</source>
+        <translation>Nessuna griglia tomografica: i dati non possono essere esportati in formato KML</translation>
+    </message>
+    <message>
+        <source>Export Tomography to KML</source>
+        <translation>Esporta la tomografia in KML</translation>
+    </message>
+    <message>
+        <source>No tomographic grid: data cannot be exported</source>
+        <translation>Nessuna griglia tomografica: i dati non possono essere esportati</translation>
+    </message>
+    <message>
+        <source>Export Gridded Data</source>
+        <translation>Esporta i dati grigliati</translation>
+    </message>
+    <message>
+        <source>Save gridded tomographic velocity in a text file (*.txt);;All Files (*)</source>
+        <translation>Salva la velocità tomografica grigliata in un file di testo (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Select Output Folder</source>
+        <translation>Seleziona la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Save Screenshot</source>
+        <translation>Salva l&apos;istantanea</translation>
+    </message>
+    <message>
+        <source>Image file png (*</source>
+        <translation>File immagine png (*</translation>
+    </message>
+    <message>
+        <source>Save ODT</source>
+        <translation>Salva ODT</translation>
+    </message>
+    <message>
+        <source>Open document format (*.odt);;All Files (*)</source>
+        <translation>Formato Open Document (*.odt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing ODT file</source>
+        <translation>Ops! Qualcosa è andato storto scrivendo il file ODT</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Salva PDF</translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.pdf);;All Files (*)</source>
+        <translation>Portable Document Format (*.pdf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Ops! Something wrong writing PDF file</source>
+        <translation>Ops! Qualcosa è andato storto scrivendo il file PDF</translation>
+    </message>
 </context>
 <context>
     <name>ExportTomoVelData</name>
     <message>
         <source>Set optional shift parameter before export</source>
-        <translation>Imposta lo spostamento facoltativo prima dell'esportazione</translation>
+        <translation>Imposta lo spostamento facoltativo prima dell&apos;esportazione</translation>
     </message>
     <message>
         <source>Y coord of the line</source>
@@ -51,6 +276,53 @@
     </message>
 </context>
 <context>
+    <name>PaletteDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Create New Palette</source>
+        <translation>Crea una nuova tavolozza</translation>
+    </message>
+    <message>
+        <source>Palette Settings</source>
+        <translation>Impostazioni della tavolozza</translation>
+    </message>
+    <message>
+        <source>Delete Palette</source>
+        <translation>Elimina la tavolozza</translation>
+    </message>
+    <message>
+        <source>Rename Palette</source>
+        <translation>Rinomina la tavolozza</translation>
+    </message>
+    <message>
+        <source>Save new palette as :</source>
+        <translation>Salva la nuova tavolozza come:</translation>
+    </message>
+    <message>
+        <source>Open Palette</source>
+        <translation>Apri tavolozza</translation>
+    </message>
+    <message>
+        <source>Tervanelo Palette (*.xml)</source>
+        <translation>Tavolozza di Tervanelo (*.xml)</translation>
+    </message>
+    <message>
+        <source>Error while loading palette.</source>
+        <translation>Errore durante il caricamento della tavolozza.</translation>
+    </message>
+    <message>
+        <source>Save Palette</source>
+        <translation>Salva tavolozza</translation>
+    </message>
+    <message>
+        <source>Error while saving palette.</source>
+        <translation>Errore durante il salvataggio della tavolozza.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressTomography_Dialog</name>
     <message>
         <source>Running tomography ...</source>
@@ -59,6 +331,250 @@
     <message>
         <source>Completed iteration </source>
         <translation>Iterazione completata </translation>
+    </message>
+</context>
+<context>
+    <name>RefractionProcessingDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>T-x curves</source>
+        <translation>Curve T-x</translation>
+    </message>
+    <message>
+        <source>Select layer:</source>
+        <translation>Seleziona strato:</translation>
+    </message>
+    <message>
+        <source>Build profiles</source>
+        <translation>Costruisci profili</translation>
+    </message>
+    <message>
+        <source>Phantoming</source>
+        <translation>Phantoming</translation>
+    </message>
+    <message>
+        <source>Show layer:</source>
+        <translation>Mostra strato:</translation>
+    </message>
+    <message>
+        <source>Editable</source>
+        <translation>Modificabile</translation>
+    </message>
+    <message>
+        <source>tV/tG</source>
+        <translation>tV/tG</translation>
+    </message>
+    <message>
+        <source>Velocity/Profile</source>
+        <translation>Velocità/Profilo</translation>
+    </message>
+    <message>
+        <source>Velocity is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>La velocità è minore di zero almeno nella posizione di un geofono. Il profilo potrebbe non essere accurato. Per favore, controlla i dati in input</translation>
+    </message>
+    <message>
+        <source>Strong lateral velocity variations. The profile may not be accurate.</source>
+        <translation>Variazioni laterali di velocità molto intense. Il profilo potrebbe non essere accurato</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Png image (*.png)</source>
+        <translation>Immagine Png (*.png)</translation>
+    </message>
+    <message>
+        <source>Unable to save the image %1</source>
+        <translation>Non è possibile salvare l&apos;immagine %1</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>ID:geophone#</source>
+        <translation>ID:geofono#</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source> Observed TravelTime / Compuded TravelTime</source>
+        <translation> Tempo di percorso osservato / calcolato</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Scoppio:</translation>
+    </message>
+    <message>
+        <source>Geophones:</source>
+        <translation>Geofoni:</translation>
+    </message>
+    <message>
+        <source>Easting</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>Northing</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>First:</source>
+        <translation>Primo:</translation>
+    </message>
+    <message>
+        <source>Last:</source>
+        <translation>Ultimo:</translation>
+    </message>
+</context>
+<context>
+    <name>SaveProjectLogDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>tomodoc.xml</source>
+        <translation>tomodoc.xml</translation>
+    </message>
+    <message>
+        <source>grid.xml</source>
+        <translation>grid.xml</translation>
+    </message>
+    <message>
+        <source>traces.xml</source>
+        <translation>traces.xml</translation>
+    </message>
+    <message>
+        <source>palettes.xml</source>
+        <translation>palettes.xml</translation>
+    </message>
+    <message>
+        <source>refraction.xml</source>
+        <translation>refraction.xml</translation>
+    </message>
+    <message>
+        <source>the project file</source>
+        <translation>il file di progetto</translation>
+    </message>
+    <message>
+        <source>FAILED: %1</source>
+        <translation>NON RIUSCITO: %1</translation>
+    </message>
+    <message>
+        <source>SAVED XML</source>
+        <translation>XML SALVATO</translation>
+    </message>
+    <message>
+        <source>Saving grid...</source>
+        <translation>Salvataggio della griglia...</translation>
+    </message>
+    <message>
+        <source>SAVED GRID</source>
+        <translation>GRIGLIA SALVATA</translation>
+    </message>
+    <message>
+        <source>Saving traces...</source>
+        <translation>Salvataggio delle tracce...</translation>
+    </message>
+    <message>
+        <source>SAVED TRACES</source>
+        <translation>TRACCE SALVATE</translation>
+    </message>
+    <message>
+        <source>Saving palettes...</source>
+        <translation>Salvataggio delle tavolozze...</translation>
+    </message>
+    <message>
+        <source>SAVED PALETTES</source>
+        <translation>TAVOLOZZE SALVATE</translation>
+    </message>
+    <message>
+        <source>Compressing...</source>
+        <translation>Compressione...</translation>
+    </message>
+    <message>
+        <source>COMPRESSED</source>
+        <translation>COMPRESSO</translation>
+    </message>
+    <message>
+        <source>Removing temporary files...</source>
+        <translation>Rimozione dei file temporanei...</translation>
+    </message>
+    <message>
+        <source>COMPLETED</source>
+        <translation>COMPLETATO</translation>
+    </message>
+    <message>
+        <source>Extracted</source>
+        <translation>Estratto</translation>
+    </message>
+    <message>
+        <source>Loading XML</source>
+        <translation>Caricamento XML</translation>
+    </message>
+    <message>
+        <source>Loaded XML</source>
+        <translation>XML caricato</translation>
+    </message>
+    <message>
+        <source>Loading grid...</source>
+        <translation>Caricamento della griglia...</translation>
+    </message>
+    <message>
+        <source>Loaded GRID</source>
+        <translation>GRIGLIA caricata</translation>
+    </message>
+    <message>
+        <source>Loading traces...</source>
+        <translation>Caricamento delle tracce...</translation>
+    </message>
+    <message>
+        <source>Loaded TRACES</source>
+        <translation>TRACCE caricate</translation>
+    </message>
+    <message>
+        <source>Loading palettes...</source>
+        <translation>Caricamento delle tavolozze...</translation>
+    </message>
+    <message>
+        <source>Loaded PALETTES</source>
+        <translation>TAVOLOZZE caricate</translation>
+    </message>
+</context>
+<context>
+    <name>SelectCSVDelimiterDialog</name>
+    <message>
+        <source>Select CSV Separator</source>
+        <translation>Scegli il separatore CSV</translation>
+    </message>
+    <message>
+        <source>CSV Separator</source>
+        <translation>Separatore CSV</translation>
+    </message>
+    <message>
+        <source>(blank space)</source>
+        <translation>(spazio)</translation>
+    </message>
+    <message>
+        <source>;</source>
+        <translation>;</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>,</translation>
     </message>
 </context>
 <context>
@@ -85,7 +601,7 @@
     </message>
     <message>
         <source>Fill Wiggle</source>
-        <translation>Riempi la forma d'onda</translation>
+        <translation>Riempi la forma d&apos;onda</translation>
     </message>
     <message>
         <source>Show Filtered (if already filtered)</source>
@@ -240,7 +756,7 @@
     </message>
     <message>
         <source>Take a Screenshot of the tomographic profile</source>
-        <translation>Salva un'istantanea del profilo tomografico</translation>
+        <translation>Salva un&apos;istantanea del profilo tomografico</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -368,7 +884,7 @@
     </message>
     <message>
         <source>Run tomography inversion</source>
-        <translation>Esegui l'inversione tomografica</translation>
+        <translation>Esegui l&apos;inversione tomografica</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -380,7 +896,7 @@
     </message>
     <message>
         <source>Show Information Density Layer</source>
-        <translation>Mostra la densità d'informazione</translation>
+        <translation>Mostra la densità d&apos;informazione</translation>
     </message>
     <message>
         <source>Show Rays</source>
@@ -456,7 +972,7 @@
     </message>
     <message>
         <source>Fill wiggle</source>
-        <translation>Riempi la forma d'onda</translation>
+        <translation>Riempi la forma d&apos;onda</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -560,11 +1076,11 @@
     </message>
     <message>
         <source>Do you want to run tomography inversion anyway? </source>
-        <translation>Vuoi eseguire comunque l'inversione tomografica? </translation>
+        <translation>Vuoi eseguire comunque l&apos;inversione tomografica? </translation>
     </message>
     <message>
         <source>Inversion results</source>
-        <translation>Risultati dell'inversione</translation>
+        <translation>Risultati dell&apos;inversione</translation>
     </message>
     <message>
         <source>Elapsed time: [s] </source>
@@ -597,6 +1113,335 @@
     <message>
         <source>Travel times could not be written to %1.</source>
         <translation>Impossibile scrivere i tempi di arrivo in %1.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Avvertenza</translation>
+    </message>
+    <message>
+        <source>The traces are sampled too coarsely for the noise reduction: nothing was changed.</source>
+        <translation>Il campionamento delle tracce è troppo rado per la riduzione del rumore: non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The information layer has not yet been calculated or loaded, this project may be an old version.
+Pease run the tomography to compute the information layer</source>
+        <translation>La densità d&apos;informazione non è ancora stata calcolata o caricata: il progetto potrebbe essere di una versione precedente.
+Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
+    </message>
+    <message>
+        <source>Tervanelo projects (*%1)</source>
+        <translation>Progetti Tervanelo (*%1)</translation>
+    </message>
+    <message>
+        <source>Something went wrong while saving project </source>
+        <translation>Si è verificato un problema durante il salvataggio del progetto </translation>
+    </message>
+    <message>
+        <source>WARNING: the project has NOT been saved.</source>
+        <translation>ATTENZIONE: il progetto NON è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Tervanelo projects (*%1);;All Files (*)</source>
+        <translation>Progetti Tervanelo (*%1);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid project.</source>
+        <translation>%1 non è un progetto valido.</translation>
+    </message>
+    <message>
+        <source>Error while loading traces: Invalid file format.</source>
+        <translation>Errore durante il caricamento delle tracce: formato di file non valido.</translation>
+    </message>
+    <message>
+        <source>No viewer could open the user guide:
+%1</source>
+        <translation>Nessun visualizzatore ha potuto aprire la guida utente:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TextExports</name>
+    <message>
+        <source> Shots and Receivers </source>
+        <translation> Scoppi e ricevitori </translation>
+    </message>
+    <message>
+        <source> Profile</source>
+        <translation> Profilo</translation>
+    </message>
+</context>
+<context>
+    <name>contourlines_dialog</name>
+    <message>
+        <source>Set contour line</source>
+        <translation>Imposta le isolinee</translation>
+    </message>
+    <message>
+        <source> Equally spaced contour values</source>
+        <translation> Isolinee a intervalli regolari</translation>
+    </message>
+    <message>
+        <source># Values</source>
+        <translation>N° di valori</translation>
+    </message>
+    <message>
+        <source>Customized Contour Values</source>
+        <translation>Valori personalizzati delle isolinee</translation>
+    </message>
+    <message>
+        <source>Values           </source>
+        <translation>Valori           </translation>
+    </message>
+    <message>
+        <source>Add One More Value</source>
+        <translation>Aggiungi un valore</translation>
+    </message>
+    <message>
+        <source>Save Isovalues</source>
+        <translation>Salva i valori delle isolinee</translation>
+    </message>
+    <message>
+        <source>Load Isovalues</source>
+        <translation>Carica i valori delle isolinee</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Rimuovi tutti</translation>
+    </message>
+    <message>
+        <source>Show Contours (on top of  Tomographic Profile)</source>
+        <translation>Mostra le isolinee (sopra il profilo tomografico)</translation>
+    </message>
+    <message>
+        <source>Show Filled Contours</source>
+        <translation>Mostra le isolinee con riempimento</translation>
+    </message>
+    <message>
+        <source>Show Contours (on Vertical Gradient of Velocity)</source>
+        <translation>Mostra le isolinee (sul gradiente verticale della velocità)</translation>
+    </message>
+    <message>
+        <source>Contours colour:</source>
+        <translation>Colore delle isolinee:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Show Contours (on Laplacian Gradient of Velocity)</source>
+        <translation>Mostra le isolinee (sul gradiente laplaciano della velocità)</translation>
+    </message>
+    <message>
+        <source>Show label every N contour lines</source>
+        <translation>Mostra un&apos;etichetta ogni N isolinee</translation>
+    </message>
+    <message>
+        <source>Label size</source>
+        <translation>Dimensione delle etichette</translation>
+    </message>
+    <message>
+        <source>Contour Lines - Settings</source>
+        <translation>Isolinee - Impostazioni</translation>
+    </message>
+    <message>
+        <source>Select background color</source>
+        <translation>Scegli il colore delle isolinee</translation>
+    </message>
+    <message>
+        <source>Isolines (*.csv)</source>
+        <translation>Isolinee (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Cannot save file </source>
+        <translation>Impossibile salvare il file </translation>
+    </message>
+    <message>
+        <source>Cannot open file </source>
+        <translation>Impossibile aprire il file </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Some loaded isovalues were out of range. Ignored.</source>
+        <translation>Alcuni valori caricati erano fuori intervallo e sono stati ignorati.</translation>
+    </message>
+</context>
+<context>
+    <name>doFilteringDialog</name>
+    <message>
+        <source>Trace Filtering</source>
+        <translation>Filtraggio delle tracce</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>Filtro passa-alto</translation>
+    </message>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frequenza (Hz)</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>Filtro passa-basso</translation>
+    </message>
+    <message>
+        <source>Apply filter to:</source>
+        <translation>Applica il filtro a:</translation>
+    </message>
+    <message>
+        <source>Original data</source>
+        <translation>Dati originali</translation>
+    </message>
+    <message>
+        <source>Filtered data</source>
+        <translation>Dati filtrati</translation>
+    </message>
+    <message>
+        <source>Display:</source>
+        <translation>Mostra:</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>Filtered</source>
+        <translation>Filtrato</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensità</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Avvertenza</translation>
+    </message>
+    <message>
+        <source>No filter applied. Filter order must be greater then 0.</source>
+        <translation>Nessun filtro applicato. L&apos;ordine del filtro deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>No filter applied. Cut-off frequency out of range.</source>
+        <translation>Nessun filtro applicato. Frequenza di taglio fuori intervallo.</translation>
+    </message>
+</context>
+<context>
+    <name>drawTraces</name>
+    <message>
+        <source>Shot position: </source>
+        <translation>Posizione dello scoppio: </translation>
+    </message>
+    <message>
+        <source>ch: &lt;b&gt;%1&lt;/b&gt; Time: %2</source>
+        <translation>can.: &lt;b&gt;%1&lt;/b&gt; Tempo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>editGeomEdit</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Number of chanels:</source>
+        <translation>Numero di canali:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Autofill</source>
+        <translation>Riempimento automatico</translation>
+    </message>
+    <message>
+        <source>Load Geometry</source>
+        <translation>Carica geometria</translation>
+    </message>
+    <message>
+        <source>Save Geometry</source>
+        <translation>Salva geometria</translation>
+    </message>
+    <message>
+        <source>Set Geophones Geometry</source>
+        <translation>Imposta la geometria dei geofoni</translation>
+    </message>
+    <message>
+        <source>Open Geometry</source>
+        <translation>Apri geometria</translation>
+    </message>
+    <message>
+        <source>CSV format (*.csv)</source>
+        <translation>Formato CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Error Message</source>
+        <translation>Messaggio di errore</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file. </source>
+        <translation>File di geometria non valido. </translation>
+    </message>
+    <message>
+        <source>Geophones Geometry (*csv)</source>
+        <translation>Geometria dei geofoni (*csv)</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file.</source>
+        <translation>File di geometria non valido.</translation>
+    </message>
+    <message>
+        <source>A spread holds at most %1 geophones.</source>
+        <translation>Uno stendimento contiene al massimo %1 geofoni.</translation>
+    </message>
+    <message>
+        <source>Invalid geometry file. %1 rows: a spread holds at most %2 geophones.</source>
+        <translation>File di geometria non valido. %1 righe: uno stendimento contiene al massimo %2 geofoni.</translation>
+    </message>
+</context>
+<context>
+    <name>editGeomWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>ID#</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>geomTextWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
     </message>
 </context>
 <context>
@@ -713,6 +1558,129 @@
     </message>
 </context>
 <context>
+    <name>selectExport</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>File Basename: </source>
+        <translation>Nome base dei file: </translation>
+    </message>
+    <message>
+        <source>Backgroung Color:</source>
+        <translation>Colore di sfondo:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Equidistant palette labels</source>
+        <translation>Etichette della palette equidistanti</translation>
+    </message>
+    <message>
+        <source>Horizontal color bar</source>
+        <translation>Barra dei colori orizzontale</translation>
+    </message>
+    <message>
+        <source>Font scaling factor:</source>
+        <translation>Fattore di scala dei caratteri:</translation>
+    </message>
+    <message>
+        <source>Font scale: values greater than 1 -&gt; larger font</source>
+        <translation>Scala dei caratteri: valori maggiori di 1 -&gt; caratteri più grandi</translation>
+    </message>
+    <message>
+        <source>Use new image rendering engine</source>
+        <translation>Usa il nuovo motore di resa delle immagini</translation>
+    </message>
+    <message>
+        <source>Tervanelo uses a graphical engine based on user hardware. The new engine try to maximize the size of the profile.  </source>
+        <translation>Tervanelo usa un motore grafico basato sull&apos;hardware dell&apos;utente. Il nuovo motore cerca di massimizzare la dimensione del profilo.  </translation>
+    </message>
+    <message>
+        <source>Number of isolines labels: </source>
+        <translation>Numero di etichette delle isolinee: </translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Meno</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Più</translation>
+    </message>
+    <message>
+        <source>Plots to be exported:    </source>
+        <translation>Grafici da esportare:    </translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Tracce</translation>
+    </message>
+    <message>
+        <source>Travel times</source>
+        <translation>Tempi di percorso</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Profile with laplacian gradient</source>
+        <translation>Profilo con gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Profile with vertical gradient</source>
+        <translation>Profilo con gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with rays + vertical gradient</source>
+        <translation>Profilo con raggi + gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with rays</source>
+        <translation>Profilo con raggi</translation>
+    </message>
+    <message>
+        <source>Profile with rays + laplacian gradient</source>
+        <translation>Profilo con raggi + gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Profile with isolines + vertical gradient</source>
+        <translation>Profilo con isolinee + gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Profile with isolines</source>
+        <translation>Profilo con isolinee</translation>
+    </message>
+    <message>
+        <source>Profile with filled isolines </source>
+        <translation>Profilo con isolinee riempite </translation>
+    </message>
+    <message>
+        <source>Profile with isolines + laplacian gradient</source>
+        <translation>Profilo con isolinee + gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Esporta immagini</translation>
+    </message>
+    <message>
+        <source>Select background color</source>
+        <translation>Seleziona il colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Set images to be included in the document</source>
+        <translation>Scegli le immagini da includere nel documento</translation>
+    </message>
+</context>
+<context>
     <name>select_speed_Dialog</name>
     <message>
         <source>Dialog</source>
@@ -749,6 +1717,49 @@
     <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>setGeographyDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Easting of first geophone</source>
+        <translation>Est del primo geofono</translation>
+    </message>
+    <message>
+        <source>Easting in Meter</source>
+        <translation>Est in metri</translation>
+    </message>
+    <message>
+        <source>Northing of first geophone</source>
+        <translation>Nord del primo geofono</translation>
+    </message>
+    <message>
+        <source>Northing in Meter</source>
+        <translation>Nord in metri</translation>
+    </message>
+    <message>
+        <source>Easting of last geophone</source>
+        <translation>Est dell&apos;ultimo geofono</translation>
+    </message>
+    <message>
+        <source>Northing of last geophone</source>
+        <translation>Nord dell&apos;ultimo geofono</translation>
+    </message>
+    <message>
+        <source>EPSG Code :</source>
+        <translation>Codice EPSG :</translation>
+    </message>
+    <message>
+        <source>List of EPSG codes </source>
+        <translation>Elenco dei codici EPSG </translation>
+    </message>
+    <message>
+        <source>List of EPSG code. Open in browser.</source>
+        <translation>Elenco dei codici EPSG. Apri nel browser.</translation>
     </message>
 </context>
 <context>
@@ -789,11 +1800,130 @@
     </message>
     <message>
         <source>Set screenshot scale:</source>
-        <translation>Scala dell'istantanea:</translation>
+        <translation>Scala dell&apos;istantanea:</translation>
     </message>
     <message>
         <source>(&lt;1 smaller than screen; &gt;1 larger than screen) </source>
         <translation>(&lt;1 più piccola dello schermo; &gt;1 più grande dello schermo) </translation>
+    </message>
+</context>
+<context>
+    <name>shotEditDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+</context>
+<context>
+    <name>shotEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Shot Location: </source>
+        <translation>Posizione dello scoppio: </translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>        Line ID:</source>
+        <translation>        ID linea:</translation>
+    </message>
+</context>
+<context>
+    <name>viewOptionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Abilitato</translation>
+    </message>
+    <message>
+        <source>Shifting:</source>
+        <translation>Traslazione:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>vtkViewer</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Velocity with Isolines</source>
+        <translation>Profilo tomografico - Velocità con isolinee</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Velocity with Filled Isolines</source>
+        <translation>Profilo tomografico - Velocità con isolinee riempite</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Velocity with Rays</source>
+        <translation>Profilo tomografico - Velocità con raggi</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Velocity</source>
+        <translation>Profilo tomografico - Velocità</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Vertical Gradient</source>
+        <translation>Profilo tomografico - Gradiente verticale</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Vertical Gradient with Isolines</source>
+        <translation>Profilo tomografico - Gradiente verticale con isolinee</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Vertical Gradient with Rays</source>
+        <translation>Profilo tomografico - Gradiente verticale con raggi</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Laplacian Gradient</source>
+        <translation>Profilo tomografico - Gradiente laplaciano</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Laplacian Gradient with Isolines</source>
+        <translation>Profilo tomografico - Gradiente laplaciano con isolinee</translation>
+    </message>
+    <message>
+        <source>Tomographic Profile - Laplacian Gradient with Rays</source>
+        <translation>Profilo tomografico - Gradiente laplaciano con raggi</translation>
+    </message>
+    <message>
+        <source>Ray density</source>
+        <translation>Densità dei raggi</translation>
+    </message>
+</context>
+<context>
+    <name>zoomGeometry_Dialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

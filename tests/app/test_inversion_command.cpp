@@ -11,6 +11,7 @@
 #include "vtkviewer.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -183,21 +184,74 @@ TEST(InversionCommand, NothingElseRunsWhileTheInversionDoes)
     FreshHome home;
     auto window = pickedSurvey(home);
     Tervanelo_MainWindows& w = *window;
-    // The survey is marked modified before the first iteration, so a New
-    // that got through would ask its question, an unexpected dialog.
+    int newRuns = 0;
+    QObject::connect(w.ui->actionNew, &QAction::triggered, [&newRuns] { ++newRuns; });
+    // The shortcut reaches only the active window: without this, Ctrl+N
+    // would do nothing whatever dialog is in front.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+    // During the run the window is asked to come forward first, as a click
+    // on it would; only a modal progress dialog keeps it back.
     RunObserver observer([&w](ProgressTomography_Dialog& progress) {
         w.activateWindow();
+        (void)QTest::qWaitForWindowActive(&w, 500); // stays back behind a modal dialog
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
-        progress.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        progress.activateWindow();
+        (void)QTest::qWaitForWindowActive(&progress, 500);
     });
     runInversion(w, 5);
     EXPECT_GE(observer.looks, 5);
     EXPECT_EQ(observer.notModal, 0) << "the progress dialog is modal at every look";
     EXPECT_EQ(observer.logText.count("Completed iteration"), 5);
+    EXPECT_EQ(newRuns, 0) << "Ctrl+N during the run";
+    EXPECT_EQ(w.document.traceSets.size(), 3u);
+
+    // After the run the same key press reaches New, which asks about the
+    // modified survey; Cancel keeps it.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    DialogScript question({{"QMessageBox", nullptr, pressButton(QMessageBox::Cancel)}});
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    question.expectDone();
+    EXPECT_EQ(newRuns, 1) << "Ctrl+N after the run";
     EXPECT_EQ(w.document.traceSets.size(), 3u);
 }
 
 // ---- Results ----
+
+TEST(InversionCommand, ElapsedTimeCountsTheRunNotTheDialog)
+{
+    FreshHome home;
+    auto window = pickedSurvey(home);
+    Tervanelo_MainWindows& w = *window;
+    // The settings stay open for two seconds. The test's own span, from OK
+    // to the results box, holds the whole run, so the reported whole seconds
+    // cannot exceed it; a clock started before the dialog would.
+    QElapsedTimer sinceOk;
+    qint64 runMs = -1;
+    MessageSeen results;
+    DialogScript script({{"runTomography_Dialog", "Tomography Settings",
+                          [&](QWidget* d) {
+                              QTest::qWait(2000);
+                              sinceOk.start();
+                              runSettings(1)(d);
+                          }},
+                         {"QMessageBox", "Inversion results", [&](QWidget* box) {
+                              runMs = sinceOk.elapsed();
+                              pressButton(QMessageBox::Ok, &results)(box);
+                          }}});
+    w.ui->actionRun_tomography_inversion->trigger();
+    script.expectDone();
+    ASSERT_GE(runMs, 0);
+    const QString line = results.text.section('\n', 0, 0);
+    ASSERT_TRUE(line.startsWith("Elapsed time: [s] ")) << line.toStdString();
+    const long long reported = line.mid(18).toLongLong();
+    EXPECT_LE(reported, runMs / 1000) << "run took " << runMs << " ms";
+    EXPECT_EQ(windowtest::countOccurrences(
+                  home.logFile(), "Elapsed time: " + std::to_string(reported) + " seconds."),
+              1);
+}
 
 TEST(InversionCommand, MisfitAndSectionDescribeTheModelShown)
 {

@@ -95,6 +95,26 @@ TEST(StartUp, FirstRunAsksTheLanguageThenAgainNever)
     EXPECT_EQ(countOccurrences(home.logFile(), "Application Start"), 1);
 }
 
+// Qt's automatic connection warns about every "on_<name>_<signal>" function
+// declared as a slot that matches no child's signal.
+std::vector<std::string> startUpMessages;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    startUpMessages.push_back(text.toStdString());
+}
+
+TEST(StartUp, CleanStartPrintsNoConnectionWarning)
+{
+    FreshHome home;
+    writeCurrentSettings(home);
+    startUpMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    Started started = startWindow();
+    qInstallMessageHandler(previous);
+    for (const std::string& message : startUpMessages)
+        EXPECT_EQ(message.find("connectSlotsByName"), std::string::npos) << message;
+}
+
 TEST(StartUp, FirstRunClosedWithoutOkAsksAgainNextTime)
 {
     FreshHome home;
@@ -505,18 +525,55 @@ TEST(Help, AboutHelpAndUserGuide)
     EXPECT_EQ(files.urls[0], QUrl::fromLocalFile(
                                  QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
                                  "/Guida utente tervanelo 2022_0.pdf"));
-    EXPECT_EQ(int(readLines(home.logFile()).size()), linesBefore) << "the user guide logs nothing";
+    auto log = readLines(home.logFile());
+    ASSERT_EQ(int(log.size()), linesBefore + 1);
+    EXPECT_TRUE(std::regex_match(
+        log.back(), std::regex(stamp + " Tervanelo_MainWindows::on_actionUser_guide_triggered")))
+        << log.back();
 
     w.ui->actionHelp->trigger();
     EXPECT_EQ(web.urls.size(), 1u);
     EXPECT_EQ(files.urls.size(), 1u);
-    const auto log = readLines(home.logFile());
-    ASSERT_EQ(int(log.size()), linesBefore + 1);
+    log = readLines(home.logFile());
+    ASSERT_EQ(int(log.size()), linesBefore + 2);
     EXPECT_TRUE(std::regex_match(
         log.back(), std::regex(stamp + " Tervanelo_MainWindows::on_actionHelp_triggered")))
         << log.back();
     QDesktopServices::unsetUrlHandler("https");
     QDesktopServices::unsetUrlHandler("file");
+}
+
+TEST(Help, UserGuideWithoutAViewerSaysSo)
+{
+    FreshHome home;
+    writeCurrentSettings(home);
+    Started started = startWindow();
+    Tervanelo_MainWindows& w = *started.window;
+    // No program on the path: the desktop finds nothing to open a PDF with.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(testenv::freshDir("no_viewer")));
+    QString title, text;
+    ModalWatcher box([&](QWidget* modal) {
+        title = modal->windowTitle();
+        if (auto* message = qobject_cast<QMessageBox*>(modal))
+            text = message->text();
+        modal->close();
+    });
+    w.ui->actionUser_guide->trigger();
+    qputenv("PATH", path);
+
+    const QString guide = QDir::toNativeSeparators(
+        QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
+        "/Guida utente tervanelo 2022_0.pdf");
+    ASSERT_EQ(box.count(), 1);
+    EXPECT_EQ(title, "User guide");
+    EXPECT_TRUE(text.contains(guide)) << text.toStdString();
+    EXPECT_TRUE(text.contains("No viewer could open")) << text.toStdString();
+    const auto log = readLines(home.logFile());
+    ASSERT_FALSE(log.empty());
+    EXPECT_NE(log.back().find("No viewer could open the user guide " + guide.toStdString()),
+              std::string::npos)
+        << log.back();
 }
 
 TEST(Help, UserGuideShipsBesideTheProgram)

@@ -19,10 +19,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -30,6 +34,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 
 using namespace commandtest;
 using windowtest::FreshHome;
@@ -61,6 +66,16 @@ void loadThree(Tervanelo_MainWindows& w, double cell = 2.0, double depth = 12.0)
 {
     loadShots(w, threeShotFolder(), threeShotFiles(), cell, depth);
     ASSERT_EQ(w.document.traceSets.size(), 3u);
+}
+
+// The three shots picked at their true first breaks and inverted once.
+std::unique_ptr<Tervanelo_MainWindows> invertedThree(const FreshHome& home)
+{
+    auto window = startSurveyWindow(home);
+    loadThree(*window);
+    pickTrueFirstBreaks(*window);
+    runInversion(*window, 1);
+    return window;
 }
 
 // New with the three shots and the grid dialog cancelled.
@@ -487,11 +502,8 @@ TEST(GridCommand, WithoutAGridProposesTheSmallestCell)
 TEST(GridCommand, DepthZeroOnAnInvertedSurveyKeepsEverything)
 {
     FreshHome home;
-    auto window = startSurveyWindow(home);
+    auto window = invertedThree(home);
     Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    pickTrueFirstBreaks(w);
-    runInversion(w, 1);
     ASSERT_TRUE(w.document.has_tomographic_info);
     const Grid* grid = w.document.grid.get();
     const uint32_t rows = grid->righe, columns = grid->col;
@@ -514,11 +526,8 @@ TEST(GridCommand, DepthZeroOnAnInvertedSurveyKeepsEverything)
 TEST(GridCommand, NewGridOverResultsDropsThem)
 {
     FreshHome home;
-    auto window = startSurveyWindow(home);
+    auto window = invertedThree(home);
     Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    pickTrueFirstBreaks(w);
-    runInversion(w, 1);
     ASSERT_TRUE(w.ui->tabWidget->isTabEnabled(2));
 
     DialogScript script({gridStep(2.0, 10.0)});
@@ -562,24 +571,50 @@ TEST(GridCommand, ReceiversWithoutGeometryWarnOnce)
     EXPECT_EQ(w.document.grid.get(), grid);
 }
 
-TEST(GeometryCommand, RebuildsTheRefractionDataAndMarksTheSurvey)
+// OK in the geometry dialog rebuilds the refraction data and marks the survey
+// (also when the grid dialog that follows is cancelled); Cancel changes nothing.
+TEST(GeometryCommand, OkRebuildsTheRefractionDataCancelKeepsIt)
 {
-    FreshHome home;
-    auto window = startSurveyWindow(home);
-    Tervanelo_MainWindows& w = *window;
-    loadThree(w);
-    refractionDataStructure* refraction = w.refractionData;
-    refraction->ttLayer.at(0).layer.at(3) = 2;
-    w.currentShot = 2;
+    const struct {
+        const char* name;
+        std::vector<DialogScript::Step> steps;
+        bool rebuilt;
+    } cases[] = {
+        {"OK, grid cancelled",
+         {geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}},
+         true},
+        {"cancelled", {{"DialogSetGeometry", nullptr, rejectDialog()}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FreshHome home;
+        auto window = startSurveyWindow(home);
+        Tervanelo_MainWindows& w = *window;
+        loadThree(w);
+        refractionDataStructure* refraction = w.refractionData;
+        ASSERT_FALSE(refraction->phnt_A.empty());
+        ASSERT_FALSE(refraction->phnt_A.at(0).time.empty());
+        refraction->ttLayer.at(0).layer.at(3) = 2;
+        refraction->phnt_A.at(0).time.at(0) = 0.0125;
+        w.currentShot = 2;
+        w.updateWindowTitle(false);
+        const QString title = w.windowTitle();
 
-    DialogScript script({geometryOkStep(), {"gridDialog", "Grid Settings", rejectDialog()}});
-    w.ui->actionGeometry->trigger();
-    script.expectDone();
-    EXPECT_EQ(w.refractionData, refraction);
-    EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), 0) << "assignments are rebuilt";
-    EXPECT_EQ(w.currentShot, 0);
-    EXPECT_EQ(panelCount(w), 3);
-    EXPECT_TRUE(w.document.modified);
+        DialogScript script(c.steps);
+        w.ui->actionGeometry->trigger();
+        script.expectDone();
+        EXPECT_EQ(w.refractionData, refraction);
+        EXPECT_EQ(refraction->ttLayer.at(0).layer.at(3), c.rebuilt ? 0 : 2) << "assignment";
+        EXPECT_EQ(refraction->phnt_A.at(0).time.at(0),
+                  c.rebuilt ? refractionDataStructure::NoTime : 0.0125)
+            << "phantom time";
+        EXPECT_EQ(w.currentShot, c.rebuilt ? 0 : 2) << "back on the first shot";
+        EXPECT_EQ(panelCount(w), 3);
+        EXPECT_EQ(w.document.modified, c.rebuilt);
+        if (!c.rebuilt) {
+            EXPECT_EQ(w.windowTitle(), title);
+        }
+    }
 }
 
 // ---- Starting velocity model ----
@@ -722,6 +757,57 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
         EXPECT_EQ(after.at(name).reachable, state.reachable) << name.toStdString();
     }
     EXPECT_FALSE(w.ui->tabWidget->isEnabled());
+}
+
+// ---- The log names every command ----
+
+TEST(CommandLog, EveryMenuAndToolBarCommandNamesItself)
+{
+    FreshHome home;
+    auto window = invertedThree(home);
+    Tervanelo_MainWindows& w = *window;
+
+    // Each command of the menus and the tool bars with the slot it names;
+    // Exit ends the event loop for good and has its own program.
+    std::map<QAction*, QString> commands;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator() && a != w.ui->actionExit)
+                commands[a] = "on_" + a->objectName() + "_triggered";
+    };
+    for (QAction* a : w.menuBar()->actions())
+        walk(a->menu());
+    for (QToolBar* bar : {w.ui->mainToolBar, w.ui->toolBar})
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator() && !qobject_cast<QWidgetAction*>(a))
+                commands[a] = "on_" + a->objectName() + "_triggered";
+    commands[w.zoomInAction] = "on_actionZoom_in_traces_triggered";
+    commands[w.zoomOutAction] = "on_actionZoom_out_traces_triggered";
+    commands[w.zoomTimeInAction] = "on_actionZoomT_in_traces_triggered";
+    commands[w.zoomTimeOutAction] = "on_actionZoomT_out_traces_triggered";
+    ASSERT_GE(commands.size(), 45u) << "the walk found the menus and tool bars";
+
+    // Whatever a command asks is declined. With no program to open documents
+    // on the path, the help commands start nothing.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(testenv::freshDir("no_programs")));
+    ModalWatcher decline([](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    for (const auto& [action, slot] : commands) {
+        const std::string line = "Tervanelo_MainWindows::" + slot.toStdString();
+        const int before = windowtest::countOccurrences(home.logFile(), line);
+        action->setEnabled(true);
+        action->trigger();
+        EXPECT_GT(windowtest::countOccurrences(home.logFile(), line), before) << line;
+    }
+    qputenv("PATH", path);
+    EXPECT_EQ(windowtest::countOccurrences(home.logFile(), "operator()"), 0);
 }
 
 // ---- Modified flag and the question before a survey is replaced ----

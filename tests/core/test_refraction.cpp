@@ -1,4 +1,6 @@
+#include "refractionanalysis.h"
 #include "refractiondatastructure.h"
+#include "refractionmodels.h"
 #include "tomodocument.h"
 
 #include <gtest/gtest.h>
@@ -80,3 +82,89 @@ TEST(RefractionData, FreshStateHasTwoEmptyResultsAndNoVelocity)
 }
 
 } // namespace
+
+TEST(RefractionData, LayerRangesKeepTheOrderAwayFromTheShot)
+{
+    TomoDocument doc;
+    refractionDataStructure r(&doc);
+    refractionmodels::Model m = refractionmodels::read("model_b.txt");
+    // A split-spread shot: 2 near the line ends, 1 around the shot.
+    refractionmodels::Shot centre = m.shots[0];
+    centre.x = 57.5;
+    centre.layers.assign(24, 2);
+    for (size_t j = 7; j <= 16; ++j)
+        centre.layers[j] = 1;
+    m.shots.push_back(centre);
+    m.shots.push_back({20.0, {}, {}}); // a record without times
+    refractionmodels::load(m, doc, r);
+
+    struct Case {
+        uint32_t shot, lo, hi, layer;
+        bool allowed;
+    } cases[] = {
+        {0, 3, 6, 2, true},    {0, 7, 3, 2, true},   {0, 9, 12, 2, false},  {0, 0, 2, 3, false},
+        {0, 20, 23, 1, false}, {0, 5, 5, 0, true},   {1, 17, 20, 2, true},  {1, 14, 18, 1, false},
+        {1, 0, 3, 2, false},   {2, 12, 16, 1, true}, {2, 11, 11, 3, false}, {3, 0, 0, 2, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(r.isLayerRangeValid(c.lo, c.hi, c.layer, c.shot), c.allowed)
+            << "shot " << c.shot << " range " << c.lo << "-" << c.hi << " layer " << c.layer;
+}
+
+TEST(RefractionData, ResetDropsOnlyResultsThatNoLongerFit)
+{
+    TomoDocument doc;
+    doc.goephonesStringSet = {{{0, 100}, {5, 100}, {10, 100}, {15, 100}}};
+    TravelTime tt;
+    tt.ttMisurati = {0.01, 0.02, 0.03, 0.04};
+    doc.ttArray = {tt};
+    refractionDataStructure r(&doc);
+    r.initFromDocument();
+    r.refractData.v1 = 500;
+    r.refractData.v2.assign(4, 2000);
+    r.refractData.cData[0].z.assign(4, 10);
+    r.refractData.cData[0].tVs.assign(9, std::vector<double>(4, 0.02));
+    ASSERT_TRUE(fitsDocument(r, doc));
+
+    // Receivers moved, still four stations: the results stay.
+    doc.goephonesStringSet[0][3].x = 16;
+    r.resetFromDocument();
+    EXPECT_TRUE(fitsDocument(r, doc));
+    EXPECT_EQ(r.refractData.cData[0].z.size(), 4u);
+
+    // A fifth receiver: the results go, v1 stays.
+    doc.goephonesStringSet[0].push_back({20, 100});
+    doc.ttArray[0].ttMisurati.push_back(0.05);
+    EXPECT_FALSE(fitsDocument(r, doc));
+    r.resetFromDocument();
+    EXPECT_TRUE(fitsDocument(r, doc));
+    EXPECT_TRUE(r.refractData.cData[0].z.empty());
+    EXPECT_TRUE(r.refractData.cData[0].tVs.empty());
+    EXPECT_TRUE(r.refractData.v2.empty());
+    EXPECT_EQ(r.refractData.cData.size(), 2u);
+    EXPECT_EQ(r.refractData.v1, 500);
+}
+
+TEST(RefractionData, RecordWhoseTimesDoNotFitItsSpreadHasNoPicksHere)
+{
+    TomoDocument doc;
+    refractionDataStructure r(&doc);
+    refractionmodels::Model m = refractionmodels::read("model_a.txt");
+    refractionmodels::load(m, doc, r);
+    TravelTime shortRecord = doc.ttArray[0];
+    shortRecord.ttMisurati.resize(23);
+    doc.ttArray.push_back(shortRecord);
+    r.initFromDocument();
+    ASSERT_EQ(r.ttLayer.size(), 3u);
+    EXPECT_TRUE(r.ttLayer[2].layer.empty());
+    EXPECT_TRUE(r.ttLayer[2].trasla.empty());
+    EXPECT_TRUE(fitsDocument(r, doc));
+    for (size_t i = 0; i < 2; ++i)
+        r.ttLayer[i].layer = m.shots[i].layers;
+    QStringList warnings;
+    RefractionAnalysis(doc, r, [&](const QString& w) { warnings << w; }).buildProfiles();
+    EXPECT_TRUE(warnings.isEmpty());
+    for (double z : r.refractData.cData[0].z)
+        EXPECT_NEAR(z, 10.0, 0.01);
+    EXPECT_EQ(r.refractData.cData[0].z.size(), 24u);
+}

@@ -324,6 +324,7 @@ struct BadLoadCase {
     const char* name;
     std::string content;
     QString message;
+    std::string reason; // after the file's path
 };
 
 class BadShotFile : public GeometryDialog, public ::testing::WithParamInterface<BadLoadCase>
@@ -336,16 +337,26 @@ TEST_P(BadShotFile, ChangesNothing)
     load(GetParam().content, ";");
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(prompts.errors[0].first, "Error Message");
-    EXPECT_EQ(prompts.errors[0].second, GetParam().message);
+    EXPECT_EQ(prompts.errors[0].second,
+              GetParam().message + "\n" +
+                  QString::fromStdString(dir + "/shots.csv: " + GetParam().reason));
     EXPECT_TRUE(dialog->travelTimes == survey.shots);
     EXPECT_TRUE(text(shotRows()[0]).endsWith(" m."));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, BadShotFile,
-    ::testing::Values(BadLoadCase{"OneNumber", "a;10\n", "Invalid shot file. 0"},
-                      BadLoadCase{"SecondLine", "a;1;2\nb;3\n", "Invalid shot file. 1"},
-                      BadLoadCase{"BlankLine", "a;1;2\n   \n", "Invalid shot file. 1"}),
+    ::testing::Values(BadLoadCase{"OneNumber", "a;10\n", "Invalid shot file. 0",
+                                  "line 1: fewer than two numbers"},
+                      BadLoadCase{"SecondLine", "a;1;2\nb;3\n", "Invalid shot file. 1",
+                                  "line 2: fewer than two numbers"},
+                      BadLoadCase{"BlankLine", "a;1;2\n   \n", "Invalid shot file. 1",
+                                  "line 2: fewer than two numbers"},
+                      // Never cut or clamped: the line and the field are named.
+                      BadLoadCase{"NotANumber", "a;1;2\nb;3;4m\n", "Invalid shot file. 1",
+                                  "line 2: not a number: 4m"},
+                      BadLoadCase{"Infinite", "a;inf;2\n", "Invalid shot file. 0",
+                                  "line 1: not a number: inf"}),
     [](const ::testing::TestParamInfo<BadLoadCase>& p) { return std::string(p.param.name); });
 
 TEST_F(GeometryDialog, CancelledLoadAndSaveDoNothing)

@@ -139,10 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Shot editor ----
 
 // Six shots on three spreads, each with its own trace set f0.sg2 ... f5.sg2.
+// Spreads 1 and 2 share the receivers at x 2 and 3.
 class ShotEditor : public ::testing::Test
 {
 protected:
-    std::vector<std::vector<Point2D>> spreads{{{0, 0}}, {{1, 0}}, {{2, 0}}};
+    std::vector<std::vector<Point2D>> spreads{
+        {{0, 0}, {1, 0}, {2, 0}}, {{1, 0}, {2, 0}, {3, 0}}, {{2, 0}, {3, 0}, {4, 0}, {5, 0}}};
     std::vector<TravelTime> shots;
     std::vector<TraceSet> traceSets;
 
@@ -153,7 +155,8 @@ protected:
             shot.indexStesa = i % 3;
             shot.traceSetID = i;
             shot.shotPos2d = {10.0 * i + 0.3456, 100.0 + i + 0.004};
-            shot.ttMisurati.assign(3, 0.01 * i);
+            shot.ttMisurati = {0.01 * i + 0.001, 0.01 * i + 0.002, 0.01 * i + 0.003};
+            shot.ttCalcolati = {0.01 * i + 0.0011, 0.01 * i + 0.0021, 0.01 * i + 0.0031};
             shots.push_back(shot);
             TraceSet set;
             set.fileName = "f" + std::to_string(i) + ".sg2";
@@ -215,7 +218,13 @@ TEST_F(ShotEditor, RowsFollowTheSelectionOrderAndOkWritesThem)
     const TravelTime& edited = editor.travelTimesCopy()[4];
     EXPECT_EQ(edited.shotPos2d, (Point2D{50.25, 101}));
     EXPECT_EQ(edited.indexStesa, 2u);
-    EXPECT_EQ(edited.ttMisurati, shots[4].ttMisurati);
+    // Its times follow the receivers it shares with its new spread.
+    EXPECT_EQ(edited.ttMisurati,
+              (std::vector<double>{shots[4].ttMisurati[1], shots[4].ttMisurati[2], Pick::NotPicked,
+                                   Pick::NotPicked}));
+    EXPECT_EQ(edited.ttCalcolati,
+              (std::vector<double>{shots[4].ttCalcolati[1], shots[4].ttCalcolati[2],
+                                   Pick::NotPicked, Pick::NotPicked}));
     // Shot 1 went through its row unchanged, rounded to two decimals.
     const TravelTime& kept = editor.travelTimesCopy()[1];
     EXPECT_EQ(kept.shotPos2d, (Point2D{10.35, 101.0}));
@@ -496,7 +505,8 @@ TEST_F(GeophoneEditor, FailedAndCancelledFiles)
     prompts.openName = QString::fromStdString(dir + "/missing.csv");
     clickButton(&editor, "load_geometry_button");
     ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0].second, "Invalid geometry file. 0");
+    EXPECT_EQ(prompts.errors[0].second, QString::fromStdString("Invalid geometry file. 0\n" + dir +
+                                                               "/missing.csv: cannot be read"));
     EXPECT_EQ(rows().size(), 2u);
 
     prompts.saveName = QString::fromStdString(dir + "/missing/out.csv");
@@ -513,4 +523,73 @@ TEST_F(GeophoneEditor, FailedAndCancelledFiles)
     clickButton(&editor, "save_geometry_button");
     EXPECT_EQ(prompts.errors.size(), 2u);
 }
+
+// Values the rows cannot show, and numbers cut short, refuse the file with
+// its line and field instead of being clamped or truncated.
+TEST_F(GeophoneEditor, BadValuesRefuseTheFile)
+{
+    struct Case {
+        const char* content;
+        const char* delimiter;
+        const char* reason; // after "<path>: "
+    } cases[] = {
+        {"0;0\nnan;1\n", ";", "line 2: not a number: nan"},
+        {"0;0\n1;inf\n", ";", "line 2: not a number: inf"},
+        {"1e400 0\n", "(blank space)", "line 1: not a number: 1e400"},
+        {"0;0\n20000000;1\n", ";", "line 2: out of range: 20000000 (from -10000 to 9999999.99)"},
+        {"0;-10000.5\n", ";", "line 1: out of range: -10000.5 (from -10000 to 10000.99)"},
+        {"0;10001\n", ";", "line 1: out of range: 10001 (from -10000 to 10000.99)"},
+        {"54.5;2,5x\n", ";", "line 1: not a number: 2,5x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        prompts.errors.clear();
+        setChannels("2");
+        load(c.content, c.delimiter);
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_TRUE(prompts.errors[0].second.endsWith(
+            QString::fromStdString("\n" + dir + "/in.csv: " + c.reason)))
+            << prompts.errors[0].second.toStdString();
+        EXPECT_EQ(shown(), (std::vector<Point2D>{{0, 0}, {0, 0}}));
+    }
+}
+
+TEST_F(GeophoneEditor, DecimalCommasWhereTheCommaSeparatesNothing)
+{
+    load("10,5;2,25\n13;-1,5\n", ";");
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10.5, 2.25}, {13, -1.5}}));
+    load("  10,5   2,25\n", "(blank space)");
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10.5, 2.25}}));
+    // With "," as the delimiter the comma separates: 10,5,2 is three numbers.
+    load("10,5,2\n", ",");
+    EXPECT_EQ(shown(), (std::vector<Point2D>{{10, 5}}));
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+// A new spread takes one row widget per line: a file far beyond any real
+// spread is refused before a single row is built.
+TEST_F(GeophoneEditor, ANewSpreadOfMoreThanTenThousandGeophonesIsRefused)
+{
+    setChannels("3");
+    for (const int count : {10001, 100000}) {
+        SCOPED_TRACE(count);
+        prompts.errors.clear();
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += std::to_string(i) + ";0\n";
+        load(text, ";");
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_EQ(prompts.errors[0].second, "Invalid geometry file. " + QString::number(count) +
+                                                " rows: a spread holds at most 10000 geophones.");
+        EXPECT_EQ(rows().size(), 3u);
+        EXPECT_EQ(channelField(), "3");
+    }
+    prompts.errors.clear();
+    setChannels("10001");
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].second, "A spread holds at most 10000 geophones.");
+    EXPECT_EQ(rows().size(), 3u);
+}
+
 } // namespace

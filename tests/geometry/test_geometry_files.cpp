@@ -283,6 +283,7 @@ struct ReadCase {
     int result;
     std::vector<std::string> labels;
     std::vector<std::vector<double>> rows;
+    std::string reason = ""; // the error after "<path>: "; empty: none
 };
 
 class ReadCases : public GeometryFiles, public ::testing::WithParamInterface<ReadCase>
@@ -296,13 +297,17 @@ TEST_P(ReadCases, Read)
     testenv::writeText(file, c.content);
     std::vector<std::string> labels{"stale"};
     std::vector<std::vector<double>> rows{{-1}};
+    std::string error = "stale";
     if (c.labelled) {
-        EXPECT_EQ(readCSV(file, c.delimiter, labels, rows), c.result);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(readCSV(file, c.delimiter, labels, rows, &error), c.result);
+        testing::internal::GetCapturedStdout();
         EXPECT_EQ(labels, c.labels);
     } else {
-        EXPECT_EQ(readGeophoneCSV(file, c.delimiter, rows), c.result);
+        EXPECT_EQ(readGeophoneCSV(file, c.delimiter, rows, &error), c.result);
     }
     EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(error, c.reason.empty() ? "" : file + ": " + c.reason);
 }
 
 using Rows = std::vector<std::vector<double>>;
@@ -321,9 +326,22 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  {"a", "b"},
                  {{1, 2}, {3, 4}}},
-        ReadCase{
-            "BlankLineWithSemicolon", true, ";", "a;1;2\n   \nb;3;4\n", 1, {"a", "   "}, {{1, 2}}},
-        ReadCase{"BlankLineWithComma", false, ",", "1,2\n  \n3,4\n", 1, {}, {{1, 2}}},
+        ReadCase{"BlankLineWithSemicolon",
+                 true,
+                 ";",
+                 "a;1;2\n   \nb;3;4\n",
+                 1,
+                 {"a", "   "},
+                 {{1, 2}},
+                 "line 2: fewer than two numbers"},
+        ReadCase{"BlankLineWithComma",
+                 false,
+                 ",",
+                 "1,2\n  \n3,4\n",
+                 1,
+                 {},
+                 {{1, 2}},
+                 "line 2: not a number:   "},
         ReadCase{"EmptyLinesAndFinalBreak",
                  true,
                  ";",
@@ -334,15 +352,68 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{
             "CrlfEmptyLineWithComma", false, ",", "1,2\r\n\r\n3,4\r\n", 0, {}, {{1, 2}, {3, 4}}},
         ReadCase{"NoFinalLineBreak", false, ";", "1;2\n3;4", 0, {}, {{1, 2}, {3, 4}}},
-        ReadCase{"LettersAndTrailingText", true, ";", "a;abc;12.5x\n", 0, {"a"}, {{0.0, 12.5}}},
+        // A number is a whole field, never cut: the file is refused instead.
+        ReadCase{"Letters", true, ";", "a;abc;12.5\n", 1, {"a"}, {}, "line 1: not a number: abc"},
+        ReadCase{"TrailingText",
+                 false,
+                 ";",
+                 "1;2\n12.5x;3\n",
+                 1,
+                 {},
+                 {{1, 2}},
+                 "line 2: not a number: 12.5x"},
         ReadCase{"LeadingBlanksAndPlus", true, ";", "a; +3; -4e2\n", 0, {"a"}, {{3, -400}}},
-        ReadCase{"SignsAsAtofReadsThem", false, ";", "+-1;-+1;+.5\n", 0, {}, {{0, 0, 0.5}}},
+        ReadCase{"DoubleSign", false, ";", "+-1;-+1;+.5\n", 1, {}, {}, "line 1: not a number: +-1"},
+        ReadCase{"NotANumber", false, ";", "1;nan\n", 1, {}, {}, "line 1: not a number: nan"},
+        ReadCase{"Infinite", true, ";", "a;1;-inf\n", 1, {"a"}, {}, "line 1: not a number: -inf"},
+        ReadCase{"Overflow", false, ";", "1e999;1\n", 1, {}, {}, "line 1: not a number: 1e999"},
+        // A decimal comma reads as a point where the comma is no delimiter.
+        ReadCase{"DecimalCommaSemicolon", true, ";", "a;54,426;-2,5\n", 0, {"a"}, {{54.426, -2.5}}},
         ReadCase{
-            "OutOfRange", false, ";", "1e999;-1e999;1e-999\n", 0, {}, {{HUGE_VAL, -HUGE_VAL, 0.0}}},
+            "DecimalCommaBlank", false, "(blank space)", "0,0125 -2,5\n", 0, {}, {{0.0125, -2.5}}},
+        ReadCase{"CommaDelimiterSplits", false, ",", "54,426,1\n", 0, {}, {{54, 426, 1}}},
+        ReadCase{"ThousandsSeparator",
+                 false,
+                 ";",
+                 "1.234,5;1\n",
+                 1,
+                 {},
+                 {},
+                 "line 1: not a number: 1.234,5"},
+        ReadCase{"GeophoneLeadingBlanks", false, "(blank space)", "  1  2\n", 0, {}, {{1, 2}}},
+        ReadCase{"GeophoneLeadingDelimiter",
+                 false,
+                 ";",
+                 ";5\n",
+                 1,
+                 {},
+                 {},
+                 "line 1: fewer than two numbers"},
         ReadCase{"ExtraNumbersKept", false, " ", "1 2 3\n", 0, {}, {{1, 2, 3}}},
-        ReadCase{"LabelWithOneNumber", true, ";", "a;1;2\nb;3\nc;5;6\n", 1, {"a", "b"}, {{1, 2}}},
-        ReadCase{"SingleNumberFirst", true, ";", "a;10\n", 1, {"a"}, {}},
-        ReadCase{"GeophoneSingleNumber", false, ";", "1;2\n5\n", 1, {}, {{1, 2}}},
+        ReadCase{"LabelWithOneNumber",
+                 true,
+                 ";",
+                 "a;1;2\nb;3\nc;5;6\n",
+                 1,
+                 {"a", "b"},
+                 {{1, 2}},
+                 "line 2: fewer than two numbers"},
+        ReadCase{"SingleNumberFirst",
+                 true,
+                 ";",
+                 "a;10\n",
+                 1,
+                 {"a"},
+                 {},
+                 "line 1: fewer than two numbers"},
+        ReadCase{"GeophoneSingleNumber",
+                 false,
+                 ";",
+                 "1;2\n5\n",
+                 1,
+                 {},
+                 {{1, 2}},
+                 "line 2: fewer than two numbers"},
         // An empty label (a two-polarity shot): the rest of the line becomes
         // the label, and the numbers still follow.
         ReadCase{"LeadingDelimiter", true, ";", ";12.5;100\n", 0, {"12.5;100"}, {{12.5, 100}}},

@@ -121,6 +121,14 @@ TEST(PaletteFile, LoadsWhatWasSaved)
     }
 }
 
+static std::string repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 TEST(PaletteFile, FailuresLeaveThePaletteAlone)
 {
     const std::string dir = testenv::freshDir("failures");
@@ -136,6 +144,9 @@ TEST(PaletteFile, FailuresLeaveThePaletteAlone)
         {"without max_db", withoutMax},
         {"not xml", "not xml"},
         {"other root", "<?xml version=\"1.0\"?>\n<palette><name>x</name></palette>\n"},
+        // A recursive parser overflows the stack long before the end.
+        {"nested 100,000 deep",
+         "<cereal>" + repeated("<a>", 100000) + repeated("</a>", 100000) + "</cereal>"},
     };
     for (const auto& [name, content] : files) {
         SCOPED_TRACE(name);

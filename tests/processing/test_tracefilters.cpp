@@ -108,6 +108,10 @@ TEST(ButterworthFilters, RefuseParametersTheLibraryCannotDesign)
                              {-3, 0.1},
                              {2, 0.0},
                              {2, 0.5},
+                             // rounds to 0.5 in the float the design takes
+                             {2, 0.5 - 1e-8},
+                             // rounds to 0
+                             {2, 1e-50},
                              {2, 0.6},
                              {2, -0.1},
                              {2, std::numeric_limits<double>::quiet_NaN()}};
@@ -121,6 +125,20 @@ TEST(ButterworthFilters, RefuseParametersTheLibraryCannotDesign)
             EXPECT_EQ(out, (std::vector<double>{1.0, 2.0}));
             EXPECT_EQ(printed, "") << "order " << c.order << " cut-off " << c.cutoff;
         }
+    }
+}
+
+TEST(ButterworthFilters, LargestFloatBelowHalfStillFilters)
+{
+    const double cutoff = double(std::nextafter(0.5f, 0.0f));
+    for (Filter filter : {lowPassFilter, highPassFilter}) {
+        std::vector<double> out;
+        testing::internal::CaptureStdout();
+        ASSERT_EQ(filter(unitImpulse(64), 2, 1000.0, cutoff, out), 0);
+        capturedStdout();
+        ASSERT_EQ(out.size(), 64u);
+        for (double v : out)
+            EXPECT_TRUE(std::isfinite(v));
     }
 }
 

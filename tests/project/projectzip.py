@@ -182,6 +182,32 @@ def check(project, shot_dir=None):
     print(json.dumps({"errors": checker.errors, "entries": names, "values": checker.values}))
 
 
+def compare(a, b):
+    """The differences between two projects, entry by entry: names, order,
+    the bytes each entry holds and how it is stored. Time stamps, the only
+    thing two saves of one survey may differ in, are not compared."""
+    differences = []
+    with zipfile.ZipFile(a) as za, zipfile.ZipFile(b) as zb:
+        ia, ib = za.infolist(), zb.infolist()
+        na, nb = [i.filename for i in ia], [i.filename for i in ib]
+        if na != nb:
+            differences.append("entries %s and %s" % (na, nb))
+        for x, y in zip(ia, ib):
+            if x.filename != y.filename:
+                continue
+            if x.compress_type != y.compress_type:
+                differences.append("%s: method %d and %d" % (x.filename, x.compress_type,
+                                                             y.compress_type))
+            da, db = za.read(x), zb.read(y)
+            if da != db:
+                at = next((k for k in range(min(len(da), len(db))) if da[k] != db[k]),
+                          min(len(da), len(db)))
+                differences.append("%s: %d and %d bytes, first difference at %d: %r and %r" % (
+                    x.filename, len(da), len(db), at, da[max(0, at - 20):at + 20],
+                    db[max(0, at - 20):at + 20]))
+    print(json.dumps({"differences": differences}))
+
+
 # ---- hostile archives ----------------------------------------------------
 def write_zip(out, entries, method=zipfile.ZIP_DEFLATED):
     with zipfile.ZipFile(out, "w", method) as zf:
@@ -204,6 +230,10 @@ def hostile(case, out, tomodoc):
     with open(tomodoc, "rb") as f:
         doc = f.read()
     payload = os.urandom(4096)
+    # A traces.xml that names s1.sg2: the reader extracts only the shot
+    # files its project names.
+    traces = ("tomodoc.xml", doc), ("traces.xml", b'<cereal><filenames size="dynamic">'
+                                    b'<value0>s1.sg2</value0></filenames></cereal>')
     if case.startswith("name:"):
         write_zip(out, [("tomodoc.xml", doc), (case[5:], b"x")])
     elif case == "repeated":
@@ -215,7 +245,7 @@ def hostile(case, out, tomodoc):
                 warnings.simplefilter("ignore")
                 zf.writestr("s1.sg2", b"two")
     elif case == "raised-size":
-        write_zip(out, [("tomodoc.xml", doc), ("s1.sg2", payload)])
+        write_zip(out, [*traces, ("s1.sg2", payload)])
         with open(out, "r+b") as f:
             data = f.read()
             at = central_entry(data, "s1.sg2") + 24
@@ -223,7 +253,7 @@ def hostile(case, out, tomodoc):
             f.seek(at)
             f.write(struct.pack("<I", size + 1000))
     elif case == "bad-crc":
-        write_zip(out, [("tomodoc.xml", doc), ("s1.sg2", payload)], zipfile.ZIP_STORED)
+        write_zip(out, [*traces, ("s1.sg2", payload)], zipfile.ZIP_STORED)
         with open(out, "r+b") as f:
             data = f.read()
             local = struct.unpack_from("<I", data, central_entry(data, "s1.sg2") + 42)[0]
@@ -237,6 +267,14 @@ def hostile(case, out, tomodoc):
             f.truncate(os.path.getsize(out) - 200)
     elif case == "bomb":
         write_zip(out, [("tomodoc.xml", doc), ("zeros.sg2", bytes(1000000))])
+    elif case == "zeros-4gib":
+        # 4 GiB of zeros the project does not use, in a file of a few MB.
+        with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=1) as zf:
+            zf.writestr("tomodoc.xml", doc)
+            with zf.open("zeros.bin", "w", force_zip64=True) as f:
+                chunk = bytes(1 << 24)
+                for _ in range(256):
+                    f.write(chunk)
     elif case == "noext":
         write_zip(out, [("tomodoc.xml", doc), ("noext", b"abc")])
     elif case.startswith("only:"):
@@ -343,6 +381,8 @@ def main():
         print(json.dumps({"errors": checker.errors, "values": checker.values}))
     elif command == "edit-xml":
         edit_xml(sys.argv[2], json.loads(sys.argv[3]))
+    elif command == "compare":
+        compare(sys.argv[2], sys.argv[3])
     elif command == "hostile":
         hostile(sys.argv[2], sys.argv[3], sys.argv[4])
     elif command == "edit":

@@ -17,14 +17,18 @@
 namespace projecttest
 {
 
-void expectS2RoundTrip(const std::string& name)
+void expectS2RoundTrip(const std::string& name, const std::string& savedProject)
 {
     Survey s2;
     buildS2(s2, testenv::freshDir(name + "-shots"));
     const std::string root = testenv::freshDir(name + "-work") + "/";
-    const std::string project = testenv::freshDir(name) + "/s2.tervo";
-    ProjectWriter writer;
-    ASSERT_EQ(writer.saveProject(project, root, &s2.document, s2.refraction.get(), s2.palettes), 0);
+    std::string project = savedProject;
+    if (project.empty()) {
+        project = testenv::freshDir(name) + "/s2.tervo";
+        ProjectWriter writer;
+        ASSERT_EQ(writer.saveProject(project, root, &s2.document, s2.refraction.get(), s2.palettes),
+                  0);
+    }
 
     TomoDocument document;
     Grid grid;

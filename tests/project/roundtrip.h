@@ -1,5 +1,6 @@
 #pragma once
-// S2 saved, then opened through loadProjectThreadEntry on a std::thread, as
+// S2 saved (or the project savedProject, when given, written from S2), then
+// opened through loadProjectThreadEntry on a std::thread, as
 // the open command runs it; every value compared bit for bit. Needs a
 // QCoreApplication. Shared by the reader tests and the decimal-comma run.
 
@@ -7,5 +8,5 @@
 
 namespace projecttest
 {
-void expectS2RoundTrip(const std::string& name);
+void expectS2RoundTrip(const std::string& name, const std::string& savedProject = {});
 }

@@ -6,8 +6,15 @@
 #include "load_project.h"
 #include "logger.h"
 #include "projecttestutil.h"
+#include "refractionanalysis.h"
+#include "refractionmodels.h"
 #include "save_project.h"
 #include "testenv.h"
+#include "xmlstream.h"
+
+#include <cereal/archives/xml.hpp>
+#include <cereal/types/string.hpp>
+#include <cereal/types/vector.hpp>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -16,6 +23,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <thread>
 
@@ -153,6 +161,74 @@ TEST(DocumentArchives, ExtremeDoublesRoundTrip)
     EXPECT_TRUE(sameBits(read.RMSE_tomography, 4.9e-324));
 }
 
+// The streaming writer must print what cereal prints, byte for byte, for
+// every kind of value a project holds.
+TEST(StreamedArchives, WriteTheBytesCerealWrites)
+{
+    const std::vector<double> doubles = {-0.0,
+                                         1e-300,
+                                         DBL_MAX,
+                                         -DBL_MAX,
+                                         4.9e-324,
+                                         0.1,
+                                         1.0 / 3.0,
+                                         123456789.0,
+                                         1e21,
+                                         -2.5e-7,
+                                         std::numeric_limits<double>::quiet_NaN(),
+                                         std::numeric_limits<double>::infinity(),
+                                         -std::numeric_limits<double>::infinity()};
+    const std::vector<std::string> texts = {"",
+                                            "plain",
+                                            " outer blanks ",
+                                            "\ttab",
+                                            "line\n",
+                                            "a & b <c> 'd' \"e\"",
+                                            std::string("nul\0after", 9),
+                                            "\xC3\xA8 UTF-8"};
+    const std::vector<double> none;
+    const std::string dir = testenv::freshDir("streamed");
+    {
+        std::ofstream out(dir + "/cereal.xml");
+        cereal::XMLOutputArchive archive(out, cereal::XMLOutputArchive::Options(17, true, false));
+        archive(cereal::make_nvp("texts", texts), cereal::make_nvp("doubles", doubles),
+                cereal::make_nvp("none", none), cereal::make_nvp("int", int32_t(-7)),
+                cereal::make_nvp("uint", uint32_t(4000000000u)), cereal::make_nvp("yes", true),
+                cereal::make_nvp("no", false));
+        for (int i = 0; i < 5; ++i)
+            archive(cereal::make_nvp("part", doubles));
+        archive.setNextName("nested");
+        archive.startNode();
+        archive(cereal::make_size_tag(cereal::size_type(2)));
+        for (int i = 0; i < 2; ++i) {
+            archive.startNode();
+            archive(cereal::make_nvp("doubles", doubles));
+            archive.finishNode();
+        }
+        archive.finishNode();
+    }
+    XmlStreamWriter xml(dir + "/streamed.xml");
+    xml.sequence("texts", texts);
+    xml.sequence("doubles", doubles);
+    xml.sequence("none", none);
+    xml.named("int", int32_t(-7));
+    xml.named("uint", uint32_t(4000000000u));
+    xml.named("yes", true);
+    xml.named("no", false);
+    // Parts formatted side by side come out in order.
+    xml.children(5, 3, [&](XmlStreamWriter& part, size_t) { part.sequence("part", doubles); });
+    xml.startSequence("nested");
+    for (int i = 0; i < 2; ++i) {
+        xml.start();
+        xml.sequence("doubles", doubles);
+        xml.finish();
+    }
+    xml.finish();
+    ASSERT_TRUE(xml.close());
+    EXPECT_EQ(testenv::readText(dir + "/streamed.xml"), testenv::readText(dir + "/cereal.xml"));
+    EXPECT_FALSE(XmlStreamWriter("/dev/full").close());
+}
+
 // One edit of S2's saved files by projectzip.py: op "remove", "set", "copy"
 // (text is the new tag) or "text" (the whole file).
 struct Edit {
@@ -203,6 +279,12 @@ std::string nested(int depth)
     return text + "</cereal>";
 }
 
+// A check that the error lines mention text.
+std::function<void(const ReadBack&)> mentions(const char* text)
+{
+    return [text](const ReadBack& r) { EXPECT_NE(r.errors.find(text), std::string::npos); };
+}
+
 const CorruptionCase corruptionCases[] = {
     {"NoGeographicReference",
      {{"tomodoc", "remove", "geoCoord", ""}, {"tomodoc", "remove", "geoCoord_isSet", ""}},
@@ -244,6 +326,47 @@ const CorruptionCase corruptionCases[] = {
      1,
      [](const ReadBack& r) { EXPECT_TRUE(r.document.ttArray.empty()); }},
     {"DeeplyNested", {{"tomodoc", "text", "", nested(100000)}}, 1, nullptr},
+    // A position or time that is not a number loses the grid in the window
+    // and makes the next save unreadable; "not picked" is a value like any.
+    {"ReceiverPositionNan",
+     {{"tomodoc", "set", "goephonesStringSet/value0/value1/x", "nan"}},
+     1,
+     mentions("receiver 1 of spread 0 has a position that is not a number")},
+    {"ShotPositionInfinite",
+     {{"tomodoc", "set", "ttArray/value1/shotPos2d/z", "inf"}},
+     1,
+     mentions("record 1 has a shot position that is not a number")},
+    {"PickNan",
+     {{"tomodoc", "set", "ttArray/value0/ttMisurati/value2", "nan"}},
+     1,
+     mentions("record 0: measured time 2 is not a number")},
+    {"ComputedTimeMinusInfinity",
+     {{"tomodoc", "set", "ttArray/value1/ttCalcolati/value0", "-inf"}},
+     1,
+     nullptr},
+    {"NotPickedAndRejected",
+     {{"tomodoc", "set", "ttArray/value1/ttMisurati/value1", "0"},
+      {"tomodoc", "set", "ttArray/value1/ttMisurati/value2", "-99"}},
+     0,
+     [](const ReadBack& r) {
+         EXPECT_EQ(r.document.ttArray[1].ttMisurati[1], Pick::NotPicked);
+         EXPECT_EQ(r.document.ttArray[1].ttMisurati[2], Pick::Rejected);
+     }},
+    // Refused by counting, before the values are parsed.
+    {"MoreDensitiesThanCells",
+     {{"tomodoc", "copy", "info_density/value0", "value12"}},
+     1,
+     mentions("info_density holds 13 values for a grid of 12 cells")},
+    // Without results the densities may be left from an earlier grid.
+    {"DensitiesOfAnEarlierGrid",
+     {{"tomodoc", "copy", "info_density/value0", "value12"},
+      {"tomodoc", "set", "has_tomographic_info", "false"}},
+     0,
+     [](const ReadBack& r) { EXPECT_EQ(r.document.info_density.size(), 13u); }},
+    {"MorePicksThanReceivers",
+     {{"tomodoc", "copy", "ttArray/value0/ttMisurati/value0", "value4"}},
+     1,
+     mentions("record 0 has times for another number of receivers")},
     {"TracesOfTheOldLayout",
      {{"traces", "remove", "filenames_DX", ""},
       {"traces", "remove", "filenames_SX", ""},
@@ -269,12 +392,34 @@ const CorruptionCase corruptionCases[] = {
                                  "2019.1"),
                    std::string::npos);
      }},
+    {"FilteredSampleNotANumber",
+     {{"traces", "set", "traceSet[2]/value1/filtered/value5", "0.5x"}},
+     1,
+     mentions("a filtered trace holds \"0.5x\", which is not a number")},
+    {"TracesNotWellFormed",
+     {{"traces", "text", "", "<cereal><filenames size=\"dynamic\"><value0>s1.sg2</value1>"}},
+     1,
+     mentions("</value1> closes <value0>")},
+    {"TracesWithoutFilenames", {{"traces", "remove", "filenames", ""}}, 1, nullptr},
+    {"FilenamesTwice",
+     {{"traces", "copy", "filenames", "filenames"}},
+     1,
+     mentions("<filenames> is there twice")},
     {"ElevenVelocities", {{"grid", "remove", "velocities/value11", ""}}, 1, nullptr},
     {"OneNodePerSide", {{"grid", "set", "nV", "1"}}, 1, nullptr},
     {"NoCellSide", {{"grid", "set", "aLato", "0"}}, 1, nullptr},
     {"SlownessNan", {{"grid", "set", "velocities/value3", "nan"}}, 1, nullptr},
     {"SlownessNegative", {{"grid", "set", "velocities/value3", "-0.001"}}, 1, nullptr},
     {"RowsOfMinusOne", {{"grid", "set", "righe", "-1"}}, 1, nullptr},
+    {"MoreFlagsThanCells",
+     {{"grid", "copy", "to_be_draw/value0", "value12"}},
+     1,
+     mentions("3 x 4 cells, but 12 velocities and 13 to_be_draw")},
+    // Read as false by cereal without a word.
+    {"FlagMaybe",
+     {{"grid", "set", "to_be_draw/value1", "maybe"}},
+     1,
+     mentions("to_be_draw 1 is \"maybe\", neither true nor false")},
     {"NoGridAndNoResults",
      {{"grid", "text", "", emptyGrid}, {"tomodoc", "set", "has_tomographic_info", "false"}},
      0,
@@ -418,6 +563,23 @@ TEST(RefractionArchive, RoundTripAndOlderFilesWithoutEnabled)
     ASSERT_EQ(reader.loadRefraction_XML(path, &older), 0);
     EXPECT_TRUE(older.ttLayer[0].enabled);
     EXPECT_TRUE(older.ttLayer[1].enabled);
+}
+
+// Results of a real build (three-layer model) come back bit for bit.
+TEST(RefractionArchive, BuiltResultsRoundTrip)
+{
+    TomoDocument doc;
+    refractionDataStructure built(&doc);
+    refractionmodels::load(refractionmodels::read("model_b.txt"), doc, built);
+    const auto outcome = RefractionAnalysis(doc, built, [](const QString&) {}).buildProfiles();
+    ASSERT_TRUE(outcome.layer3);
+    const std::string path = testenv::freshDir("built-refraction") + "/refraction.xml";
+    ProjectWriter writer;
+    ASSERT_EQ(writer.saveRefraction_XML(path, &built), 0);
+    refractionDataStructure read(&doc);
+    projectReader reader;
+    ASSERT_EQ(reader.loadRefraction_XML(path, &read), 0);
+    expectSameRefraction(read, built);
 }
 
 struct RefractionCase {

@@ -38,6 +38,13 @@ TEST(ProjectReader, S2OpensAsSaved)
     expectS2RoundTrip("roundtrip");
 }
 
+// Written by an earlier version of the writer (see test_writer.cpp).
+TEST(ProjectReader, TheCommittedS2ProjectOpensAsS2)
+{
+    application();
+    expectS2RoundTrip("committed", testenv::fixture("project/s2.tervo"));
+}
+
 struct Opened {
     TomoDocument document;
     Grid grid;
@@ -64,6 +71,37 @@ void openProject(const std::string& project, const std::string& root, Opened& o)
         worker.join();
     });
     o.emitted = log.names();
+}
+
+TEST(ProjectReader, AShotMovedToASpreadOfAnotherLengthKeepsItsSharedPicks)
+{
+    application();
+    Survey s2;
+    buildS2(s2, testenv::freshDir("moved-shots"));
+    TomoDocument& doc = s2.document;
+    // Six receivers, the first three where spread 0 has its last three.
+    doc.goephonesStringSet.push_back(
+        {{5.0, 101.0}, {10.0, 102.0}, {15.0, 103.0}, {20.0, 104.0}, {25.0, 105.0}, {30.0, 106.0}});
+    const TravelTime before = doc.ttArray[1];
+    moveShotToSpread(doc.ttArray[1], doc.goephonesStringSet, 1);
+    s2.refraction->initFromDocument();
+    const std::string root = testenv::freshDir("moved-root") + "/";
+    const std::string project = testenv::freshDir("moved") + "/s2.tervo";
+    ProjectWriter writer;
+    ASSERT_EQ(writer.saveProject(project, root, &doc, s2.refraction.get(), s2.palettes), 0)
+        << writer.failure;
+
+    Opened o;
+    openProject(project, root, o);
+    ASSERT_EQ(o.result, 0) << o.errors;
+    const TravelTime& moved = o.document.ttArray[1];
+    EXPECT_EQ(moved.indexStesa, 1u);
+    const double n = Pick::NotPicked;
+    EXPECT_EQ(moved.ttMisurati, (std::vector<double>{before.ttMisurati[1], before.ttMisurati[2],
+                                                     before.ttMisurati[3], n, n, n}));
+    EXPECT_EQ(moved.ttCalcolati, (std::vector<double>{before.ttCalcolati[1], before.ttCalcolati[2],
+                                                      before.ttCalcolati[3], n, n, n}));
+    expectSameRecords(doc, o.document);
 }
 
 struct DamageCase {

@@ -8,13 +8,25 @@
 #include "signallog.h"
 #include "testenv.h"
 
+#include "load_project.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLockFile>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <functional>
 #include <thread>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace projecttest;
 
@@ -87,6 +99,25 @@ TEST(ProjectWriter, SavedS2HasTheLayout)
                           .toString()
                           .toDouble());
     }
+}
+
+// project/s2.tervo was written from S2 (buildS2 over project/s1.sg2 and
+// project/s2.sg2) by the writer as it was before archives were streamed to
+// disk. Every save of S2 must give the same entries, bytes and methods: files
+// written by either version open in the other.
+TEST(ProjectWriter, S2SavesTheBytesOfTheCommittedProject)
+{
+    Survey s2;
+    buildS2(s2, testenv::freshDir("fixture-shots"));
+    const std::string project = testenv::freshDir("fixture") + "/s2.tervo";
+    ProjectWriter writer;
+    ASSERT_EQ(saveOnThread(writer, project, testenv::freshDir("fixture-root") + "/", s2), 0);
+    const QJsonObject seen =
+        QJsonDocument::fromJson(QByteArray::fromStdString(projectZip(
+                                    {"compare", testenv::fixture("project/s2.tervo"), project})))
+            .object();
+    EXPECT_EQ(seen["differences"].toArray(), QJsonArray())
+        << QJsonDocument(seen["differences"].toArray()).toJson().toStdString();
 }
 
 TEST(ProjectWriter, WithoutRefractionDataThereIsNoRefractionEntry)
@@ -247,6 +278,135 @@ TEST(ProjectWriter, ATargetInsideAWorkSubFolderIsRefused)
         [&] { EXPECT_EQ(saveOnThread(writer, root + "1700000000000/p.tervo", root, s2), 1); });
     EXPECT_EQ(log.names(), std::vector<std::string>{"error_saved_compressed"});
     EXPECT_EQ(listing(root + "1700000000000"), std::vector<std::string>{});
+}
+
+// A survey the reader would refuse is not written: the old project stays,
+// and the reason is the reader's.
+TEST(ProjectWriter, ASurveyThatWouldNotOpenIsNotSaved)
+{
+    Survey s2;
+    buildS2(s2, testenv::freshDir("unsaved-shots"));
+    const std::string root = testenv::freshDir("unsaved-root") + "/";
+    const std::string project = testenv::freshDir("unsaved") + "/s2.tervo";
+    {
+        ProjectWriter first;
+        ASSERT_EQ(first.saveProject(project, root, &s2.document, s2.refraction.get(), s2.palettes),
+                  0);
+    }
+    const std::vector<unsigned char> old = testenv::readBytes(project);
+    const struct {
+        const char* name;
+        std::function<void(TomoDocument&)> damage;
+        const char* reason;
+    } cases[] = {
+        {"spread moved, times not", [](TomoDocument& d) { d.ttArray[1].indexStesa = 1; },
+         "record 1 names spread 1 of 1"},
+        {"a time list too short", [](TomoDocument& d) { d.ttArray[0].ttMisurati.pop_back(); },
+         "record 0 has times for another number of receivers than its spread"},
+        {"a pick not a number", [](TomoDocument& d) { d.ttArray[1].ttMisurati[0] = std::nan(""); },
+         "record 1: measured time 0 is not a number"},
+        {"a receiver at infinity", [](TomoDocument& d) { d.goephonesStringSet[0][2].x = HUGE_VAL; },
+         "receiver 2 of spread 0 has a position that is not a number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Survey damaged;
+        buildS2(damaged, testenv::freshDir("unsaved-damaged"));
+        c.damage(damaged.document);
+        ProjectWriter writer;
+        SignalLog log(writer);
+        capturedErrors([&] { EXPECT_EQ(saveOnThread(writer, project, root, damaged), 1); });
+        EXPECT_EQ(writer.failure, c.reason);
+        EXPECT_EQ(log.names(), std::vector<std::string>{"error_saved_tomo_xml"});
+        EXPECT_EQ(testenv::readBytes(project), old);
+        EXPECT_EQ(listing(root), std::vector<std::string>{});
+    }
+}
+
+// libzip packs into "<project>.XXXXXX" and renames it at the end: a save
+// killed meanwhile leaves that file for ever.
+TEST(ProjectWriter, LeftoversOfKilledSavesGoUnlessASaveIsRunning)
+{
+    const std::string dir = testenv::freshDir("leftovers");
+    testenv::writeText(dir + "/tomodoc.xml", "<cereal/>");
+    const std::vector<std::string> others = {"p.tervo.bak", "p.tervo.lock7", "q.tervo.Ab12Cd"};
+    for (const std::string& name : others)
+        testenv::writeText(dir + "/" + name, "x");
+    testenv::writeText(dir + "/p.tervo.Ab12Cd", "left by a killed save");
+    testenv::writeText(dir + "/p.tervo.zz9ZZ9", "left by a killed save");
+    ProjectWriter writer;
+    capturedErrors(
+        [&] { EXPECT_EQ(writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}), 0); });
+    std::vector<std::string> expected = others;
+    expected.push_back("p.tervo");
+    expected.push_back("tomodoc.xml");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(listing(dir), expected);
+
+    // While a running process saves p.tervo, its temporary is in use.
+    testenv::writeText(dir + "/p.tervo.Ab12Cd", "being written");
+    {
+        QLockFile running(QString::fromStdString(dir + "/p.tervo.lock"));
+        ASSERT_TRUE(running.tryLock(0));
+        capturedErrors([&] {
+            EXPECT_EQ(writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}), 1);
+        });
+        EXPECT_EQ(writer.failure, "another save of this project is running");
+        EXPECT_EQ(testenv::readText(dir + "/p.tervo.Ab12Cd"), "being written");
+    }
+    // Opening the project clears them too, as after a crash.
+    projectReader reader;
+    TomoDocument document;
+    Grid grid;
+    std::vector<double> velocities;
+    std::vector<bool> flags;
+    ColorPaletteList palettes;
+    refractionDataStructure refraction(&document);
+    capturedErrors([&] {
+        reader.loadProject(dir + "/p.tervo", testenv::freshDir("leftovers-root") + "/", &document,
+                           &grid, &velocities, &flags, &refraction, &palettes);
+    });
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
+
+    // At start-up, for every project of the last folder no process is saving.
+    testenv::writeText(dir + "/p.tervo.Ab12Cd", "left by a killed save");
+    {
+        QLockFile running(QString::fromStdString(dir + "/p.tervo.lock"));
+        ASSERT_TRUE(running.tryLock(0));
+        capturedErrors([&] { removeSaveLeftoversIn(dir); });
+    }
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/q.tervo.Ab12Cd")));
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.bak")));
+    capturedErrors([&] { removeSaveLeftoversIn(dir); });
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir + "/p.tervo.Ab12Cd")));
+}
+
+// Under a file-size limit the kernel sends SIGXFSZ, which would end the
+// program without a word: the save must fail as on a full disk instead.
+TEST(ProjectWriter, AFileSizeLimitFailsTheSave)
+{
+    Survey s2;
+    buildS2(s2, testenv::freshDir("limit-shots"));
+    const std::string root = testenv::freshDir("limit-root") + "/";
+    const std::string project = testenv::freshDir("limit") + "/s2.tervo";
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const rlimit limit{8192, 8192};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::cerr.setstate(std::ios::failbit);
+        std::cout.setstate(std::ios::failbit);
+        ProjectWriter writer;
+        const int result = saveProjectThreadEntry(&writer, project, root, &s2.document,
+                                                  s2.refraction.get(), s2.palettes);
+        _exit(result == 1 && writer.status == 1 && !writer.failure.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(project)));
 }
 
 } // namespace

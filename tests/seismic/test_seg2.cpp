@@ -184,6 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
         DescriptorCase{"SAMPLE_INTERVAL 1 SOURCE_LOCATION 10", 0, 1, 10, 0, 0, 0, 0},
         DescriptorCase{"SAMPLE_INTERVAL 1 RECEIVER_LOCATION 4 -1.5", 0, 1, 0, 0, 4, -1.5, 0},
         DescriptorCase{"RECEIVER_LOCATION 4,5 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 4.5, 0, 0},
+        // a decimal comma in every number of a location, as in x and the interval
+        DescriptorCase{"RECEIVER_LOCATION 10,0 0,0 2,5 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 10, 2.5, 0},
+        DescriptorCase{"SOURCE_LOCATION 10,0 -2,5 SAMPLE_INTERVAL 1", 0, 1, 10, -2.5, 0, 0, 0},
+        DescriptorCase{"SOURCE_LOCATION 10,0 0,0 2,5a SAMPLE_INTERVAL 1", 0, 1, 10, 0, 0, 0, 0},
         DescriptorCase{"RECEIVER_LOCATION abc 3 SAMPLE_INTERVAL 1", 0, 1, 0, 0, 0, 0, 0},
         // without offsets a stray digit after a location still reads as elevation
         DescriptorCase{"RECEIVER_LOCATION 17.5\0005\0NOTE x\0\0\0SAMPLE_INTERVAL 1"s, 0, 1, 0, 0,
@@ -480,19 +484,19 @@ INSTANTIATE_TEST_SUITE_P(
                       "unsupported SEG2 data format 7"},
         MalformedCase{"HugeCountLastTrace",
                       [](Bytes& b) { setU32(b, tracePointer(b, 5) + 8, 0xFFFFFFFFu); }, 0,
-                      allSamples, "announces 4294967295"},
+                      allSamples, "of its 4294967295 samples read"},
         MalformedCase{"HugeCountFirstTrace",
                       [](Bytes& b) { setU32(b, tracePointer(b, 0) + 8, 0xFFFFFFFFu); }, 0,
-                      allSamples, "announces 4294967295"},
+                      allSamples, "of its 4294967295 samples read"},
         MalformedCase{"HugeCountPackedTrace",
                       [](Bytes& b) { setU32(b, tracePointer(b, 4) + 8, 0xFFFFFFFFu); }, 0,
-                      allSamples, "announces 4294967295"},
+                      allSamples, "of its 4294967295 samples read"},
         MalformedCase{"AliasedPointers", [](Bytes& b) { aliasedTraces(b, 3000, 3000); }, 1, {}, ""},
         MalformedCase{"CutInLastSample",
                       [](Bytes& b) { b.resize(b.size() - 2); },
                       0,
                       {4, 2, 2, 2, 4, 1},
-                      "announces 2"},
+                      "trace 6 is cut short: 1 of its 2 samples read"},
         MalformedCase{"CutInPackedGroup",
                       [](Bytes& b) {
                           setU16(b, 6, 5);
@@ -500,7 +504,7 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       0,
                       {4, 2, 2, 2, 2},
-                      "announces 4"}),
+                      "trace 5 is cut short: 2 of its 4 samples read"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // ---------------------------------------------------------------------------

@@ -95,6 +95,9 @@ std::vector<LoadCase> loadCases()
         {"OtteHeaderOnOneLine", "survey.otte",
          edited(otte, {{"otte\n1.0\n2\n2\n", "otte\n1.0 2\t2 spreads\n"}}), otteFixtureDocument()},
         {"OtteTrailingBlankLines", "survey.otte", otte + "\n \t\n", otteFixtureDocument()},
+        // A decimal comma is a decimal point wherever ',' separates nothing.
+        {"OtteDecimalComma", "survey.otte",
+         edited(otte, {{"-2.5;30;", "-2,5;30;"}, {"10;20.5;", "10;20,5;"}}), otteFixtureDocument()},
 
         {"Csv", "survey.csv", csv, csvFixtureDocument()},
         {"CsvEmptyTimeIsNotPicked", "survey.csv", edited(csv, {{"5;100.5;12;8", "5;100.5;;8"}}),
@@ -122,6 +125,10 @@ std::vector<LoadCase> loadCases()
                 {{"NUMBER_OF_RECEIVERS: 3\nNo X T F\n1 0 0.0175 1\n2 5 0.015 1\n3 10 0.0125 1\n",
                   "NUMBER_OF_RECEIVERS: 0\nNo X T F\n"}}),
          noReceivers},
+        {"GeogigaDecimalComma", "survey.txt",
+         edited(txt,
+                {{"SHOT_LOCATION: -2.5", "SHOT_LOCATION: -2,5"}, {"1 0 0.0125 1", "1 0 0,0125 1"}}),
+         geogigaDocument()},
         {"GeogigaNoShots",
          "survey.txt",
          edited(txt, {{"TOTAL_NUMBER_OF_SHOTS: 2", "TOTAL_NUMBER_OF_SHOTS: 0"}}),
@@ -134,6 +141,9 @@ std::vector<LoadCase> loadCases()
                       {"99 100 101", "99\t100 \t101"},
                       {"30 -2.5 12.5", "\t30\t-2.5\t12.5"},
                       {"25 20 15", "25\t20\t15"}}),
+         winsismDocument()},
+        {"WinsismDecimalComma", "survey.xyz",
+         edited(xyz, {{"30 -2.5 12.5", "30 -2,5 12,5"}, {"12.5 15 17.5", "12,5 15 17,5"}}),
          winsismDocument()},
     };
 }
@@ -197,6 +207,13 @@ std::vector<BadCase> badCases()
          "line 16: not a number: abc"},
         {"OtteTimeNaN", "s.otte", edited(otte, {{"12.5;0;-99000;", "12.5;nan;0;"}}),
          "line 16: not a number: nan"},
+        // Characters after a number refuse the file: nothing is cut.
+        {"OtteTimeWithUnit", "s.otte", edited(otte, {{"10;20.5;", "10;20.5ms;"}}),
+         "line 13: not a number: 20.5ms"},
+        {"OtteThousandsSeparator", "s.otte", edited(otte, {{"12.5;0;", "1.234,5;0;"}}),
+         "line 16: not a number: 1.234,5"},
+        {"OtteSpreadCountWithText", "s.otte",
+         edited(otte, {{"otte\n1.0\n2\n2\n", "otte\n1.0\n2\n2x\n"}}), "line 4: not a number: 2x"},
         {"OtteGarbageAfterLastBlock", "s.otte", otte + "garbage\n",
          "line 17: not a number: garbage"},
         {"OtteBlockCutShort", "s.otte", otte + "0\n", "unexpected end of file"},
@@ -207,6 +224,8 @@ std::vector<BadCase> badCases()
          "line 3: more values than shots"},
         {"CsvTimeInfinite", "s.csv", edited(csv, {{"5;100.5;12;8", "5;100.5;inf;8"}}),
          "line 3: not a number: inf"},
+        {"CsvTimeWithUnit", "s.csv", edited(csv, {{"5;100.5;12;8", "5;100.5;12ms;8"}}),
+         "line 3: not a number: 12ms"},
         {"CsvEmptyShotAbscissa", "s.csv", edited(csv, {{"a;b;0;10", "a;b;0;;10"}}),
          "line 1: no shot abscissa in column 4"},
         {"CsvEmptyShotElevation", "s.csv", edited(csv, {{"a;b;100;101", "a;b;;101"}}),
@@ -222,6 +241,11 @@ std::vector<BadCase> badCases()
          "unexpected end of file"},
         {"GeogigaTimeNotANumber", "s.txt", edited(txt, {{"1 0 0.0125 1", "1 0 abc 1"}}),
          "line 10: not a number: abc"},
+        {"GeogigaTimeWithUnit", "s.txt", edited(txt, {{"1 0 0.0125 1", "1 0 0.0125s 1"}}),
+         "line 10: not a number: 0.0125s"},
+        {"GeogigaShotCountWithText", "s.txt",
+         edited(txt, {{"TOTAL_NUMBER_OF_SHOTS: 2", "TOTAL_NUMBER_OF_SHOTS: 2 shots"}}),
+         "line 5: not a number: 2 shots"},
         {"GeogigaKeywordOutOfPlace", "s.txt",
          edited(txt, {{"SHOT_LOCATION: 12.5", "SHOT_POSITION: 12.5"}}),
          "line 14: expected SHOT_LOCATION"},
@@ -233,6 +257,11 @@ std::vector<BadCase> badCases()
         {"WinsismWrongHeader", "s.xyz",
          edited(xyz, {{"Shot number, Shot distance", "Shot number, shot distance"}}),
          "Invalid header : Shot number, shot distance"},
+        // Commas separate nothing here: "2,5" is 2.5, but "3,1" is no shot number.
+        {"WinsismShotNumbersWithCommas", "s.xyz", edited(xyz, {{"3 1 2\n99", "3,1 2\n99"}}),
+         "line 2: not a number: 3,1"},
+        {"WinsismTimeWithUnit", "s.xyz", edited(xyz, {{"25 20 15", "25 20 15ms"}}),
+         "line 16: not a number: 15ms"},
         {"WinsismReceiverNumberNotANumber", "s.xyz", edited(xyz, {{"1 2 3\n0 5", "1 x 3\n0 5"}}),
          "line 8: not a number: x"},
     };
@@ -361,29 +390,6 @@ TEST(TravelTimeReaders, GeogigaKeepsShotFileNames)
     EXPECT_EQ(files[0].fileName, "s1.sg2");
     EXPECT_EQ(files[1].fileName, "s2.sg2");
     EXPECT_EQ(files[1].position, (Point2D{12.5, 100}));
-}
-
-TEST(TravelTimeReaders, ParseLeadingNumber)
-{
-    struct Case {
-        const char* text;
-        bool ok;
-        double value;
-    } cases[] = {
-        {"12.5", true, 12.5},   {" \t12.5ms", true, 12.5}, {"+7", true, 7},
-        {"-0.25e2", true, -25}, {".5", true, 0.5},         {"", false, 0},
-        {"  ", false, 0},       {"abc", false, 0},         {"+-5", false, 0},
-        {"--5", false, 0},      {"nan", false, 0},         {"-inf", false, 0},
-        {"infinity", false, 0}, {"1e999", false, 0},       {"\n5", false, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        double value = -1;
-        EXPECT_EQ(parseLeadingNumber(c.text, value), c.ok);
-        if (c.ok) {
-            EXPECT_EQ(value, c.value);
-        }
-    }
 }
 
 TEST(TravelTimeReaders, ReadTrimmedLine)

@@ -240,6 +240,7 @@ TEST(FilteringDialog, RefusesFiltersThatCannotRun)
         double lowHz, highHz;
         int lowOrder, highOrder;
         const char* text;
+        double maxFrequency = 0.0; // Hz; 0 keeps the spectrum's
     };
     const char* order = "No filter applied. Filter order must be greater then 0.";
     const char* cutoff = "No filter applied. Cut-off frequency out of range.";
@@ -249,9 +250,13 @@ TEST(FilteringDialog, RefusesFiltersThatCannotRun)
         {"high-pass at 0 Hz", 0.0005, false, true, 100, 0, 2, 2, cutoff},
         {"low-pass at 350 Hz with 2 ms sampling (cut-off 0.701)", 0.002, true, false, 350, 0, 2, 2,
          cutoff},
+        // 100 / (2 x 100.0000001) is 0.4999999995, which the design's float makes 0.5.
+        {"low-pass a hair below 0.5", 0.0005, true, false, 100, 0, 2, 2, cutoff, 100.0000001},
     };
     for (const Refusal& c : cases) {
         Dialog d(shotDocument(c.interval));
+        if (c.maxFrequency > 0.0)
+            d.dialog->maxFrequency = c.maxFrequency;
         d.setLowPass(c.low, c.lowHz, c.lowOrder);
         d.setHighPass(c.high, c.highHz, c.highOrder);
         MessageBoxCatcher boxes;

@@ -187,17 +187,75 @@ TEST(HandPicking, PanelWithoutDataIgnoresTheMouse)
     EXPECT_EQ(p.picks(), kFixturePicks);
 }
 
-TEST(HandPicking, NegativeDelayAllowsTimesBeforeTheShot)
+TEST(HandPicking, NegativeDelayRefusesTimesBeforeTheShot)
 {
     PickingPanel p;
     for (Trace& t : p.doc.traceSets[0].traces)
         t.delay = -0.01;
-    // Row 70 is 5 ms after the first sample, that is -5 ms.
+    // Row 80 is 10 ms after the first sample, that is 0 ms: no first break yet.
     p.release({265, 70});
-    EXPECT_DOUBLE_EQ(p.picks()[2], -0.005);
+    p.release({265, 80});
+    EXPECT_EQ(p.picks()[2], -99.0);
+    // Row 100 is 10 ms after the shot.
+    p.release({265, 100});
+    EXPECT_DOUBLE_EQ(p.picks()[2], 0.01);
     // Above the first sample is still refused.
     p.release({165, 50});
     EXPECT_EQ(p.picks()[1], 0.05);
+}
+
+// An automatic pick is measured from the shot like a hand pick: both give
+// the same time for one sample, whatever the recording delay, and the mark
+// lies on that sample's row (0.5 px per sample below row 60).
+TEST(PickTimeBase, AutomaticPickEqualsHandPickAtTheSameSample)
+{
+    struct Case {
+        const char* what;
+        double delay;    // s
+        size_t onset;    // sample of the first break, even: a whole pixel row
+        double expected; // s from the shot; 0 = not picked
+    };
+    const Case cases[] = {
+        {"no delay", 0.0, 100, 0.025},
+        {"10 ms before the shot", -0.01, 100, 0.015},
+        {"200 ms before the shot", -0.2, 900, 0.025},
+        {"one second after the shot", 1.0, 100, 1.025},
+        {"break before the shot", -0.2, 400, 0.0},
+    };
+    constexpr size_t Trace2 = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PickingPanel p;
+        for (Trace& t : p.doc.traceSets[0].traces) {
+            t.delay = c.delay;
+            t.samples.assign(c.onset, 0.0);
+            for (size_t j = c.onset; j < 1000; ++j)
+                t.samples.push_back(j % 2 == 0 ? 1.0 : -1.0);
+        }
+        ASSERT_EQ(p.doc.autoPickTrace(Trace2, 0, false), int(c.onset));
+        const double automatic = p.picks()[Trace2];
+        EXPECT_DOUBLE_EQ(automatic, c.expected);
+
+        const int row = 60 + int(c.onset / 2);
+        p.doc.ttArray[0].ttMisurati[Trace2] = -99.0;
+        p.release({265, row});
+        if (c.expected == 0.0) {
+            EXPECT_EQ(p.picks()[Trace2], -99.0) << "a hand pick there is refused too";
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(p.picks()[Trace2], automatic);
+
+        p.doc.ttArray[0].ttMisurati[Trace2] = automatic;
+        const QImage image = panelfixture::draw(p.panel);
+        // Trace 2's column is 255-354; its mark spans the middle two thirds.
+        for (const int x : {285, 325}) {
+            const QRgb mark = image.pixel(x, row);
+            EXPECT_EQ(qRed(mark), 255) << "x " << x;
+            EXPECT_EQ(qGreen(mark), 0) << "x " << x;
+            for (const int off : {-6, 6})
+                EXPECT_NE(image.pixel(x, row + off), qRgb(255, 0, 0)) << "row " << row + off;
+        }
+    }
 }
 
 } // namespace

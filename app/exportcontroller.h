@@ -1,0 +1,130 @@
+#pragma once
+// The export commands: geographic reference, KML, gridded text, image series,
+// screenshot and the ODT and PDF reports. The window builds one with what the
+// commands need of it and forwards its slots here. Every failure a user must
+// know of ends in a "Warning" box; nothing is reported as written that was not.
+
+#include "colorpalette.h"
+#include "settings.h"
+#include "tomodocument.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QWidget;
+class SectionDisplay;
+class selectExport;
+struct ExportImageOptions;
+
+// Where the section pictures come from: the section view in the program, a
+// fake in tests that have no GL.
+class SectionRenderer
+{
+public:
+    virtual ~SectionRenderer() = default;
+    virtual void setContourLabelMinPoints(int choice) = 0;
+    // Writes display type t as a PNG `width` pixels wide; false when nothing
+    // was written. Any old file at path is gone afterwards.
+    virtual bool renderPicture(bool newEngine, int type, const std::string& path,
+                               const QColor& background, bool equidistant, bool horizontalBar,
+                               int width, double fontScale) = 0;
+    virtual bool saveScreenshot(const std::string& path, double scale) = 0;
+    virtual int showType() const = 0;
+    virtual std::pair<double, double> velocityRange() const = 0;
+};
+
+// The section view, through its display, as renderer.
+class ViewSectionRenderer : public SectionRenderer
+{
+public:
+    explicit ViewSectionRenderer(SectionDisplay& section) : section(section) {}
+    void setContourLabelMinPoints(int choice) override;
+    bool renderPicture(bool newEngine, int type, const std::string& path, const QColor& background,
+                       bool equidistant, bool horizontalBar, int width, double fontScale) override;
+    bool saveScreenshot(const std::string& path, double scale) override;
+    int showType() const override;
+    std::pair<double, double> velocityRange() const override;
+
+private:
+    SectionDisplay& section;
+};
+
+// What the export commands use of the window.
+struct ExportContext {
+    QWidget* parent = nullptr;
+    TomoDocument& document;
+    AppSettings& settings;
+    const ColorPaletteList& palettes;
+    QColor& exportBackground;
+    double& exportFontScale;
+    int& exportLabelCount;
+    const std::string& workFolder;
+    std::function<void(const std::string&)> log;
+    std::function<std::string()> readHistory;
+    std::function<void(const std::string&)> saveHistory;
+    std::function<void()> storeSettings;
+    std::function<void(bool)> setModified;
+    std::function<int()> currentTab;
+};
+
+class ExportController : public QObject
+{
+    Q_OBJECT
+
+public:
+    ExportController(ExportContext context, std::unique_ptr<SectionRenderer> renderer,
+                     QObject* parent = nullptr);
+    ~ExportController() override;
+    // Tests put a renderer without GL here.
+    void setRenderer(std::unique_ptr<SectionRenderer> r);
+
+    void setGeographyCoordinates();
+    void exportSeismicLineKml();
+    void exportProfileKml();
+    void exportGriddedData();
+    void exportImages();
+    void screenshot();
+    void exportOdt();
+    void exportPdf();
+
+    // One file of the image series: kind 0 traces of `record`, 1 the
+    // travel-time chart, 2..12 a section display type.
+    struct ImageJob {
+        QString file;
+        bool exists = false;
+        int kind = 0;
+        int record = 0;
+    };
+    std::vector<ImageJob> imageJobs(const ExportImageOptions& options, const QString& prefix) const;
+
+    // The chart of the survey with computed times, drawn at (drawWidth,
+    // drawHeight) into a width x height picture.
+    QImage chartPicture(int width, int height, double drawWidth, double drawHeight, bool large,
+                        bool twoColors) const;
+    // The traces of record i in a width x height picture.
+    QImage tracePicture(size_t record, int width, int height) const;
+
+private:
+    // The picture choices the survey allows, offered on the dialog.
+    void offerPictures(selectExport& dialog) const;
+    bool hasTraceSet(size_t record) const;
+    // The options of a report after OK, or false on Cancel.
+    bool askReportOptions(ExportImageOptions& options, bool pdf);
+    QString saveFileName(const QString& caption, const QString& filter);
+    void warn(const QString& text) const;
+    void warnMissing(const QStringList& files) const;
+    bool renderSection(const ExportImageOptions& options, int type, const std::string& path,
+                       bool classic = false);
+
+    ExportContext ctx;
+    std::unique_ptr<SectionRenderer> renderer;
+};

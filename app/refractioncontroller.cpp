@@ -1,0 +1,104 @@
+#include "refractioncontroller.h"
+
+#include "logger.h"
+#include "refractiondatastructure.h"
+#include "refractionprocessingdialog.h"
+#include "sectiondisplay.h"
+#include "tomodocument.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace
+{
+// The window's texts, shared with its other commands.
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Tervanelo_MainWindows", text);
+}
+
+bool runRealDialog(TomoDocument& document, refractionDataStructure& data, Logger* logger)
+{
+    RefractionProcessingDialog dialog;
+    dialog.setDocument(&document);
+    dialog.setRefractionData(&data);
+    dialog.setModal(true);
+    dialog.logger = logger;
+    dialog.exec();
+    return dialog.refractionDataChanged();
+}
+} // namespace
+
+RefractionController::RefractionController(TomoDocument& document, refractionDataStructure*& data,
+                                           Logger*& logger, QAction* showRefraction,
+                                           SectionDisplay& section,
+                                           std::function<void()> markModified,
+                                           std::function<void(const std::exception&)> showError)
+    : runDialog(runRealDialog), document(document), data(data), logger(logger),
+      showRefraction(showRefraction), section(section), markModified(std::move(markModified)),
+      showError(std::move(showError))
+{
+}
+
+void RefractionController::run()
+{
+    try {
+        runSteps();
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+}
+
+void RefractionController::resetShowAction(QAction* action, SectionDisplay& section,
+                                           const refractionDataStructure* data)
+{
+    const bool depths =
+        data && !data->refractData.cData.empty() && !data->refractData.cData.front().z.empty();
+    action->setEnabled(depths);
+    action->setCheckable(true);
+    action->setChecked(false);
+    section.setRefractionShown(action->isChecked());
+}
+
+void RefractionController::prepareData()
+{
+    if (!data) {
+        data = new refractionDataStructure(&document);
+        data->initFromDocument();
+        return;
+    }
+    data->document = &document;
+    if (fitsDocument(*data, document) && data->phnt_A.size() == 2 && data->phnt_R.size() == 2)
+        return;
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Warning"),
+        tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
+                             "The refraction data do not match the current survey: they have been "
+                             "reset, and their layer assignments and results are lost.")));
+    data->resetFromDocument();
+}
+
+void RefractionController::runSteps()
+{
+    if (!document.mostlyPicked()) {
+        QMessageBox question;
+        question.setText(tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Warning:")));
+        question.setInformativeText(
+            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Uncomplete set of picks. \n \n")) +
+            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
+                                 "Do you want to run refraction processing anyway? ")));
+        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
+    prepareData();
+    const bool changed = runDialog(document, *data, logger);
+    resetShowAction(showRefraction, section, data);
+    if (logger)
+        logger->writeLog("Refraction Executed", 0);
+    section.setRefraction(data);
+    if (changed)
+        markModified();
+}

@@ -1,0 +1,344 @@
+// The export commands through the window: refusals, failure boxes, the image
+// series order and the reports' pictures, with a section renderer that needs
+// no GL (it writes plain PNGs and logs its calls).
+
+#include "exportcontroller.h"
+#include "grid.h"
+#include "surveyharness.h"
+#include "tervanelo_mainwindows.h"
+#include "testenv.h"
+#include "ui_tervanelo_mainwindows.h"
+#include "windowsurvey.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace commandtest;
+
+namespace
+{
+
+class FakeRenderer : public SectionRenderer
+{
+public:
+    FakeRenderer(std::vector<int>* calls, bool writes) : calls(calls), writes(writes) {}
+    void setContourLabelMinPoints(int) override {}
+    bool renderPicture(bool, int type, const std::string& path, const QColor&, bool, bool,
+                       int width, double) override
+    {
+        calls->push_back(type);
+        std::filesystem::remove(path);
+        if (!writes)
+            return false;
+        QImage image(width, 1500, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image.save(QString::fromStdString(path), "PNG");
+    }
+    bool saveScreenshot(const std::string&, double) override { return false; }
+    int showType() const override { return 2; }
+    std::pair<double, double> velocityRange() const override { return {300, 2500}; }
+
+private:
+    std::vector<int>* calls;
+    bool writes;
+};
+
+// Answers the options dialog with only the named pictures checked.
+DialogScript::Answer keepOnly(std::vector<std::string> keep)
+{
+    return [keep](QWidget* d) {
+        for (QAbstractButton* b : d->findChildren<QAbstractButton*>()) {
+            const std::string name = b->objectName().toStdString();
+            if (name.rfind("check", 0) != 0 || !b->isChecked())
+                continue;
+            if (std::find(keep.begin(), keep.end(), name) == keep.end())
+                b->click();
+        }
+        pressOk()(d);
+    };
+}
+
+struct ExportWindow {
+    windowtest::FreshHome home;
+    std::unique_ptr<Tervanelo_MainWindows> w = surveytest::startWindow(home);
+    std::vector<int> calls;
+    void useFakeRenderer(bool writes = true)
+    {
+        w->exportController().setRenderer(std::make_unique<FakeRenderer>(&calls, writes));
+    }
+};
+
+TEST(GeographyCommand, AcceptedReferenceIsStoredAndMarksTheSurvey)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), false);
+    e.w->setModified(false);
+    DialogScript script({{"setGeographyDialog", nullptr, [](QWidget* d) {
+                              const char* edits[] = {"estFstGeoph", "estLstGeoph", "northFstGeoph",
+                                                     "northLstGeoph", "epsgEdit"};
+                              const char* typed[] = {"11", "22", "33", "44", "6708"};
+                              for (int i = 0; i < 5; ++i)
+                                  d->findChild<QLineEdit*>(edits[i])->setText(typed[i]);
+                              pressOk()(d);
+                          }}});
+    e.w->on_actionSet_geography_coordinates_triggered();
+    script.expectDone();
+    const geographicsCoord& g = e.w->document.geoCoord;
+    EXPECT_EQ(g.mEastFstGeoph, 11);
+    EXPECT_EQ(g.mEastLstGeoph, 22);
+    EXPECT_EQ(g.mNorthFstGeoph, 33);
+    EXPECT_EQ(g.mNorthLstGeoph, 44);
+    EXPECT_EQ(g.CRS, 6708u);
+    EXPECT_TRUE(e.w->document.geoCoord_isSet);
+    EXPECT_TRUE(e.w->document.modified);
+}
+
+TEST(KmlCommands, SystemsThatCannotBeConvertedAreRefused)
+{
+    for (const uint32_t code : {0u, 999999u, 4326u}) {
+        SCOPED_TRACE(code);
+        ExportWindow e;
+        surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+        e.w->document.setGeoCoord(500000, 500100, 4649776.224, 4649776.224, code);
+        const std::string dir = testenv::freshDir("kml");
+        testenv::writeText(dir + "/old.kml", "old bytes");
+        MessageSeen seen;
+        DialogScript script(
+            {{"QFileDialog", "Export Seismic Line to KML",
+              saveAs(QString::fromStdString(dir + "/old.kml"))},
+             {"QMessageBox", "Export Seismic Line to KML", pressButton(QMessageBox::Yes)},
+             {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        e.w->on_actionExportSeismic_line_triggered();
+        script.expectDone();
+        EXPECT_EQ(seen.text, QString("EPSG code %1 cannot be converted, data cannot be exported in "
+                                     "KML format")
+                                 .arg(code));
+        EXPECT_EQ(testenv::readText(dir + "/old.kml"), "old bytes");
+    }
+}
+
+TEST(KmlCommands, MissingReferenceOrGridAndUnwritableTargets)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), false);
+    MessageSeen seen;
+    {
+        DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        e.w->on_actionExportSeismic_line_triggered();
+        script.expectDone();
+        EXPECT_EQ(seen.text,
+                  "Geographical coordinates are missing, data cannot be exported in KML format");
+    }
+    e.w->document.setGeoCoord(500000, 500100, 4649776.224, 4649776.224, 32633);
+    {
+        DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        e.w->on_actionExportTomographic_profile_2_KML_triggered();
+        script.expectDone();
+        EXPECT_EQ(seen.text, "No tomographic grid: data cannot be exported in KML format");
+    }
+    const std::string dir = testenv::freshDir("kmlfail");
+    // A folder that does not exist, and a full disk (the file dialog asks
+    // before it names an existing file).
+    for (const std::string& path : {dir + "/missing/a.kml", std::string("/dev/full")}) {
+        std::vector<DialogScript::Step> steps{
+            {"QFileDialog", "Export Seismic Line to KML", saveAs(QString::fromStdString(path))}};
+        if (std::filesystem::exists(path))
+            steps.push_back(
+                {"QMessageBox", "Export Seismic Line to KML", pressButton(QMessageBox::Yes)});
+        steps.push_back({"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)});
+        DialogScript script(steps);
+        e.w->on_actionExportSeismic_line_triggered();
+        script.expectDone();
+        EXPECT_TRUE(seen.text.contains(QString::fromStdString(path))) << seen.text.toStdString();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+}
+
+TEST(GriddedCommand, NoGridShiftDialogAndFailures)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), false);
+    e.w->document.grid.reset();
+    MessageSeen seen;
+    {
+        DialogScript script({{"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        e.w->on_actionGridded_Data_triggered();
+        script.expectDone();
+        EXPECT_EQ(seen.text, "No tomographic grid: data cannot be exported");
+    }
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    const std::string dir = testenv::freshDir("xyz");
+    {
+        DialogScript script(
+            {{"QFileDialog", "Export Gridded Data", saveAs(QString::fromStdString(dir + "/v.txt"))},
+             {"ExportTomoVelData", nullptr, pressOk()}});
+        e.w->on_actionGridded_Data_triggered();
+        script.expectDone();
+        EXPECT_FALSE(testenv::readText(dir + "/v.txt").empty());
+    }
+    DialogScript script({{"QFileDialog", "Export Gridded Data", saveAs("/dev/full")},
+                         {"QMessageBox", "Export Gridded Data", pressButton(QMessageBox::Yes)},
+                         {"ExportTomoVelData", nullptr, pressOk()},
+                         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    e.w->on_actionGridded_Data_triggered();
+    script.expectDone();
+    EXPECT_TRUE(seen.text.contains("/dev/full"));
+}
+
+TEST(ImagesCommand, EveryPictureInOrder)
+{
+    ExportWindow e;
+    surveytest::computeSurvey(*e.w);
+    e.useFakeRenderer();
+    const std::string dir = testenv::freshDir("series");
+    DialogScript script(
+        {{"selectExport", "Export Images", pressOk()},
+         {"QFileDialog", "Select Output Folder", saveAs(QString::fromStdString(dir))}});
+    e.w->on_actionImages_triggered();
+    script.expectDone();
+    EXPECT_EQ(e.calls, (std::vector<int>{5, 4, 2, 3, 7, 10, 9, 12, 8, 11}));
+    const char* names[] = {"profile",
+                           "profile_rays",
+                           "profile_isolines",
+                           "profile_isolines_filled",
+                           "profile_vertical_gradient",
+                           "profile_laplacian_gradient",
+                           "profile_gradient_rays",
+                           "profile_laplacian_gradient_rays",
+                           "profile_gradient_isolines",
+                           "profile_laplacian_isolines",
+                           "traveltimes",
+                           "trace_0",
+                           "trace_1",
+                           "trace_4"};
+    for (const char* n : names) {
+        const QImage image(QString::fromStdString(dir + "/Figure_" + n + ".png"));
+        EXPECT_FALSE(image.isNull()) << n;
+        if (std::string(n) == "traveltimes" || std::string(n) == "trace_0") {
+            EXPECT_EQ(image.size(), QSize(2000, 1666)) << n;
+        }
+    }
+}
+
+TEST(ImagesCommand, FailedPicturesAreNamedAndOldOnesGone)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.useFakeRenderer(false);
+    e.w->document.ttArray[0].ttMisurati[3] = 0.01;
+    const std::string dir = testenv::freshDir("failed");
+    testenv::writeText(dir + "/Figure_profile.png", "old picture");
+    std::filesystem::create_directory(dir + "/Figure_traveltimes.png");
+    MessageSeen seen;
+    DialogScript script(
+        {{"selectExport", "Export Images", keepOnly({"checkProf", "checkTT"})},
+         {"QFileDialog", "Select Output Folder", saveAs(QString::fromStdString(dir))},
+         {"Confirm_File_Replace", nullptr, pressButton(QMessageBox::YesToAll)},
+         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    e.w->on_actionImages_triggered();
+    script.expectDone();
+    EXPECT_FALSE(std::filesystem::exists(dir + "/Figure_profile.png"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/Figure_traveltimes.png"));
+    EXPECT_TRUE(seen.text.contains("Figure_profile.png"));
+    EXPECT_TRUE(seen.text.contains("Figure_traveltimes.png"));
+}
+
+TEST(ImagesCommand, CancelledFolderKeepsTheHistory)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.w->saveHistoryFile("/some/folder");
+    const std::string history = e.home.workFolder() + "Tervanelo_history.txt";
+    const std::string before = testenv::readText(history);
+    DialogScript script({{"selectExport", "Export Images", pressOk()},
+                         {"QFileDialog", "Select Output Folder", rejectDialog()}});
+    e.w->on_actionImages_triggered();
+    script.expectDone();
+    EXPECT_EQ(testenv::readText(history), before);
+}
+
+TEST(ScreenshotCommand, NamesTabsAndFailures)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.useFakeRenderer();
+    const std::string dir = testenv::freshDir("shots");
+    e.w->ui->tabWidget->setCurrentIndex(1);
+    {
+        DialogScript script({{"QFileDialog", "Save Screenshot",
+                              saveAs(QString::fromStdString(dir + "/shot.PNG"))}});
+        e.w->on_actionScreenshot_triggered();
+        script.expectDone();
+        EXPECT_EQ(QImage(QString::fromStdString(dir + "/shot.PNG.png")).size(), QSize(2000, 1666));
+    }
+    e.w->ui->tabWidget->setCurrentIndex(0);
+    {
+        DialogScript script({{"QFileDialog", "Save Screenshot",
+                              saveAs(QString::fromStdString(dir + "/traces.png"))}});
+        e.w->on_actionScreenshot_triggered();
+        script.expectDone();
+        EXPECT_FALSE(std::filesystem::exists(dir + "/traces.png"));
+    }
+    e.w->ui->tabWidget->setCurrentIndex(2);
+    std::filesystem::create_directory(dir + "/taken.png");
+    MessageSeen seen;
+    DialogScript script(
+        // Typed without ".png", which the command appends.
+        {{"QFileDialog", "Save Screenshot", saveAs(QString::fromStdString(dir + "/taken"))},
+         {"set_screenshot_scale_dialog", nullptr, rejectDialog()},
+         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    e.w->on_actionScreenshot_triggered();
+    script.expectDone();
+    EXPECT_TRUE(seen.text.contains(QString::fromStdString(dir + "/taken.png")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/taken.png"));
+}
+
+TEST(ReportCommands, StalePicturesNeverReachTheReport)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.useFakeRenderer(false);
+    QImage stale(10, 10, QImage::Format_RGB32);
+    stale.fill(Qt::red);
+    ASSERT_TRUE(stale.save(QString::fromStdString(e.home.workFolder() + "/grid.png")));
+    const std::string dir = testenv::freshDir("reports");
+    const auto onlyProfile = keepOnly({"checkProf"});
+    MessageSeen seen;
+    DialogScript script(
+        {{"selectExport", "Set images to be included in the document", onlyProfile},
+         {"QFileDialog", "Save ODT", saveAs(QString::fromStdString(dir + "/r.odt"))},
+         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    e.w->on_actionODT_triggered();
+    script.expectDone();
+    EXPECT_TRUE(seen.text.contains("grid.png"));
+    ASSERT_TRUE(std::filesystem::exists(dir + "/r.odt"));
+    // No 10 x 10 picture inside: Python's zipfile reads the PNG headers.
+    const std::string check = "import sys,zipfile,struct\nz=zipfile.ZipFile(sys.argv[1])\n"
+                              "print(sum(1 for n in z.namelist() if n.startswith('Pictures/') and "
+                              "struct.unpack('>II', z.read(n)[16:24])==(10,10)))";
+    QProcess python;
+    python.start("/usr/bin/python3",
+                 {"-c", QString::fromStdString(check), QString::fromStdString(dir + "/r.odt")});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.readAllStandardOutput().trimmed(), "0");
+
+    // The PDF: its section pictures are gone from the work folder afterwards.
+    e.useFakeRenderer(true);
+    DialogScript pdf({{"selectExport", "Set images to be included in the document", onlyProfile},
+                      {"QFileDialog", "Save PDF", saveAs(QString::fromStdString(dir + "/r.pdf"))}});
+    e.w->on_actionPDF_triggered();
+    pdf.expectDone();
+    EXPECT_TRUE(std::filesystem::exists(dir + "/r.pdf"));
+    EXPECT_FALSE(std::filesystem::exists(e.home.workFolder() + "/grid.png"));
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+// The refraction dialog driven offscreen: shot rows, Build profiles, the
+// lists of refractors and the PNG export read back pixel by pixel.
+#include "edittraveltimeswidget.h"
+#include "refractionmodels.h"
+#include "refractionprocessingdialog.h"
+#include "refractionprompts.h"
+#include "testenv.h"
+#include "viewoptionswidget.h"
+#include "xyplot.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class FakePrompts : public RefractionPrompts
+{
+public:
+    QString saveName; // empty: Cancel
+    QString caption;
+    QStringList warnings;
+
+    QString saveFileName(QWidget*, const QString& c, const QString&, const QString&) override
+    {
+        caption = c;
+        return saveName;
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        EXPECT_EQ(title, QStringLiteral("Warning"));
+        warnings << text;
+    }
+};
+
+struct Session {
+    TomoDocument doc;
+    refractionDataStructure data;
+    FakePrompts prompts;
+    RefractionProcessingDialog dialog;
+
+    explicit Session(const refractionmodels::Model& m)
+    {
+        refractionmodels::load(m, doc, data);
+        dialog.prompts = &prompts;
+        dialog.setDocument(&doc);
+        dialog.setRefractionData(&data);
+    }
+    template <typename T> T* child(const char* name)
+    {
+        T* w = dialog.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void build() { child<QPushButton>("pushAutoPhantButton")->click(); }
+    QStringList items(const char* list)
+    {
+        QStringList texts;
+        auto* w = child<QListWidget>(list);
+        for (int i = 0; i < w->count(); ++i)
+            texts << w->item(i)->text();
+        return texts;
+    }
+};
+
+TEST(RefractionDialog, BuildFillsTheListsAndThePlots)
+{
+    Session a(refractionmodels::read("model_a.txt"));
+    a.data.refractData.cData[0].z.assign(24, 7.0); // stored results are not shown
+    EXPECT_TRUE(a.items("phantomListWidget").isEmpty());
+    EXPECT_EQ(a.child<QComboBox>("layerListCB")->count(), 0);
+    EXPECT_FALSE(a.dialog.refractionDataChanged());
+    a.build();
+    EXPECT_TRUE(a.prompts.warnings.isEmpty()) << a.prompts.warnings.join("\n").toStdString();
+    EXPECT_EQ(a.items("phantomListWidget"), QStringList{"2"});
+    EXPECT_TRUE(a.dialog.refractionDataChanged());
+    auto* velocity = a.child<xyPlot>("widgetVelocity");
+    auto* profile = a.child<xyPlot>("widgetRefrProfile");
+    ASSERT_EQ(velocity->curves.size(), 2u);
+    EXPECT_EQ(profile->yLabel, QByteArray("(m)"));
+    EXPECT_EQ(a.child<editTravelTimesWidget>("phantomView")->plotMode, 1);
+    EXPECT_EQ(a.child<editTravelTimesWidget>("widgetTV")->values, a.data.refractData.cData[0].tV);
+
+    Session b(refractionmodels::read("model_b.txt"));
+    b.build();
+    EXPECT_EQ(b.items("phantomListWidget"), (QStringList{"2", "3"}));
+    std::vector<uint32_t> colours;
+    for (const auto& c : b.child<xyPlot>("widgetRefrProfile")->curves)
+        colours.push_back(c.color);
+    EXPECT_EQ(colours, (std::vector<uint32_t>{0x009900, 0x000000, 0xAA0000}));
+    // The combo box names the refractor it shows.
+    auto* combo = b.child<QComboBox>("layerListCB");
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(b.child<editTravelTimesWidget>("widgetTG")->values, b.data.refractData.cData[1].tG);
+}
+
+TEST(RefractionDialog, SelectedLayerReachesTheEditor)
+{
+    Session s(refractionmodels::read("model_a.txt"));
+    auto* list = s.child<QListWidget>("listWidget");
+    ASSERT_EQ(list->count(), 4);
+    auto* editor = s.child<editTravelTimesWidget>("TTWidget");
+    list->setCurrentRow(3);
+    EXPECT_EQ(editor->selectedLayer, 3);
+    list->setCurrentRow(0);
+    EXPECT_EQ(editor->selectedLayer, 0);
+}
+
+TEST(RefractionDialog, ShotRowsSpeakForTheirPlaceInTheList)
+{
+    refractionmodels::Model m = refractionmodels::read("model_a.txt");
+    m.shots.push_back({20.0, {}, {}}); // record 2: no times, shotID stays 0
+    m.shots.push_back(m.shots[0]);
+    m.shots.back().x = 57.25;
+    Session s(m);
+    ASSERT_EQ(s.dialog.optionRows.size(), 4u);
+    EXPECT_EQ(s.data.ttLayer[2].shotID, 0u);
+    auto* editor = s.child<editTravelTimesWidget>("TTWidget");
+    for (int i : {2, 3}) {
+        viewOptionsWidget* row = s.dialog.optionRows[size_t(i)];
+        const QString x = i == 2 ? "20" : "57.25";
+        EXPECT_EQ(row->findChild<QLabel*>("shotIDAndPos")->text(),
+                  QString("ID %1 X: %2 m").arg(i).arg(x));
+        QSignalSpy spy(row, &viewOptionsWidget::enableChanged);
+        row->findChild<QCheckBox*>("enableCkBox")->setChecked(false);
+        ASSERT_EQ(spy.count(), 1);
+        EXPECT_EQ(spy.at(0).at(0).toInt(), i);
+        EXPECT_FALSE(spy.at(0).at(1).toBool());
+        EXPECT_FALSE(s.data.ttLayer[size_t(i)].enabled);
+        EXPECT_FALSE(editor->shotEnabled.testBit(i));
+        EXPECT_TRUE(editor->shotEnabled.testBit(0));
+    }
+    EXPECT_TRUE(s.dialog.refractionDataChanged());
+    s.dialog.optionRows[3]->findChild<QCheckBox*>("enableCkBox")->setChecked(true);
+    EXPECT_TRUE(s.data.ttLayer[3].enabled);
+    EXPECT_EQ(s.dialog.optionRows[0]->findChild<QLabel*>("shotIDAndPos")->text(),
+              QStringLiteral("ID 0 X: -2.5 m"));
+}
+
+TEST(RefractionDialog, ExportedPageShowsVelocityAboveProfile)
+{
+    Session s(refractionmodels::read("model_a.txt"));
+    s.build();
+    const QString dir = QString::fromStdString(testenv::freshDir("refraction-png"));
+    s.prompts.saveName = dir + "/page.png";
+    s.child<QPushButton>("exportRefPNGButton")->click();
+    EXPECT_EQ(s.prompts.caption, QStringLiteral("Save Project"));
+    EXPECT_TRUE(s.prompts.warnings.isEmpty());
+    QImage page(s.prompts.saveName);
+    ASSERT_EQ(page.size(), QSize(1500, 1666));
+    page = page.convertToFormat(QImage::Format_RGB32);
+    const auto expectRows = [&](int from, int to, QRgb colour) {
+        for (int y = from; y <= to; ++y)
+            EXPECT_EQ(page.pixel(750, y) & 0xffffff, colour) << "row " << y;
+    };
+    expectRows(166, 169, 0x009900);   // v2 2000 m/s
+    expectRows(729, 732, 0x000000);   // V1 500 m/s
+    expectRows(999, 1002, 0x000000);  // ground at 100 m
+    expectRows(1562, 1565, 0x009900); // refractor at 90 m
+    EXPECT_FALSE(s.child<xyPlot>("widgetVelocity")->printing);
+}
+
+TEST(RefractionDialog, FailedExportSaysSoAndLeavesNoFile)
+{
+    Session s(refractionmodels::read("model_a.txt"));
+    s.build();
+    const QString dir = QString::fromStdString(testenv::freshDir("refraction-bad"));
+    ASSERT_TRUE(QDir(dir).mkdir("taken.png"));
+    for (const QString& target : {dir + "/missing/page.png", dir + "/taken.png"}) {
+        s.prompts.warnings.clear();
+        s.prompts.saveName = target;
+        s.child<QPushButton>("exportRefPNGButton")->click();
+        ASSERT_EQ(s.prompts.warnings.size(), 1);
+        EXPECT_EQ(s.prompts.warnings[0], "Unable to save the image " + target);
+    }
+    EXPECT_FALSE(QFile::exists(dir + "/missing/page.png"));
+    EXPECT_TRUE(QFileInfo(dir + "/taken.png").isDir());
+
+    // An old file is replaced.
+    const QString old = dir + "/old.png";
+    testenv::writeText(old.toStdString(), "not a picture");
+    s.prompts.warnings.clear();
+    s.prompts.saveName = old;
+    s.child<QPushButton>("exportRefPNGButton")->click();
+    EXPECT_TRUE(s.prompts.warnings.isEmpty());
+    EXPECT_EQ(QImage(old).size(), QSize(1500, 1666));
+
+    // Cancel writes nothing.
+    s.prompts.saveName.clear();
+    s.child<QPushButton>("exportRefPNGButton")->click();
+    EXPECT_TRUE(s.prompts.warnings.isEmpty());
+}
+
+TEST(RefractionDialog, FailedBuildWarnsOnceAndLeavesEmptyResults)
+{
+    refractionmodels::Model m = refractionmodels::read("model_a.txt");
+    m.shots[0].x = 37.5;
+    m.shots[1].x = 77.5;
+    Session s(m);
+    s.build();
+    EXPECT_EQ(s.prompts.warnings, QStringList{"Unable to find nearest shot for first refractor"});
+    EXPECT_TRUE(s.data.refractData.cData[0].z.empty());
+    EXPECT_TRUE(s.items("phantomListWidget").isEmpty());
+    EXPECT_TRUE(s.child<xyPlot>("widgetVelocity")->curves.empty());
+}
+} // namespace
