@@ -95,15 +95,25 @@ void DialogScript::expectDone()
 
 void DialogScript::poll()
 {
+    seen.erase(std::remove_if(seen.begin(), seen.end(),
+                              [](const QPointer<QWidget>& w) { return !w || !w->isVisible(); }),
+               seen.end());
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) {
-        // A dialog shown again after closing is a new question.
-        lastSeen = nullptr;
+        active = pending = nullptr;
         return;
     }
-    if (modal == lastSeen)
+    const bool known = std::find(seen.begin(), seen.end(), modal) != seen.end();
+    if (known && modal == active)
         return;
-    lastSeen = modal;
+    if (known && modal != pending) {
+        pending = modal;
+        return;
+    }
+    pending = nullptr;
+    active = modal;
+    if (!known)
+        seen.emplace_back(modal);
     const QString className = QString::fromLatin1(modal->metaObject()->className());
     const QString title = modal->windowTitle();
     if (next < steps.size() && className == QLatin1String(steps[next].className) &&

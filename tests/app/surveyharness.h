@@ -75,9 +75,16 @@ private:
     std::vector<Step> steps;
     size_t next = 0;
     std::vector<QString> unexpected;
-    // Null once the dialog answered last is gone, so that a new dialog built
-    // at the same address is still answered.
-    QPointer<QWidget> lastSeen;
+    // Dialogs already handled that are still on screen. A dialog leaves the
+    // list once it is hidden or destroyed, so a dialog shown again, or a new
+    // one built at the same address, is a new question.
+    std::vector<QPointer<QWidget>> seen;
+    // The dialog handled last. A handled dialog that comes back on top of it
+    // asks again only if it is still there one poll later: a file dialog
+    // whose overwrite box just closed is about to close itself, a dialog that
+    // refused its input waits for an answer.
+    QPointer<QWidget> active;
+    QPointer<QWidget> pending;
     std::unique_ptr<QTimer> timer;
     std::unique_ptr<QTimer> watchdog;
 };

@@ -17,14 +17,18 @@
 #include "licensedialog.h"
 #include "palettedialog.h"
 #include "progresstomography_dialog.h"
+#include "refractiondatastructure.h"
+#include "refractionprocessingdialog.h"
 #include "runtomography_dialog.h"
 #include "save_project.h"
 #include "save_project_log_dialog.h"
 #include "select_csv_delimiter_dialog.h"
 #include "select_speed_dialog.h"
+#include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"
 #include "setprojecttitle.h"
 #include "settingdialog.h"
+#include "setgeographydialog.h"
 #include "shoteditdialog.h"
 #include "tervanelo_mainwindows.h"
 #include "windowsurvey.h"
@@ -154,6 +158,19 @@ const std::vector<DialogCase>& programDialogs()
         {"PaletteDialog",
          [](Tervanelo_MainWindows& w) { return make<PaletteDialog>(w.paletteList, &w); }},
         {"AddHandleDialog", [](Tervanelo_MainWindows&) { return make<AddHandleDialog>(); }},
+        {"RefractionProcessingDialog",
+         [](Tervanelo_MainWindows& w) {
+             static refractionDataStructure data;
+             data.document = &w.document;
+             data.initFromDocument();
+             auto d = std::make_unique<RefractionProcessingDialog>();
+             d->setDocument(&w.document);
+             d->setRefractionData(&data);
+             return std::unique_ptr<QDialog>(std::move(d));
+         }},
+        {"selectExport",
+         [](Tervanelo_MainWindows&) { return make<selectExport>(QColor(Qt::white)); }},
+        {"setGeographyDialog", [](Tervanelo_MainWindows&) { return make<setGeographyDialog>(); }},
         {"QFileDialog",
          [](Tervanelo_MainWindows& w) {
              return make<QFileDialog>(&w, QStringLiteral("Open"), QDir::homePath(),
