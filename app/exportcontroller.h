@@ -5,8 +5,10 @@
 // know of ends in a "Warning" box; nothing is reported as written that was not.
 
 #include "colorpalette.h"
+#include "sectiontypes.h"
 #include "settings.h"
 #include "tomodocument.h"
+#include "windowhost.h"
 
 #include <QColor>
 #include <QImage>
@@ -20,6 +22,8 @@
 #include <utility>
 #include <vector>
 
+class QAction;
+class QMenu;
 class QWidget;
 class SectionDisplay;
 class selectExport;
@@ -60,7 +64,7 @@ private:
 
 // What the export commands use of the window.
 struct ExportContext {
-    QWidget* parent = nullptr;
+    const WindowHost& host;
     TomoDocument& document;
     AppSettings& settings;
     const ColorPaletteList& palettes;
@@ -69,11 +73,10 @@ struct ExportContext {
     int& exportLabelCount;
     const std::string& workFolder;
     std::function<void(const std::string&)> log;
-    std::function<std::string()> readHistory;
-    std::function<void(const std::string&)> saveHistory;
-    std::function<void()> storeSettings;
-    std::function<void(bool)> setModified;
     std::function<int()> currentTab;
+    // The export menu and the export commands of the other menus.
+    QMenu* menu;
+    std::vector<QAction*> actions;
 };
 
 class ExportController : public QObject
@@ -87,6 +90,9 @@ public:
     // Tests put a renderer without GL here.
     void setRenderer(std::unique_ptr<SectionRenderer> r);
 
+    // The menu and the commands enabled while a survey is loaded.
+    void updateActions(bool loaded);
+
     void setGeographyCoordinates();
     void exportSeismicLineKml();
     void exportProfileKml();
@@ -96,13 +102,15 @@ public:
     void exportOdt();
     void exportPdf();
 
-    // One file of the image series: kind 0 traces of `record`, 1 the
-    // travel-time chart, 2..12 a section display type.
+    // One file of the image series: the traces of `record`, the
+    // travel-time chart, or the section in display type `type`.
     struct ImageJob {
+        enum Kind { Traces, Chart, Section };
         QString file;
         bool exists = false;
-        int kind = 0;
+        Kind kind = Traces;
         int record = 0;
+        SectionType type = SectionType::Velocity;
     };
     std::vector<ImageJob> imageJobs(const ExportImageOptions& options, const QString& prefix) const;
 
