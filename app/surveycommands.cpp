@@ -170,10 +170,6 @@ void SurveyCommands::newSurvey()
     state.currentShot = 0;
     f.widget_3->setDocument(&document);
     f.widget_3->setShot(0);
-    if (document.traceSets.size() > 1) {
-        f.actionNext_file->setEnabled(true);
-        f.actionPrev_file->setEnabled(true);
-    }
 
     traces.redrawTravelTimes();
     f.travelTimePreview->previewMode = true;
@@ -189,7 +185,6 @@ void SurveyCommands::newSurvey()
 
     f.actionFilter->setEnabled(true);
     f.actionAGC->setEnabled(true);
-    traces.enableZoom(true);
 
     f.show_filtered_cb->setChecked(false);
     f.show_filtered_cb->setEnabled(false);
