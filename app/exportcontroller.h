@@ -1,8 +1,12 @@
 #pragma once
 // The export commands: geographic reference, KML, gridded text, image series,
-// screenshot and the ODT and PDF reports. The window builds one with what the
-// commands need of it and forwards its slots here. Every failure a user must
-// know of ends in a "Warning" box; nothing is reported as written that was not.
+// screenshot and the ODT and PDF reports. Every failure a user must know of
+// ends in a "Warning" box; nothing is reported as written that was not.
+//
+// Owns only its section renderer. Needs, through ExportContext, the window's
+// document, settings, palettes, export options and work folder, the log, the
+// tab in front, the export actions it enables, and the window's own
+// operations.
 
 #include "colorpalette.h"
 #include "sectiontypes.h"

@@ -2,6 +2,10 @@
 // The Refraction command: the layered refraction analysis dialog on the
 // window's survey and refraction data, then the results handed to the
 // section display and the "Show refraction" action.
+//
+// Owns nothing: the survey and the refraction data are the window's. Needs
+// the log, the "Show refraction" action, the section display and the
+// window's own operations.
 
 #include "windowhost.h"
 
