@@ -128,10 +128,6 @@ void SurveyCommands::resetToNoSurvey()
     host.updateWindowTitle(false);
 
     host.updateActionsState(false);
-    for (QAction* a : {f.actionFilter, f.actionAGC, f.actionFill_wiggle})
-        a->setEnabled(false);
-    f.show_filtered_cb->setChecked(false);
-    f.show_filtered_cb->setEnabled(false);
 }
 
 void SurveyCommands::refreshSurveyActions()
@@ -185,9 +181,6 @@ void SurveyCommands::newSurvey()
 
     f.actionFilter->setEnabled(true);
     f.actionAGC->setEnabled(true);
-
-    f.show_filtered_cb->setChecked(false);
-    f.show_filtered_cb->setEnabled(false);
     traces.applySettings();
 
     f.scrollArea->setVisible(!settings.showAllTraces);

@@ -531,6 +531,11 @@ void TraceDisplay::updateActions(bool loaded)
     if (!loaded) {
         zoom.button->setDefaultAction(zoom.in);
         zoom.timeButton->setDefaultAction(zoom.timeIn);
+        // Processing needs shots; the filtered box waits for the first one.
+        for (QAction* a : {f.actionFilter, f.actionAGC, f.actionFill_wiggle})
+            a->setEnabled(false);
+        f.show_filtered_cb->setChecked(false);
+        f.show_filtered_cb->setEnabled(false);
     }
     f.tabWidget->setEnabled(loaded);
     for (int i = 0; i < 3; ++i)

@@ -103,7 +103,8 @@ public:
     // The four zoom actions and their buttons.
     void enableZoom(bool on);
     // The Traces menu's commands, the zoom, the shot stepping and the tabs:
-    // each tab while there is something to show in it.
+    // each tab while there is something to show in it. Without a survey the
+    // processing commands and the filtered box are off too.
     void updateActions(bool loaded);
     // The tabs of a loaded survey: the traces while there are shots, the
     // picks while there are some, the section and the computed times while

@@ -768,25 +768,31 @@ TEST(CommandLog, EveryMenuAndToolBarCommandNamesItself)
     Tervanelo_MainWindows& w = *window;
 
     // Each command of the menus and the tool bars with the slot it names;
-    // Exit ends the event loop for good and has its own program.
-    std::map<QAction*, QString> commands;
+    // Exit ends the event loop for good and has its own program. They run in
+    // menu order, each once, so that every build runs the same sequence.
+    std::vector<std::pair<QAction*, QString>> commands;
+    std::set<QAction*> listed;
+    auto add = [&](QAction* a, const QString& slot) {
+        if (listed.insert(a).second)
+            commands.emplace_back(a, slot);
+    };
     std::function<void(QMenu*)> walk = [&](QMenu* menu) {
         for (QAction* a : menu->actions())
             if (a->menu())
                 walk(a->menu());
             else if (!a->isSeparator() && a != w.ui->actionExit)
-                commands[a] = "on_" + a->objectName() + "_triggered";
+                add(a, "on_" + a->objectName() + "_triggered");
     };
     for (QAction* a : w.menuBar()->actions())
         walk(a->menu());
     for (QToolBar* bar : {w.ui->mainToolBar, w.ui->toolBar})
         for (QAction* a : bar->actions())
             if (!a->isSeparator() && !qobject_cast<QWidgetAction*>(a))
-                commands[a] = "on_" + a->objectName() + "_triggered";
-    commands[w.zoomInAction] = "on_actionZoom_in_traces_triggered";
-    commands[w.zoomOutAction] = "on_actionZoom_out_traces_triggered";
-    commands[w.zoomTimeInAction] = "on_actionZoomT_in_traces_triggered";
-    commands[w.zoomTimeOutAction] = "on_actionZoomT_out_traces_triggered";
+                add(a, "on_" + a->objectName() + "_triggered");
+    add(w.zoomInAction, "on_actionZoom_in_traces_triggered");
+    add(w.zoomOutAction, "on_actionZoom_out_traces_triggered");
+    add(w.zoomTimeInAction, "on_actionZoomT_in_traces_triggered");
+    add(w.zoomTimeOutAction, "on_actionZoomT_out_traces_triggered");
     ASSERT_GE(commands.size(), 45u) << "the walk found the menus and tool bars";
 
     // Whatever a command asks is declined. With no program to open documents
