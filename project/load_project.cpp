@@ -713,8 +713,7 @@ namespace
 // Runs one open on the worker thread. An exception would end the program
 // there: it ends the open instead, with status 1. Whatever the path, the
 // log dialog is told to close at the end.
-template <typename Open>
-void runGuarded(projectReader* reader, QObject* dialog, Open open)
+template <typename Open> void runGuarded(projectReader* reader, QObject* dialog, Open open)
 {
     try {
         open();
@@ -760,8 +759,8 @@ OpenedProject openProjectThreadEntry(projectReader* reader, std::string projectF
         Grid saved;
         std::vector<double> slowness;
         std::vector<bool> covered;
-        if (reader->loadProject(projectFile, tempRoot, document.get(), &saved, &slowness,
-                                &covered, refraction.get(), &opened.palettes) != 0)
+        if (reader->loadProject(projectFile, tempRoot, document.get(), &saved, &slowness, &covered,
+                                refraction.get(), &opened.palettes) != 0)
             return;
         document->buildTopography();
         if (saved.righe != 0 && document->topography)
