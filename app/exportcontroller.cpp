@@ -16,9 +16,11 @@
 #include "textexports.h"
 #include "waitcursor.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -139,7 +141,7 @@ void ExportController::setRenderer(std::unique_ptr<SectionRenderer> r)
 
 void ExportController::warn(const QString& text) const
 {
-    QMessageBox::warning(ctx.parent, tr("Warning"), text);
+    QMessageBox::warning(ctx.host.window, tr("Warning"), text);
 }
 
 void ExportController::warnMissing(const QStringList& files) const
@@ -151,9 +153,9 @@ void ExportController::warnMissing(const QStringList& files) const
 QString ExportController::saveFileName(const QString& caption, const QString& filter)
 {
     const QString path = QFileDialog::getSaveFileName(
-        ctx.parent, caption, QString::fromStdString(ctx.readHistory()), filter);
+        ctx.host.window, caption, QString::fromStdString(ctx.host.readHistory()), filter);
     if (!path.isEmpty())
-        ctx.saveHistory(folderOf(path).toStdString());
+        ctx.host.saveHistory(folderOf(path).toStdString());
     return path;
 }
 
@@ -176,7 +178,7 @@ void ExportController::setGeographyCoordinates()
     doc.setGeoCoord(dialog.estFstGeoph, dialog.estLstGeoph, dialog.northFstGeoph,
                     dialog.northLstGeoph, dialog.epsg);
     // The reference is saved with the project: closing must ask.
-    ctx.setModified(true);
+    ctx.host.setModified(true);
 }
 
 // ---- KML and gridded text ----
@@ -347,25 +349,26 @@ std::vector<ExportController::ImageJob>
 ExportController::imageJobs(const ExportImageOptions& options, const QString& prefix) const
 {
     std::vector<ImageJob> jobs;
-    auto add = [&](const QString& name, int kind, int record) {
+    auto add = [&](const QString& name, ImageJob::Kind kind, int record, SectionType type) {
         const QString file = prefix + name;
-        jobs.push_back({file, QFileInfo::exists(file), kind, record});
+        jobs.push_back({file, QFileInfo::exists(file), kind, record, type});
     };
     for (const SeriesPicture& p : kSeriesPictures)
         if (options.*p.option)
-            add(p.name, value(p.type), 0);
+            add(p.name, ImageJob::Section, 0, p.type);
     if (options.exportTT)
-        add("traveltimes.png", 1, 0);
+        add("traveltimes.png", ImageJob::Chart, 0, SectionType::Velocity);
     if (options.exportTraces)
         for (size_t i = 0; i < ctx.document.ttArray.size(); ++i)
             if (hasTraceSet(i))
-                add("trace_" + QString::number(i) + ".png", 0, int(i));
+                add("trace_" + QString::number(i) + ".png", ImageJob::Traces, int(i),
+                    SectionType::Velocity);
     return jobs;
 }
 
 void ExportController::exportImages()
 {
-    std::unique_ptr<selectExport> dialog(new selectExport(ctx.exportBackground, ctx.parent));
+    std::unique_ptr<selectExport> dialog(new selectExport(ctx.exportBackground, ctx.host.window));
     offerPictures(*dialog);
     dialog->setFontScaleFactor(ctx.exportFontScale);
     dialog->setExportHorizontalColorBar(ctx.settings.savePngHColorbar);
@@ -376,11 +379,11 @@ void ExportController::exportImages()
     ctx.exportFontScale = options.fontScaleFactor;
 
     const QString folder = QFileDialog::getExistingDirectory(
-        ctx.parent, tr("Select Output Folder"), QString::fromStdString(ctx.readHistory()),
+        ctx.host.window, tr("Select Output Folder"), QString::fromStdString(ctx.host.readHistory()),
         QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return; // the last folder stays in the history
-    ctx.saveHistory(folder.toStdString());
+    ctx.host.saveHistory(folder.toStdString());
     const QString prefix = QDir(folder).absolutePath() + "/" + dialog->fileBasename() + "_";
 
     std::vector<ImageJob> jobs;
@@ -388,7 +391,7 @@ void ExportController::exportImages()
         WaitCursor wait;
         ctx.exportLabelCount = options.numberOfLabels;
         ctx.settings.savePngHColorbar = options.exportHorizontalColorBar;
-        ctx.storeSettings();
+        ctx.host.storeSettings();
         jobs = imageJobs(options, prefix);
     }
 
@@ -408,15 +411,15 @@ void ExportController::exportImages()
         const std::string path = job.file.toStdString();
         removeTarget(path);
         bool ok = false;
-        if (job.kind == 1) {
+        if (job.kind == ImageJob::Chart) {
             ok = chartPicture(2000, 1666, 2000.0, kLargeChartHeight, true, false)
                      .save(job.file, "PNG");
-        } else if (job.kind == 0) {
+        } else if (job.kind == ImageJob::Traces) {
             const QImage image = tracePicture(size_t(job.record), 2000, 1666);
             ctx.log(std::to_string(2000.0));
             ok = image.save(job.file, "PNG");
         } else {
-            ok = renderSection(options, job.kind, path);
+            ok = renderSection(options, value(job.type), path);
         }
         if (!ok)
             failed << job.file;
@@ -426,8 +429,8 @@ void ExportController::exportImages()
 
 void ExportController::screenshot()
 {
-    QString path = QFileDialog::getSaveFileName(ctx.parent, tr("Save Screenshot"),
-                                                QString::fromStdString(ctx.readHistory()),
+    QString path = QFileDialog::getSaveFileName(ctx.host.window, tr("Save Screenshot"),
+                                                QString::fromStdString(ctx.host.readHistory()),
                                                 tr("Image file png (*") + ".png" + ")");
     if (path.isEmpty()) {
         ctx.log("Empty filename to be saved");
@@ -436,7 +439,7 @@ void ExportController::screenshot()
     const int tab = ctx.currentTab();
     if (tab != 1 && tab != 2)
         return;
-    ctx.saveHistory(folderOf(path).toStdString());
+    ctx.host.saveHistory(folderOf(path).toStdString());
     if (!path.endsWith(".png"))
         path += ".png";
     bool ok = false;
@@ -458,7 +461,7 @@ void ExportController::screenshot()
 
 bool ExportController::askReportOptions(ExportImageOptions& options, bool pdf)
 {
-    std::unique_ptr<selectExport> dialog(new selectExport(ctx.exportBackground, ctx.parent));
+    std::unique_ptr<selectExport> dialog(new selectExport(ctx.exportBackground, ctx.host.window));
     dialog->setDocumentExport();
     offerPictures(*dialog);
     if (ctx.document.traceSets.empty())
@@ -470,7 +473,7 @@ bool ExportController::askReportOptions(ExportImageOptions& options, bool pdf)
     options = *dialog;
     ctx.exportBackground = options.backgroundColor;
     ctx.settings.savePngHColorbar = options.exportHorizontalColorBar;
-    ctx.storeSettings();
+    ctx.host.storeSettings();
     ctx.exportFontScale = options.fontScaleFactor;
     ctx.exportLabelCount = options.numberOfLabels;
     renderer->setContourLabelMinPoints(ctx.exportLabelCount);
@@ -585,4 +588,11 @@ void ExportController::exportPdf()
     if (!written)
         QMessageBox::warning(nullptr, tr("Warning"), tr("Ops! Something wrong writing PDF file"));
     warnMissing(missing);
+}
+
+void ExportController::updateActions(bool loaded)
+{
+    ctx.menu->setEnabled(loaded);
+    for (QAction* a : ctx.actions)
+        a->setEnabled(loaded);
 }

@@ -1,12 +1,18 @@
 #pragma once
 // The export commands: geographic reference, KML, gridded text, image series,
-// screenshot and the ODT and PDF reports. The window builds one with what the
-// commands need of it and forwards its slots here. Every failure a user must
-// know of ends in a "Warning" box; nothing is reported as written that was not.
+// screenshot and the ODT and PDF reports. Every failure a user must know of
+// ends in a "Warning" box; nothing is reported as written that was not.
+//
+// Owns only its section renderer. Needs, through ExportContext, the window's
+// document, settings, palettes, export options and work folder, the log, the
+// tab in front, the export actions it enables, and the window's own
+// operations.
 
 #include "colorpalette.h"
+#include "sectiontypes.h"
 #include "settings.h"
 #include "tomodocument.h"
+#include "windowhost.h"
 
 #include <QColor>
 #include <QImage>
@@ -20,6 +26,8 @@
 #include <utility>
 #include <vector>
 
+class QAction;
+class QMenu;
 class QWidget;
 class SectionDisplay;
 class selectExport;
@@ -60,7 +68,7 @@ private:
 
 // What the export commands use of the window.
 struct ExportContext {
-    QWidget* parent = nullptr;
+    const WindowHost& host;
     TomoDocument& document;
     AppSettings& settings;
     const ColorPaletteList& palettes;
@@ -69,11 +77,10 @@ struct ExportContext {
     int& exportLabelCount;
     const std::string& workFolder;
     std::function<void(const std::string&)> log;
-    std::function<std::string()> readHistory;
-    std::function<void(const std::string&)> saveHistory;
-    std::function<void()> storeSettings;
-    std::function<void(bool)> setModified;
     std::function<int()> currentTab;
+    // The export menu and the export commands of the other menus.
+    QMenu* menu;
+    std::vector<QAction*> actions;
 };
 
 class ExportController : public QObject
@@ -87,6 +94,9 @@ public:
     // Tests put a renderer without GL here.
     void setRenderer(std::unique_ptr<SectionRenderer> r);
 
+    // The menu and the commands enabled while a survey is loaded.
+    void updateActions(bool loaded);
+
     void setGeographyCoordinates();
     void exportSeismicLineKml();
     void exportProfileKml();
@@ -96,13 +106,15 @@ public:
     void exportOdt();
     void exportPdf();
 
-    // One file of the image series: kind 0 traces of `record`, 1 the
-    // travel-time chart, 2..12 a section display type.
+    // One file of the image series: the traces of `record`, the
+    // travel-time chart, or the section in display type `type`.
     struct ImageJob {
+        enum Kind { Traces, Chart, Section };
         QString file;
         bool exists = false;
-        int kind = 0;
+        Kind kind = Traces;
         int record = 0;
+        SectionType type = SectionType::Velocity;
     };
     std::vector<ImageJob> imageJobs(const ExportImageOptions& options, const QString& prefix) const;
 

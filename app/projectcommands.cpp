@@ -11,7 +11,9 @@
 #include "save_project.h"
 #include "save_project_log_dialog.h"
 #include "sectiondisplay.h"
+#include "setprojecttitle.h"
 #include "settings.h"
+#include "surveycommands.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
 #include "waitcursor.h"
@@ -53,9 +55,10 @@ void showSaveFailure(const QString& file, const std::string& reason)
 
 ProjectCommands::ProjectCommands(Ui::Tervanelo_MainWindows& form, State state,
                                  const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                                 SectionDisplay& section, Host host)
+                                 SectionDisplay& section, SurveyCommands& survey,
+                                 const WindowHost& host)
     : f(form), state(state), document(state.document), settings(settings), logger(logger),
-      traces(traces), section(section), host(std::move(host))
+      traces(traces), section(section), survey(survey), host(host)
 {
 }
 
@@ -71,7 +74,7 @@ bool ProjectCommands::askToSaveChanges()
     switch (box.exec()) {
     case QMessageBox::Save:
         // Going on after a cancelled or failed save would lose the work.
-        return host.saveAsCommand();
+        return host.saveProjectAs();
     case QMessageBox::Discard:
         return true;
     default:
@@ -130,7 +133,7 @@ bool ProjectCommands::saveAs()
 void ProjectCommands::save()
 {
     if (!state.projectIsOpen) {
-        host.saveAsCommand();
+        host.saveProjectAs();
         return;
     }
     WaitCursor wait;
@@ -175,7 +178,7 @@ void ProjectCommands::detachViews()
 void ProjectCommands::showNoSurvey()
 {
     document = TomoDocument(logger);
-    host.resetToNoSurvey();
+    survey.resetToNoSurvey();
     state.refractionData = new refractionDataStructure(&document);
     state.refractionData->initFromDocument();
 }
@@ -275,4 +278,25 @@ void ProjectCommands::open(const std::string& path)
         f.actionVertical_Gradient->setEnabled(true);
     }
     host.applyTabRules(shots ? 0 : 1);
+}
+
+void ProjectCommands::setTitle()
+{
+    setProjectTitle dialog;
+    dialog.setText(document.title);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The title is saved with the project.
+    if (dialog.title != document.title) {
+        document.title = dialog.title;
+        host.setModified(true);
+    }
+    if (f.tabWidget->currentIndex() == 2)
+        section.redraw();
+}
+
+void ProjectCommands::updateActions(bool loaded)
+{
+    for (QAction* a : {f.actionSave_Project, f.actionSave_Project_As, f.actionSet_title})
+        a->setEnabled(loaded);
 }

@@ -5,11 +5,12 @@
 // the GUI thread shows their log dialog; no view may look at the document
 // until the thread is joined.
 //
-// Owns nothing: the document, the refraction data, the palettes, the project
-// file fields and folder and the current shot are the window's members,
-// reached through State. Needs the window's form, the settings (read only),
-// the log, the trace and section displays, and the window's own operations
-// in Host.
+// Owns nothing: the survey members, the palettes and the work folder are the
+// window's. Needs the window's form, the settings (read only), the log, the
+// trace and section displays, the survey commands (to empty the window) and
+// the window's own operations.
+
+#include "windowhost.h"
 
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@ struct ColorPaletteList;
 class Logger;
 class QWidget;
 class SectionDisplay;
+class SurveyCommands;
 class TomoDocument;
 class TraceDisplay;
 class WorkFolder;
@@ -33,30 +35,14 @@ class Tervanelo_MainWindows;
 class ProjectCommands
 {
 public:
-    struct State {
-        TomoDocument& document;
-        refractionDataStructure*& refractionData;
+    struct State : SurveyState {
         ColorPaletteList& palettes;
-        int& currentShot;
-        bool& projectIsOpen;
-        std::string& projectFile;
-        std::unique_ptr<WorkFolder>& projectFolder;
         const std::string& workFolder;
-    };
-    struct Host {
-        QWidget* window;
-        std::function<void(bool)> updateActionsState;
-        std::function<void(bool)> updateWindowTitle;
-        std::function<std::string()> readHistory;
-        std::function<void(const std::string&)> saveHistory;
-        std::function<void(int)> applyTabRules;
-        std::function<void()> resetToNoSurvey;
-        // The Save Project As command, as the user would run it.
-        std::function<bool()> saveAsCommand;
     };
 
     ProjectCommands(Ui::Tervanelo_MainWindows& form, State state, const AppSettings& settings,
-                    Logger*& logger, TraceDisplay& traces, SectionDisplay& section, Host host);
+                    Logger*& logger, TraceDisplay& traces, SectionDisplay& section,
+                    SurveyCommands& survey, const WindowHost& host);
 
     // The question before a modified survey is replaced or closed: true to go
     // on (Discard, or Save after a save that succeeded).
@@ -69,6 +55,10 @@ public:
     // data replace the window's, and the views are rebuilt. A project that
     // cannot be opened leaves the window with no survey.
     void open(const std::string& path);
+    // Save, Save As and the title, enabled while a survey is loaded.
+    void updateActions(bool loaded);
+    // The section title dialog; the title is saved with the project.
+    void setTitle();
 
 private:
     // Runs the project writer on a worker thread behind its log dialog; a
@@ -86,7 +76,8 @@ private:
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;
-    Host host;
+    SurveyCommands& survey;
+    const WindowHost& host;
     // Why the last save failed, for the message that tells it.
     std::string lastSaveFailure;
 };

@@ -32,12 +32,9 @@ bool runRealDialog(TomoDocument& document, refractionDataStructure& data, Logger
 
 RefractionController::RefractionController(TomoDocument& document, refractionDataStructure*& data,
                                            Logger*& logger, QAction* showRefraction,
-                                           SectionDisplay& section,
-                                           std::function<void()> markModified,
-                                           std::function<void(const std::exception&)> showError)
+                                           SectionDisplay& section, const WindowHost& host)
     : runDialog(runRealDialog), document(document), data(data), logger(logger),
-      showRefraction(showRefraction), section(section), markModified(std::move(markModified)),
-      showError(std::move(showError))
+      showRefraction(showRefraction), section(section), host(host)
 {
 }
 
@@ -46,19 +43,18 @@ void RefractionController::run()
     try {
         runSteps();
     } catch (const std::exception& e) {
-        showError(e);
+        host.showError(e);
     }
 }
 
-void RefractionController::resetShowAction(QAction* action, SectionDisplay& section,
-                                           const refractionDataStructure* data)
+void RefractionController::resetShowAction()
 {
     const bool depths =
         data && !data->refractData.cData.empty() && !data->refractData.cData.front().z.empty();
-    action->setEnabled(depths);
-    action->setCheckable(true);
-    action->setChecked(false);
-    section.setRefractionShown(action->isChecked());
+    showRefraction->setEnabled(depths);
+    showRefraction->setCheckable(true);
+    showRefraction->setChecked(false);
+    section.setRefractionShown(showRefraction->isChecked());
 }
 
 void RefractionController::prepareData()
@@ -95,10 +91,10 @@ void RefractionController::runSteps()
     }
     prepareData();
     const bool changed = runDialog(document, *data, logger);
-    resetShowAction(showRefraction, section, data);
+    resetShowAction();
     if (logger)
         logger->writeLog("Refraction Executed", 0);
     section.setRefraction(data);
     if (changed)
-        markModified();
+        host.setModified(true);
 }

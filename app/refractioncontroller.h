@@ -2,6 +2,12 @@
 // The Refraction command: the layered refraction analysis dialog on the
 // window's survey and refraction data, then the results handed to the
 // section display and the "Show refraction" action.
+//
+// Owns nothing: the survey and the refraction data are the window's. Needs
+// the log, the "Show refraction" action, the section display and the
+// window's own operations.
+
+#include "windowhost.h"
 
 #include <exception>
 #include <functional>
@@ -21,20 +27,17 @@ public:
 
     // The window's survey, its refraction data pointer (owned by the window,
     // created here when missing), its log, the action and the section display
-    // that show the results, how to mark the survey modified and how to report an
-    // error that escapes the command.
+    // that show the results, and the window's operations (the modified mark,
+    // the error box for an exception that escapes the command).
     RefractionController(TomoDocument& document, refractionDataStructure*& data, Logger*& logger,
-                         QAction* showRefraction, SectionDisplay& section,
-                         std::function<void()> markModified,
-                         std::function<void(const std::exception&)> showError);
+                         QAction* showRefraction, SectionDisplay& section, const WindowHost& host);
 
     // Everything after the command's log line.
     void run();
 
     // "Show refraction" enabled while the first refractor has depths, and
     // unchecked; the view follows the action, so that the next redraw agrees.
-    static void resetShowAction(QAction* action, SectionDisplay& section,
-                                const refractionDataStructure* data);
+    void resetShowAction();
 
     // The real dialog unless a test puts another one in.
     DialogRunner runDialog;
@@ -49,6 +52,5 @@ private:
     Logger*& logger;
     QAction* showRefraction;
     SectionDisplay& section;
-    std::function<void()> markModified;
-    std::function<void(const std::exception&)> showError;
+    const WindowHost& host;
 };

@@ -21,6 +21,7 @@
 #include "traveltimeexport.h"
 #include "velocitymodel.h"
 #include "waitcursor.h"
+#include "workfolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,11 +92,12 @@ QString seismicLoadError(int code)
 
 } // namespace
 
-SurveyCommands::SurveyCommands(Ui::Tervanelo_MainWindows& form, State state,
-                               const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                               SectionDisplay& section, Host host)
-    : f(form), state(state), document(state.document), settings(settings), logger(logger),
-      traces(traces), section(section), host(std::move(host))
+SurveyCommands::SurveyCommands(Ui::Tervanelo_MainWindows& form, SurveyState state,
+                               bool& stopRequested, const AppSettings& settings, Logger*& logger,
+                               TraceDisplay& traces, SectionDisplay& section,
+                               const WindowHost& host)
+    : f(form), state(state), document(state.document), stopRequested(stopRequested),
+      settings(settings), logger(logger), traces(traces), section(section), host(host)
 {
 }
 
@@ -122,7 +124,7 @@ void SurveyCommands::resetToNoSurvey()
     // ask for a new one.
     state.projectIsOpen = false;
     state.projectFile.clear();
-    host.releaseProjectFolder();
+    state.projectFolder.reset();
     host.updateWindowTitle(false);
 
     host.updateActionsState(false);
@@ -136,7 +138,6 @@ void SurveyCommands::refreshSurveyActions()
 {
     int tab = f.tabWidget->currentIndex();
     host.updateActionsState(true);
-    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
     // The tab bar moves off a tab that was disabled without saying so: the
     // tab in front and the rules applied are chosen here, together.
     if (!f.tabWidget->isTabEnabled(tab))
@@ -169,12 +170,6 @@ void SurveyCommands::newSurvey()
     state.currentShot = 0;
     f.widget_3->setDocument(&document);
     f.widget_3->setShot(0);
-    host.zoomIn->setEnabled(true);
-    host.zoomTimeIn->setEnabled(true);
-    if (document.traceSets.size() > 1) {
-        f.actionNext_file->setEnabled(true);
-        f.actionPrev_file->setEnabled(true);
-    }
 
     traces.redrawTravelTimes();
     f.travelTimePreview->previewMode = true;
@@ -190,7 +185,6 @@ void SurveyCommands::newSurvey()
 
     f.actionFilter->setEnabled(true);
     f.actionAGC->setEnabled(true);
-    traces.enableZoom(true);
 
     f.show_filtered_cb->setChecked(false);
     f.show_filtered_cb->setEnabled(false);
@@ -451,7 +445,7 @@ void SurveyCommands::runInversion()
     ProgressTomography_Dialog progress;
     parameters.setVelocityLimits(velocityLimit(document.minVelocity),
                                  velocityLimit(document.maxVelocity));
-    state.stopRequested = false;
+    stopRequested = false;
     host.connectStop(&progress);
 
     if (!document.grid) {
@@ -499,7 +493,7 @@ void SurveyCommands::runInversion()
         progress.update();
         logger->writeLog("Updating tomographic profile ... COMPLETED. ", 0);
         QCoreApplication::processEvents();
-        if (state.stopRequested) {
+        if (stopRequested) {
             logger->writeLog("Stop Request by the user.", 0);
             break;
         }
@@ -514,10 +508,7 @@ void SurveyCommands::runInversion()
     f.widget_3->setDocument(&document);
     f.widget_3->update();
 
-    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
-    f.tabWidget->setTabEnabled(1, document.hasPicks());
-    f.tabWidget->setTabEnabled(2, document.has_tomographic_info);
-    f.showSimTT_CB->setEnabled(document.has_tomographic_info);
+    traces.updateTabs();
 
     const long long seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
@@ -532,10 +523,7 @@ void SurveyCommands::runInversion()
         results.exec();
     }
 
-    f.actionShow_Tomographic_Profile->setEnabled(true);
-    f.menuShow_velocity_gradient->setEnabled(true);
-    f.actionReset_View->setEnabled(true);
-    f.actionShow_rays->setEnabled(!document.rayPaths.empty());
+    section.updateActions(true);
     section.showInversionResults();
 
     // Also when tab 2 is already in front, so that its actions follow the results.
@@ -572,4 +560,14 @@ void SurveyCommands::exportTravelTimes()
                              WindowTexts::tr("Travel times could not be written to %1.")
                                  .arg(QDir::toNativeSeparators(path)));
     }
+}
+
+void SurveyCommands::updateActions(bool loaded)
+{
+    f.menuProject->setEnabled(true);
+    f.menuProcessing->setEnabled(true);
+    for (QAction* a :
+         {f.actionGeometry, f.actionGrid, f.actionDefine_model_velocity,
+          f.actionRun_tomography_inversion, f.actionRefraction, f.actionExport_TravelTimes})
+        a->setEnabled(loaded);
 }

@@ -3,10 +3,11 @@
 // the geometry, the grid, the initial velocity model, the inversion and the
 // travel-time export.
 //
-// Owns nothing: the document, the refraction data, the project file fields
-// and the stop flag are the window's members, reached through State. Needs
+// Owns nothing: the survey members and the stop flag are the window's. Needs
 // the window's form, the settings (read only), the log, the trace and
-// section displays, and the window's own operations in Host.
+// section displays, and the window's own operations.
+
+#include "windowhost.h"
 
 #include <QString>
 
@@ -32,35 +33,9 @@ class Tervanelo_MainWindows;
 class SurveyCommands
 {
 public:
-    struct State {
-        TomoDocument& document;
-        refractionDataStructure*& refractionData;
-        int& currentShot;
-        bool& projectIsOpen;
-        std::string& projectFile;
-        bool& stopRequested;
-    };
-    struct Host {
-        QWidget* window;
-        QAction* zoomIn;
-        QAction* zoomTimeIn;
-        std::function<void(bool)> updateActionsState;
-        std::function<void(bool)> updateWindowTitle;
-        std::function<void(bool)> setModified;
-        std::function<bool()> askToSaveChanges;
-        std::function<std::string()> readHistory;
-        std::function<void(const std::string&)> saveHistory;
-        // The window's project folder goes with the project.
-        std::function<void()> releaseProjectFolder;
-        // The progress dialog's Stop reaches the window's slot.
-        std::function<void(QObject* progress)> connectStop;
-        // The tab rules and the section tab in front.
-        std::function<void(int)> applyTabRules;
-        std::function<void()> bringSectionForward;
-    };
-
-    SurveyCommands(Ui::Tervanelo_MainWindows& form, State state, const AppSettings& settings,
-                   Logger*& logger, TraceDisplay& traces, SectionDisplay& section, Host host);
+    SurveyCommands(Ui::Tervanelo_MainWindows& form, SurveyState state, bool& stopRequested,
+                   const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
+                   SectionDisplay& section, const WindowHost& host);
 
     void newSurvey();
     // The shot file dialog and the loading of the chosen files into a new
@@ -79,6 +54,9 @@ public:
     void runInversion();
     void exportTravelTimes();
 
+    // The Project and Processing menus' survey commands, enabled while a
+    // survey is loaded.
+    void updateActions(bool loaded);
     // The window after the document was replaced: no shot shown, no panels,
     // no project file, no refraction data, the actions of an empty survey.
     void resetToNoSurvey();
@@ -88,11 +66,12 @@ public:
 
 private:
     Ui::Tervanelo_MainWindows& f;
-    State state;
+    SurveyState state;
     TomoDocument& document;
+    bool& stopRequested;
     const AppSettings& settings;
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;
-    Host host;
+    const WindowHost& host;
 };

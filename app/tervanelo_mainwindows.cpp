@@ -1,47 +1,44 @@
+// The window: its construction, the controllers it builds, the action states
+// and the title, and the commands whose log line is not the plain one.
+
 #include "tervanelo_mainwindows.h"
 #include "ui_tervanelo_mainwindows.h"
 
 #include "colorpalettewidget.h"
-#include "dialogabout.h"
 #include "dialogscreenfit.h"
-#include "draw_all_traces_widget.h"
-#include "drawtraces.h"
-#include "drawttime.h"
 #include "dropdowntoolbutton.h"
+#include "exportcontroller.h"
+#include "helpcommands.h"
 #include "history.h"
 #include "initresources.h"
 #include "logger.h"
+#include "progresstomography_dialog.h"
 #include "projectcommands.h"
 #include "refractioncontroller.h"
 #include "refractiondatastructure.h"
 #include "save_project.h"
 #include "sectiondisplay.h"
-#include "settingdialog.h"
+#include "settingscommands.h"
 #include "surveycommands.h"
 #include "tracedisplay.h"
-#include "vtkviewer.h"
 #include "workfolder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
-#include <QUrl>
 
 #include <climits>
 #include <type_traits>
-#include <vector>
 
 namespace
 {
-// The maker's page listing the program's documents.
-const char* const onlineHelpUrl = "https://tervanelo.example.org/documentation/";
-const char* const userGuideName = "/Guida utente tervanelo 2022_0.pdf";
+const char* checkedText(bool b)
+{
+    return b ? "true" : "false";
+}
 } // namespace
 
 Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
@@ -53,36 +50,25 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     ui = new Ui::Tervanelo_MainWindows;
     ui->setupUi(this);
 
-    // The trace zoom actions live in two drop-down buttons of the tool bar, in
-    // front of DaZo; all start disabled.
-    auto makeZoomButton = [this](QAction* in, QAction* out, const char* inIcon,
-                                 const char* outIcon) {
-        auto* button = new DropDownToolButton;
-        button->addActionWithIcon(in, QString::fromLatin1(inIcon));
-        button->addActionWithIcon(out, QString::fromLatin1(outIcon));
-        button->setDefaultAction(in);
-        in->setEnabled(false);
-        out->setEnabled(false);
-        button->setEnabled(false);
-        ui->toolBar->insertWidget(ui->actionApply_DaZo, button);
-        return button;
+    // The trace zoom actions live in two drop-down buttons of the tool bar.
+    auto zoomAction = [this](const QString& text, void (Tervanelo_MainWindows::*slot)()) {
+        auto* action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
     };
-    zoomInAction = new QAction(tr("Zoom In"), this);
-    zoomOutAction = new QAction(tr("Zoom Out"), this);
-    connect(zoomInAction, &QAction::triggered, this,
-            &Tervanelo_MainWindows::on_actionZoom_in_traces_triggered);
-    connect(zoomOutAction, &QAction::triggered, this,
-            &Tervanelo_MainWindows::on_actionZoom_out_traces_triggered);
-    zoomButton = makeZoomButton(zoomInAction, zoomOutAction, ":/icons/zoomInOriz.png",
-                                ":/icons/zoomOutOriz.png");
-    zoomTimeInAction = new QAction(tr("Zoom Time In"), this);
-    zoomTimeOutAction = new QAction(tr("Zoom Time Out"), this);
-    connect(zoomTimeInAction, &QAction::triggered, this,
-            &Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered);
-    connect(zoomTimeOutAction, &QAction::triggered, this,
-            &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
-    timeZoomButton = makeZoomButton(zoomTimeInAction, zoomTimeOutAction, ":/icons/zoomInVert.png",
-                                    ":/icons/zoomOutVert.png");
+    zoomInAction =
+        zoomAction(tr("Zoom In"), &Tervanelo_MainWindows::on_actionZoom_in_traces_triggered);
+    zoomOutAction =
+        zoomAction(tr("Zoom Out"), &Tervanelo_MainWindows::on_actionZoom_out_traces_triggered);
+    zoomTimeInAction =
+        zoomAction(tr("Zoom Time In"), &Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered);
+    zoomTimeOutAction = zoomAction(tr("Zoom Time Out"),
+                                   &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
+    zoomButton = TraceDisplay::addZoomButton(*ui, zoomInAction, zoomOutAction,
+                                             ":/icons/zoomInOriz.png", ":/icons/zoomOutOriz.png");
+    timeZoomButton =
+        TraceDisplay::addZoomButton(*ui, zoomTimeInAction, zoomTimeOutAction,
+                                    ":/icons/zoomInVert.png", ":/icons/zoomOutVert.png");
     createControllers();
 
     workFolder = QDir::homePath().toStdString() + "/Tervanelo_TMP/";
@@ -106,7 +92,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     exportBackground = QColor(235, 235, 235, 255);
 
     if (!settingsLoaded)
-        runFirstRunDialog();
+        settingsCommands->runFirstRunDialog();
 
     updateActionsState(false);
 
@@ -119,19 +105,7 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     connectTraceView(ui->widget_3);
     connectTraceView(ui->showTracesWidget);
 
-    // The split needs the width of the traces tab, but the window is not shown
-    // yet and its layouts have not run: run them from the window down to the tab.
-    ui->tabWidget->setCurrentIndex(0);
-    std::vector<QWidget*> chain;
-    for (QWidget* w = ui->parentOfSplit->parentWidget(); w; w = w->parentWidget())
-        chain.insert(chain.begin(), w);
-    for (QWidget* w : chain)
-        if (w->layout())
-            w->layout()->activate();
-    const int width = ui->parentOfSplit->width();
-    const int first = static_cast<int>(width * 0.618);
-    ui->splitter->setSizes({first, width - first});
-
+    traceDisplay->splitBeforeFirstShow();
     ui->showTracesWidget->hide();
     ui->tabWidget->setCurrentIndex(0);
     on_tabWidget_tabBarClicked(0);
@@ -153,17 +127,112 @@ Tervanelo_MainWindows::~Tervanelo_MainWindows()
     document.logger = nullptr;
 }
 
-void Tervanelo_MainWindows::runFirstRunDialog()
+void Tervanelo_MainWindows::createControllers()
 {
-    auto* dialog = new SettingDialog(languageCodes, currentLanguage, this);
-    dialog->languageOnlyMode();
-    if (dialog->exec() == QDialog::Accepted) {
-        const int chosen = dialog->selectedLanguage;
-        if (chosen != currentLanguage && chosen >= 0 && chosen < int(languageCodes.size()))
-            switchLanguage(chosen);
-        storeSettings();
-    }
-    delete dialog;
+    Ui::Tervanelo_MainWindows& f = *ui;
+    host.window = this;
+    host.updateActionsState = [this](bool e) { updateActionsState(e); };
+    host.updateWindowTitle = [this](bool modified) { updateWindowTitle(modified); };
+    host.setModified = [this](bool b) { setModified(b); };
+    host.askToSaveChanges = [this] { return projectCommands->askToSaveChanges(); };
+    host.saveProjectAs = [this] { return on_actionSave_Project_As_triggered(); };
+    host.readHistory = [this] { return readHistoryFile(); };
+    host.saveHistory = [this](const std::string& folder) { saveHistoryFile(folder); };
+    host.storeSettings = [this] { settingsCommands->store(); };
+    host.applyTabRules = [this](int index) { on_tabWidget_tabBarClicked(index); };
+    host.bringSectionForward = [this] {
+        ui->tabWidget->setCurrentIndex(2);
+        on_tabWidget_tabBarClicked(2);
+    };
+    host.connectStop = [this](QObject* progress) {
+        connect(static_cast<ProgressTomography_Dialog*>(progress),
+                &ProgressTomography_Dialog::stopped, this, &Tervanelo_MainWindows::on_tomo_stopped);
+    };
+    host.showError = [this](const std::exception& e) { showCommandError(e); };
+
+    SectionDisplay::State section{paletteList,
+                                  paletteWidget,
+                                  contourCount,
+                                  equallySpaced,
+                                  isovalues,
+                                  customContours,
+                                  viewVelocity,
+                                  viewVerticalGradient,
+                                  viewLaplacianGradient,
+                                  viewInfoDensity,
+                                  viewFilledContours,
+                                  contourColor,
+                                  contourLabelSize};
+    SectionDisplay::Actions actions{f.actionShow_Tomographic_Profile,
+                                    f.actionVertical_Gradient,
+                                    f.actionLaplacian_Gradient,
+                                    f.actionShow_Information_Density_Layer,
+                                    f.actionShow_rays,
+                                    f.actionShow_Contour_Lines,
+                                    f.actionSmallGeo,
+                                    f.actionNormalGeo,
+                                    f.actionLargeGeo,
+                                    f.actionShow_refraction,
+                                    f.actionShow_scalarbar,
+                                    f.actionShow_Grid_Lines,
+                                    f.actionShow_title,
+                                    f.actionPalette,
+                                    f.actionReset_View,
+                                    f.menuView,
+                                    f.menuShow_velocity_gradient,
+                                    f.menuShow_Geophones};
+    auto connectBar = [this](ColorPaletteWidget* bar) {
+        connect(bar, &ColorPaletteWidget::changed_max_value, this,
+                &Tervanelo_MainWindows::update_palette_max);
+        connect(bar, &ColorPaletteWidget::changed_min_value, this,
+                &Tervanelo_MainWindows::update_palette_min);
+        connect(bar, &ColorPaletteWidget::modified, this,
+                &Tervanelo_MainWindows::on_vtk_palette_changed);
+    };
+    sectionDisplay = std::make_unique<SectionDisplay>(
+        *f.vtk_widget, section, actions,
+        SectionDisplay::Host{this, f.vtk_layout, f.vtk_tab, connectBar, host.bringSectionForward,
+                             [this] { setModified(true); }},
+        logger, document);
+
+    traceDisplay = std::make_unique<TraceDisplay>(
+        f, document, settings,
+        TraceDisplay::State{currentShot, timeZoom, horizontalZoom, horizontalZoomSteps,
+                            timeZoomSteps},
+        TraceDisplay::Zoom{zoomInAction, zoomOutAction, zoomTimeInAction, zoomTimeOutAction,
+                           zoomButton, timeZoomButton},
+        host, logger);
+    settingsCommands = std::make_unique<SettingsCommands>(
+        *this, f, settings,
+        SettingsCommands::Languages{translator, languageFolder, languageCodes, currentLanguage},
+        document, logger, *traceDisplay, host);
+
+    const SurveyState survey{document,      refractionData, currentShot,
+                             projectIsOpen, projectFile,    projectFolder};
+    surveyCommands = std::make_unique<SurveyCommands>(f, survey, stopRequested, settings, logger,
+                                                      *traceDisplay, *sectionDisplay, host);
+    projectCommands = std::make_unique<ProjectCommands>(
+        f, ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
+        *sectionDisplay, *surveyCommands, host);
+    refractionController = std::make_unique<RefractionController>(
+        document, refractionData, logger, f.actionShow_refraction, *sectionDisplay, host);
+
+    ExportContext context{host,
+                          document,
+                          settings,
+                          paletteList,
+                          exportBackground,
+                          exportFontScale,
+                          exportLabelCount,
+                          workFolder,
+                          [this](const std::string& line) { logger->writeLog(line, 0); },
+                          [this] { return ui->tabWidget->currentIndex(); },
+                          f.menuExport,
+                          {f.actionExportTomographic_profile_2_KML, f.actionExportSeismic_line,
+                           f.actionSet_geography_coordinates, f.actionImages, f.actionODT,
+                           f.actionPDF, f.actionScreenshot}};
+    exports = new ExportController(std::move(context),
+                                   std::make_unique<ViewSectionRenderer>(*sectionDisplay), this);
 }
 
 bool Tervanelo_MainWindows::event(QEvent* e)
@@ -176,7 +245,7 @@ bool Tervanelo_MainWindows::event(QEvent* e)
 
 void Tervanelo_MainWindows::closeEvent(QCloseEvent* e)
 {
-    if (askToSaveChanges())
+    if (projectCommands->askToSaveChanges())
         e->accept();
     else
         e->ignore();
@@ -192,192 +261,17 @@ void Tervanelo_MainWindows::showCommandError(const std::exception& e)
     QMessageBox::critical(this, tr("Error occured"), QString::fromLocal8Bit(e.what()));
 }
 
-// ---- Languages and settings ----
-
-void Tervanelo_MainWindows::setupLanguages(bool settingsLoaded)
-{
-    QString wanted = QStringLiteral("en");
-    if (settingsLoaded) {
-        wanted = QString::fromStdString(settings.language);
-        ui->travelTimePreview->twoColors = settings.twoColors;
-        ui->widget_2->twoColors = settings.twoColors;
-        show_fill_wiggle(settings.fillWiggle);
-        // No shot is shown yet, so the show-filtered flag waits for the first one.
-    }
-    for (const auto& language : scanLanguages(languageFolder)) {
-        languageCodes.push_back(language);
-        if (language.first != wanted)
-            continue;
-        currentLanguage = int(languageCodes.size()) - 1;
-        translator = new QTranslator(QCoreApplication::instance());
-        translator->load(language.second, languageFolder);
-        QCoreApplication::installTranslator(translator);
-        ui->retranslateUi(this);
-        updateWindowTitle(document.modified);
-        settings.setLanguage(language.first.toStdString());
-    }
-}
-
-bool Tervanelo_MainWindows::switchLanguage(int index)
-{
-    const QString code = languageCodes.at(size_t(index)).first;
-    const QString fileName = languageCodes.at(size_t(index)).second;
-    logger->writeLog("Loading language " + fileName.toStdString(), 0);
-    QTranslator* loaded = loadTranslator(languageFolder, fileName);
-    if (!loaded) {
-        logger->writeLog("Loading language " + fileName.toStdString(), 1);
-        return false;
-    }
-    if (translator) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    translator = loaded;
-    translator->setParent(QCoreApplication::instance());
-    QCoreApplication::installTranslator(translator);
-    QLocale::setDefault(QLocale(code));
-    currentLanguage = index;
-    ui->retranslateUi(this);
-    // The form's title has no project marks.
-    updateWindowTitle(document.modified);
-    settings.setLanguage(code.toStdString());
-    return true;
-}
-
-void Tervanelo_MainWindows::storeSettings()
-{
-    if (!settings.saveSettings())
-        logger->writeLog("Cannot write the settings file " + settings.settingsPath, 1);
-}
-
-void Tervanelo_MainWindows::on_actionSettings_triggered()
-{
-    logCommand(__func__);
-    guarded([this] {
-        SettingDialog dialog(languageCodes, currentLanguage, this);
-        dialog.setZoomIn(settings.zoomIn);
-        dialog.setCutHorizontal(settings.cutHorizontal);
-        dialog.setShowFiltered(settings.showFiltered);
-        dialog.setFillWiggle(settings.fillWiggle);
-        dialog.setShowAllTraces(settings.showAllTraces);
-        dialog.setTwoColors(settings.twoColors);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-
-        const AppSettings old = settings;
-        settings.zoomIn = dialog.isZoomIn();
-        settings.cutHorizontal = dialog.isCutHorizontal();
-        settings.showFiltered = dialog.isShowFiltered();
-        settings.fillWiggle = dialog.isFillWiggle();
-        settings.showAllTraces = dialog.isShowAllTraces();
-        settings.twoColors = dialog.isTwoColors();
-
-        const int chosen = dialog.selectedLanguage;
-        if (chosen != currentLanguage && chosen >= 0 && chosen < int(languageCodes.size()))
-            switchLanguage(chosen);
-
-        if (settings.cutHorizontal != old.cutHorizontal)
-            cutWaveForm(settings.cutHorizontal);
-        if (settings.zoomIn != old.zoomIn)
-            zoomInWindow(settings.zoomIn);
-        // Through the display command, which falls back to the recorded
-        // samples when the shot has no filtered ones.
-        if (settings.showFiltered != old.showFiltered)
-            update_show_traces(settings.showFiltered);
-        if (settings.fillWiggle != old.fillWiggle)
-            show_fill_wiggle(settings.fillWiggle);
-        if (settings.showAllTraces != old.showAllTraces) {
-            ui->scrollArea->setVisible(!settings.showAllTraces);
-            ui->showTracesWidget->setVisible(settings.showAllTraces);
-        }
-        if (settings.twoColors != old.twoColors) {
-            ui->widget_2->twoColors = settings.twoColors;
-            ui->travelTimePreview->twoColors = settings.twoColors;
-            ui->widget_2->update();
-            ui->travelTimePreview->update();
-        }
-        ui->actionNext_file->setEnabled(!settings.showAllTraces);
-        ui->actionPrev_file->setEnabled(!settings.showAllTraces);
-        storeSettings();
-    });
-}
-
 // ---- Action states and title ----
 
 void Tervanelo_MainWindows::updateActionsState(bool e)
 {
-    const bool results = document.has_tomographic_info;
-    Ui::Tervanelo_MainWindows& f = *ui;
-
-    f.menuProject->setEnabled(true);
-    for (QAction* a :
-         {f.actionGeometry, f.actionSet_title, f.actionGrid, f.actionSet_geography_coordinates})
-        a->setEnabled(e);
-
-    f.menuProcessing->setEnabled(true);
-    for (QAction* a : {f.actionDefine_model_velocity, f.actionRun_tomography_inversion,
-                       f.actionRefraction, f.actionExport_TravelTimes})
-        a->setEnabled(e);
-
-    f.menuTraces->setEnabled(true);
-    f.actionAutoPick->setEnabled(e);
-    f.actionApply_DaZo->setEnabled(e);
-
-    f.menuView->setEnabled(true);
-    f.actionPalette->setEnabled(e);
-    f.actionScreenshot->setEnabled(e);
-
-    for (QAction* a : {zoomInAction, zoomOutAction, zoomTimeInAction, zoomTimeOutAction})
-        a->setEnabled(e);
-    zoomButton->setEnabled(e);
-    timeZoomButton->setEnabled(e);
-    if (!e) {
-        zoomButton->setDefaultAction(zoomInAction);
-        timeZoomButton->setDefaultAction(zoomTimeInAction);
-    }
-
-    f.actionNext_file->setEnabled(e);
-    f.actionPrev_file->setEnabled(e);
-
-    f.menuExport->setEnabled(e);
-    for (QAction* a :
-         {f.actionSave_Project, f.actionSave_Project_As, f.actionExportTomographic_profile_2_KML,
-          f.actionExportSeismic_line, f.actionSet_title, f.actionImages, f.actionODT, f.actionPDF})
-        a->setEnabled(e);
-
-    f.tabWidget->setEnabled(e);
-    for (int i = 0; i < 3; ++i)
-        f.tabWidget->setTabEnabled(i, false);
-
-    if (e) {
-        f.tabWidget->setTabEnabled(0, !document.ttArray.empty());
-        f.tabWidget->setTabEnabled(1, document.hasPicks());
-        f.tabWidget->setTabEnabled(2, results);
-        f.showSimTT_CB->setEnabled(results);
-    }
-
-    f.actionShow_rays->setEnabled(!document.rayPaths.empty());
-    f.actionShow_Contour_Lines->setEnabled(results);
-    f.actionShow_Tomographic_Profile->setEnabled(results);
-    f.actionShow_scalarbar->setEnabled(results);
-    f.actionShow_scalarbar->setChecked(f.vtk_widget->showScalarBar);
-    f.actionShow_Grid_Lines->setEnabled(results);
-    f.actionShow_Grid_Lines->setChecked(f.vtk_widget->showGridLines);
-    f.actionShow_title->setEnabled(results);
-    f.actionShow_title->setChecked(f.vtk_widget->showTitle);
-
-    RefractionController::resetShowAction(f.actionShow_refraction, *sectionDisplay, refractionData);
-
-    f.actionReset_View->setEnabled(results);
-    f.menuShow_velocity_gradient->setEnabled(results);
-    for (QAction* a : {f.actionVertical_Gradient, f.actionLaplacian_Gradient,
-                       f.actionShow_Information_Density_Layer}) {
-        a->setEnabled(results);
-        a->setCheckable(true);
-    }
-    f.menuShow_Geophones->setEnabled(results);
-    for (QAction* a : {f.actionLargeGeo, f.actionSmallGeo, f.actionNormalGeo})
-        a->setCheckable(true);
+    // Each area derives its own actions' states from the document and its view.
+    surveyCommands->updateActions(e);
+    projectCommands->updateActions(e);
+    traceDisplay->updateActions(e);
+    sectionDisplay->updateActions(e);
+    refractionController->resetShowAction();
+    exports->updateActions(e);
 }
 
 void Tervanelo_MainWindows::updateWindowTitle(bool modified)
@@ -400,28 +294,7 @@ void Tervanelo_MainWindows::setModified(bool b)
         updateWindowTitle(true);
 }
 
-// ---- History ----
-
-std::string Tervanelo_MainWindows::readHistoryFile()
-{
-    return ::readHistoryFile(historyFile);
-}
-
-void Tervanelo_MainWindows::saveHistoryFile(std::string folder)
-{
-    ::saveHistoryFile(historyFile, folder);
-}
-
 // ---- Help ----
-
-void Tervanelo_MainWindows::on_actionAbout_triggered()
-{
-    logCommand(__func__);
-    guarded([] {
-        DialogAbout about;
-        about.exec();
-    });
-}
 
 void Tervanelo_MainWindows::on_actionExit_triggered()
 {
@@ -430,25 +303,118 @@ void Tervanelo_MainWindows::on_actionExit_triggered()
     QCoreApplication::quit();
 }
 
-void Tervanelo_MainWindows::on_actionHelp_triggered()
+// ---- Survey ----
+
+void Tervanelo_MainWindows::on_tomo_stopped()
 {
     logCommand(__func__);
-    guarded([] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(onlineHelpUrl))); });
+    stopRequested = true;
 }
 
-void Tervanelo_MainWindows::on_actionUser_guide_triggered()
+void Tervanelo_MainWindows::on_actionRefraction_triggered()
 {
     logCommand(__func__);
-    guarded([this] {
-        // Beside the program, wherever it was started from.
-        const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-        const QString guide = folder + QString::fromUtf8(userGuideName);
-        if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
-            return;
-        // Without a PDF viewer the desktop says nothing but a line on standard error.
-        logger->writeLog("No viewer could open the user guide " + guide.toStdString(), 1);
-        QMessageBox::warning(
-            this, tr("User guide"),
-            tr("No viewer could open the user guide:\n%1").arg(QDir::toNativeSeparators(guide)));
-    });
+    refractionController->run();
+}
+
+// ---- Project ----
+
+bool Tervanelo_MainWindows::on_actionSave_Project_As_triggered()
+{
+    logCommand(__func__);
+    bool saved = false;
+    guarded([&] { saved = projectCommands->saveAs(); });
+    return saved;
+}
+
+// ---- Trace views ----
+
+void Tervanelo_MainWindows::on_actionZoom_in_traces_triggered()
+{
+    logCommand(__func__);
+    traceDisplay->zoomIn();
+}
+
+void Tervanelo_MainWindows::on_actionZoom_out_traces_triggered()
+{
+    logCommand(__func__);
+    traceDisplay->zoomOut();
+}
+
+void Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered()
+{
+    logCommand(__func__);
+    traceDisplay->zoomTimeIn();
+}
+
+void Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered()
+{
+    logCommand(__func__);
+    traceDisplay->zoomTimeOut();
+}
+
+void Tervanelo_MainWindows::on_mousemoved(int i)
+{
+    logCommand(__func__);
+    traceDisplay->previewShot(i);
+}
+
+void Tervanelo_MainWindows::on_pickEdited()
+{
+    logCommand(__func__);
+    traceDisplay->pickEdited();
+}
+
+void Tervanelo_MainWindows::on_showAllPicksCB_stateChanged(int state)
+{
+    logCommand(__func__);
+    traceDisplay->showAllPicks(state != 0);
+}
+
+void Tervanelo_MainWindows::on_showSimTT_CB_stateChanged(int state)
+{
+    logCommand(__func__);
+    traceDisplay->showSimulatedTimes(state != 0);
+}
+
+void Tervanelo_MainWindows::on_showTravelTimeCB_stateChanged(int state)
+{
+    logCommand(__func__);
+    traceDisplay->showTravelTimePlot(state != 0);
+}
+
+void Tervanelo_MainWindows::on_actionApply_DaZo_triggered()
+{
+    logCommand(__func__);
+    on_actionAuto_improve_triggered();
+}
+
+void Tervanelo_MainWindows::enable_draw_travel_times()
+{
+    ui->tabWidget->setTabEnabled(1, true);
+}
+
+// ---- Section view ----
+
+void Tervanelo_MainWindows::on_actionShow_rays_triggered()
+{
+    logger->writeLog(std::string("Tervanelo_MainWindows::") + __func__ + ": " +
+                         checkedText(ui->actionShow_rays->isChecked()),
+                     0);
+    guarded([this] { sectionDisplay->showRays(); });
+}
+
+void Tervanelo_MainWindows::on_actionSmallGeo_triggered()
+{
+    command(__func__, [this] { sectionDisplay->setMarkerSize(ui->actionSmallGeo); });
+}
+
+void Tervanelo_MainWindows::on_actionNormalGeo_triggered()
+{
+    command(__func__, [this] { sectionDisplay->setMarkerSize(ui->actionNormalGeo); });
+}
+
+void Tervanelo_MainWindows::on_actionLargeGeo_triggered()
+{
+    command(__func__, [this] { sectionDisplay->setMarkerSize(ui->actionLargeGeo); });
 }

@@ -1,26 +1,36 @@
 #pragma once
 // The main window: owns the survey document, the settings, the palettes and
-// every view; its slots are the user's commands, which it hands to the
-// controllers below, each of which reaches only what it is given. Members are
-// public because tests drive the window.
+// every view; its slots are the user's commands, which it logs and hands to
+// the controllers below, each of which reaches only what it is given. The
+// members and methods declared here are the program's named interface and
+// stay in the window: controllers reach them by reference, and tests reach
+// what moved into a controller through that controller. Members are public
+// because tests drive the window.
 
 #include "colorpalette.h"
+#include "exportcontroller.h"
+#include "helpcommands.h"
+#include "history.h"
 #include "languages.h"
+#include "projectcommands.h"
+#include "refractioncontroller.h"
+#include "sectiondisplay.h"
 #include "settings.h"
+#include "settingscommands.h"
+#include "surveycommands.h"
 #include "tomodocument.h"
+#include "tracedisplay.h"
+#include "windowhost.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
 
-#include <cstdint>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 class ColorPaletteWidget;
 class Grid;
@@ -28,11 +38,11 @@ class DropDownToolButton;
 class ExportController;
 class Logger;
 class QAction;
-class drawTraces;
 class ProjectCommands;
 class QTranslator;
 class RefractionController;
 class SectionDisplay;
+class SettingsCommands;
 class SurveyCommands;
 class TraceDisplay;
 class WorkFolder;
@@ -51,53 +61,29 @@ public:
     explicit Tervanelo_MainWindows(QWidget* parent = nullptr);
     ~Tervanelo_MainWindows() override;
 
-    // Start-up steps.
-    // Language and display flags from the settings file, when it was read.
-    void setupLanguages(bool settingsLoaded);
-    void setupPalettes();
-
+    // The named operations of the window; the controllers, whose headers
+    // say what each does, run them.
+    void setupLanguages(bool settingsLoaded) { settingsCommands->setupLanguages(settingsLoaded); }
+    void setupPalettes() { sectionDisplay->setupPalettes(); }
     // Action states: e is true while a survey is loaded.
     void updateActionsState(bool e);
     // The title shows the project file and, when modified, " * ". A false
     // argument also clears the document's modified flag.
     void updateWindowTitle(bool modified);
     void setModified(bool b);
-
-    std::string readHistoryFile();
-    void saveHistoryFile(std::string folder);
-
-    // Opens a project file into the window: the survey, its grid, palettes
-    // and refraction data replace the window's, and the views are rebuilt.
-    // A project that cannot be opened leaves the window with no survey.
-    void openProject(std::string path);
-
-    // Palettes: every palette takes the range; the bar is rebuilt.
-    void buildPaletteBar(double min, double max);
-    // The range of every palette from the velocities of the covered cells.
-    void fitPaletteToVelocities();
-
-    // Switches to languageCodes[index]. The new translation is loaded before
-    // anything changes, so a file that does not load leaves the language,
-    // the texts and the number formats as they were. False then.
-    bool switchLanguage(int index);
-    // Writes the settings file; a failure goes to the log.
-    void storeSettings();
-    // The export commands' controller, made on first use (commands_exports.cpp).
-    ExportController& exportController();
-
-    // ---- Survey set-up ----
-    bool askToSaveChanges();
-    // The shot file dialog and the loading of the chosen files into a new
-    // document, with panels for the sets read. False when no file was chosen,
-    // and the survey then stays as it was.
-    bool loadTraces_PWave();
-    // One panel of the all-shots view per trace set.
-    void createTraceWidgets();
-    // The geometry dialog (askGeometry), the geometry check, the grid dialog
-    // and the grid. A grid that cannot be built leaves the old one in place.
-    // Returns the document's grid; *geometryTaken tells whether the geometry
-    // dialog was answered with OK at least once.
-    Grid* generateGridChecked(bool askGeometry, bool* geometryTaken = nullptr);
+    std::string readHistoryFile() { return ::readHistoryFile(historyFile); }
+    void saveHistoryFile(std::string folder) { ::saveHistoryFile(historyFile, folder); }
+    void openProject(std::string path) { projectCommands->open(path); }
+    void buildPaletteBar(double min, double max) { sectionDisplay->buildPaletteBar(min, max); }
+    void fitPaletteToVelocities() { sectionDisplay->fitPaletteToVelocities(); }
+    bool loadTraces_PWave() { return surveyCommands->loadShots(); }
+    void createTraceWidgets() { traceDisplay->createPanels(); }
+    Grid* generateGridChecked(bool askGeometry, bool* geometryTaken = nullptr)
+    {
+        return surveyCommands->generateGrid(askGeometry, geometryTaken);
+    }
+    // The export commands; tests replace its section renderer.
+    ExportController& exportController() { return *exports; }
 
     // Runs a command body: an exception that escapes it is shown in an
     // "Error occured" box and the program goes on.
@@ -159,25 +145,31 @@ public:
     QAction* zoomTimeInAction = nullptr;
     QAction* zoomTimeOutAction = nullptr;
     bool stopRequested = false;
-    ExportController* exports = nullptr; // a child of the window
 
     // Connected by hand in the constructor or the command that uses them.
     // Plain members, not slots: their names look like automatic connections
     // that match no widget, and the form would warn about each at start-up.
     void on_tomo_stopped();
-    void on_vtk_palette_changed();
+    void on_vtk_palette_changed() { sectionDisplay->paletteEdited(); }
     void on_actionZoom_in_traces_triggered();
     void on_actionZoom_out_traces_triggered();
     void on_actionZoomT_in_traces_triggered();
     void on_actionZoomT_out_traces_triggered();
     // The noise reduction behind Apply DaZo; no action of its own.
-    void on_actionAuto_improve_triggered();
+    void on_actionAuto_improve_triggered()
+    {
+        command(__func__, [this] { traceDisplay->applyDaZo(); });
+    }
 
-    // The controllers, built by the constructor.
+    // The controllers, built by the constructor; each reaches the window
+    // only through host, which outlives them.
+    WindowHost host;
     std::unique_ptr<SectionDisplay> sectionDisplay;
     std::unique_ptr<TraceDisplay> traceDisplay;
+    std::unique_ptr<SettingsCommands> settingsCommands;
     std::unique_ptr<SurveyCommands> surveyCommands;
     std::unique_ptr<ProjectCommands> projectCommands;
+    ExportController* exports = nullptr; // a child of the window
 
 protected:
     bool event(QEvent* e) override;
@@ -187,72 +179,189 @@ public slots:
     void enable_draw_travel_times();
     void on_pickEdited();
     void on_mousemoved(int i);
-    void update_palette_min(int value);
-    void update_palette_max(int value);
-    void update_show_traces(bool b);
-    void on_actionSettings_triggered();
-    void on_actionShow_Contour_Lines_triggered();
-    void on_actionLoad_TT_triggered();
-    void on_actionRun_tomography_inversion_triggered();
-    void on_actionNew_triggered();
-    void on_actionNext_file_triggered();
-    void on_actionPrev_file_triggered();
-    void on_actionDefine_model_velocity_triggered();
-    void on_actionLoad_Project_triggered();
+    void update_palette_min(int value) { sectionDisplay->setPaletteMin(value); }
+    void update_palette_max(int value) { sectionDisplay->setPaletteMax(value); }
+    void update_show_traces(bool b) { traceDisplay->showFiltered(b); }
+    void on_actionSettings_triggered()
+    {
+        command(__func__, [this] { settingsCommands->edit(); });
+    }
+    void on_actionShow_Contour_Lines_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->chooseContours(); });
+    }
+    void on_actionLoad_TT_triggered()
+    {
+        command(__func__, [this] { surveyCommands->importTravelTimes(); });
+    }
+    void on_actionRun_tomography_inversion_triggered()
+    {
+        command(__func__, [this] { surveyCommands->runInversion(); });
+    }
+    void on_actionNew_triggered()
+    {
+        command(__func__, [this] { surveyCommands->newSurvey(); });
+    }
+    void on_actionNext_file_triggered()
+    {
+        command(__func__, [this] { traceDisplay->nextShot(); });
+    }
+    void on_actionPrev_file_triggered()
+    {
+        command(__func__, [this] { traceDisplay->previousShot(); });
+    }
+    void on_actionDefine_model_velocity_triggered()
+    {
+        command(__func__, [this] { surveyCommands->defineModel(); });
+    }
+    void on_actionLoad_Project_triggered()
+    {
+        command(__func__, [this] { projectCommands->load(); });
+    }
     // True when the project was saved (and is now the open project).
     bool on_actionSave_Project_As_triggered();
-    void on_actionSave_Project_triggered();
-    void on_actionImages_triggered();
-    void on_actionScreenshot_triggered();
-    void on_actionAutoPick_triggered();
-    void on_actionFilter_triggered();
+    void on_actionSave_Project_triggered()
+    {
+        command(__func__, [this] { projectCommands->save(); });
+    }
+    void on_actionImages_triggered()
+    {
+        command(__func__, [this] { exports->exportImages(); });
+    }
+    void on_actionScreenshot_triggered()
+    {
+        command(__func__, [this] { exports->screenshot(); });
+    }
+    void on_actionAutoPick_triggered()
+    {
+        command(__func__, [this] { traceDisplay->autoPick(); });
+    }
+    void on_actionFilter_triggered()
+    {
+        command(__func__, [this] { traceDisplay->chooseFilters(); });
+    }
     void on_actionApply_DaZo_triggered();
-    void on_actionAGC_triggered();
-    void on_actionGeometry_triggered();
-    void on_actionGrid_triggered();
-    void on_actionPDF_triggered();
-    void on_actionODT_triggered();
-    void on_tabWidget_tabBarClicked(int index);
+    void on_actionAGC_triggered()
+    {
+        command(__func__, [this] { traceDisplay->applyAGC(); });
+    }
+    void on_actionGeometry_triggered()
+    {
+        command(__func__, [this] { surveyCommands->editGeometry(); });
+    }
+    void on_actionGrid_triggered()
+    {
+        command(__func__, [this] { surveyCommands->editGrid(); });
+    }
+    void on_actionPDF_triggered()
+    {
+        command(__func__, [this] { exports->exportPdf(); });
+    }
+    void on_actionODT_triggered()
+    {
+        command(__func__, [this] { exports->exportOdt(); });
+    }
+    void on_tabWidget_tabBarClicked(int index) { traceDisplay->applyTabRules(index); }
     void on_showAllPicksCB_stateChanged(int state);
     void on_showTravelTimeCB_stateChanged(int state);
     void on_showSimTT_CB_stateChanged(int state);
-    void on_splitter_splitterMoved(int pos, int index);
-    void on_actionPalette_triggered();
-    void on_actionAbout_triggered();
+    void on_splitter_splitterMoved(int, int) { traceDisplay->updateZooming(); }
+    void on_actionPalette_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->choosePalette(); });
+    }
+    void on_actionAbout_triggered()
+    {
+        command(__func__, [] { help::showAbout(); });
+    }
     void on_actionExit_triggered();
-    void on_actionHelp_triggered();
-    void on_actionUser_guide_triggered();
+    void on_actionHelp_triggered()
+    {
+        command(__func__, [] { help::openOnlineHelp(); });
+    }
+    void on_actionUser_guide_triggered()
+    {
+        command(__func__, [this] { help::openUserGuide(this, logger); });
+    }
     void on_actionShow_rays_triggered();
-    void on_actionReset_View_triggered();
-    void on_actionVertical_Gradient_triggered();
-    void on_actionLaplacian_Gradient_triggered();
-    void on_actionShow_Tomographic_Profile_triggered();
+    void on_actionReset_View_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->resetView(); });
+    }
+    void on_actionVertical_Gradient_triggered()
+    {
+        guarded([this] { sectionDisplay->showVerticalGradient(); });
+    }
+    void on_actionLaplacian_Gradient_triggered()
+    {
+        guarded([this] { sectionDisplay->showLaplacian(); });
+    }
+    void on_actionShow_Tomographic_Profile_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->showVelocity(); });
+    }
     void on_actionSmallGeo_triggered();
     void on_actionNormalGeo_triggered();
     void on_actionLargeGeo_triggered();
-    void on_actionShow_refraction_triggered();
-    void on_actionShow_scalarbar_triggered();
-    void on_actionShow_Information_Density_Layer_triggered();
-    void on_actionShow_Grid_Lines_triggered();
-    void on_actionShow_title_triggered();
-    void on_actionSet_title_triggered();
-    void on_actionSet_geography_coordinates_triggered();
-    void show_fill_wiggle(bool b);
-    void cutWaveForm(bool b);
-    void zoomInWindow(bool b);
-    void updateWindowZooming();
+    void on_actionShow_refraction_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->showRefraction(); });
+    }
+    void on_actionShow_scalarbar_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->showScalarBar(); });
+    }
+    void on_actionShow_Information_Density_Layer_triggered()
+    {
+        guarded([this] { sectionDisplay->showDensity(); });
+    }
+    void on_actionShow_Grid_Lines_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->showGridLines(); });
+    }
+    void on_actionShow_title_triggered()
+    {
+        command(__func__, [this] { sectionDisplay->showTitle(); });
+    }
+    void on_actionSet_title_triggered()
+    {
+        command(__func__, [this] { projectCommands->setTitle(); });
+    }
+    void on_actionSet_geography_coordinates_triggered()
+    {
+        command(__func__, [this] { exports->setGeographyCoordinates(); });
+    }
+    void show_fill_wiggle(bool b) { traceDisplay->setFillWiggle(b); }
+    void cutWaveForm(bool b) { traceDisplay->setCutWaveForm(b); }
+    void zoomInWindow(bool b) { traceDisplay->setZoomInWindow(b); }
+    void updateWindowZooming() { traceDisplay->updateZooming(); }
     void on_actionRefraction_triggered();
-    void on_actionExport_TravelTimes_triggered();
-    void on_actionExportTomographic_profile_2_KML_triggered();
-    void on_actionExportSeismic_line_triggered();
-    void on_actionGridded_Data_triggered();
+    void on_actionExport_TravelTimes_triggered()
+    {
+        command(__func__, [this] { surveyCommands->exportTravelTimes(); });
+    }
+    void on_actionExportTomographic_profile_2_KML_triggered()
+    {
+        command(__func__, [this] { exports->exportProfileKml(); });
+    }
+    void on_actionExportSeismic_line_triggered()
+    {
+        command(__func__, [this] { exports->exportSeismicLineKml(); });
+    }
+    void on_actionGridded_Data_triggered()
+    {
+        command(__func__, [this] { exports->exportGriddedData(); });
+    }
 
 private:
     void createControllers();
     // "Tervanelo_MainWindows::" + the command's name, at level 0.
     void logCommand(const char* name);
+    // A command: its log line, then its body, guarded.
+    template <class Body> void command(const char* name, Body&& body)
+    {
+        logCommand(name);
+        guarded(std::forward<Body>(body));
+    }
     void showCommandError(const std::exception& e);
-    void runFirstRunDialog();
-    // Makes the section tab current and applies its rules.
-    void bringSectionForward();
 };

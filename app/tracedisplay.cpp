@@ -14,6 +14,7 @@
 #include "vtkviewer.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QSplitter>
 
@@ -53,10 +54,10 @@ bool pickOnFiltered(const Trace& trace, bool boxChecked)
 } // namespace
 
 TraceDisplay::TraceDisplay(Ui::Tervanelo_MainWindows& form, TomoDocument& document,
-                           const AppSettings& settings, State state, Zoom zoom, Host host,
-                           Logger*& logger)
-    : f(form), document(document), settings(settings), state(state), zoom(zoom),
-      host(std::move(host)), logger(logger)
+                           const AppSettings& settings, State state, Zoom zoom,
+                           const WindowHost& host, Logger*& logger)
+    : f(form), document(document), settings(settings), state(state), zoom(zoom), host(host),
+      logger(logger)
 {
 }
 
@@ -310,7 +311,7 @@ void TraceDisplay::previewShot(int i)
 void TraceDisplay::pickEdited()
 {
     f.travelTimePreview->update();
-    host.markTitleModified();
+    host.updateWindowTitle(true);
 }
 
 void TraceDisplay::showAllPicks(bool on)
@@ -415,7 +416,7 @@ void TraceDisplay::showProcessedTraces()
     f.show_filtered_cb->setChecked(true);
     f.widget_3->setShowFiltered(true);
     showFilteredOnPanels(true);
-    host.setModified();
+    host.setModified(true);
 }
 
 void TraceDisplay::applyAGC()
@@ -480,7 +481,7 @@ void TraceDisplay::chooseFilters()
         // OK without any filter applied leaves nothing new to show.
         shown = holdsFilteredSamples(current);
         if (shown)
-            host.setModified();
+            host.setModified(true);
     } else {
         // Back to the shot as it was before the dialog.
         shown = dialog.hadFilteredSamples;
@@ -518,5 +519,62 @@ void TraceDisplay::autoPick()
     redrawTravelTimes();
     f.travelTimePreview->update();
     f.showTracesWidget->repaintTraceWidgets();
-    host.setModified();
+    host.setModified(true);
+}
+
+void TraceDisplay::updateActions(bool loaded)
+{
+    f.menuTraces->setEnabled(true);
+    for (QAction* a : {f.actionAutoPick, f.actionApply_DaZo, f.actionNext_file, f.actionPrev_file})
+        a->setEnabled(loaded);
+    enableZoom(loaded);
+    if (!loaded) {
+        zoom.button->setDefaultAction(zoom.in);
+        zoom.timeButton->setDefaultAction(zoom.timeIn);
+    }
+    f.tabWidget->setEnabled(loaded);
+    for (int i = 0; i < 3; ++i)
+        f.tabWidget->setTabEnabled(i, false);
+    if (loaded)
+        updateTabs();
+}
+
+void TraceDisplay::updateTabs()
+{
+    const bool results = document.has_tomographic_info;
+    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
+    f.tabWidget->setTabEnabled(1, document.hasPicks());
+    f.tabWidget->setTabEnabled(2, results);
+    f.showSimTT_CB->setEnabled(results);
+}
+
+void TraceDisplay::splitBeforeFirstShow()
+{
+    // The window is not shown yet and its layouts have not run: run them from
+    // the window down to the traces tab, whose width the split needs.
+    f.tabWidget->setCurrentIndex(0);
+    std::vector<QWidget*> chain;
+    for (QWidget* w = f.parentOfSplit->parentWidget(); w; w = w->parentWidget())
+        chain.insert(chain.begin(), w);
+    for (QWidget* w : chain)
+        if (w->layout())
+            w->layout()->activate();
+    const int width = f.parentOfSplit->width();
+    const int first = static_cast<int>(width * TracesShare);
+    f.splitter->setSizes({first, width - first});
+}
+
+DropDownToolButton* TraceDisplay::addZoomButton(Ui::Tervanelo_MainWindows& form, QAction* in,
+                                                QAction* out, const char* inIcon,
+                                                const char* outIcon)
+{
+    auto* button = new DropDownToolButton;
+    button->addActionWithIcon(in, QString::fromLatin1(inIcon));
+    button->addActionWithIcon(out, QString::fromLatin1(outIcon));
+    button->setDefaultAction(in);
+    in->setEnabled(false);
+    out->setEnabled(false);
+    button->setEnabled(false);
+    form.toolBar->insertWidget(form.actionApply_DaZo, button);
+    return button;
 }

@@ -8,7 +8,9 @@
 // window's members, reached through State. Needs the window's form (the
 // trace views, the tab widget, the filtered box and the trace actions), the
 // zoom actions and buttons, the document, the settings (read only), the log
-// and the host's title update.
+// and the window's own operations.
+
+#include "windowhost.h"
 
 #include <cstdint>
 #include <functional>
@@ -45,16 +47,9 @@ public:
         DropDownToolButton* button;
         DropDownToolButton* timeButton;
     };
-    struct Host {
-        QWidget* window; // parent of dialogs and panels
-        // The document was changed by a command (the title's mark).
-        std::function<void()> setModified;
-        // A pick was edited: the title shows the modified mark.
-        std::function<void()> markTitleModified;
-    };
-
     TraceDisplay(Ui::Tervanelo_MainWindows& form, TomoDocument& document,
-                 const AppSettings& settings, State state, Zoom zoom, Host host, Logger*& logger);
+                 const AppSettings& settings, State state, Zoom zoom, const WindowHost& host,
+                 Logger*& logger);
 
     // ---- Panels ----
     // Calls f(index, panel) for every panel of the all-shots view. After a
@@ -79,6 +74,14 @@ public:
     // The shot view and the travel-time plot redrawn over the current picks.
     void redrawTravelTimes();
 
+    // A drop-down tool button with a zoom action pair, in front of DaZo on
+    // the tool bar, which owns it; the button and both actions start disabled.
+    static DropDownToolButton* addZoomButton(Ui::Tervanelo_MainWindows& form, QAction* in,
+                                             QAction* out, const char* inIcon, const char* outIcon);
+    // The traces and the travel-time plot split at start-up, before the
+    // window is first shown.
+    void splitBeforeFirstShow();
+
     // ---- Zoom and flags ----
     void zoomIn();
     void zoomOut();
@@ -99,6 +102,13 @@ public:
     void pickEdited();
     // The four zoom actions and their buttons.
     void enableZoom(bool on);
+    // The Traces menu's commands, the zoom, the shot stepping and the tabs:
+    // each tab while there is something to show in it.
+    void updateActions(bool loaded);
+    // The tabs of a loaded survey: the traces while there are shots, the
+    // picks while there are some, the section and the computed times while
+    // there are results.
+    void updateTabs();
     // The enabled states of the actions that depend on the tab in front.
     void applyTabRules(int index);
 
@@ -119,6 +129,6 @@ private:
     const AppSettings& settings;
     State state;
     Zoom zoom;
-    Host host;
+    const WindowHost& host;
     Logger*& logger;
 };

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSpinBox>
 
@@ -645,4 +646,29 @@ void SectionDisplay::buildLayerArrays()
     view_.buildVerticalGradientIsovalues();
     view_.buildLaplacianIsovalues();
     view_.buildInformationDensity();
+}
+
+void SectionDisplay::updateActions(bool loaded)
+{
+    const bool results = document.has_tomographic_info;
+    actions.viewMenu->setEnabled(true);
+    actions.palette->setEnabled(loaded);
+    actions.rays->setEnabled(!document.rayPaths.empty());
+    for (QAction* a : {actions.contours, actions.profile, actions.resetView})
+        a->setEnabled(results);
+    const std::pair<QAction*, bool> toggles[] = {{actions.scalarBar, view_.showScalarBar},
+                                                 {actions.gridLines, view_.showGridLines},
+                                                 {actions.title, view_.showTitle}};
+    for (const auto& [action, shown] : toggles) {
+        action->setEnabled(results);
+        action->setChecked(shown);
+    }
+    actions.gradientMenu->setEnabled(results);
+    for (QAction* a : {actions.verticalGradient, actions.laplacian, actions.density}) {
+        a->setEnabled(results);
+        a->setCheckable(true);
+    }
+    actions.markerMenu->setEnabled(results);
+    for (QAction* a : {actions.smallMarkers, actions.normalMarkers, actions.largeMarkers})
+        a->setCheckable(true);
 }

@@ -24,6 +24,7 @@ class ColorPaletteWidget;
 class Logger;
 class QAction;
 class QBoxLayout;
+class QMenu;
 class QWidget;
 class TomoDocument;
 struct ColorPaletteList;
@@ -61,6 +62,11 @@ public:
         QAction* scalarBar;
         QAction* gridLines;
         QAction* title;
+        QAction* palette;
+        QAction* resetView;
+        QMenu* viewMenu;
+        QMenu* gradientMenu;
+        QMenu* markerMenu;
     };
     struct Host {
         QWidget* dialogParent;
@@ -77,6 +83,11 @@ public:
                    const TomoDocument& document);
 
     const vtkViewer& view() const { return view_; }
+
+    // The view menu's section actions: the layers, toggles and markers while
+    // the document has results (the toggles checked as the view shows them),
+    // the rays while there are some, the palette while a survey is loaded.
+    void updateActions(bool loaded);
 
     // ---- Binding ----
     void setWorkFolder(const std::string& folder);

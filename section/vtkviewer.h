@@ -14,6 +14,7 @@
 // active scalars would silently switch to whatever array was activated last.
 
 #include "colorpalette.h"
+#include "sectiontypes.h"
 
 #include <QVTKOpenGLNativeWidget.h>
 #include <vtkColorTransferFunction.h>
@@ -155,7 +156,7 @@ public:
     int titleFontSize = 22;
     double contourColor[3] = {0.3, 0.3, 0.3};
     int contourLabelSize = 11;
-    int showType = 5;
+    int showType = sectiontypes::value(SectionType::Velocity);
     vtkSmartPointer<vtkContourFilter> contourFilter;
     vtkSmartPointer<vtkRenderer> renderer;
     vtkSmartPointer<vtkStructuredGrid> structuredGrid;

@@ -1,0 +1,141 @@
+#include "settingscommands.h"
+#include "ui_tervanelo_mainwindows.h"
+
+#include "logger.h"
+#include "settingdialog.h"
+#include "settings.h"
+#include "tomodocument.h"
+#include "tracedisplay.h"
+#include "windowhost.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMainWindow>
+#include <QTranslator>
+
+SettingsCommands::SettingsCommands(QMainWindow& window, Ui::Tervanelo_MainWindows& form,
+                                   AppSettings& settings, Languages languages,
+                                   const TomoDocument& document, Logger*& logger,
+                                   TraceDisplay& traces, const WindowHost& host)
+    : window(window), f(form), settings(settings), languages(languages), document(document),
+      logger(logger), traces(traces), host(host)
+{
+}
+
+void SettingsCommands::setupLanguages(bool settingsLoaded)
+{
+    QString wanted = QStringLiteral("en");
+    if (settingsLoaded) {
+        wanted = QString::fromStdString(settings.language);
+        f.travelTimePreview->twoColors = settings.twoColors;
+        f.widget_2->twoColors = settings.twoColors;
+        traces.setFillWiggle(settings.fillWiggle);
+        // No shot is shown yet, so the show-filtered flag waits for the first one.
+    }
+    for (const auto& language : scanLanguages(languages.folder)) {
+        languages.codes.push_back(language);
+        if (language.first != wanted)
+            continue;
+        languages.current = int(languages.codes.size()) - 1;
+        languages.translator = new QTranslator(QCoreApplication::instance());
+        languages.translator->load(language.second, languages.folder);
+        QCoreApplication::installTranslator(languages.translator);
+        f.retranslateUi(&window);
+        host.updateWindowTitle(document.modified);
+        settings.setLanguage(language.first.toStdString());
+    }
+}
+
+bool SettingsCommands::switchLanguage(int index)
+{
+    const QString code = languages.codes.at(size_t(index)).first;
+    const QString fileName = languages.codes.at(size_t(index)).second;
+    logger->writeLog("Loading language " + fileName.toStdString(), 0);
+    QTranslator* loaded = loadTranslator(languages.folder, fileName);
+    if (!loaded) {
+        logger->writeLog("Loading language " + fileName.toStdString(), 1);
+        return false;
+    }
+    if (languages.translator) {
+        QCoreApplication::removeTranslator(languages.translator);
+        delete languages.translator;
+    }
+    languages.translator = loaded;
+    loaded->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(loaded);
+    QLocale::setDefault(QLocale(code));
+    languages.current = index;
+    f.retranslateUi(&window);
+    // The form's title has no project marks.
+    host.updateWindowTitle(document.modified);
+    settings.setLanguage(code.toStdString());
+    return true;
+}
+
+void SettingsCommands::switchIfChosen(int chosen)
+{
+    if (chosen != languages.current && chosen >= 0 && chosen < int(languages.codes.size()))
+        switchLanguage(chosen);
+}
+
+void SettingsCommands::store()
+{
+    if (!settings.saveSettings())
+        logger->writeLog("Cannot write the settings file " + settings.settingsPath, 1);
+}
+
+void SettingsCommands::runFirstRunDialog()
+{
+    SettingDialog dialog(languages.codes, languages.current, &window);
+    dialog.languageOnlyMode();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    switchIfChosen(dialog.selectedLanguage);
+    store();
+}
+
+void SettingsCommands::edit()
+{
+    SettingDialog dialog(languages.codes, languages.current, &window);
+    dialog.setZoomIn(settings.zoomIn);
+    dialog.setCutHorizontal(settings.cutHorizontal);
+    dialog.setShowFiltered(settings.showFiltered);
+    dialog.setFillWiggle(settings.fillWiggle);
+    dialog.setShowAllTraces(settings.showAllTraces);
+    dialog.setTwoColors(settings.twoColors);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const AppSettings old = settings;
+    settings.zoomIn = dialog.isZoomIn();
+    settings.cutHorizontal = dialog.isCutHorizontal();
+    settings.showFiltered = dialog.isShowFiltered();
+    settings.fillWiggle = dialog.isFillWiggle();
+    settings.showAllTraces = dialog.isShowAllTraces();
+    settings.twoColors = dialog.isTwoColors();
+    switchIfChosen(dialog.selectedLanguage);
+
+    if (settings.cutHorizontal != old.cutHorizontal)
+        traces.setCutWaveForm(settings.cutHorizontal);
+    if (settings.zoomIn != old.zoomIn)
+        traces.setZoomInWindow(settings.zoomIn);
+    // The display command falls back to the recorded samples when the shot
+    // has no filtered ones.
+    if (settings.showFiltered != old.showFiltered)
+        traces.showFiltered(settings.showFiltered);
+    if (settings.fillWiggle != old.fillWiggle)
+        traces.setFillWiggle(settings.fillWiggle);
+    if (settings.showAllTraces != old.showAllTraces) {
+        f.scrollArea->setVisible(!settings.showAllTraces);
+        f.showTracesWidget->setVisible(settings.showAllTraces);
+    }
+    if (settings.twoColors != old.twoColors) {
+        f.widget_2->twoColors = settings.twoColors;
+        f.travelTimePreview->twoColors = settings.twoColors;
+        f.widget_2->update();
+        f.travelTimePreview->update();
+    }
+    f.actionNext_file->setEnabled(!settings.showAllTraces);
+    f.actionPrev_file->setEnabled(!settings.showAllTraces);
+    store();
+}

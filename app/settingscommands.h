@@ -1,0 +1,70 @@
+#pragma once
+// The settings and the interface language: the language set-up at start-up,
+// the first-run dialog, the Settings command, the switch of the installed
+// translation and the writing of the settings file.
+//
+// Owns nothing: the settings, the translator and the language list are the
+// window's members, reached through Languages. Needs the window and its form
+// (their texts are translated again after a switch), the document (for the
+// title's modified mark), the log, the trace display (which shows the
+// settings' flags) and the window's own operations.
+
+#include "languages.h"
+
+#include <QString>
+
+struct AppSettings;
+class Logger;
+class QMainWindow;
+class QTranslator;
+class TomoDocument;
+class TraceDisplay;
+struct WindowHost;
+
+namespace Ui
+{
+class Tervanelo_MainWindows;
+}
+
+class SettingsCommands
+{
+public:
+    struct Languages {
+        QTranslator*& translator;
+        const QString& folder;
+        LanguageList& codes;
+        int& current; // index into codes, -1 for none
+    };
+
+    SettingsCommands(QMainWindow& window, Ui::Tervanelo_MainWindows& form, AppSettings& settings,
+                     Languages languages, const TomoDocument& document, Logger*& logger,
+                     TraceDisplay& traces, const WindowHost& host);
+
+    // Lists the translation files, applies the settings' display flags when
+    // the settings file was read, and installs the translation of the
+    // settings' language ("en" without settings).
+    void setupLanguages(bool settingsLoaded);
+    // Switches to codes[index]. The new translation is loaded before
+    // anything changes, so a file that does not load leaves the language,
+    // the texts and the number formats as they were. False then.
+    bool switchLanguage(int index);
+    // Writes the settings file; a failure goes to the log.
+    void store();
+    // The language-only dialog of a first run; the settings are written
+    // when it is accepted.
+    void runFirstRunDialog();
+    // The Settings command: the dialog, then each changed flag applied.
+    void edit();
+
+private:
+    void switchIfChosen(int chosen);
+
+    QMainWindow& window;
+    Ui::Tervanelo_MainWindows& f;
+    AppSettings& settings;
+    Languages languages;
+    const TomoDocument& document;
+    Logger*& logger;
+    TraceDisplay& traces;
+    const WindowHost& host;
+};
