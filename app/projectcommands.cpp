@@ -5,7 +5,6 @@
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
 #include "drawttime.h"
-#include "grid.h"
 #include "load_project.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
@@ -188,8 +187,8 @@ void ProjectCommands::open(const std::string& path)
 {
     WaitCursor wait;
 
-    // Nothing may read the document or the refraction data while the reader
-    // fills them on its thread.
+    // The views let go of the survey before it is replaced, and look at
+    // nothing while the log dialog's loop runs.
     detachViews();
     document = TomoDocument(logger);
     delete state.refractionData;
@@ -199,52 +198,45 @@ void ProjectCommands::open(const std::string& path)
     state.palettes.palettes.clear();
     section.setupPalettes();
     section.forgetContours();
-    state.refractionData = new refractionDataStructure(&document);
 
-    // The grid is built below, on this thread, from the values read.
-    Grid saved;
-    std::vector<double> slowness;
-    std::vector<bool> covered;
+    // The reader builds the whole survey on its thread from copies made
+    // here; the window's data change only after the join.
     projectReader reader;
+    OpenedProject opened;
     {
         SaveProjectLogDialog dialog(&reader, nullptr);
-        std::thread worker(loadProjectThreadEntry, &reader, path, state.workFolder, &document,
-                           &saved, &slowness, &covered, state.refractionData, &state.palettes,
-                           &dialog);
+        std::thread worker([&opened, &reader, &dialog, path, root = state.workFolder,
+                            builtIn = state.palettes, log = logger]() mutable {
+            opened = openProjectThreadEntry(&reader, path, root, std::move(builtIn), log, &dialog);
+        });
         dialog.exec();
         worker.join();
     }
-    state.projectFolder = reader.takeWorkFolder();
+    state.palettes = std::move(opened.palettes);
+    state.projectFolder = std::move(opened.folder);
 
     // Any other status than 0 is a project that did not open whole: a later
     // save would write the loss over it.
-    if (reader.status != 0) {
+    if (opened.status != 0) {
         QString text =
             WindowTexts::tr("%1 is not a valid project.").arg(QString::fromStdString(path));
-        if (reader.status == 3)
+        if (opened.status == 3)
             text += "\n\n" + WindowTexts::tr("Error while loading traces: Invalid file format.");
         else
-            text += reasonText(reader.failure);
-        logger->writeLog(path + " is not a valid project: " + reader.failure, 1);
+            text += reasonText(opened.failure);
+        logger->writeLog(path + " is not a valid project: " + opened.failure, 1);
         QMessageBox::critical(nullptr, WindowTexts::tr("Error"), text);
         showNoSurvey();
         return;
     }
 
+    document = std::move(*opened.document);
+    state.refractionData = opened.refraction.release();
+    if (state.refractionData)
+        state.refractionData->document = &document;
     state.projectIsOpen = true;
     state.projectFile = path;
-    if (state.refractionData->phnt_A.empty()) {
-        delete state.refractionData;
-        state.refractionData = nullptr;
-    }
     host.updateWindowTitle(false);
-
-    document.buildTopography();
-    if (saved.righe != 0 && document.topography)
-        document.grid = std::make_unique<Grid>(saved.righe, saved.col, saved.nV, saved.aLato,
-                                               slowness, covered, *document.topography);
-    if (document.has_tomographic_info)
-        document.resetInfoDensity();
 
     f.widget_3->setDocument(&document);
     f.showTracesWidget->clearTraceWidgets();
@@ -276,8 +268,6 @@ void ProjectCommands::open(const std::string& path)
     f.tabWidget->setEnabled(true);
     f.tabWidget->setTabEnabled(0, shots);
     f.tabWidget->setTabEnabled(2, results);
-    if (results)
-        document.computeRayPaths();
     f.showSimTT_CB->setEnabled(results);
 
     section.attach(&document, nullptr);

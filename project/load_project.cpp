@@ -708,15 +708,15 @@ int projectReader::reloadShots(const std::string& dir, TomoDocument* document, S
     return 0;
 }
 
-int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::string tempRoot,
-                           TomoDocument* document, Grid* grid, std::vector<double>* velocities,
-                           std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
-                           ColorPaletteList* palettes, QObject* dialog)
+namespace
 {
-    int result = 1;
+// Runs one open on the worker thread. An exception would end the program
+// there: it ends the open instead, with status 1. Whatever the path, the
+// log dialog is told to close at the end.
+template <typename Open> void runGuarded(projectReader* reader, QObject* dialog, Open open)
+{
     try {
-        result = reader->loadProject(projectFile, tempRoot, document, grid, velocities, toBeDraw,
-                                     refraction, palettes);
+        open();
     } catch (const std::exception& e) {
         std::cerr << "[ERROR] The project has not been opened: " << e.what() << std::endl;
         reader->failure = e.what();
@@ -726,5 +726,62 @@ int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::
     }
     if (dialog)
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+}
+} // namespace
+
+int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::string tempRoot,
+                           TomoDocument* document, Grid* grid, std::vector<double>* velocities,
+                           std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
+                           ColorPaletteList* palettes, QObject* dialog)
+{
+    int result = 1;
+    runGuarded(reader, dialog, [&] {
+        result = reader->loadProject(projectFile, tempRoot, document, grid, velocities, toBeDraw,
+                                     refraction, palettes);
+    });
     return result;
+}
+
+OpenedProject::OpenedProject() = default;
+OpenedProject::~OpenedProject() = default;
+OpenedProject::OpenedProject(OpenedProject&&) noexcept = default;
+OpenedProject& OpenedProject::operator=(OpenedProject&&) noexcept = default;
+
+OpenedProject openProjectThreadEntry(projectReader* reader, std::string projectFile,
+                                     std::string tempRoot, ColorPaletteList palettes,
+                                     Logger* logger, QObject* dialog)
+{
+    OpenedProject opened;
+    opened.palettes = std::move(palettes);
+    runGuarded(reader, dialog, [&] {
+        auto document = std::make_unique<TomoDocument>(logger);
+        auto refraction = std::make_unique<refractionDataStructure>(document.get());
+        Grid saved;
+        std::vector<double> slowness;
+        std::vector<bool> covered;
+        if (reader->loadProject(projectFile, tempRoot, document.get(), &saved, &slowness, &covered,
+                                refraction.get(), &opened.palettes) != 0)
+            return;
+        document->buildTopography();
+        if (saved.righe != 0 && document->topography)
+            document->grid = std::make_unique<Grid>(saved.righe, saved.col, saved.nV, saved.aLato,
+                                                    std::move(slowness), std::move(covered),
+                                                    *document->topography);
+        if (document->has_tomographic_info) {
+            document->resetInfoDensity();
+            document->computeRayPaths();
+        }
+        if (refraction->phnt_A.empty())
+            refraction.reset();
+        opened.document = std::move(document);
+        opened.refraction = std::move(refraction);
+    });
+    opened.status = reader->status;
+    opened.failure = reader->failure;
+    if (opened.status != 0) {
+        opened.refraction.reset();
+        opened.document.reset();
+    }
+    opened.folder = reader->takeWorkFolder();
+    return opened;
 }

@@ -1,9 +1,10 @@
 #pragma once
-// The project reader: opens a ".tervo" project file into the window's
-// document, palettes and refraction data and the grid values the window
-// builds its grid from. It runs on a worker thread; its signals report each
-// step. Nothing in a project file is trusted: entry names, counts, indexes
-// and file names are checked before they are used.
+// The project reader: opens a ".tervo" project file into a document,
+// palettes and refraction data and the grid values a grid is built from;
+// openProject turns that into a complete survey the window only swaps in.
+// It runs on a worker thread; its signals report each step. Nothing in a
+// project file is trusted: entry names, counts, indexes and file names are
+// checked before they are used.
 
 #include "colorpalette.h"
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 class Grid;
+class Logger;
 class TomoDocument;
 class WorkFolder;
 struct TraceSet;
@@ -108,3 +110,43 @@ int loadProjectThreadEntry(projectReader* reader, std::string projectFile, std::
                            TomoDocument* document, Grid* grid, std::vector<double>* velocities,
                            std::vector<bool>* toBeDraw, refractionDataStructure* refraction,
                            ColorPaletteList* palettes, QObject* dialog = nullptr);
+
+// A project read whole: what the open command swaps into the window.
+struct OpenedProject {
+    OpenedProject();
+    ~OpenedProject();
+    OpenedProject(OpenedProject&&) noexcept;
+    OpenedProject& operator=(OpenedProject&&) noexcept;
+
+    // The reader's result: 0 opened; 1 not a valid project; 2 or 3 the
+    // seismic loader's code for a shot file that cannot be read back.
+    int status = 1;
+    // Why not, in plain words ("" when opened).
+    std::string failure;
+    // Only when opened (null otherwise): the survey, logging to the given
+    // logger, with its topography built, its grid built from the saved
+    // values over that topography (none when the project has none),
+    // info_density sized to the grid and, when it has tomography results,
+    // its ray paths and computed times traced again.
+    std::unique_ptr<TomoDocument> document;
+    // The refraction results read with it, their document pointer at
+    // *document; null when they hold no forward phantom, or not opened.
+    std::unique_ptr<refractionDataStructure> refraction;
+    // The list given with the project's own palettes appended, as far as
+    // they were read (also when not opened).
+    ColorPaletteList palettes;
+    // The locked sub-folder the trace sets' shot files are in (also when not
+    // opened: whatever the reader unpacked stays until it is released).
+    std::unique_ptr<WorkFolder> folder;
+};
+
+// Opens projectFile with reader->loadProject (same signals, status and
+// failure), then completes the survey as OpenedProject says. The ray tracing
+// runs on hardware-concurrency threads and blocks until it ends; the caller
+// is the open's worker thread, which owns everything it builds. palettes:
+// the list the project's palettes are appended to (the built-in ones).
+// Never throws: an exception is a project not opened (status 1, its text
+// the failure). When it returns it queues accept() on dialog (if not null).
+OpenedProject openProjectThreadEntry(projectReader* reader, std::string projectFile,
+                                     std::string tempRoot, ColorPaletteList palettes,
+                                     Logger* logger, QObject* dialog = nullptr);

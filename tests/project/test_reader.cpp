@@ -1,13 +1,16 @@
 // Opening whole projects: the round trip through the open's thread entry,
-// damaged projects, and two-polarity surveys.
+// damaged projects, two-polarity surveys, and the completed survey (grid,
+// topography, ray paths) the open command swaps in.
 
 #include "grid.h"
 #include "load_project.h"
+#include "logger.h"
 #include "projecttestutil.h"
 #include "roundtrip.h"
 #include "save_project.h"
 #include "signallog.h"
 #include "testenv.h"
+#include "workfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -282,29 +285,140 @@ TEST(ProjectReader, TwoPolaritySurveysKeepTheirShots)
     expectPairShot(reopened, sx, dx);
 }
 
-TEST(ProjectReader, ASurveyWithoutGridOrShotsOpens)
+// Imported travel times, grid dialog cancelled: nothing but records.
+const std::vector<double> importedPicks = {0.01, 0.02};
+
+std::string importedProject(const std::string& name)
 {
-    // Imported travel times, grid dialog cancelled: nothing but records.
-    application();
     TomoDocument survey;
     survey.goephonesStringSet = {{{0.0, 0.0}, {5.0, 0.0}}};
     TravelTime tt;
     tt.traceSetID = TravelTime::NoTraceSet;
-    tt.ttMisurati = {0.01, 0.02};
+    tt.ttMisurati = importedPicks;
     tt.ttCalcolati = {0.0, 0.0};
     survey.ttArray = {tt};
-    const std::string project = testenv::freshDir("imported") + "/p.tervo";
+    const std::string project = testenv::freshDir(name) + "/p.tervo";
     ProjectWriter writer;
-    ASSERT_EQ(writer.saveProject(project, testenv::freshDir("imported-saving") + "/", &survey,
+    EXPECT_EQ(writer.saveProject(project, testenv::freshDir(name + "-saving") + "/", &survey,
                                  nullptr, builtInPalettes()),
               0);
+    return project;
+}
+
+TEST(ProjectReader, ASurveyWithoutGridOrShotsOpens)
+{
+    application();
+    const std::string project = importedProject("imported");
     Opened o;
     openProject(project, testenv::freshDir("imported-work") + "/", o);
     ASSERT_EQ(o.result, 0) << o.errors;
     EXPECT_EQ(o.grid.righe, 0u);
     EXPECT_TRUE(o.velocities.empty());
     EXPECT_TRUE(o.document.traceSets.empty());
-    EXPECT_TRUE(sameBits(o.document.ttArray.at(0).ttMisurati, tt.ttMisurati));
+    EXPECT_TRUE(sameBits(o.document.ttArray.at(0).ttMisurati, importedPicks));
 }
+
+// ---- the whole survey, as the open command swaps it in ----------------------
+
+struct WholeCase {
+    const char* name;
+    bool imported;    // the imported survey, else the committed S2 project...
+    QJsonArray edits; // ...with these edits
+    int status;
+    uint32_t cells; // of the grid built; 0: none
+    bool rays;
+    bool refraction;
+    size_t palettes;
+};
+
+const WholeCase wholeCases[] = {
+    {"Inverted", false, {}, 0, 12, true, true, 11},
+    {"NoResults",
+     false,
+     {xmlEdit("tomodoc.xml", {{"op", "set"}, {"path", "has_tomographic_info"}, {"text", "false"}})},
+     0,
+     12,
+     false,
+     true,
+     11},
+    {"NoGridNoShots", true, {}, 0, 0, false, false, 9},
+    {"NoTraces",
+     false,
+     {QJsonObject{{"op", "remove"}, {"name", "traces.xml"}}},
+     1,
+     0,
+     false,
+     false,
+     9},
+    {"UnsupportedSuffix",
+     false,
+     {QJsonObject{{"op", "rename"}, {"from", "s1.sg2"}, {"to", "s1.txt"}},
+      xmlEdit("traces.xml", {{"op", "set"}, {"path", "filenames/value0"}, {"text", "s1.txt"}})},
+     3,
+     0,
+     false,
+     false,
+     11},
+};
+
+void PrintTo(const WholeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class WholeSurvey : public ::testing::TestWithParam<WholeCase>
+{
+};
+
+TEST_P(WholeSurvey, IsCompleteOrSaysWhyNot)
+{
+    application();
+    const WholeCase& c = GetParam();
+    const std::string name = std::string("whole-") + c.name;
+    std::string project = c.imported ? importedProject(name) : testenv::fixture("project/s2.tervo");
+    if (!c.edits.isEmpty()) {
+        const std::string edited = testenv::freshDir(name) + "/p.tervo";
+        editProject(project, edited, c.edits);
+        project = edited;
+    }
+    projectReader reader;
+    Logger log(testenv::freshDir(name + "-log") + "/log.txt");
+    OpenedProject o;
+    const std::string errors = capturedErrors([&] {
+        std::thread worker([&] {
+            o = openProjectThreadEntry(&reader, project, testenv::freshDir(name + "-work") + "/",
+                                       builtInPalettes(), &log);
+        });
+        worker.join();
+    });
+    ASSERT_EQ(o.status, c.status) << errors;
+    EXPECT_EQ(o.palettes.palettes.size(), c.palettes);
+    EXPECT_EQ(bool(o.refraction), c.refraction);
+    if (c.status != 0) {
+        EXPECT_FALSE(o.document);
+        EXPECT_FALSE(o.failure.empty());
+        return;
+    }
+    EXPECT_EQ(o.failure, "");
+    ASSERT_TRUE(o.document);
+    const TomoDocument& doc = *o.document;
+    EXPECT_EQ(doc.logger, &log);
+    EXPECT_TRUE(doc.topography);
+    EXPECT_EQ(doc.grid ? doc.grid->numberOfCells() : 0u, c.cells);
+    if (c.rays) {
+        EXPECT_EQ(doc.info_density.size(), c.cells);
+    }
+    EXPECT_EQ(!doc.rayPaths.empty(), c.rays);
+    EXPECT_EQ(doc.rayDensity.size(), c.rays ? c.cells : 0u);
+    if (o.refraction) {
+        EXPECT_EQ(o.refraction->document, &doc);
+    }
+    ASSERT_TRUE(o.folder);
+    for (const TraceSet& set : doc.traceSets)
+        EXPECT_EQ(set.fileName.rfind(o.folder->path(), 0), 0u) << set.fileName;
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, WholeSurvey, ::testing::ValuesIn(wholeCases),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace
