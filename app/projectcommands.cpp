@@ -249,7 +249,6 @@ void ProjectCommands::open(const std::string& path)
         state.currentShot = 0;
         f.widget_3->setShot(0);
         traces.createPanels();
-        f.menuTraces->setEnabled(true);
         f.actionNext_file->setEnabled(document.traceSets.size() > 1);
         f.actionPrev_file->setEnabled(document.traceSets.size() > 1);
         f.show_filtered_cb->setEnabled(document.traceSets[0].hasFiltered);
@@ -271,12 +270,8 @@ void ProjectCommands::open(const std::string& path)
     f.showSimTT_CB->setEnabled(results);
 
     section.attach(&document, nullptr);
-    if (results) {
+    if (results)
         section.showOpenedResults();
-        f.tabWidget->setTabEnabled(2, true);
-        f.actionShow_Contour_Lines->setEnabled(true);
-        f.actionVertical_Gradient->setEnabled(true);
-    }
     host.applyTabRules(shots ? 0 : 1);
 }
 
