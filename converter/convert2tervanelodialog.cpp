@@ -22,7 +22,8 @@ const QString WinsismFilter = QStringLiteral("Geo2X Winsism XYZ file (*.xyz)");
 const QString SeismicUnixFilter = QStringLiteral("Seismic Unix (*.su)");
 const QString DolangFilter = QStringLiteral("Dolang seismic file (*.*DT  )");
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
-const QString OtteFilters = QStringLiteral("Opent traveltime exchange format (*.otte);;All Files (*)");
+const QString OtteFilters =
+    QStringLiteral("Opent traveltime exchange format (*.otte);;All Files (*)");
 
 // File dialogs hand the filter back with runs of blanks made single (the
 // Dolang filter among them), so filters are compared simplified.
@@ -98,8 +99,8 @@ void Convert2TervaneloDialog::on_browseInputButton_clicked()
         return;
     }
     selectedFilter = GeogigaFilter;
-    const QString name = prompts->openFileName(this, QStringLiteral("Input file"),
-                                               QDir::homePath(), filters, &selectedFilter);
+    const QString name = prompts->openFileName(this, QStringLiteral("Input file"), QDir::homePath(),
+                                               filters, &selectedFilter);
     if (name.isEmpty())
         return;
     ui->inputEdit->setText(name);
@@ -113,11 +114,10 @@ void Convert2TervaneloDialog::on_browseOutputButton_clicked()
 
 void Convert2TervaneloDialog::on_pushButton_clicked()
 {
-    const QString filters =
-        QStringList{SeismicUnixFilter, DolangFilter, AllFilesFilter}.join(";;");
+    const QString filters = QStringList{SeismicUnixFilter, DolangFilter, AllFilesFilter}.join(";;");
     selectedFilter = SeismicUnixFilter;
-    const QString name = prompts->openFileName(this, QStringLiteral("Input file"),
-                                               QDir::homePath(), filters, &selectedFilter);
+    const QString name = prompts->openFileName(this, QStringLiteral("Input file"), QDir::homePath(),
+                                               filters, &selectedFilter);
     if (name.isEmpty())
         return;
     ui->inputSeismicEdit->setText(name);
@@ -134,7 +134,7 @@ Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::convertSeismic()
         return convertSuToSeg2(inputPath) == 0 ? Outcome::Done : Outcome::Failed;
     if (sameFilter(selectedFilter, DolangFilter))
         return convertDolangToSeg2(pathWithoutSuffix(inputPath)) == 0 ? Outcome::Done
-                                                                       : Outcome::Failed;
+                                                                      : Outcome::Failed;
     return Outcome::NotRecognized;
 }
 

@@ -34,8 +34,7 @@ bool DialogConverterPrompts::shotPosition(const std::string& fileName, double& x
     return true;
 }
 
-void DialogConverterPrompts::information(QWidget* parent, const QString& title,
-                                         const QString& text)
+void DialogConverterPrompts::information(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }

@@ -18,9 +18,8 @@ public:
     // as the filter to select and comes back as the one the user left.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filters, QString* selectedFilter) = 0;
-    virtual QStringList openFileNames(QWidget* parent, const QString& title,
-                                      const QString& folder, const QString& filters,
-                                      QString* selectedFilter) = 0;
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filters, QString* selectedFilter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filters) = 0;
     // The position of the shot of fileName, pre-filled with x and z, which

@@ -46,8 +46,7 @@ void putIeee(std::ostream& out, const std::vector<Real>& samples, size_t n,
     }
 }
 
-template <size_t N>
-void putBytes(std::ostream& out, const std::array<uint8_t, N>& bytes)
+template <size_t N> void putBytes(std::ostream& out, const std::array<uint8_t, N>& bytes)
 {
     for (uint8_t b : bytes)
         putU8(out, b);
@@ -85,9 +84,18 @@ bool fail(std::ostream& out, const std::string& why)
 }
 
 const std::set<std::string> StandardFileKeywords = {
-    "ACQUISITION_DATE", "ACQUISITION_TIME", "CLIENT",          "COMPANY",
-    "GENERAL_CONSTANT", "INSTRUMENT",       "JOB_ID",          "OBSERVER",
-    "PROCESSING_DATE",  "PROCESSING_TIME",  "TRACE_SORT",      "UNITS",
+    "ACQUISITION_DATE",
+    "ACQUISITION_TIME",
+    "CLIENT",
+    "COMPANY",
+    "GENERAL_CONSTANT",
+    "INSTRUMENT",
+    "JOB_ID",
+    "OBSERVER",
+    "PROCESSING_DATE",
+    "PROCESSING_TIME",
+    "TRACE_SORT",
+    "UNITS",
     "NOTE",
 };
 

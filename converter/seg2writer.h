@@ -84,6 +84,7 @@ public:
 
 private:
     bool writeFileDescriptorBlock(std::ostream& out);
-    bool writeDescriptorStrings(std::ostream& out, const std::map<std::string, std::string>& strings);
+    bool writeDescriptorStrings(std::ostream& out,
+                                const std::map<std::string, std::string>& strings);
     bool writeTraceBlock(std::ostream& out, Seg2Trace& trace, uint32_t& pointer);
 };

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <limits>
 #include <iostream>
+#include <limits>
 #include <locale>
 #include <stdexcept>
 #include <vector>
@@ -172,8 +172,7 @@ bool convertDolangComponent(const std::string& base, const std::string& extensio
         long long v = 0;
         values[i++] = leadingInteger(line, v) ? v : 0;
     }
-    const long long channels = values[0], delay = values[3], samples = values[4],
-                    rate = values[5];
+    const long long channels = values[0], delay = values[3], samples = values[4], rate = values[5];
     if (channels <= 0 || channels > Seg2File::MaxTraces) {
         std::cerr << "Invalid channel count " << channels << " in " << mainName << '\n';
         return false;
@@ -218,8 +217,8 @@ bool convertDolangComponent(const std::string& base, const std::string& extensio
             out.push_back(all.at(k + size_t(n) * r));
         return out;
     };
-    return convertThroughHeader("tmp_" + extension, rows,
-                                base + "_" + extension + "_dolang.seg2", Source{}, samplesOf);
+    return convertThroughHeader("tmp_" + extension, rows, base + "_" + extension + "_dolang.seg2",
+                                Source{}, samplesOf);
 }
 
 } // namespace
@@ -249,8 +248,8 @@ int convertSuToSeg2(const std::string& path)
     const std::string base = pathWithoutSuffix(path);
     std::vector<HeaderRow> rows;
     for (const RawTrace& trace : traces)
-        rows.push_back({uint32_t(trace.samples.size()), "0", trace.sampleInterval,
-                        trace.receiverX, 0.0, trace.receiverZ});
+        rows.push_back({uint32_t(trace.samples.size()), "0", trace.sampleInterval, trace.receiverX,
+                        0.0, trace.receiverZ});
     const Source source{traces.front().sourceX, 0.0, traces.front().sourceZ};
     const RowSamples samplesOf = [&traces](size_t r, uint32_t n) {
         const RawTrace& trace = traces.at(r);

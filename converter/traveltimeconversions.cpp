@@ -167,8 +167,8 @@ int convertSeisImagerFilesToOtte(const std::vector<std::string>& inputs, const s
 {
     Lists lists;
     for (const std::string& input : inputs)
-        if (const int status = readSeisImagerTravelTimes(input, lists.records, lists.spreads,
-                                                         lists.shots))
+        if (const int status =
+                readSeisImagerTravelTimes(input, lists.records, lists.spreads, lists.shots))
             return status;
     // The shot lines hold one entry per record, in reading order: record k's
     // shot is entry k, whichever file and place in it the shot came from.
@@ -184,8 +184,8 @@ int convertGenericTextToOtte(const std::vector<std::string>& inputs, const std::
     for (size_t i = 0; i < inputs.size(); ++i) {
         const Point2D shot{shotX.at(i), shotZ.at(i)};
         lists.shots.push_back({shot, {}});
-        if (const int status = readGenericTextTravelTimes(inputs[i], lists.records, lists.spreads,
-                                                          shot, int(i)))
+        if (const int status =
+                readGenericTextTravelTimes(inputs[i], lists.records, lists.spreads, shot, int(i)))
             return status;
     }
     return write(output, lists);

@@ -97,8 +97,7 @@ bool loadPaletteFile(ColorPalette& palette, const std::string& path)
     // the failure.
     ColorPalette read;
     const int result = readXmlArchive(
-        path, nullptr,
-        [&](cereal::XMLInputArchive& archive) { loadPaletteRecord(read, archive); },
+        path, nullptr, [&](cereal::XMLInputArchive& archive) { loadPaletteRecord(read, archive); },
         AfterRead::Keep);
     if (result != 0)
         return false;

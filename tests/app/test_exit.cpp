@@ -34,7 +34,8 @@ TEST(Exit, QuitsWithoutAskingEvenWhenModified)
     EXPECT_EQ(boxes.count(), 0) << "no question about unsaved changes";
     // The close question never ran: quitting sends no close event.
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(countOccurrences(home.logFile(), "Tervanelo_MainWindows::on_actionExit_triggered"), 1);
+    EXPECT_EQ(countOccurrences(home.logFile(), "Tervanelo_MainWindows::on_actionExit_triggered"),
+              1);
 }
 
 } // namespace

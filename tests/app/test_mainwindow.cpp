@@ -562,9 +562,9 @@ TEST(Help, UserGuideWithoutAViewerSaysSo)
     w.ui->actionUser_guide->trigger();
     qputenv("PATH", path);
 
-    const QString guide = QDir::toNativeSeparators(
-        QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
-        "/Guida utente tervanelo 2022_0.pdf");
+    const QString guide =
+        QDir::toNativeSeparators(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
+                                 "/Guida utente tervanelo 2022_0.pdf");
     ASSERT_EQ(box.count(), 1);
     EXPECT_EQ(title, "User guide");
     EXPECT_TRUE(text.contains(guide)) << text.toStdString();

@@ -39,7 +39,8 @@ void put(std::vector<unsigned char>& bytes, size_t at, uint64_t value, int width
 
 QJsonObject walkSeg2(const std::string& path)
 {
-    return QJsonDocument::fromJson(runWalker({QStringLiteral("walk"), QString::fromStdString(path)}))
+    return QJsonDocument::fromJson(
+               runWalker({QStringLiteral("walk"), QString::fromStdString(path)}))
         .object();
 }
 

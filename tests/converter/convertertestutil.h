@@ -39,8 +39,7 @@ std::vector<unsigned char> suBytes(const std::vector<SuTrace>& traces);
 std::vector<SuTrace> exampleSuTraces();
 
 // Runs f with standard output captured and returns what it printed.
-template <typename F>
-std::string quietly(F&& f)
+template <typename F> std::string quietly(F&& f)
 {
     testing::internal::CaptureStdout();
     f();

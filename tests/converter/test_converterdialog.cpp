@@ -3,8 +3,8 @@
 // output file. One test goes through Qt's own file dialog and message box.
 
 #include "convert2tervanelodialog.h"
-#include "convertertestutil.h"
 #include "converterprompts.h"
+#include "convertertestutil.h"
 #include "limitedfolder.h"
 #include "modalwatcher.h"
 #include "setshotpositiondialog.h"
@@ -167,8 +167,8 @@ TEST(ConverterDialog, GenericFilesAskTheirPositionsInOrder)
     c.prompts.positions = {std::pair{0.0, 100.0}, std::pair{50.0, 100.0}, std::pair{100.0, 100.0}};
 
     EXPECT_EQ(c.convert(), std::vector<Box>{Done});
-    EXPECT_EQ(c.prompts.preFilled, (std::vector<std::pair<double, double>>{
-                                       {0.0, 0.0}, {0.0, 100.0}, {50.0, 100.0}}));
+    EXPECT_EQ(c.prompts.preFilled,
+              (std::vector<std::pair<double, double>>{{0.0, 0.0}, {0.0, 100.0}, {50.0, 100.0}}));
     EXPECT_EQ(testenv::readText(dir + "/out.otte"),
               "otte\n1.0\n2\n1\n0;5;\n100;100;\n0;50;100;\n100;100;100;\n0\n0\n10;12.5;\n0\n1\n"
               "10;12.5;\n0\n2\n10;12.5;\n");
@@ -260,7 +260,8 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
     const std::string limited = testenv::freshDir("dialog-read-only/out");
     Converter c;
     structured(c, dir, limited + "/out.otte");
-    testenv::writeText(dir + "/g.txt", "TX_CURVE\nVERSION: 1\nELEVATION:0\nTOTAL_NUMBER_OF_SHOTS:0\n");
+    testenv::writeText(dir + "/g.txt",
+                       "TX_CURVE\nVERSION: 1\nELEVATION:0\nTOTAL_NUMBER_OF_SHOTS:0\n");
     const projecttest::LimitedRun run = projecttest::runInLimitedFolder(
         limited, projecttest::FolderLimit::ReadOnly, 0, false, [](const std::string&) {},
         [&](const std::string&) -> std::string {

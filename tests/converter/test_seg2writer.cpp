@@ -156,8 +156,9 @@ TEST(Seg2Writer, Keywords)
     file.setFileDescriptorKeyword("COMPANY", "two");
     testing::internal::CaptureStderr();
     file.setFileDescriptorKeyword("LINE_NAME", "L1");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "WARNING: Keyword LINE_NAME is not a standard keyword for the file descriptor block.\n");
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(),
+        "WARNING: Keyword LINE_NAME is not a standard keyword for the file descriptor block.\n");
     file.addTrace(h, &sample);
 
     const std::string path = testenv::freshDir("seg2-keywords") + "/k.sg2";

@@ -66,8 +66,8 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines)
 // The Dolang record of the checks: two channels of four samples at 4000 Hz.
 void writeDolang(const std::string& dir)
 {
-    writeLines(dir + "/shot.ADT", {"\"Dolang test\"", "\"second line\"", "2", "0", "0", "0", "4",
-                                   "4000"});
+    writeLines(dir + "/shot.ADT",
+               {"\"Dolang test\"", "\"second line\"", "2", "0", "0", "0", "4", "4000"});
     writeLines(dir + "/shot.A01", {"1", "-2", "3", "-4"});
     writeLines(dir + "/shot.A02", {"10", "20", "30", "40"});
 }
@@ -159,10 +159,10 @@ TEST(SuToSeg2, TwentyFourTracesOfAThousandSamples)
     for (int i = 0; i < 24; ++i) {
         const QJsonObject t = traces[i].toObject();
         EXPECT_EQ(t["data_size"].toInt(), 4000);
-        EXPECT_EQ(t["strings"].toArray(),
-                  (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1",
-                              QString("RECEIVER_LOCATION %1 0 0").arg(i),
-                              "SAMPLE_INTERVAL 0.0005", "SOURCE_LOCATION 5 0 0", "STACK 1"}));
+        EXPECT_EQ(
+            t["strings"].toArray(),
+            (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1", QString("RECEIVER_LOCATION %1 0 0").arg(i),
+                        "SAMPLE_INTERVAL 0.0005", "SOURCE_LOCATION 5 0 0", "STACK 1"}));
     }
     std::vector<RawTrace> seg2;
     ASSERT_EQ(readSEG2(dir + "/line1.seg2", seg2), SeismicResult::Ok);

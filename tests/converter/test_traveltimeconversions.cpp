@@ -87,17 +87,15 @@ std::vector<ExactCase> exactCases()
          "20;18.5;16;\n0\n2\n11.5;6.5;1.5;\n"},
         {"Generic",
          [](const std::string& dir, const std::string& out) {
-             return convertGenericTextToOtte(inputs(dir, {{"g.txt", Generic}}), out, {-2.5},
-                                             {100});
+             return convertGenericTextToOtte(inputs(dir, {{"g.txt", Generic}}), out, {-2.5}, {100});
          },
          "otte\n1.0\n2\n1\n0;5;\n100;100;\n-2.5;\n100;\n0\n0\n10;12.5;\n"},
         {"GenericSpreads", // leading blanks; a receiver moved by 0.01 m is a new spread
          [](const std::string& dir, const std::string& out) {
-             return convertGenericTextToOtte(
-                 inputs(dir, {{"1.txt", "  10.0;101.5;0.0123\n"},
-                              {"2.txt", "10.0;101.5;0.0123\r\n"},
-                              {"3.txt", "10.01;101.5;0.0123\n"}}),
-                 out, {0, 1, 2}, {100, 100, 100});
+             return convertGenericTextToOtte(inputs(dir, {{"1.txt", "  10.0;101.5;0.0123\n"},
+                                                          {"2.txt", "10.0;101.5;0.0123\r\n"},
+                                                          {"3.txt", "10.01;101.5;0.0123\n"}}),
+                                             out, {0, 1, 2}, {100, 100, 100});
          },
          "otte\n1.0\n2\n2\n10;\n101.5;\n10.01;\n101.5;\n0;1;2;\n100;100;100;\n0\n0\n12.3;\n"
          "0\n1\n12.3;\n1\n2\n12.3;\n"},
@@ -188,28 +186,39 @@ TEST(OtteConversion, BadInputsWriteNothing)
         return convertGenericTextToOtte(in, out, {0, 0}, {0, 0});
     };
     const Case cases[] = {
-        {"SeisImager blank line in a shot", {{"a.vs", "L\n0 1\n0 2\n0 1\n\n5 2\n"}}, seisImager,
+        {"SeisImager blank line in a shot",
+         {{"a.vs", "L\n0 1\n0 2\n0 1\n\n5 2\n"}},
+         seisImager,
          true},
         {"SeisImager end inside a shot", {{"a.vs", "L\n0 1\n0 2\n0 1\n"}}, seisImager, true},
         {"SeisImager single field on line 2", {{"a.vs", "L\n2\n"}}, seisImager, true},
-        {"SeisImager second file missing", {{"a.vs", SeisImager}}, [](const auto& in, const auto& out) {
+        {"SeisImager second file missing",
+         {{"a.vs", SeisImager}},
+         [](const auto& in, const auto& out) {
              return convertSeisImagerFilesToOtte({in[0], in[0] + ".missing"}, out);
          },
          false},
         {"generic blank line", {{"g.txt", "0;100;0.01\n\n5;100;0.02\n"}}, generic, true},
         {"generic two fields", {{"g.txt", "0;100\n"}}, generic, true},
-        {"generic file missing", {{"g.txt", Generic}}, [](const auto& in, const auto& out) {
+        {"generic file missing",
+         {{"g.txt", Generic}},
+         [](const auto& in, const auto& out) {
              return convertGenericTextToOtte({in[0], in[0] + ".missing"}, out, {0, 0}, {0, 0});
          },
          false},
-        {"generic fewer positions than files", {{"1.txt", Generic}, {"2.txt", Generic}},
+        {"generic fewer positions than files",
+         {{"1.txt", Generic}, {"2.txt", Generic}},
          [](const auto& in, const auto& out) {
              return convertGenericTextToOtte(in, out, {0}, {0});
          },
          true},
-        {"Geogiga bad number", {{"g.txt", "TX_CURVE\nVERSION: 1\nELEVATION:x\n"}},
-         [](const auto& in, const auto& out) { return convertGeogigaToOtte(in[0], out); }, false},
-        {"Winsism missing", {}, [](const auto&, const auto& out) {
+        {"Geogiga bad number",
+         {{"g.txt", "TX_CURVE\nVERSION: 1\nELEVATION:x\n"}},
+         [](const auto& in, const auto& out) { return convertGeogigaToOtte(in[0], out); },
+         false},
+        {"Winsism missing",
+         {},
+         [](const auto&, const auto& out) {
              return convertWinsismXyzToOtte("/nonexistent/w.xyz", out);
          },
          false},
