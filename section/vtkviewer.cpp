@@ -61,7 +61,7 @@ void vtkViewer::resizeEvent(QResizeEvent* event)
 {
     QVTKOpenGLNativeWidget::resizeEvent(event);
     if (structuredGrid)
-        showProfile(6);
+        showProfile(sectiontypes::value(SectionType::Current));
 }
 
 void vtkViewer::setContourLabelMinPoints(int choice)

@@ -360,7 +360,7 @@ bool vtkViewer::saveScreenshot(std::string path, double scale)
         std::isfinite(scale) && scale >= 1.0 ? static_cast<int>(std::min(scale, 64.0)) : 1;
     fontScale = scale;
     titleMagnification = magnification;
-    showProfile(6);
+    showProfile(sectiontypes::value(SectionType::Current));
     renderer->SetBackground(1.0, 1.0, 1.0);
 
     vtkNew<vtkWindowToImageFilter> capture;
@@ -378,7 +378,7 @@ bool vtkViewer::saveScreenshot(std::string path, double scale)
 
     fontScale = 1.0;
     titleMagnification = 1;
-    showProfile(6);
+    showProfile(sectiontypes::value(SectionType::Current));
     if (!written)
         return reportFailure("Cannot write the screenshot", path);
     return true;

@@ -250,10 +250,14 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
     labelActor->SetMapper(labelMapper);
     r->AddActor2D(labelActor);
 
-    if (t == 2 || t == 3 || t == 14)
+    using sectiontypes::isOneOf;
+    using T = SectionType;
+    // Coloured lines over velocity and density, black ones over the gradients
+    // (and over density too).
+    if (isOneOf(t, {T::VelocityContours, T::FilledContours, T::DensityContours}))
         r->AddActor(contourLines);
 
-    if (t == 8 || t == 11 || t == 14) {
+    if (isOneOf(t, {T::GradientContours, T::LaplacianContours, T::DensityContours})) {
         auto black = vtkSmartPointer<vtkPolyData>::New();
         black->SetPoints(stripped->GetPoints());
         black->SetLines(stripped->GetLines());
@@ -269,7 +273,7 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
         r->AddActor(actor);
     }
 
-    if (t != 3)
+    if (t != sectiontypes::value(T::FilledContours))
         return;
 
     // Filled bands between the velocity minimum, the long contour lines and
