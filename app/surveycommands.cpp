@@ -159,8 +159,8 @@ void SurveyCommands::newSurvey()
 
     host.updateActionsState(false);
     host.updateActionsState(true);
+    // A new survey has no section yet to colour or picture.
     f.actionPalette->setEnabled(false);
-    f.actionShow_rays->setEnabled(false);
     f.actionScreenshot->setEnabled(false);
 
     state.currentShot = 0;
@@ -259,11 +259,12 @@ void SurveyCommands::importTravelTimes()
     generateGrid(true);
     host.updateActionsState(false);
     host.updateActionsState(true);
+    // Imported times have no section yet to colour or picture; their picks
+    // are shown.
     f.actionPalette->setEnabled(false);
     f.actionScreenshot->setEnabled(false);
     section.fitPaletteToVelocities();
     section.placeBarHandles();
-    f.tabWidget->setTabEnabled(0, false);
     f.tabWidget->setTabEnabled(1, true);
     f.widget_2->setDocument(&document);
     f.widget_2->update();
