@@ -265,6 +265,8 @@ void SurveyCommands::importTravelTimes()
     f.actionScreenshot->setEnabled(false);
     section.fitPaletteToVelocities();
     section.placeBarHandles();
+    // Disabling the traces tab again moves the tab bar off it, onto the picks.
+    f.tabWidget->setTabEnabled(0, false);
     f.tabWidget->setTabEnabled(1, true);
     f.widget_2->setDocument(&document);
     f.widget_2->update();

@@ -394,6 +394,25 @@ TEST(ImportCommand, CrLfFileReadsLikeTheLfOne)
     EXPECT_FALSE(w.document.modified);
 }
 
+TEST(ImportCommand, ThePicksComeToTheFront)
+{
+    FreshHome home;
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    DialogScript script({{"QFileDialog", "Open TravelTimeExchange",
+                          chooseFiles(QString::fromStdString(testenv::fixture("seismic")),
+                                      {"two_layer.otte"})},
+                         geometryOkStep(),
+                         gridStep(2.0, 12.0)});
+    w.ui->actionLoad_TT->trigger();
+    script.expectDone();
+    ASSERT_EQ(w.document.ttArray.size(), 5u);
+    // No traces: their tab is off and never left in front.
+    EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(0));
+    EXPECT_TRUE(w.ui->tabWidget->isTabEnabled(1));
+    EXPECT_EQ(w.ui->tabWidget->currentIndex(), 1);
+}
+
 // ---- Next and Previous ----
 
 TEST(NextPrevious, WrapAndTheFilteredBoxFollowsTheShot)
