@@ -399,11 +399,11 @@ TEST(ImportCommand, ThePicksComeToTheFront)
     FreshHome home;
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
-    DialogScript script({{"QFileDialog", "Open TravelTimeExchange",
-                          chooseFiles(QString::fromStdString(testenv::fixture("seismic")),
-                                      {"two_layer.otte"})},
-                         geometryOkStep(),
-                         gridStep(2.0, 12.0)});
+    DialogScript script(
+        {{"QFileDialog", "Open TravelTimeExchange",
+          chooseFiles(QString::fromStdString(testenv::fixture("seismic")), {"two_layer.otte"})},
+         geometryOkStep(),
+         gridStep(2.0, 12.0)});
     w.ui->actionLoad_TT->trigger();
     script.expectDone();
     ASSERT_EQ(w.document.ttArray.size(), 5u);
