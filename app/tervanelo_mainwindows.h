@@ -261,7 +261,11 @@ public slots:
     {
         command(__func__, [this] { exports->exportOdt(); });
     }
-    void on_tabWidget_tabBarClicked(int index) { traceDisplay->applyTabRules(index); }
+    void on_tabWidget_tabBarClicked(int index)
+    {
+        traceDisplay->applyTabRules(index);
+        sectionDisplay->applyTabRules(index);
+    }
     void on_showAllPicksCB_stateChanged(int state);
     void on_showTravelTimeCB_stateChanged(int state);
     void on_showSimTT_CB_stateChanged(int state);

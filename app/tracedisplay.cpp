@@ -11,7 +11,6 @@
 #include "spectrum.h"
 #include "tomodocument.h"
 #include "tracefilters.h"
-#include "vtkviewer.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -348,58 +347,29 @@ void TraceDisplay::enableZoom(bool on)
 void TraceDisplay::applyTabRules(int index)
 {
     const bool grid = document.grid != nullptr;
-    const bool results = document.has_tomographic_info;
 
     auto enableTraceCommands = [&](bool on) {
         for (QAction* a : {f.actionFill_wiggle, f.actionNext_file, f.actionPrev_file,
                            f.actionApply_DaZo, f.actionFilter, f.actionAGC, f.actionAutoPick})
             a->setEnabled(on);
     };
-    auto disableSectionLayers = [&] {
-        for (QAction* a : {f.actionShow_rays, f.actionShow_Contour_Lines, f.actionVertical_Gradient,
-                           f.actionLaplacian_Gradient, f.actionShow_Information_Density_Layer})
-            a->setEnabled(false);
-        f.menuShow_Geophones->setEnabled(false);
-    };
-
     switch (index) {
     case 0:
-        f.actionPalette->setEnabled(false);
         f.actionScreenshot->setEnabled(false);
         // One shot has nothing to zoom against.
         enableZoom(grid && document.traceSets.size() != 1);
         enableTraceCommands(grid);
-        disableSectionLayers();
         break;
     case 1:
-        f.actionPalette->setEnabled(false);
         f.actionScreenshot->setEnabled(true);
         enableZoom(false);
         enableTraceCommands(false);
-        disableSectionLayers();
         break;
-    case 2: {
-        const vtkViewer& view = *f.vtk_widget;
-        f.actionPalette->setEnabled(grid);
+    case 2:
         f.actionScreenshot->setEnabled(grid);
-        if (grid)
-            f.actionShow_rays->setEnabled(!document.rayPaths.empty());
-        for (QAction* a : {f.actionShow_Contour_Lines, f.actionVertical_Gradient,
-                           f.actionLaplacian_Gradient, f.actionShow_Information_Density_Layer})
-            a->setEnabled(grid && results);
-        f.menuShow_Geophones->setEnabled(grid && results);
-        const std::pair<QAction*, bool> toggles[] = {{f.actionShow_scalarbar, view.showScalarBar},
-                                                     {f.actionShow_Grid_Lines, view.showGridLines},
-                                                     {f.actionShow_title, view.showTitle}};
-        for (const auto& [action, shown] : toggles) {
-            action->setEnabled(grid && results);
-            if (grid)
-                action->setChecked(shown);
-        }
         enableZoom(false);
         enableTraceCommands(false);
         break;
-    }
     default:
         break;
     }
@@ -564,9 +534,7 @@ void TraceDisplay::splitBeforeFirstShow()
     for (QWidget* w : chain)
         if (w->layout())
             w->layout()->activate();
-    const int width = f.parentOfSplit->width();
-    const int first = static_cast<int>(width * TracesShare);
-    f.splitter->setSizes({first, width - first});
+    showTravelTimePlot(false);
 }
 
 DropDownToolButton* TraceDisplay::addZoomButton(Ui::Tervanelo_MainWindows& form, QAction* in,

@@ -110,7 +110,8 @@ public:
     // picks while there are some, the section and the computed times while
     // there are results.
     void updateTabs();
-    // The enabled states of the actions that depend on the tab in front.
+    // The enabled states of the trace and screenshot actions that depend on
+    // the tab in front; the section display has rules of its own.
     void applyTabRules(int index);
 
     // ---- Processing ----

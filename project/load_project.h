@@ -1,7 +1,7 @@
 #pragma once
 // The project reader: opens a ".tervo" project file into a document,
 // palettes and refraction data and the grid values a grid is built from;
-// openProject turns that into a complete survey the window only swaps in.
+// openProjectThreadEntry turns that into a complete survey the window only swaps in.
 // It runs on a worker thread; its signals report each step. Nothing in a
 // project file is trusted: entry names, counts, indexes and file names are
 // checked before they are used.

@@ -656,13 +656,7 @@ void SectionDisplay::updateActions(bool loaded)
     actions.rays->setEnabled(!document.rayPaths.empty());
     for (QAction* a : {actions.contours, actions.profile, actions.resetView})
         a->setEnabled(results);
-    const std::pair<QAction*, bool> toggles[] = {{actions.scalarBar, view_.showScalarBar},
-                                                 {actions.gridLines, view_.showGridLines},
-                                                 {actions.title, view_.showTitle}};
-    for (const auto& [action, shown] : toggles) {
-        action->setEnabled(results);
-        action->setChecked(shown);
-    }
+    setToggles(results, true);
     actions.gradientMenu->setEnabled(results);
     for (QAction* a : {actions.verticalGradient, actions.laplacian, actions.density}) {
         a->setEnabled(results);
@@ -671,4 +665,36 @@ void SectionDisplay::updateActions(bool loaded)
     actions.markerMenu->setEnabled(results);
     for (QAction* a : {actions.smallMarkers, actions.normalMarkers, actions.largeMarkers})
         a->setCheckable(true);
+}
+
+void SectionDisplay::setToggles(bool enabled, bool followView)
+{
+    const std::pair<QAction*, bool> toggles[] = {{actions.scalarBar, view_.showScalarBar},
+                                                 {actions.gridLines, view_.showGridLines},
+                                                 {actions.title, view_.showTitle}};
+    for (const auto& [action, shown] : toggles) {
+        action->setEnabled(enabled);
+        if (followView)
+            action->setChecked(shown);
+    }
+}
+
+void SectionDisplay::applyTabRules(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    const bool grid = document.grid != nullptr;
+    const bool shown = index == 2 && grid;
+    const bool layers = shown && document.has_tomographic_info;
+    actions.palette->setEnabled(shown);
+    if (index != 2)
+        actions.rays->setEnabled(false);
+    else if (grid)
+        actions.rays->setEnabled(!document.rayPaths.empty());
+    for (QAction* a :
+         {actions.contours, actions.verticalGradient, actions.laplacian, actions.density})
+        a->setEnabled(layers);
+    actions.markerMenu->setEnabled(layers);
+    if (index == 2)
+        setToggles(layers, grid);
 }

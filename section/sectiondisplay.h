@@ -88,6 +88,11 @@ public:
     // the document has results (the toggles checked as the view shows them),
     // the rays while there are some, the palette while a survey is loaded.
     void updateActions(bool loaded);
+    // The states of the view menu's section actions that depend on the tab
+    // in front (index 2 is the section's): off on the other tabs; on the
+    // section's tab the palette with a grid, the rays while there are some,
+    // the layers, markers and toggles with results.
+    void applyTabRules(int index);
 
     // ---- Binding ----
     void setWorkFolder(const std::string& folder);
@@ -157,6 +162,9 @@ private:
     struct LayerRow;
     static const LayerRow layers[3];
 
+    // The scalar bar, grid lines and title actions enabled or not; checked
+    // as the view shows them when followView.
+    void setToggles(bool enabled, bool followView);
     void showLayer(Layer layer);
     QAction* layerAction(Layer layer) const;
     bool& layerFlag(Layer layer);
