@@ -326,11 +326,15 @@ TEST_F(DialogFit, ContentsThatCannotShrinkScrollAndTheButtonBoxStaysOnScreen)
         }
         EXPECT_NE(dialog.minimumSize(), dialog.maximumSize()) << c.name;
         // Shown a second time, the dialog keeps what the user made of it.
+        // The X server's size reports arrive with the events; the expose
+        // comes after them, so wait for it rather than one pass of events,
+        // which may end between an old report and the new one.
         dialog.hide();
         dialog.resize(600, 400);
         dialog.show();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(dialog.size(), QSize(600, 400)) << c.name;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog)) << c.name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.size() == QSize(600, 400); }, 2000))
+            << c.name << ": " << dialog.width() << "x" << dialog.height();
     }
 }
 
