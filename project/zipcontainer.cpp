@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <set>
 
 namespace
@@ -193,6 +194,20 @@ const char* const projectArchives[] = {"tomodoc.xml", "grid.xml", "traces.xml", 
                                        "refraction.xml"};
 } // namespace
 
+namespace
+{
+// What read_ZIP holds, released on every way out.
+struct DiscardArchive {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct CloseEntry {
+    void operator()(zip_file_t* entry) const { zip_fclose(entry); }
+};
+struct CloseFile {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+} // namespace
+
 int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
 {
     const auto refuse = [&](int line, const std::string& ending, const std::string& reason) {
@@ -201,7 +216,9 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         return 1;
     };
     int code = 0;
-    zip_t* archive = zip_open(zipPath.c_str(), ZIP_RDONLY, &code);
+    const std::unique_ptr<zip_t, DiscardArchive> owner(
+        zip_open(zipPath.c_str(), ZIP_RDONLY, &code));
+    zip_t* archive = owner.get();
     if (!archive) {
         std::cerr << "ERROR : " << readerSource << ", line " << __LINE__
                   << ": read_ZIP() : couldn't open input file " << zipPath << std::endl;
@@ -212,7 +229,6 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
     // Every check runs before anything is written.
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     if (count <= 0) {
-        zip_discard(archive);
         return refuse(__LINE__, " : read_ZIP() : empty " + zipPath, "the archive is empty");
     }
     // No entry of a real project holds more than this; the largest real
@@ -229,22 +245,18 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
             (st.valid & needed) != needed) {
             std::cerr << "File " << readerSource << ", Line " << __LINE__ << std::endl;
             noteFailure("entry " + std::to_string(i) + " of the archive cannot be read");
-            zip_discard(archive);
             return 1;
         }
         const std::string name = st.name;
         if (!isPlainFileName(name)) {
-            zip_discard(archive);
             return refuse(__LINE__, " : read_ZIP() : entry name is not a plain file name: " + name,
                           "the entry \"" + name + "\" is not a plain file name");
         }
         if (!names.insert(name).second) {
-            zip_discard(archive);
             return refuse(__LINE__, " : read_ZIP() : entry name repeated: " + name,
                           "the entry \"" + name + "\" is there twice");
         }
         if (st.size > bound) {
-            zip_discard(archive);
             return refuse(__LINE__,
                           " : read_ZIP() : " + name + " states " + std::to_string(st.size) +
                               " bytes, more than " + std::to_string(bound),
@@ -254,7 +266,6 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         }
     }
     if (names.count("tomodoc.xml") == 0) {
-        zip_discard(archive);
         return refuse(__LINE__,
                       std::string(" : read_ZIP() : no ") + "tomodoc.xml" + " into " + zipPath,
                       "the archive holds no tomodoc.xml");
@@ -264,7 +275,6 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         total += st.size;
     const qint64 available = QStorageInfo(QString::fromStdString(destFolder)).bytesAvailable();
     if (available >= 0 && total > zip_uint64_t(available)) {
-        zip_discard(archive);
         return refuse(__LINE__,
                       " : read_ZIP() : " + std::to_string(total) +
                           " bytes to extract, more than the free space in " + destFolder,
@@ -278,15 +288,14 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         const std::string name = st.name;
         const std::string output = destFolder + name;
         std::cout << "extract [ " << name << " ] in [ " << output << " ]" << std::endl;
-        zip_file_t* entry = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        std::unique_ptr<zip_file_t, CloseEntry> entry(zip_fopen_index(archive, zip_uint64_t(i), 0));
         if (!entry) {
             std::cerr << zip_strerror(archive) << std::endl;
             return refuse(__LINE__, " : read_ZIP() : error reading" + name + " ",
                           "the entry \"" + name + "\" cannot be read");
         }
-        FILE* out = std::fopen(output.c_str(), outputMode(name));
+        std::unique_ptr<FILE, CloseFile> out(std::fopen(output.c_str(), outputMode(name)));
         if (!out) {
-            zip_fclose(entry);
             return refuse(__LINE__, " : read_ZIP() : error extracting " + name,
                           name + " cannot be written in " + destFolder);
         }
@@ -295,24 +304,25 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
         zip_uint64_t written = 0;
         bool ok = true;
         for (;;) {
-            const zip_int64_t n = zip_fread(entry, buffer.data(), buffer.size());
+            const zip_int64_t n = zip_fread(entry.get(), buffer.data(), buffer.size());
             if (n < 0) {
-                std::cerr << zip_file_strerror(entry) << std::endl;
+                std::cerr << zip_file_strerror(entry.get()) << std::endl;
                 ok = false;
                 break;
             }
             if (n == 0)
                 break;
             if (written + zip_uint64_t(n) > st.size ||
-                std::fwrite(buffer.data(), 1, size_t(n), out) != size_t(n)) {
+                std::fwrite(buffer.data(), 1, size_t(n), out.get()) != size_t(n)) {
                 std::perror(output.c_str());
                 ok = false;
                 break;
             }
             written += zip_uint64_t(n);
         }
-        const bool closed = std::fclose(out) == 0;
-        const int entryResult = zip_fclose(entry);
+        // Both closes report errors of their own, so they are made here.
+        const bool closed = std::fclose(out.release()) == 0;
+        const int entryResult = zip_fclose(entry.release());
         if (!ok || written != st.size || entryResult != 0) {
             if (entryResult != 0)
                 std::cerr << codeText(entryResult) << std::endl;
@@ -335,7 +345,6 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
             wanted[i] = wanted[i] || std::strcmp(entries[i].name, known) == 0;
     for (size_t i = 0; i < entries.size(); ++i)
         if (wanted[i] && extract(i) != 0) {
-            zip_discard(archive);
             return 1;
         }
     const std::set<std::string> shots = shotNamesIn(destFolder + "traces.xml");
@@ -348,10 +357,8 @@ int projectReader::read_ZIP(std::string zipPath, std::string destFolder)
             continue;
         }
         if (extract(i) != 0) {
-            zip_discard(archive);
             return 1;
         }
     }
-    zip_discard(archive);
     return 0;
 }
