@@ -63,8 +63,8 @@ void Convert2TervaneloDialog::browseInputFiles(InputChoice& choice, const QStrin
                                                QLabel* format)
 {
     QString filter = choice.filter.isEmpty() ? defaultFilter : choice.filter;
-    const QStringList names =
-        prompts->openFileNames(this, QStringLiteral("Input file"), QDir::homePath(), filters, &filter);
+    const QStringList names = prompts->openFileNames(this, QStringLiteral("Input file"),
+                                                     QDir::homePath(), filters, &filter);
     field->clear();
     choice.files.clear();
     for (const QString& name : names) {

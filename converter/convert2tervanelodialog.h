@@ -63,8 +63,8 @@ private:
     Outcome convertSeismic();
     Outcome convertStructured();
     Outcome convertGeneric();
-    void browseInputFiles(InputChoice& choice, const QString& filters,
-                          const QString& defaultFilter, QLineEdit* field, QLabel* format);
+    void browseInputFiles(InputChoice& choice, const QString& filters, const QString& defaultFilter,
+                          QLineEdit* field, QLabel* format);
     void browseOutput(QLineEdit* field);
     // The output field's file name, with ".otte" added when it has no
     // extension (Tervanelo imports travel times by their extension).

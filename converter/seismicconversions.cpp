@@ -122,9 +122,9 @@ std::string buildSeg2(const std::string& headerText, const std::vector<Source>& 
     }
     std::stringstream bytes(std::ios::in | std::ios::out | std::ios::binary);
     if (!file.write(bytes))
-        throw std::runtime_error(file.failure().empty() ? "the SEG2 file cannot be made"
-                                                        : "a SEG2 file cannot hold this record: " +
-                                                              file.failure());
+        throw std::runtime_error(file.failure().empty()
+                                     ? "the SEG2 file cannot be made"
+                                     : "a SEG2 file cannot hold this record: " + file.failure());
     return bytes.str();
 }
 
@@ -148,8 +148,7 @@ std::string positiveDelayNote(double delay, size_t traces)
 {
     const std::string ms = formatReal(delay * 1000.0);
     return "the delay of +" + ms + " ms (" + std::to_string(traces) +
-           (traces == 1 ? " trace" : " traces") + ") will be read as -" + ms +
-           " ms by Tervanelo";
+           (traces == 1 ? " trace" : " traces") + ") will be read as -" + ms + " ms by Tervanelo";
 }
 
 // Header rows -> text header -> SEG2 bytes, every check made before either

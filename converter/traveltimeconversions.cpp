@@ -140,8 +140,9 @@ private:
 
 // Runs read, turning a refusal into status 1 and its reason. Nothing is
 // appended to the lists unless the whole file was read.
-template <typename Read> int readWhole(const std::string& path, Lists& lists, std::string* reason,
-                                       const char* separators, Read read)
+template <typename Read>
+int readWhole(const std::string& path, Lists& lists, std::string* reason, const char* separators,
+              Read read)
 {
     std::ifstream in(path);
     if (!in)
@@ -165,8 +166,8 @@ void readSeisImager(FieldReader& lines, Lists& lists)
     if (shotCount < 1)
         lines.refuse("shot count " + std::to_string(shotCount) + ": at least 1 expected");
     for (int id = 0; id < shotCount; ++id) {
-        const std::string shot =
-            "shot " + std::to_string(id + 1) + " of the " + std::to_string(shotCount) + " on line 2";
+        const std::string shot = "shot " + std::to_string(id + 1) + " of the " +
+                                 std::to_string(shotCount) + " on line 2";
         lines.next(2, "the first line of " + shot);
         const double x = lines.real(0);
         const int picks = lines.integer(1);

@@ -169,10 +169,10 @@ TEST(Seg2Writer, Keywords)
     // The shortest text that reads back as the same double: six significant
     // digits put a receiver half a metre off and the sample interval 1 ns a
     // sample.
-    EXPECT_EQ(walked["traces"].toArray()[0].toObject()["strings"].toArray(),
-              (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1", "RECEIVER_LOCATION 1234567.5 0 0",
-                          "SAMPLE_INTERVAL 0.0003333333333333333", "SOURCE_LOCATION 0 0 0",
-                          "STACK 1"}));
+    EXPECT_EQ(
+        walked["traces"].toArray()[0].toObject()["strings"].toArray(),
+        (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1", "RECEIVER_LOCATION 1234567.5 0 0",
+                    "SAMPLE_INTERVAL 0.0003333333333333333", "SOURCE_LOCATION 0 0 0", "STACK 1"}));
 }
 
 TEST(Seg2Writer, NumbersReadBackExactly)

@@ -16,10 +16,10 @@
 
 #include <clocale>
 #include <cmath>
-#include <fstream>
-#include <map>
 #include <filesystem>
+#include <fstream>
 #include <locale>
+#include <map>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -271,7 +271,7 @@ TEST(SuToSeg2, EachTraceKeepsItsValuesOrTheLossIsStated)
     struct Case {
         const char* name;
         std::vector<unsigned char> su;
-        std::vector<std::string> notes; // each found in one note, in order
+        std::vector<std::string> notes;   // each found in one note, in order
         std::vector<std::string> strings; // found among the first trace's strings
     };
     std::vector<unsigned char> cut = suBytes(exampleSuTraces());
@@ -416,10 +416,10 @@ TEST(SeismicConversions, RefusedOrFailedConversionsKeepEveryFile)
     const std::vector<unsigned char> example = suBytes(exampleSuTraces());
     struct Case {
         const char* name;
-        std::string input;                               // in dir
+        std::string input; // in dir
         std::vector<unsigned char> inputBytes;
         std::function<void(const std::string& dir)> prepare; // after the input is written
-        std::string named;                               // in the reason
+        std::string named;                                   // in the reason
     };
     const Case cases[] = {
         {"20,000 traces beside an older SEG2 and header", "big.su", tooMany,
@@ -499,13 +499,11 @@ TEST(DolangToSeg2, StartedFromAReadOnlyFolder)
     writeDolang(record);
     const std::string working = testenv::freshDir("dolang-working");
     const LimitedRun run = runInLimitedFolder(
-        working, FolderLimit::ReadOnly, 0, false,
-        [](const std::string& d) { fs::current_path(d); },
+        working, FolderLimit::ReadOnly, 0, false, [](const std::string& d) { fs::current_path(d); },
         [&](const std::string& where) {
             std::string problems;
             ConversionReport report;
-            if (convertQuietly([&] { return convertDolangToSeg2(record + "/shot", &report); }) !=
-                0)
+            if (convertQuietly([&] { return convertDolangToSeg2(record + "/shot", &report); }) != 0)
                 problems += "failed: " + report.reason + "; ";
             if (!fs::exists(record + "/shot_ADT_dolang.seg2"))
                 problems += "no SEG2 file; ";
