@@ -372,6 +372,11 @@ TEST(SeismicConversions, FailuresLeaveNoSeg2File)
              testenv::writeBytes(dir + "/line1.su", suBytes(traces));
          },
          su, "No sample interval in"},
+        {"segyio's small SU file, which gives no sample interval",
+         [](const std::string& dir) {
+             fs::copy_file(testenv::sharedData("seismic/segyio_small.su"), dir + "/line1.su");
+         },
+         su, "No sample interval in"},
         {"Dolang rate 0", editDolang("shot.ADT", {"2", "0", "0", "0", "4", "0"}), dolang,
          "shot.ADT: invalid sampling rate 0"},
         {"Dolang no channels", editDolang("shot.ADT", {"0", "0", "0", "0", "4", "4000"}), dolang,
