@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <exception>
@@ -49,6 +50,7 @@ Convert2TervaneloDialog::Convert2TervaneloDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::Convert2TervaneloDialog), prompts(&realPrompts())
 {
     ui->setupUi(this);
+    updateMergeBox();
 }
 
 Convert2TervaneloDialog::~Convert2TervaneloDialog()
@@ -56,19 +58,21 @@ Convert2TervaneloDialog::~Convert2TervaneloDialog()
     delete ui;
 }
 
-void Convert2TervaneloDialog::browseInputFiles(const QString& filters, const QString& defaultFilter,
-                                               QLineEdit* field, QLabel* format)
+void Convert2TervaneloDialog::browseInputFiles(InputChoice& choice, const QString& filters,
+                                               const QString& defaultFilter, QLineEdit* field,
+                                               QLabel* format)
 {
-    selectedFilter = defaultFilter;
+    QString filter = choice.filter.isEmpty() ? defaultFilter : choice.filter;
     const QStringList names = prompts->openFileNames(this, QStringLiteral("Input file"),
-                                                     QDir::homePath(), filters, &selectedFilter);
+                                                     QDir::homePath(), filters, &filter);
     field->clear();
-    inputFiles.clear();
+    choice.files.clear();
     for (const QString& name : names) {
-        inputFiles.push_back(localPath(name));
+        choice.files.push_back(localPath(name));
         field->setText(field->text() + name + QStringLiteral("; "));
     }
-    format->setText(selectedFilter);
+    choice.filter = filter;
+    format->setText(filter);
 }
 
 void Convert2TervaneloDialog::browseOutput(QLineEdit* field)
@@ -77,12 +81,32 @@ void Convert2TervaneloDialog::browseOutput(QLineEdit* field)
         prompts->saveFileName(this, QStringLiteral("OTTE File"), QDir::homePath(), OtteFilters);
     if (!name.isEmpty())
         field->setText(name);
+    otteOutput(field);
+}
+
+std::string Convert2TervaneloDialog::otteOutput(QLineEdit* field)
+{
+    QString name = field->text();
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
+        name += name.endsWith('.') ? QStringLiteral("otte") : QStringLiteral(".otte");
+        field->setText(name);
+    }
+    return localPath(name);
+}
+
+void Convert2TervaneloDialog::updateMergeBox()
+{
+    const QString& filter = structuredInput.filter;
+    const bool canMerge = filter.isEmpty() || sameFilter(filter, SeisImagerFilter);
+    if (!canMerge)
+        ui->multiTTFiles->setChecked(false);
+    ui->multiTTFiles->setEnabled(canMerge);
 }
 
 void Convert2TervaneloDialog::on_browseInputButton_3_clicked()
 {
-    browseInputFiles(GenericFilter + ";;" + AllFilesFilter, GenericFilter, ui->inputGenTxt,
-                     ui->formatSelected_3);
+    browseInputFiles(genericInput, GenericFilter + ";;" + AllFilesFilter, GenericFilter,
+                     ui->inputGenTxt, ui->formatSelected_3);
 }
 
 void Convert2TervaneloDialog::on_browseOutputButton_3_clicked()
@@ -95,16 +119,34 @@ void Convert2TervaneloDialog::on_browseInputButton_clicked()
     const QString filters =
         QStringList{SeisImagerFilter, GeogigaFilter, WinsismFilter, AllFilesFilter}.join(";;");
     if (ui->multiTTFiles->isChecked()) {
-        browseInputFiles(filters, GeogigaFilter, ui->inputEdit, ui->formatSelected);
+        browseInputFiles(structuredInput, filters, GeogigaFilter, ui->inputEdit,
+                         ui->formatSelected);
+        if (!sameFilter(structuredInput.filter, SeisImagerFilter)) {
+            // Only SeisImager files merge: one file of another format is
+            // taken as the single input; several are refused at once.
+            const size_t chosen = structuredInput.files.size();
+            if (chosen > 1) {
+                structuredInput.files.clear();
+                ui->inputEdit->clear();
+                prompts->warning(this, QStringLiteral("Warning"),
+                                 QStringLiteral("Ops... ") + structuredInput.filter +
+                                     QStringLiteral(" files cannot be merged: choose one file"));
+            } else if (chosen == 1) {
+                ui->inputEdit->setText(QFile::decodeName(structuredInput.files[0].c_str()));
+            }
+        }
+        updateMergeBox();
         return;
     }
-    selectedFilter = GeogigaFilter;
+    QString filter = structuredInput.filter.isEmpty() ? GeogigaFilter : structuredInput.filter;
     const QString name = prompts->openFileName(this, QStringLiteral("Input file"), QDir::homePath(),
-                                               filters, &selectedFilter);
+                                               filters, &filter);
     if (name.isEmpty())
         return;
     ui->inputEdit->setText(name);
-    ui->formatSelected->setText(selectedFilter);
+    structuredInput = {filter, {localPath(name)}};
+    ui->formatSelected->setText(filter);
+    updateMergeBox();
 }
 
 void Convert2TervaneloDialog::on_browseOutputButton_clicked()
@@ -115,14 +157,26 @@ void Convert2TervaneloDialog::on_browseOutputButton_clicked()
 void Convert2TervaneloDialog::on_pushButton_clicked()
 {
     const QString filters = QStringList{SeismicUnixFilter, DolangFilter, AllFilesFilter}.join(";;");
-    selectedFilter = SeismicUnixFilter;
+    QString filter = seismicInput.filter.isEmpty() ? SeismicUnixFilter : seismicInput.filter;
     const QString name = prompts->openFileName(this, QStringLiteral("Input file"), QDir::homePath(),
-                                               filters, &selectedFilter);
+                                               filters, &filter);
     if (name.isEmpty())
         return;
     ui->inputSeismicEdit->setText(name);
     inputPath = localPath(name);
-    ui->formatSeismicInput->setText(selectedFilter);
+    seismicInput = {filter, {inputPath}};
+    ui->formatSeismicInput->setText(filter);
+}
+
+Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::statusOutcome(int status,
+                                                                        const std::string& reason)
+{
+    Outcome outcome;
+    if (status != 0) {
+        outcome.kind = Outcome::Failed;
+        outcome.reason = reason;
+    }
+    return outcome;
 }
 
 Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::convertSeismic()
@@ -130,48 +184,57 @@ Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::convertSeismic()
     // The field, not what the last browse left in inputPath: the structured
     // page overwrites inputPath with its own field.
     inputPath = localPath(ui->inputSeismicEdit->text());
-    if (sameFilter(selectedFilter, SeismicUnixFilter))
-        return convertSuToSeg2(inputPath) == 0 ? Outcome::Done : Outcome::Failed;
-    if (sameFilter(selectedFilter, DolangFilter))
-        return convertDolangToSeg2(pathWithoutSuffix(inputPath)) == 0 ? Outcome::Done
-                                                                      : Outcome::Failed;
-    return Outcome::NotRecognized;
+    ConversionReport report;
+    int status;
+    if (sameFilter(seismicInput.filter, SeismicUnixFilter))
+        status = convertSuToSeg2(inputPath, &report);
+    else if (sameFilter(seismicInput.filter, DolangFilter))
+        status = convertDolangToSeg2(pathWithoutSuffix(inputPath), &report);
+    else
+        return {Outcome::NotRecognized, {}, {}};
+    Outcome outcome = statusOutcome(status, report.reason);
+    outcome.notes = report.notes;
+    return outcome;
 }
 
 Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::convertStructured()
 {
     inputPath = localPath(ui->inputEdit->text());
-    outputPath = localPath(ui->outputEdit->text());
+    outputPath = otteOutput(ui->outputEdit);
+    const QString& filter = structuredInput.filter;
+    std::string reason;
     int status;
-    if (sameFilter(selectedFilter, GeogigaFilter))
-        status = convertGeogigaToOtte(inputPath, outputPath);
-    else if (sameFilter(selectedFilter, WinsismFilter))
-        status = convertWinsismXyzToOtte(inputPath, outputPath);
-    else if (sameFilter(selectedFilter, SeisImagerFilter) && ui->multiTTFiles->isChecked()) {
-        if (inputFiles.empty())
-            return Outcome::NotRecognized;
-        status = convertSeisImagerFilesToOtte(inputFiles, outputPath);
-    } else if (sameFilter(selectedFilter, SeisImagerFilter))
-        status = convertSeisImagerToOtte(inputPath, outputPath);
+    if (sameFilter(filter, GeogigaFilter))
+        status = convertGeogigaToOtte(inputPath, outputPath, &reason);
+    else if (sameFilter(filter, WinsismFilter))
+        status = convertWinsismXyzToOtte(inputPath, outputPath, &reason);
+    else if (sameFilter(filter, SeisImagerFilter) && ui->multiTTFiles->isChecked())
+        status = convertSeisImagerFilesToOtte(structuredInput.files, outputPath, &reason);
+    else if (sameFilter(filter, SeisImagerFilter))
+        status = convertSeisImagerToOtte(inputPath, outputPath, &reason);
     else
-        return Outcome::NotRecognized;
-    return status == 0 ? Outcome::Done : Outcome::Failed;
+        return {Outcome::NotRecognized, {}, {}};
+    return statusOutcome(status, reason);
 }
 
 Convert2TervaneloDialog::Outcome Convert2TervaneloDialog::convertGeneric()
 {
-    if (!sameFilter(selectedFilter, GenericFilter) || inputFiles.empty())
-        return Outcome::NotRecognized;
+    if (!sameFilter(genericInput.filter, GenericFilter) || genericInput.files.empty())
+        return {Outcome::NotRecognized, {}, {}};
     std::vector<double> shotX, shotZ;
     double x = 0.0, z = 0.0;
-    for (const std::string& file : inputFiles)
-        if (prompts->shotPosition(file, x, z)) {
-            shotX.push_back(x);
-            shotZ.push_back(z);
-        }
-    outputPath = localPath(ui->outputGenTxt->text());
-    return convertGenericTextToOtte(inputFiles, outputPath, shotX, shotZ) == 0 ? Outcome::Done
-                                                                               : Outcome::Failed;
+    for (const std::string& file : genericInput.files) {
+        // A cancelled position cancels the conversion.
+        if (!prompts->shotPosition(file, x, z))
+            return {Outcome::Cancelled, {}, {}};
+        shotX.push_back(x);
+        shotZ.push_back(z);
+    }
+    outputPath = otteOutput(ui->outputGenTxt);
+    std::string reason;
+    const int status =
+        convertGenericTextToOtte(genericInput.files, outputPath, shotX, shotZ, &reason);
+    return statusOutcome(status, reason);
 }
 
 void Convert2TervaneloDialog::on_convertButton_clicked()
@@ -187,19 +250,33 @@ void Convert2TervaneloDialog::on_convertButton_clicked()
             outcome = convertGeneric();
     } catch (const std::exception& e) {
         std::cerr << "Something went wrong\n" << e.what() << '\n';
-        outcome = Outcome::Failed;
+        outcome = {Outcome::Failed, e.what(), {}};
     }
-    switch (outcome) {
+    switch (outcome.kind) {
     case Outcome::Done:
-        prompts->information(this, QStringLiteral("Info"), QStringLiteral("Conversion done"));
+        if (outcome.notes.empty()) {
+            prompts->information(this, QStringLiteral("Info"), QStringLiteral("Conversion done"));
+        } else {
+            // Written, but not everything came through as it was: say what.
+            QString text = QStringLiteral("Conversion done");
+            for (const std::string& note : outcome.notes)
+                text += '\n' + QString::fromStdString(note);
+            prompts->warning(this, QStringLiteral("Warning"), text);
+        }
         break;
-    case Outcome::Failed:
+    case Outcome::Failed: {
+        QString reason = QString::fromStdString(outcome.reason).simplified();
+        if (reason.isEmpty())
+            reason = QStringLiteral("no reason was given");
         prompts->warning(this, QStringLiteral("Warning"),
-                         QStringLiteral("Ops... Conversion not completed"));
+                         QStringLiteral("Ops... Conversion not completed\n") + reason);
         break;
+    }
     case Outcome::NotRecognized:
         prompts->warning(this, QStringLiteral("Warning"),
                          QStringLiteral("Ops... Input format not recognized"));
+        break;
+    case Outcome::Cancelled:
         break;
     }
 }

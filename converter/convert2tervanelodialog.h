@@ -30,11 +30,18 @@ public:
     // ones by default). Not owned.
     void setPrompts(ConverterPrompts* p) { prompts = p; }
 
+    // What a page's input dialogs left: the format (the filter left selected)
+    // and the files chosen. Each page keeps its own, so that browsing on one
+    // page does not change what another converts.
+    struct InputChoice {
+        QString filter;
+        std::vector<std::string> files;
+    };
+
     Ui::Convert2TervaneloDialog* ui;
     std::string inputPath;  // structured and seismic pages
     std::string outputPath; // travel-time pages
-    QString selectedFilter; // of the last input file dialog; decides the format
-    std::vector<std::string> inputFiles;
+    InputChoice genericInput, structuredInput, seismicInput;
 
 private slots:
     void on_browseInputButton_3_clicked();
@@ -46,14 +53,24 @@ private slots:
     void on_quitButton_clicked();
 
 private:
-    // What a conversion came to.
-    enum class Outcome { Done, Failed, NotRecognized };
+    // What a conversion came to, and what the box says of it.
+    struct Outcome {
+        enum Kind { Done, Failed, NotRecognized, Cancelled } kind = Done;
+        std::string reason;             // Failed: one line
+        std::vector<std::string> notes; // Done: what the output lost or gives otherwise
+    };
+    static Outcome statusOutcome(int status, const std::string& reason);
     Outcome convertSeismic();
     Outcome convertStructured();
     Outcome convertGeneric();
-    void browseInputFiles(const QString& filters, const QString& defaultFilter, QLineEdit* field,
-                          QLabel* format);
+    void browseInputFiles(InputChoice& choice, const QString& filters, const QString& defaultFilter,
+                          QLineEdit* field, QLabel* format);
     void browseOutput(QLineEdit* field);
+    // The output field's file name, with ".otte" added when it has no
+    // extension (Tervanelo imports travel times by their extension).
+    std::string otteOutput(QLineEdit* field);
+    // "Multiple traveltimes files" only for a format that can merge files.
+    void updateMergeBox();
 
     ConverterPrompts* prompts;
 };

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 QString DialogConverterPrompts::openFileName(QWidget* parent, const QString& title,
                                              const QString& folder, const QString& filters,
@@ -22,7 +23,17 @@ QStringList DialogConverterPrompts::openFileNames(QWidget* parent, const QString
 QString DialogConverterPrompts::saveFileName(QWidget* parent, const QString& title,
                                              const QString& folder, const QString& filters)
 {
-    return QFileDialog::getSaveFileName(parent, title, folder, filters);
+    // A name typed without extension gets the first filter's, as the file
+    // would otherwise not be known by its type.
+    QFileDialog dialog(parent, title, folder, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QRegularExpressionMatch suffix =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filters);
+    if (suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool DialogConverterPrompts::shotPosition(const std::string& fileName, double& x, double& z)

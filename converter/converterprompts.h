@@ -20,6 +20,8 @@ public:
                                  const QString& filters, QString* selectedFilter) = 0;
     virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
                                       const QString& filters, QString* selectedFilter) = 0;
+    // The real dialog adds the first filter's extension to a name typed
+    // without one.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filters) = 0;
     // The position of the shot of fileName, pre-filled with x and z, which

@@ -1,7 +1,8 @@
 #include "seg2writer.h"
 
-#include "ottewriter.h"
-
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <limits>
@@ -73,14 +74,7 @@ void padToFour(std::ostream& out, int64_t offset)
 
 std::string location(double x, double y, double z)
 {
-    return formatReal(x) + " " + formatReal(y) + " " + formatReal(z);
-}
-
-bool fail(std::ostream& out, const std::string& why)
-{
-    std::cerr << "Cannot write the SEG2 file: " << why << '\n';
-    out.setstate(std::ios::failbit);
-    return false;
+    return shortestReal(x) + " " + shortestReal(y) + " " + shortestReal(z);
 }
 
 const std::set<std::string> StandardFileKeywords = {
@@ -101,6 +95,24 @@ const std::set<std::string> StandardFileKeywords = {
 
 } // namespace
 
+std::string shortestReal(double value)
+{
+    if (value == 0.0)
+        value = 0.0; // no "-0"
+    char text[400];
+    const auto scientific =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    int exponent = 0;
+    if (const char* e = std::find(text, scientific.ptr, 'e'); e != scientific.ptr)
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), scientific.ptr, exponent);
+    // Plain decimals for the magnitudes of positions and intervals
+    // ("0.0005", not "5e-04"); exponents beyond them.
+    if (exponent < -4 || exponent >= 16 || !std::isfinite(value))
+        return std::string(text, scientific.ptr);
+    const auto fixed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, fixed.ptr);
+}
+
 Seg2Trace makeSeg2Trace(const Seg2TraceHeader& header, const float* samples)
 {
     Seg2Trace trace;
@@ -108,11 +120,11 @@ Seg2Trace makeSeg2Trace(const Seg2TraceHeader& header, const float* samples)
     trace.dataSize = 4 * header.samples;
     trace.format = 4;
     trace.floatSamples.assign(samples, samples + header.samples);
-    trace.keywords["DELAY"] = formatReal(header.delay);
-    trace.keywords["DESCALING_FACTOR"] = formatReal(header.descaling);
+    trace.keywords["DELAY"] = shortestReal(header.delay);
+    trace.keywords["DESCALING_FACTOR"] = shortestReal(header.descaling);
     trace.keywords["RECEIVER_LOCATION"] =
         location(header.receiverX, header.receiverY, header.receiverZ);
-    trace.keywords["SAMPLE_INTERVAL"] = formatReal(header.sampleInterval);
+    trace.keywords["SAMPLE_INTERVAL"] = shortestReal(header.sampleInterval);
     trace.keywords["SOURCE_LOCATION"] = location(header.sourceX, header.sourceY, header.sourceZ);
     trace.keywords["STACK"] = std::to_string(header.stack);
     return trace;
@@ -121,6 +133,14 @@ Seg2Trace makeSeg2Trace(const Seg2TraceHeader& header, const float* samples)
 Seg2File::Seg2File()
 {
     reserved.fill(0x20);
+}
+
+bool Seg2File::fail(std::ostream& out, const std::string& why)
+{
+    std::cerr << "Cannot write the SEG2 file: " << why << '\n';
+    failureReason = why;
+    out.setstate(std::ios::failbit);
+    return false;
 }
 
 void Seg2File::setFileDescriptorKeyword(const std::string& keyword, const std::string& value)
@@ -247,6 +267,7 @@ bool Seg2File::writeTraceBlock(std::ostream& out, Seg2Trace& trace, uint32_t& po
 
 std::ostream& Seg2File::write(std::ostream& out)
 {
+    failureReason.clear();
     if (traces.empty() || traces.size() > MaxTraces) {
         fail(out, std::to_string(traces.size()) + " traces (a SEG2 file holds 1 to " +
                       std::to_string(MaxTraces) + ")");

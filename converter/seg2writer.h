@@ -1,11 +1,12 @@
 #pragma once
 // SEG-2 writer: a file descriptor block (header, trace pointer table, keyword
 // strings), then per trace a descriptor block and its samples. Every field is
-// written little-endian, byte by byte; keyword values use formatReal (%g, six
-// significant digits, no locale).
+// written little-endian, byte by byte; numbers in keyword values are written
+// with shortestReal, so that they read back as the same double.
 //
-// The revision field is written as 0. Keywords are written in byte-wise order,
-// except "NOTE", which always comes last. Free of Qt.
+// The revision field is written as 1, the standard's revision. Keywords are
+// written in byte-wise order, except "NOTE", which always comes last. Free of
+// Qt.
 
 #include <array>
 #include <cstdint>
@@ -13,6 +14,11 @@
 #include <map>
 #include <string>
 #include <vector>
+
+// The shortest text that reads back as the same double, without the locale:
+// plain decimals from 1e-4 up to 1e16 ("0.000333", "0.0005", "512345.67",
+// "-0.1", "1000000"), exponent notation beyond ("1e-05").
+std::string shortestReal(double value);
 
 // One row of a SEG2 text header: what makeSeg2Trace needs of a trace.
 struct Seg2TraceHeader {
@@ -64,13 +70,15 @@ public:
     void addTrace(const Seg2TraceHeader& header, const float* samples);
 
     // Writes the whole file to a binary stream that can seek back, starting at
-    // its current end (a file opened with binary | trunc). A file of no traces
-    // or more than MaxTraces, a descriptor block or offset that does not fit
-    // its field, or a stream error leaves the stream failed: test it after.
+    // its current end (a std::stringstream, or a file opened with binary |
+    // trunc). A file of no traces or more than MaxTraces, a descriptor block
+    // or offset that does not fit its field, or a stream error leaves the
+    // stream failed: test it after. failure() then says why.
     std::ostream& write(std::ostream& out);
+    const std::string& failure() const { return failureReason; }
 
     uint16_t blockId = 0x3A55;
-    uint16_t revision = 0;
+    uint16_t revision = 1;
     uint16_t pointerSubBlockSize = 0; // set when written
     uint16_t traceCount = 0;
     uint8_t stringTerminatorSize = 1;
@@ -83,8 +91,11 @@ public:
     std::vector<Seg2Trace> traces;
 
 private:
+    bool fail(std::ostream& out, const std::string& why);
     bool writeFileDescriptorBlock(std::ostream& out);
     bool writeDescriptorStrings(std::ostream& out,
                                 const std::map<std::string, std::string>& strings);
     bool writeTraceBlock(std::ostream& out, Seg2Trace& trace, uint32_t& pointer);
+
+    std::string failureReason;
 };

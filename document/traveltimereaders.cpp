@@ -119,23 +119,6 @@ bool isBlank(std::string_view text)
     return text.find_first_not_of(WhiteSpace) == std::string_view::npos;
 }
 
-// Start of the number in text after blanks and an optional '+' (from_chars
-// takes neither); null when no number can start there.
-const char* numberStart(std::string_view text)
-{
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return nullptr;
-    const char* p = text.data() + first;
-    const char* end = text.data() + text.size();
-    if (*p == '+') {
-        ++p;
-        if (p == end || *p == '-')
-            return nullptr;
-    }
-    return p;
-}
-
 } // namespace
 
 // The converter's readers split and match spreads the same way.
@@ -697,21 +680,6 @@ int guarded(const Report& report, std::vector<ImportedShot>& shots, ReceiverSpre
 }
 
 } // namespace
-
-bool parseLeadingNumber(std::string_view text, double& value)
-{
-    const char* p = numberStart(text);
-    if (!p)
-        return false;
-    double v;
-    const auto [end, ec] =
-        std::from_chars(p, text.data() + text.size(), v, std::chars_format::general);
-    (void)end;
-    if (ec != std::errc() || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
-}
 
 bool readTrimmedLine(std::istream& in, std::string& line)
 {

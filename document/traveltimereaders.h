@@ -115,10 +115,3 @@ int32_t matchSpread(ReceiverSpreads& spreads, std::vector<Point2D>&& receivers);
 // Reads one line for the Winsism reader: drops one trailing CR or LF, then the
 // leading blanks (not tabs). False at the end of the input.
 bool readTrimmedLine(std::istream& in, std::string& line);
-
-// The leading number of a text, as the converter's lenient readers take it:
-// skips leading blanks and tabs, takes an optional sign and a decimal number
-// with '.' as the point, and ignores what follows it ("12.5ms" is 12.5).
-// False when no finite number starts the text. Our own readers use whole
-// fields instead (parseNumberField, splitstring.h).
-bool parseLeadingNumber(std::string_view text, double& value);

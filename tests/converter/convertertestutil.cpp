@@ -65,6 +65,7 @@ std::vector<unsigned char> suBytes(const std::vector<SuTrace>& traces)
         put(bytes, start + 70, uint16_t(t.scalar), 2);
         put(bytes, start + 72, uint32_t(t.sourceX), 4);
         put(bytes, start + 80, uint32_t(t.groupX), 4);
+        put(bytes, start + 108, uint16_t(t.delayMs), 2);
         put(bytes, start + 114, t.samples.size(), 2);
         put(bytes, start + 116, t.intervalMicroseconds, 2);
         for (size_t k = 0; k < t.samples.size(); ++k)

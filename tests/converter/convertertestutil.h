@@ -32,6 +32,7 @@ struct SuTrace {
     int16_t scalar = 0;
     uint16_t intervalMicroseconds = 250;
     std::vector<float> samples;
+    int16_t delayMs = 0; // delrt: the first sample's time after the shot
 };
 std::vector<unsigned char> suBytes(const std::vector<SuTrace>& traces);
 

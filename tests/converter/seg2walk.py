@@ -99,7 +99,7 @@ def blanks_to_four(block):
 
 def golden():
     """Three traces of four float32 samples; receivers at x 0, 5 and 10, the
-    source at -3, a sample interval of 0.00025 s; revision 0 and blank
+    source at -3, a sample interval of 0.00025 s; revision 1 and blank
     padding throughout."""
     samples = [(0.5, -0.25, 0.001, 3.0), (1.0, 2.0, -3.0, 4.5), (0.0, -0.0, 7.25, -1e6)]
     receivers = ["0", "5", "10"]
@@ -114,7 +114,7 @@ def golden():
         head = struct.pack("<HHII", TRACE_BLOCK_ID, x, len(data), len(values)) + b"\x04" + b" " * 19
         blocks.append(head + descriptor[32:] + data)
     n = len(blocks)
-    header = struct.pack("<HHHH", FILE_BLOCK_ID, 0, 4 * n, n)
+    header = struct.pack("<HHHH", FILE_BLOCK_ID, 1, 4 * n, n)
     header += b"\x01\x00\x20\x01\x0a\x20" + b" " * 18
     strings = b"".join(string_entry(t) for t in ["TRACE_SORT AS_ACQUIRED", "UNITS METERS"])
     strings += b"\x00\x00"

@@ -12,6 +12,7 @@
 #include "ui_convert2tervanelodialog.h"
 #include "ui_setshotpositiondialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -176,23 +177,52 @@ TEST(ConverterDialog, GenericFilesAskTheirPositionsInOrder)
     // A cancelled browse still empties the page's choice.
     c.browseInput(c.dialog.ui->browseInputButton_3, {}, {});
     EXPECT_EQ(c.dialog.ui->inputGenTxt->text(), "");
-    EXPECT_TRUE(c.dialog.inputFiles.empty());
+    EXPECT_TRUE(c.dialog.genericInput.files.empty());
     EXPECT_EQ(c.dialog.ui->formatSelected_3->text(), Generic);
 }
 
-TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
+// One box whose first line is that of expected, and whose second line, the
+// reason, holds reason.
+std::string boxProblems(const std::vector<Box>& boxes, const Box& expected,
+                        const std::string& reason)
+{
+    if (boxes.size() != 1)
+        return std::to_string(boxes.size()) + " boxes";
+    const QStringList lines = boxes[0].second.split('\n');
+    if (boxes[0].first != expected.first || lines[0] != expected.second)
+        return "box " + boxes[0].first.toStdString() + ": " + boxes[0].second.toStdString();
+    if (reason.empty())
+        return lines.size() == 1 ? "" : "unexpected second line";
+    if (lines.size() != 2 || !lines[1].contains(q(reason)))
+        return "reason \"" + lines.value(1).toStdString() + "\" without \"" + reason + "\"";
+    return "";
+}
+
+TEST(ConverterDialog, FailuresSayWhyAndLeaveNoOutput)
 {
     struct Case {
         const char* name;
         // Prepares the dialog in dir; returns the output path that must not exist.
         std::function<std::string(Converter&, const std::string& dir)> prepare;
         Box box;
+        std::string reason; // in the box's second line
     };
-    const auto structured = [](Converter& c, const std::string& dir, const std::string& output) {
+    const auto structured = [](Converter& c, const std::string& dir, const std::string& output,
+                               const QString& filter = Geogiga) {
         testenv::writeText(dir + "/g.txt", "TX_CURVE\n");
         c.showPage(c.dialog.ui->page);
-        c.browseInput(c.dialog.ui->browseInputButton, {q(dir + "/g.txt")}, Geogiga);
+        c.browseInput(c.dialog.ui->browseInputButton, {q(dir + "/g.txt")}, filter);
         c.browseOutput(c.dialog.ui->browseOutputButton, output);
+    };
+    const auto genericFiles = [](Converter& c, const std::string& dir) {
+        QStringList files;
+        for (const char* name : {"1.txt", "2.txt"}) {
+            testenv::writeText(dir + "/" + name, "0;100;0.01\n");
+            files << q(dir + "/" + name);
+        }
+        c.showPage(c.dialog.ui->page_3);
+        c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+        c.prompts.positions = {std::pair{0.0, 0.0}, std::pair{5.0, 0.0}};
     };
     const Case cases[] = {
         {"structured, nothing chosen",
@@ -201,20 +231,49 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
              c.dialog.ui->outputEdit->setText(q(dir + "/out.otte"));
              return dir + "/out.otte";
          },
-         NotRecognized},
+         NotRecognized, ""},
         {"structured, input deleted after browsing",
          [&](Converter& c, const std::string& dir) {
              structured(c, dir, dir + "/out.otte");
              fs::remove(dir + "/g.txt");
              return dir + "/out.otte";
          },
-         NotCompleted},
+         NotCompleted, "g.txt"},
+        {"structured, Geogiga keyword wrong",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/out.otte");
+             testenv::writeText(dir + "/g.txt", "TX_CURVE\nVERSION: 1\nELEVATIONS:0\n");
+             return dir + "/out.otte";
+         },
+         NotCompleted, "g.txt"},
+        {"structured, SeisImager file missing",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/out.otte", "SeisImager traveltimes (*.vs)");
+             fs::remove(dir + "/g.txt");
+             return dir + "/out.otte";
+         },
+         NotCompleted, "g.txt cannot be opened"},
+        {"structured, SeisImager junk",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/out.otte", "SeisImager traveltimes (*.vs)");
+             testenv::writeText(dir + "/g.txt", "junk\nmore junk\n");
+             return dir + "/out.otte";
+         },
+         NotCompleted, "g.txt: line 2: not a whole number: junk"},
         {"structured, output folder missing",
          [&](Converter& c, const std::string& dir) {
              structured(c, dir, dir + "/missing/out.otte");
              return dir + "/missing/out.otte";
          },
-         NotCompleted},
+         NotCompleted, "/missing does not exist"},
+        {"structured, output is the input",
+         [&](Converter& c, const std::string& dir) {
+             structured(c, dir, dir + "/g.txt");
+             testenv::writeText(dir + "/g.txt", "TX_CURVE\nVERSION: 1\nELEVATION:0\n"
+                                                "TOTAL_NUMBER_OF_SHOTS:0\n");
+             return std::string();
+         },
+         NotCompleted, "is the input file"},
         {"seismic, all files",
          [](Converter& c, const std::string& dir) {
              testenv::writeBytes(dir + "/a.su", suBytes(exampleSuTraces()));
@@ -222,7 +281,7 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
              c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, AllFiles);
              return dir + "/a.seg2";
          },
-         NotRecognized},
+         NotRecognized, ""},
         {"seismic, ten-byte SU file",
          [](Converter& c, const std::string& dir) {
              testenv::writeText(dir + "/a.su", "0123456789");
@@ -230,29 +289,38 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
              c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, SeismicUnix);
              return dir + "/a.seg2";
          },
-         NotCompleted},
-        {"generic, second position cancelled",
+         NotCompleted, "a.su cannot be read as Seismic Unix"},
+        {"seismic, Dolang main file missing",
          [](Converter& c, const std::string& dir) {
-             QStringList files;
-             for (const char* name : {"1.txt", "2.txt"}) {
-                 testenv::writeText(dir + "/" + name, "0;100;0.01\n");
-                 files << q(dir + "/" + name);
-             }
-             c.showPage(c.dialog.ui->page_3);
-             c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+             c.showPage(c.dialog.ui->page_2);
+             c.browseInput(c.dialog.ui->pushButton, {q(dir + "/shot.ADT")}, Dolang);
+             return dir + "/shot_ADT_dolang.seg2";
+         },
+         NotCompleted, "shot.ADT cannot be opened"},
+        {"generic, no output named",
+         [&](Converter& c, const std::string& dir) {
+             genericFiles(c, dir);
+             return dir + "/.otte";
+         },
+         NotCompleted, "no output file is given"},
+        {"generic, a bad number",
+         [&](Converter& c, const std::string& dir) {
+             genericFiles(c, dir);
+             testenv::writeText(dir + "/2.txt", "0;100;0.01ms\n");
              c.browseOutput(c.dialog.ui->browseOutputButton_3, dir + "/out.otte");
-             c.prompts.positions = {std::pair{0.0, 0.0}, std::nullopt};
              return dir + "/out.otte";
          },
-         NotCompleted},
+         NotCompleted, "2.txt: line 1: not a number: 0.01ms"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         const std::string dir = testenv::freshDir("dialog-failure");
         Converter c;
         const std::string output = k.prepare(c, dir);
-        EXPECT_EQ(c.convert(), std::vector<Box>{k.box});
-        EXPECT_FALSE(fs::exists(output));
+        EXPECT_EQ(boxProblems(c.convert(), k.box, k.reason), "");
+        if (!output.empty()) {
+            EXPECT_FALSE(fs::exists(output));
+        }
     }
 
     // An output folder that refuses writes.
@@ -265,9 +333,7 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
     const projecttest::LimitedRun run = projecttest::runInLimitedFolder(
         limited, projecttest::FolderLimit::ReadOnly, 0, false, [](const std::string&) {},
         [&](const std::string&) -> std::string {
-            std::string problems;
-            if (c.convert() != std::vector<Box>{NotCompleted})
-                problems += "wrong box; ";
+            std::string problems = boxProblems(c.convert(), NotCompleted, "out");
             if (fs::is_regular_file(limited + "/out.otte"))
                 problems += "a file was left; ";
             return problems;
@@ -275,6 +341,153 @@ TEST(ConverterDialog, FailuresSaySoAndLeaveNoOutput)
     if (!run.skipped) {
         EXPECT_EQ(run.problems, "") << run.how;
     }
+}
+
+TEST(ConverterDialog, ACancelledPositionCancelsWithoutABox)
+{
+    const std::string dir = testenv::freshDir("generic-cancel");
+    QStringList files;
+    for (const char* name : {"1.txt", "2.txt"}) {
+        testenv::writeText(dir + "/" + name, "0;100;0.01\n");
+        files << q(dir + "/" + name);
+    }
+    Converter c;
+    c.showPage(c.dialog.ui->page_3);
+    c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+    c.browseOutput(c.dialog.ui->browseOutputButton_3, dir + "/out.otte");
+    testenv::writeText(dir + "/out.otte", "older\n");
+    c.prompts.positions = {std::pair{0.0, 0.0}, std::nullopt};
+    EXPECT_EQ(c.convert(), std::vector<Box>{});
+    EXPECT_EQ(testenv::readText(dir + "/out.otte"), "older\n");
+}
+
+TEST(ConverterDialog, EachPageKeepsItsOwnFormat)
+{
+    const std::string dir = testenv::freshDir("page-formats");
+    QStringList files;
+    for (const char* name : {"1.txt", "2.txt"}) {
+        testenv::writeText(dir + "/" + name, "0;100;0.010\n5;100;0.0125\n");
+        files << q(dir + "/" + name);
+    }
+    testenv::writeText(dir + "/a.vs", "L\n0 1\n0 1\n0 1.5\n");
+    Converter c;
+    c.showPage(c.dialog.ui->page_3);
+    c.browseInput(c.dialog.ui->browseInputButton_3, files, {});
+    c.browseOutput(c.dialog.ui->browseOutputButton_3, dir + "/generic.otte");
+
+    // A browse on the structured page, with its own format and file.
+    c.showPage(c.dialog.ui->page);
+    c.browseInput(c.dialog.ui->browseInputButton, {q(dir + "/a.vs")},
+                  "SeisImager traveltimes (*.vs)");
+
+    c.showPage(c.dialog.ui->page_3);
+    c.prompts.positions = {std::pair{0.0, 0.0}, std::pair{5.0, 0.0}};
+    EXPECT_EQ(c.convert(), std::vector<Box>{Done});
+    EXPECT_EQ(testenv::readText(dir + "/generic.otte"),
+              "otte\n1.0\n2\n1\n0;5;\n100;100;\n0;5;\n0;0;\n0\n0\n10;12.5;\n0\n1\n10;12.5;\n");
+}
+
+TEST(ConverterDialog, MultipleFilesOnlyForFormatsThatMerge)
+{
+    const std::string dir = testenv::freshDir("merge-box");
+    for (const char* name : {"a.vs", "b.vs", "a.txt", "b.txt"})
+        testenv::writeText(dir + "/" + name, "\n");
+    Converter c;
+    QCheckBox* multiple = c.dialog.ui->multiTTFiles;
+    c.showPage(c.dialog.ui->page);
+    EXPECT_TRUE(multiple->isEnabled()); // no format chosen yet
+
+    struct Step {
+        const char* name;
+        bool checkFirst;
+        QStringList files;
+        QString filter;
+        bool enabled;
+        QString field;
+        size_t boxes;
+    } steps[] = {
+        {"one Geogiga file", false, {q(dir + "/a.txt")}, Geogiga, false, q(dir + "/a.txt"), 0},
+        {"one SeisImager file",
+         false,
+         {q(dir + "/a.vs")},
+         "SeisImager traveltimes (*.vs)",
+         true,
+         q(dir + "/a.vs"),
+         0},
+        {"two SeisImager files",
+         true,
+         {q(dir + "/a.vs"), q(dir + "/b.vs")},
+         "SeisImager traveltimes (*.vs)",
+         true,
+         q(dir + "/a.vs; " + dir + "/b.vs; "),
+         0},
+        {"two Winsism files",
+         true,
+         {q(dir + "/a.txt"), q(dir + "/b.txt")},
+         "Geo2X Winsism XYZ file (*.xyz)",
+         false,
+         "",
+         1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.checkFirst)
+            multiple->setChecked(true);
+        c.prompts.boxes.clear();
+        c.browseInput(c.dialog.ui->browseInputButton, step.files, step.filter);
+        EXPECT_EQ(multiple->isEnabled(), step.enabled);
+        if (!step.enabled) {
+            EXPECT_FALSE(multiple->isChecked());
+        }
+        EXPECT_EQ(c.dialog.ui->inputEdit->text(), step.field);
+        EXPECT_EQ(c.prompts.boxes.size(), step.boxes);
+    }
+}
+
+TEST(ConverterDialog, OutputsNamedWithoutExtensionGetOtte)
+{
+    const std::string dir = testenv::freshDir("extension");
+    testenv::writeText(dir + "/a.vs", "L\n0 1\n0 1\n0 1.5\n");
+    Converter c;
+    c.showPage(c.dialog.ui->page);
+    c.browseInput(c.dialog.ui->browseInputButton, {q(dir + "/a.vs")},
+                  "SeisImager traveltimes (*.vs)");
+    c.browseOutput(c.dialog.ui->browseOutputButton, dir + "/browsed");
+    EXPECT_EQ(c.dialog.ui->outputEdit->text(), q(dir + "/browsed.otte"));
+    EXPECT_EQ(c.convert(), std::vector<Box>{Done});
+    EXPECT_TRUE(fs::exists(dir + "/browsed.otte"));
+
+    c.dialog.ui->outputEdit->setText(q(dir + "/typed"));
+    EXPECT_EQ(c.convert(), std::vector<Box>{Done});
+    EXPECT_TRUE(fs::exists(dir + "/typed.otte"));
+    EXPECT_FALSE(fs::exists(dir + "/typed"));
+
+    // The real save dialog adds it too.
+    DialogConverterPrompts prompts;
+    ModalWatcher watcher([&](QWidget* w) {
+        auto* files = qobject_cast<QFileDialog*>(w);
+        ASSERT_TRUE(files);
+        files->findChild<QLineEdit*>("fileNameEdit")->setText("saved");
+        static_cast<QDialog*>(files)->accept();
+    });
+    EXPECT_EQ(prompts.saveFileName(nullptr, "OTTE File", q(dir),
+                                   "Opent traveltime exchange format (*.otte);;All Files (*)"),
+              q(dir + "/saved.otte"));
+}
+
+TEST(ConverterDialog, ACutSeismicUnixFileIsConvertedWithItsLossStated)
+{
+    const std::string dir = testenv::freshDir("cut-su");
+    std::vector<unsigned char> bytes = suBytes(exampleSuTraces());
+    bytes.resize(bytes.size() - 5);
+    testenv::writeBytes(dir + "/a.su", bytes);
+    Converter c;
+    c.showPage(c.dialog.ui->page_2);
+    c.browseInput(c.dialog.ui->pushButton, {q(dir + "/a.su")}, SeismicUnix);
+    EXPECT_EQ(
+        boxProblems(c.convert(), {"Warning", "Conversion done"}, "the file ends inside trace 3"),
+        "");
+    EXPECT_TRUE(fs::exists(dir + "/a.seg2"));
 }
 
 TEST(ConverterDialog, TheSeismicPageConvertsItsOwnField)
@@ -333,7 +546,7 @@ TEST(ConverterDialog, DolangThroughQtsFileDialog)
         }
     });
     dialog.ui->pushButton->click();
-    EXPECT_EQ(dialog.selectedFilter.simplified(), Dolang.simplified());
+    EXPECT_EQ(dialog.seismicInput.filter.simplified(), Dolang.simplified());
     EXPECT_EQ(dialog.ui->inputSeismicEdit->text(), q(dir + "/shot.ADT"));
     testing::internal::CaptureStderr();
     quietly([&] { dialog.ui->convertButton->click(); });

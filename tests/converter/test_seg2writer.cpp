@@ -111,7 +111,7 @@ TEST(Seg2Writer, FilesPassTheStandardWalkAndReadBack)
 
         const QJsonObject walked = walkSeg2(path);
         ASSERT_FALSE(walked.isEmpty());
-        EXPECT_EQ(walked["revision"].toInt(), 0);
+        EXPECT_EQ(walked["revision"].toInt(), 1);
         EXPECT_EQ(walked["strings"].toArray(),
                   (QJsonArray{"TRACE_SORT AS_ACQUIRED", "UNITS METERS"}));
         const QJsonArray traces = walked["traces"].toArray();
@@ -166,10 +166,34 @@ TEST(Seg2Writer, Keywords)
     const QJsonObject walked = walkSeg2(path);
     EXPECT_EQ(walked["strings"].toArray(),
               (QJsonArray{"COMPANY two", "LINE_NAME L1", "NOTE first set, last written"}));
-    // Six significant digits, as the stream default writes them.
-    EXPECT_EQ(walked["traces"].toArray()[0].toObject()["strings"].toArray(),
-              (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1", "RECEIVER_LOCATION 1.23457e+06 0 0",
-                          "SAMPLE_INTERVAL 0.000333333", "SOURCE_LOCATION 0 0 0", "STACK 1"}));
+    // The shortest text that reads back as the same double: six significant
+    // digits put a receiver half a metre off and the sample interval 1 ns a
+    // sample.
+    EXPECT_EQ(
+        walked["traces"].toArray()[0].toObject()["strings"].toArray(),
+        (QJsonArray{"DELAY 0", "DESCALING_FACTOR 1", "RECEIVER_LOCATION 1234567.5 0 0",
+                    "SAMPLE_INTERVAL 0.0003333333333333333", "SOURCE_LOCATION 0 0 0", "STACK 1"}));
+}
+
+TEST(Seg2Writer, NumbersReadBackExactly)
+{
+    const std::pair<double, const char*> cases[] = {
+        {333e-6, "0.000333"},
+        {0.0005, "0.0005"},
+        {0.00025, "0.00025"},
+        {1.0 / 3000.0, "0.0003333333333333333"},
+        {51234567 / 100.0, "512345.67"},
+        {-0.1, "-0.1"},
+        {100.0, "100"},
+        {1e6, "1000000"},
+        {-0.0, "0"},
+        {1e-5, "1e-05"},
+        {1e16, "1e+16"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(shortestReal(value), text);
+        EXPECT_EQ(std::stod(shortestReal(value)), value) << text;
+    }
 }
 
 TEST(Seg2Writer, TraceCountsAndStreamFailures)
