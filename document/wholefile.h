@@ -17,3 +17,14 @@ inline bool writeWholeFile(const QString& path, const QByteArray& bytes, QString
         *reason = QString::fromStdString(why);
     return ok;
 }
+
+#include <QFileInfo>
+
+// A name typed without an extension gets the one of the chosen format, as
+// QFileDialog::setDefaultSuffix does: desktops open files by their extension.
+inline QString withDefaultSuffix(const QString& path, const QString& suffix)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + "." + suffix;
+}
