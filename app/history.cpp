@@ -26,6 +26,6 @@ bool saveHistoryFile(const std::string& historyPath, const std::string& folder)
     std::string reason;
     if (writeWholeFile(historyPath, folder, &reason))
         return true;
-    std::cerr << "ERROR while trying to save history file: " << reason << std::endl;
+    std::cerr << "ERROR while trying to save history file.\n" << reason << std::endl;
     return false;
 }

@@ -268,7 +268,7 @@ TEST(HistoryFile, UnwritableFileIsSaidOnStandardError)
     CaptureStderr();
     EXPECT_FALSE(saveHistoryFile(path, "/somewhere"));
     const std::string said = GetCapturedStderr();
-    EXPECT_EQ(said.rfind("ERROR while trying to save history file: ", 0), 0u) << said;
+    EXPECT_EQ(said.rfind("ERROR while trying to save history file.\n", 0), 0u) << said;
     EXPECT_NE(said.find("does not exist"), std::string::npos) << said;
 }
 
