@@ -1,10 +1,12 @@
 #pragma once
-// The Qt side of writeWholeFile, for writers that produce a QByteArray.
+// The Qt side of writeWholeFile, for writers that produce a QByteArray, and
+// the extension rule of the save dialogs.
 
 #include "targetfile.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 inline bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr)
@@ -17,8 +19,6 @@ inline bool writeWholeFile(const QString& path, const QByteArray& bytes, QString
         *reason = QString::fromStdString(why);
     return ok;
 }
-
-#include <QFileInfo>
 
 // A name typed without an extension gets the one of the chosen format, as
 // QFileDialog::setDefaultSuffix does: desktops open files by their extension.
