@@ -6,13 +6,14 @@
 #include "exporttomoveldata.h"
 #include "geotransform.h"
 #include "grid.h"
+#include "picturefile.h"
 #include "reports.h"
+#include "savefiledialog.h"
 #include "sectiondisplay.h"
 #include "sectiontypes.h"
 #include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"
 #include "setgeographydialog.h"
-#include "targetfile.h"
 #include "textexports.h"
 #include "waitcursor.h"
 
@@ -92,7 +93,21 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
+QString withReason(const QString& text, const QString& reason)
+{
+    return reason.isEmpty() ? text : text + "\n" + reason;
+}
+
 } // namespace
+
+bool isPlainBasename(const QString& name)
+{
+    for (const QChar c : name)
+        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+            c == '/' || c == '\\')
+            return false;
+    return true;
+}
 
 // ---- The section view as renderer ----
 
@@ -112,6 +127,11 @@ bool ViewSectionRenderer::renderPicture(bool newEngine, int type, const std::str
 bool ViewSectionRenderer::saveScreenshot(const std::string& path, double scale)
 {
     return section.saveScreenshot(path, scale);
+}
+
+std::string ViewSectionRenderer::pictureProblem() const
+{
+    return section.pictureProblem();
 }
 
 int ViewSectionRenderer::showType() const
@@ -144,16 +164,25 @@ void ExportController::warn(const QString& text) const
     QMessageBox::warning(ctx.host.window, tr("Warning"), text);
 }
 
+void ExportController::warnNotWritten(const QString& path, const std::string& reason) const
+{
+    QString text = tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+    if (!reason.empty())
+        text += "\n" + QString::fromStdString(reason);
+    warn(text);
+}
+
 void ExportController::warnMissing(const QStringList& files) const
 {
     if (!files.isEmpty())
         warn(tr("These pictures could not be made:\n%1").arg(files.join("\n")));
 }
 
-QString ExportController::saveFileName(const QString& caption, const QString& filter)
+QString ExportController::saveFileName(const QString& caption, const QString& filter,
+                                       const QString& suffix)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        ctx.host.window, caption, QString::fromStdString(ctx.host.readHistory()), filter);
+    const QString path = askSaveFileName(
+        ctx.host.window, caption, QString::fromStdString(ctx.host.readHistory()), filter, suffix);
     if (!path.isEmpty())
         ctx.host.saveHistory(folderOf(path).toStdString());
     return path;
@@ -200,22 +229,23 @@ void ExportController::exportSeismicLineKml()
         return;
     }
     const QString path =
-        saveFileName(tr("Export Seismic Line to KML"), tr("KML (*.kml);;All Files (*)"));
+        saveFileName(tr("Export Seismic Line to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
     if (path.isEmpty())
         return;
     ctx.log("Exporting tomographic data on file: " + path.toStdString());
     const uint32_t code = ctx.document.geoCoord.CRS;
     const auto transform = createGeoTransform(code);
     TextExportResult result = TextExportResult::NotFinite;
+    std::string reason;
     if (transform && transform->sourceIsProjected()) {
         WaitCursor wait;
-        result = writeSeismicLineKml(path.toStdString(), ctx.document, *transform);
+        result = writeSeismicLineKml(path.toStdString(), ctx.document, *transform, &reason);
     }
     if (result == TextExportResult::NotFinite)
         warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
                  .arg(code));
     else if (result != TextExportResult::Ok)
-        warn(tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+        warnNotWritten(path, reason);
 }
 
 void ExportController::exportProfileKml()
@@ -231,13 +261,14 @@ void ExportController::exportProfileKml()
         return;
     }
     const QString path =
-        saveFileName(tr("Export Tomography to KML"), tr("KML (*.kml);;All Files (*)"));
+        saveFileName(tr("Export Tomography to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
     if (path.isEmpty())
         return;
     ctx.log("Exporting tomographic data on KML file: " + path.toStdString());
     const uint32_t code = ctx.document.geoCoord.CRS;
     const auto transform = createGeoTransform(code);
     TextExportResult result = TextExportResult::NotFinite;
+    std::string reason;
     if (transform && transform->sourceIsProjected() && !ctx.palettes.palettes.empty()) {
         WaitCursor wait;
         const size_t current = size_t(std::max(0, ctx.palettes.curr_palette));
@@ -245,13 +276,13 @@ void ExportController::exportProfileKml()
             ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
         const auto range = renderer->velocityRange();
         result = writeProfileKml(path.toStdString(), ctx.document, *transform, palette, range.first,
-                                 range.second);
+                                 range.second, &reason);
     }
     if (result == TextExportResult::NotFinite)
         warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
                  .arg(code));
     else if (result != TextExportResult::Ok)
-        warn(tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+        warnNotWritten(path, reason);
 }
 
 void ExportController::exportGriddedData()
@@ -260,9 +291,9 @@ void ExportController::exportGriddedData()
         warn(tr("No tomographic grid: data cannot be exported"));
         return;
     }
-    const QString path =
-        saveFileName(tr("Export Gridded Data"),
-                     tr("Save gridded tomographic velocity in a text file (*.txt);;All Files (*)"));
+    const QString path = saveFileName(
+        tr("Export Gridded Data"),
+        tr("Save gridded tomographic velocity in a text file (*.txt);;All Files (*)"), "txt");
     if (path.isEmpty())
         return;
     ctx.log("Exporting tomographic data on file: " + path.toStdString());
@@ -275,12 +306,13 @@ void ExportController::exportGriddedData()
         z = shift.zOffset;
     }
     TextExportResult result;
+    std::string reason;
     {
         WaitCursor wait;
-        result = writeGriddedVelocity(path.toStdString(), ctx.document, y, z);
+        result = writeGriddedVelocity(path.toStdString(), ctx.document, y, z, &reason);
     }
     if (result != TextExportResult::Ok)
-        warn(tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+        warnNotWritten(path, reason);
 }
 
 // ---- Pictures ----
@@ -377,6 +409,11 @@ void ExportController::exportImages()
     const ExportImageOptions options = *dialog;
     ctx.exportBackground = options.backgroundColor;
     ctx.exportFontScale = options.fontScaleFactor;
+    // The basename is the start of every file name in the chosen folder.
+    if (!isPlainBasename(dialog->fileBasename())) {
+        warn(tr("The file basename must be one line, without \"/\" or \"\\\"."));
+        return;
+    }
 
     const QString folder = QFileDialog::getExistingDirectory(
         ctx.host.window, tr("Select Output Folder"), QString::fromStdString(ctx.host.readHistory()),
@@ -409,20 +446,22 @@ void ExportController::exportImages()
         }
         WaitCursor wait;
         const std::string path = job.file.toStdString();
-        removeTarget(path);
         bool ok = false;
+        QString reason;
         if (job.kind == ImageJob::Chart) {
-            ok = chartPicture(2000, 1666, 2000.0, kLargeChartHeight, true, false)
-                     .save(job.file, "PNG");
+            ok = writeWholePng(job.file,
+                               chartPicture(2000, 1666, 2000.0, kLargeChartHeight, true, false),
+                               &reason);
         } else if (job.kind == ImageJob::Traces) {
             const QImage image = tracePicture(size_t(job.record), 2000, 1666);
             ctx.log(std::to_string(2000.0));
-            ok = image.save(job.file, "PNG");
+            ok = writeWholePng(job.file, image, &reason);
         } else {
             ok = renderSection(options, value(job.type), path);
+            reason = QString::fromStdString(renderer->pictureProblem());
         }
         if (!ok)
-            failed << job.file;
+            failed << (reason.isEmpty() ? job.file : job.file + ": " + reason);
     }
     warnMissing(failed);
 }
@@ -443,18 +482,20 @@ void ExportController::screenshot()
     if (!path.endsWith(".png"))
         path += ".png";
     bool ok = false;
+    QString reason;
     if (tab == 2) {
         set_screenshot_scale_dialog ask;
         const double scale = ask.exec() == QDialog::Accepted ? ask.scale() : 1.0;
         ok = renderer->saveScreenshot(path.toStdString(), scale);
+        reason = QString::fromStdString(renderer->pictureProblem());
     } else {
         WaitCursor wait;
-        removeTarget(path.toStdString());
-        ok = chartPicture(2000, 1666, 2000.0, kLargeChartHeight, true, ctx.settings.twoColors)
-                 .save(path, "PNG");
+        ok = writeWholePng(
+            path, chartPicture(2000, 1666, 2000.0, kLargeChartHeight, true, ctx.settings.twoColors),
+            &reason);
     }
     if (!ok)
-        warn(tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+        warnNotWritten(path, reason.toStdString());
 }
 
 // ---- Reports ----
@@ -486,7 +527,7 @@ void ExportController::exportOdt()
     if (!askReportOptions(options, false))
         return;
     const QString path =
-        saveFileName(tr("Save ODT"), tr("Open document format (*.odt);;All Files (*)"));
+        saveFileName(tr("Save ODT"), tr("Open document format (*.odt);;All Files (*)"), "odt");
     if (path.isEmpty())
         return;
     const std::string saving = "Saving : " + path.toStdString() + " ... ";
@@ -495,6 +536,7 @@ void ExportController::exportOdt()
     std::vector<ReportPicture> pictures;
     QStringList missing;
     bool written = false;
+    QString reason;
     {
         WaitCursor wait;
         // The chart and traces are drawn 900 x 660 and shown 660 wide, in proportion.
@@ -507,9 +549,8 @@ void ExportController::exportOdt()
                     continue;
                 const QString file =
                     QString::fromStdString(ctx.workFolder) + "trace" + QString::number(i) + ".png";
-                removeTarget(file.toStdString());
                 const QImage image = tracePicture(i, 900, 660);
-                const bool saved = image.save(file, "PNG");
+                const bool saved = writeWholePng(file, image);
                 ctx.log(file.toStdString());
                 ctx.log(saved ? "1" : "0");
                 if (saved)
@@ -531,13 +572,14 @@ void ExportController::exportOdt()
             else
                 pictures.push_back({file, image, 650});
         }
-        written = writeOdtReport(path, ctx.document, pictures);
+        written = writeOdtReport(path, ctx.document, pictures, &reason);
     }
     if (written) {
         ctx.log(saving + "COMPLETED.");
     } else {
         ctx.log(saving + "FAILED.");
-        QMessageBox::warning(nullptr, tr("Warning"), tr("Ops! Something wrong writing ODT file"));
+        QMessageBox::warning(nullptr, tr("Warning"),
+                             withReason(tr("Ops! Something wrong writing ODT file"), reason));
     }
     warnMissing(missing);
 }
@@ -548,13 +590,14 @@ void ExportController::exportPdf()
     if (!askReportOptions(options, true))
         return;
     const QString path =
-        saveFileName(tr("Save PDF"), tr("Portable Document Format (*.pdf);;All Files (*)"));
+        saveFileName(tr("Save PDF"), tr("Portable Document Format (*.pdf);;All Files (*)"), "pdf");
     if (path.isEmpty())
         return;
 
     std::vector<ReportPicture> pages;
     QStringList missing;
     bool written = false;
+    QString reason;
     {
         WaitCursor wait;
         const int w = int(std::trunc(pdfPictureWidth()));
@@ -579,14 +622,15 @@ void ExportController::exportPdf()
                     image = QImage(file);
                 if (image.isNull())
                     missing << file;
-                removeTarget(file.toStdString());
+                QFile::remove(file); // the page holds the picture now
             }
             pages.push_back({file, image, 0}); // the velocity page stays, empty when not chosen
         }
-        written = writePdfReport(path, ctx.document, pages);
+        written = writePdfReport(path, ctx.document, pages, &reason);
     }
     if (!written)
-        QMessageBox::warning(nullptr, tr("Warning"), tr("Ops! Something wrong writing PDF file"));
+        QMessageBox::warning(nullptr, tr("Warning"),
+                             withReason(tr("Ops! Something wrong writing PDF file"), reason));
     warnMissing(missing);
 }
 

@@ -40,15 +40,22 @@ class SectionRenderer
 public:
     virtual ~SectionRenderer() = default;
     virtual void setContourLabelMinPoints(int choice) = 0;
-    // Writes display type t as a PNG `width` pixels wide; false when nothing
-    // was written. Any old file at path is gone afterwards.
+    // Writes display type t as a PNG `width` pixels wide, whole or not at
+    // all; false when nothing was written, and an older file stays as it was.
     virtual bool renderPicture(bool newEngine, int type, const std::string& path,
                                const QColor& background, bool equidistant, bool horizontalBar,
                                int width, double fontScale) = 0;
     virtual bool saveScreenshot(const std::string& path, double scale) = 0;
+    // Why the last picture or screenshot could not be written; empty when
+    // unknown.
+    virtual std::string pictureProblem() const { return {}; }
     virtual int showType() const = 0;
     virtual std::pair<double, double> velocityRange() const = 0;
 };
+
+// The image series' basename starts every file name in the chosen folder: it
+// must be one line and name no other folder (no "/" or "\\").
+bool isPlainBasename(const QString& name);
 
 // The section view, through its display, as renderer.
 class ViewSectionRenderer : public SectionRenderer
@@ -59,6 +66,7 @@ public:
     bool renderPicture(bool newEngine, int type, const std::string& path, const QColor& background,
                        bool equidistant, bool horizontalBar, int width, double fontScale) override;
     bool saveScreenshot(const std::string& path, double scale) override;
+    std::string pictureProblem() const override;
     int showType() const override;
     std::pair<double, double> velocityRange() const override;
 
@@ -131,8 +139,9 @@ private:
     bool hasTraceSet(size_t record) const;
     // The options of a report after OK, or false on Cancel.
     bool askReportOptions(ExportImageOptions& options, bool pdf);
-    QString saveFileName(const QString& caption, const QString& filter);
+    QString saveFileName(const QString& caption, const QString& filter, const QString& suffix);
     void warn(const QString& text) const;
+    void warnNotWritten(const QString& path, const std::string& reason) const;
     void warnMissing(const QStringList& files) const;
     bool renderSection(const ExportImageOptions& options, int type, const std::string& path,
                        bool classic = false);

@@ -1,8 +1,9 @@
 #include "history.h"
 
+#include "targetfile.h"
+
 #include <QDir>
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 
@@ -20,13 +21,11 @@ std::string readHistoryFile(const std::string& historyPath)
     return folder;
 }
 
-void saveHistoryFile(const std::string& historyPath, const std::string& folder)
+bool saveHistoryFile(const std::string& historyPath, const std::string& folder)
 {
-    std::remove(historyPath.c_str());
-    std::ofstream out(historyPath, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-        std::cerr << "ERROR while trying to save history file." << std::endl;
-        return;
-    }
-    out << folder;
+    std::string reason;
+    if (writeWholeFile(historyPath, folder, &reason))
+        return true;
+    std::cerr << "ERROR while trying to save history file.\n" << reason << std::endl;
+    return false;
 }

@@ -8,6 +8,7 @@
 // one). A file that cannot be opened gives the home folder and a line on
 // standard error.
 std::string readHistoryFile(const std::string& historyPath);
-// Replaces the file's content with the folder. A file that cannot be written
-// is said on standard error only.
-void saveHistoryFile(const std::string& historyPath, const std::string& folder);
+// Replaces the file's content with the folder, whole or not at all. A file
+// that cannot be written is said on standard error only, with the reason on
+// the next line (false), and an older file keeps its folder.
+bool saveHistoryFile(const std::string& historyPath, const std::string& folder);

@@ -1,10 +1,13 @@
 #include "settings.h"
 
+#include "targetfile.h"
+
 #include <cereal/archives/xml.hpp>
 
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 void AppSettings::save(cereal::XMLOutputArchive& archive) const
 {
@@ -70,16 +73,14 @@ bool AppSettings::loadSettings()
     return true;
 }
 
-bool AppSettings::saveSettings() const
+bool AppSettings::saveSettings(std::string* reason) const
 {
-    std::ofstream out(settingsPath, std::ios::trunc);
-    if (!out.is_open())
-        return false;
+    std::ostringstream out;
     {
         // The archive writes the document when it is destroyed.
         cereal::XMLOutputArchive archive(out, cereal::XMLOutputArchive::Options(17, true));
         save(archive);
     }
-    out.close();
-    return !out.fail();
+    // A truncated file would lose every setting: whole or not at all.
+    return writeWholeFile(settingsPath, out.str(), reason);
 }

@@ -32,7 +32,8 @@ struct AppSettings {
     // False when the file is unreadable, malformed or has no "language";
     // fields read before the failure keep their new values.
     bool loadSettings();
-    // False when the file cannot be written.
-    bool saveSettings() const;
+    // Whole or not at all: false when the file cannot be written, with
+    // *reason (when given) saying why; an older file then keeps its bytes.
+    bool saveSettings(std::string* reason = nullptr) const;
     void setLanguage(const std::string& code) { language = code; }
 };

@@ -80,8 +80,10 @@ void SettingsCommands::switchIfChosen(int chosen)
 
 void SettingsCommands::store()
 {
-    if (!settings.saveSettings())
-        logger->writeLog("Cannot write the settings file " + settings.settingsPath, 1);
+    std::string reason;
+    if (!settings.saveSettings(&reason))
+        logger->writeLog("Cannot write the settings file " + settings.settingsPath + ": " + reason,
+                         1);
 }
 
 void SettingsCommands::runFirstRunDialog()

@@ -540,7 +540,8 @@ void SurveyCommands::exportTravelTimes()
         return;
     const QString path = dialog.selectedFiles().first();
     size_t badRecord = 0;
-    switch (exportTravelTimesOtte(document, path.toStdString(), &badRecord)) {
+    std::string reason;
+    switch (exportTravelTimesOtte(document, path.toStdString(), &badRecord, &reason)) {
     case OtteWriteResult::Ok:
         break;
     case OtteWriteResult::InvalidRecord:
@@ -554,7 +555,8 @@ void SurveyCommands::exportTravelTimes()
     default:
         QMessageBox::warning(host.window, WindowTexts::tr("Warning"),
                              WindowTexts::tr("Travel times could not be written to %1.")
-                                 .arg(QDir::toNativeSeparators(path)));
+                                     .arg(QDir::toNativeSeparators(path)) +
+                                 "\n" + QString::fromStdString(reason));
     }
 }
 

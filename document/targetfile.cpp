@@ -134,13 +134,3 @@ bool sameFile(const std::string& a, const std::string& b)
     std::error_code ec;
     return fs::equivalent(a, b, ec) && !ec;
 }
-
-void removeTarget(const std::string& path)
-{
-    std::error_code error;
-    const auto status = fs::symlink_status(path, error);
-    if (error)
-        return;
-    if (fs::is_regular_file(status) || fs::is_symlink(status))
-        fs::remove(path, error);
-}

@@ -23,7 +23,3 @@ std::string targetProblem(const std::string& path);
 
 // True when both paths name one existing file, after resolving links.
 bool sameFile(const std::string& a, const std::string& b);
-
-// Removes the file at path when it is a regular file or a symbolic link (the
-// link itself). A device, a directory or a missing path is left alone.
-void removeTarget(const std::string& path);

@@ -3,8 +3,8 @@
 #include "targetfile.h"
 
 #include <charconv>
-#include <fstream>
 #include <ostream>
+#include <sstream>
 
 namespace
 {
@@ -93,18 +93,13 @@ int writeOtte(std::ostream& out, const std::vector<ImportedShot>& records,
 
 int writeOtteFile(const std::string& path, const std::vector<ImportedShot>& records,
                   const ReceiverSpreads& spreads, const std::vector<ImportedDataFile>& shots,
-                  std::size_t* badRecord)
+                  std::size_t* badRecord, std::string* reason)
 {
     if (const int check = checkRecords(records, spreads, shots, badRecord))
         return check;
-    std::ofstream out(path, std::ios::trunc);
-    if (!out)
-        return OtteWriteResult::CannotWrite;
+    std::ostringstream out;
     writeChecked(out, records, spreads, shots);
-    out.close();
-    if (out.fail()) {
-        removeTarget(path); // never leave half a file that reads as a shorter survey
-        return OtteWriteResult::CannotWrite;
-    }
-    return OtteWriteResult::Ok;
+    // Half a file would read as a shorter survey: whole or not at all.
+    return writeWholeFile(path, out.str(), reason) ? OtteWriteResult::Ok
+                                                   : OtteWriteResult::CannotWrite;
 }

@@ -32,12 +32,12 @@ int writeOtte(std::ostream& out, const std::vector<ImportedShot>& records,
               const ReceiverSpreads& spreads, const std::vector<ImportedDataFile>& shots,
               std::size_t* badRecord = nullptr);
 
-// Creates or replaces path. CannotWrite also covers a stream that is not good
-// after closing (a full disk), and then the partial file is removed; an
-// invalid record creates no file.
+// Creates or replaces path, whole or not at all (writeWholeFile): on
+// CannotWrite an older file keeps its bytes and *reason, when given, says
+// why; an invalid record touches no file.
 int writeOtteFile(const std::string& path, const std::vector<ImportedShot>& records,
                   const ReceiverSpreads& spreads, const std::vector<ImportedDataFile>& shots,
-                  std::size_t* badRecord = nullptr);
+                  std::size_t* badRecord = nullptr, std::string* reason = nullptr);
 
 // A real as our text files write it: like printf's %g (6 significant digits),
 // whatever the locale ("12.5", "100000", "1.23457e+06").

@@ -1,5 +1,6 @@
 #include "palettefile.h"
 
+#include "targetfile.h"
 #include "xmlarchive.h"
 
 #include <cereal/archives/xml.hpp>
@@ -7,7 +8,7 @@
 #include <cereal/types/vector.hpp>
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 
 void GradientColorPoint::save(cereal::XMLOutputArchive& archive) const
 {
@@ -76,18 +77,21 @@ bool ColorPalette::load(cereal::XMLInputArchive& archive)
     }
 }
 
-bool savePaletteFile(const ColorPalette& palette, const std::string& path)
+bool savePaletteFile(const ColorPalette& palette, const std::string& path, std::string* reason)
 {
-    std::ofstream out(path, std::ios::trunc);
-    if (!out)
-        return false;
+    std::ostringstream out;
     bool saved;
     {
+        // The archive writes the document when it is destroyed.
         cereal::XMLOutputArchive archive(out);
         saved = palette.save(archive);
     }
-    out.close();
-    return saved && !out.fail();
+    if (!saved || !out) {
+        if (reason)
+            *reason = "the palette could not be made";
+        return false;
+    }
+    return writeWholeFile(path, out.str(), reason);
 }
 
 bool loadPaletteFile(ColorPalette& palette, const std::string& path)

@@ -7,10 +7,10 @@
 
 #include <string>
 
-// Creates or replaces the file. False when it cannot be opened, when writing
-// throws, or when the stream has failed once the archive and file are closed
-// (a full disk): the archive writes everything only at its end.
-bool savePaletteFile(const ColorPalette& palette, const std::string& path);
+// Creates or replaces the file, whole or not at all (writeWholeFile): on
+// failure an older file keeps its bytes and *reason, when given, says why.
+bool savePaletteFile(const ColorPalette& palette, const std::string& path,
+                     std::string* reason = nullptr);
 
 // ColorPalette::load without its catch, for lists of palettes: a failed
 // palette leaves the archive inside it, so the whole list must fail.

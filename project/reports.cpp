@@ -1,8 +1,9 @@
 #include "reports.h"
 
-#include "targetfile.h"
 #include "tomodocument.h"
+#include "wholefile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -131,7 +132,7 @@ QString shotFileName(const TomoDocument& doc, size_t record)
 }
 
 bool writeOdtReport(const QString& path, const TomoDocument& doc,
-                    const std::vector<ReportPicture>& pictures)
+                    const std::vector<ReportPicture>& pictures, QString* reason)
 {
     QTextDocument document;
     QTextCursor cursor(&document);
@@ -177,8 +178,17 @@ bool writeOdtReport(const QString& path, const TomoDocument& doc,
                               std::min<size_t>(kShotsPerTable, doc.ttArray.size() - first),
                               TableStyle::Odt);
 
-    QTextDocumentWriter writer(path, "ODT");
-    return writer.write(&document);
+    // The writer closes its device and does not see a failed flush: the
+    // document is made in memory and then written whole.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QTextDocumentWriter writer(&buffer, "ODT");
+    if (!writer.write(&document)) {
+        if (reason)
+            *reason = QCoreApplication::translate("Reports", "the document could not be made");
+        return false;
+    }
+    return writeWholeFile(path, bytes, reason);
 }
 
 double pdfPictureWidth()
@@ -192,16 +202,27 @@ double pdfPictureHeight()
 }
 
 bool writePdfReport(const QString& path, const TomoDocument& doc,
-                    const std::vector<ReportPicture>& pages)
+                    const std::vector<ReportPicture>& pages, QString* reason)
 {
-    const std::string target = QFile::encodeName(path).toStdString();
-    QPdfWriter writer(path);
+    // QPainter::end does not see a failed flush or close of a file: the PDF is
+    // made in memory and then written whole.
+    const QString notMade =
+        QCoreApplication::translate("Reports", "the document could not be made");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        if (reason)
+            *reason = notMade;
+        return false;
+    }
+    QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setResolution(150);
     QPainter painter;
     if (!painter.begin(&writer)) {
-        removeTarget(target);
+        if (reason)
+            *reason = notMade;
         return false;
     }
     const double fullWidth = pdfPictureWidth();
@@ -250,8 +271,10 @@ bool writePdfReport(const QString& path, const TomoDocument& doc,
             break;
     }
     if (!painter.end()) {
-        removeTarget(target);
+        if (reason)
+            *reason = notMade;
         return false;
     }
-    return true;
+    buffer.close();
+    return writeWholeFile(path, bytes, reason);
 }

@@ -22,16 +22,18 @@ struct ReportPicture {
 constexpr int kShotsPerTable = 5;
 
 // The pictures in order, then the shot table, the geographic table (with a
-// reference only) and the travel-time tables. False when the file could not
-// be written.
+// reference only) and the travel-time tables. Both reports are made in memory
+// and written whole (writeWholeFile): false when the file could not be made
+// or written, with *reason (when given) saying why; an older file then keeps
+// its bytes.
 bool writeOdtReport(const QString& path, const TomoDocument& doc,
-                    const std::vector<ReportPicture>& pictures);
+                    const std::vector<ReportPicture>& pictures, QString* reason = nullptr);
 
 // One A4 landscape page per picture (150 dpi, drawn 1666 px wide at most and
 // fitted to the page height), then the travel-time tables on A3 portrait pages
-// (130 dpi). False when the file could not be written; no partial file stays.
+// (130 dpi). False as writeOdtReport.
 bool writePdfReport(const QString& path, const TomoDocument& doc,
-                    const std::vector<ReportPicture>& pages);
+                    const std::vector<ReportPicture>& pages, QString* reason = nullptr);
 
 // The picture area of an A4 landscape page at 150 dpi, in pixels: 95 % of the
 // page, W high and H wide.

@@ -2,6 +2,7 @@
 
 #include "geotransform.h"
 #include "grid.h"
+#include "targetfile.h"
 #include "tomodocument.h"
 
 #include <QColor>
@@ -11,7 +12,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
 namespace
 {
@@ -51,15 +51,10 @@ double cellVelocity(double slowness)
     return slowness == 0.0 ? DBL_MAX : 1.0 / slowness;
 }
 
-// Written whole after the stream is closed: a full disk shows up only then.
-TextExportResult writeWhole(const std::string& path, const std::string& text)
+TextExportResult writeWhole(const std::string& path, const std::string& text, std::string* reason)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return TextExportResult::CannotWrite;
-    out.write(text.data(), std::streamsize(text.size()));
-    out.close();
-    return out.fail() ? TextExportResult::CannotWrite : TextExportResult::Ok;
+    return writeWholeFile(path, text, reason) ? TextExportResult::Ok
+                                              : TextExportResult::CannotWrite;
 }
 
 std::string kmlHead(const std::string& name, const std::string& description)
@@ -122,7 +117,7 @@ std::string xmlEscaped(const std::string& text)
 }
 
 TextExportResult writeSeismicLineKml(const std::string& path, const TomoDocument& doc,
-                                     const GeoTransform& transform)
+                                     const GeoTransform& transform, std::string* reason)
 {
     const double minX = smallestReceiverX(doc);
     std::string text = kmlHead(
@@ -147,7 +142,7 @@ TextExportResult writeSeismicLineKml(const std::string& path, const TomoDocument
         text += pointPlacemark("S-" + std::to_string(k), "779900", p);
     }
     text += kKmlTail;
-    return writeWhole(path, text);
+    return writeWhole(path, text, reason);
 }
 
 std::string kmlColor(const std::vector<GradientColorPoint>& stops, double v, double vmin,
@@ -166,7 +161,7 @@ std::string kmlColor(const std::vector<GradientColorPoint>& stops, double v, dou
 
 TextExportResult writeProfileKml(const std::string& path, const TomoDocument& doc,
                                  const GeoTransform& transform, const ColorPalette& palette,
-                                 double vmin, double vmax)
+                                 double vmin, double vmax, std::string* reason)
 {
     const Grid* grid = doc.grid.get();
     if (!grid || grid->numberOfCells() == 0)
@@ -203,11 +198,11 @@ TextExportResult writeProfileKml(const std::string& path, const TomoDocument& do
                 "\t\t</Polygon>\n\t</Placemark>\n";
     }
     text += kKmlTail;
-    return writeWhole(path, text);
+    return writeWhole(path, text, reason);
 }
 
 TextExportResult writeGriddedVelocity(const std::string& path, const TomoDocument& doc, double y,
-                                      double zOffset)
+                                      double zOffset, std::string* reason)
 {
     const Grid* grid = doc.grid.get();
     if (!grid)
@@ -231,5 +226,5 @@ TextExportResult writeGriddedVelocity(const std::string& path, const TomoDocumen
                     format("%g", zOffset - zc) + " " + format("%g", v) + "\n";
         }
     }
-    return writeWhole(path, text);
+    return writeWhole(path, text, reason);
 }

@@ -3,7 +3,8 @@
 // of the velocity section, and the section's cells as x y z v text. Every
 // writer builds the whole file first and opens the target only when there is
 // something valid to write, so a refused export leaves an existing file as
-// it was. None of them removes anything.
+// it was. The file is written whole or not at all (writeWholeFile): on
+// CannotWrite an older file keeps its bytes and reason, when given, says why.
 
 #include "colorpalette.h"
 
@@ -31,7 +32,7 @@ std::string xmlEscaped(const std::string& text);
 // Distances along the line are measured from the smallest receiver x. The
 // transformation must have a projected source system.
 TextExportResult writeSeismicLineKml(const std::string& path, const TomoDocument& doc,
-                                     const GeoTransform& transform);
+                                     const GeoTransform& transform, std::string* reason = nullptr);
 
 // One coloured polygon per drawn cell, row-major, standing on the line: the
 // top row at the grid's height above ground, the bottom row touching it.
@@ -39,7 +40,7 @@ TextExportResult writeSeismicLineKml(const std::string& path, const TomoDocument
 // is empty or not finite puts every cell at the first stop.
 TextExportResult writeProfileKml(const std::string& path, const TomoDocument& doc,
                                  const GeoTransform& transform, const ColorPalette& palette,
-                                 double vmin, double vmax);
+                                 double vmin, double vmax, std::string* reason = nullptr);
 
 // KML colour text "ff" + bbggrr of the palette at velocity v.
 std::string kmlColor(const std::vector<GradientColorPoint>& stops, double v, double vmin,
@@ -49,4 +50,4 @@ std::string kmlColor(const std::vector<GradientColorPoint>& stops, double v, dou
 // significant digits. Geographic form: easting, northing, -zc, v with 6
 // decimals. One line per drawn cell, row-major; v = 1/slowness, DBL_MAX for 0.
 TextExportResult writeGriddedVelocity(const std::string& path, const TomoDocument& doc, double y,
-                                      double zOffset);
+                                      double zOffset, std::string* reason = nullptr);

@@ -6,7 +6,7 @@
 #include <limits>
 
 int exportTravelTimesOtte(const TomoDocument& document, const std::string& path,
-                          std::size_t* badRecord)
+                          std::size_t* badRecord, std::string* reason)
 {
     std::vector<ImportedShot> records;
     std::vector<ImportedDataFile> shots;
@@ -27,5 +27,5 @@ int exportTravelTimesOtte(const TomoDocument& document, const std::string& path,
         records.push_back(std::move(record));
         shots.push_back({tt.shotPos2d, {}});
     }
-    return writeOtteFile(path, records, document.goephonesStringSet, shots, badRecord);
+    return writeOtteFile(path, records, document.goephonesStringSet, shots, badRecord, reason);
 }

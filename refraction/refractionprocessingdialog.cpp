@@ -2,8 +2,8 @@
 
 #include "edittraveltimeswidget.h"
 #include "logger.h"
+#include "picturefile.h"
 #include "refractionprompts.h"
-#include "targetfile.h"
 #include "tomodocument.h"
 #include "ui_refractionprocessingdialog.h"
 #include "viewoptionswidget.h"
@@ -261,8 +261,9 @@ void RefractionProcessingDialog::on_layerListCB_currentIndexChanged(int index)
 
 void RefractionProcessingDialog::on_exportRefPNGButton_clicked()
 {
-    const QString file =
-        prompts->saveFileName(this, tr("Save Project"), lastExportFolder, tr("Png image (*.png)"));
+    const QString file = withDefaultSuffix(
+        prompts->saveFileName(this, tr("Save Project"), lastExportFolder, tr("Png image (*.png)")),
+        "png");
     if (file.isEmpty()) {
         if (logger)
             logger->writeLog("Empty filename to be saved", 0);
@@ -284,9 +285,8 @@ void RefractionProcessingDialog::on_exportRefPNGButton_clicked()
         painter.drawImage(0, 0, velocity);
         painter.drawImage(0, 833, profile);
     }
-    // An old file must not pass for the new picture when the write fails.
-    removeTarget(file.toStdString());
-    if (!page.save(file, "PNG"))
+    QString reason;
+    if (!writeWholePng(file, page, &reason))
         prompts->warning(this, QStringLiteral("Warning"),
-                         tr("Unable to save the image %1").arg(file));
+                         tr("Unable to save the image %1").arg(file) + "\n" + reason);
 }

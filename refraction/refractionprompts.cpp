@@ -1,7 +1,9 @@
 #include "refractionprompts.h"
 
-#include <QFileDialog>
+#include "savefiledialog.h"
+
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace
 {
@@ -11,7 +13,11 @@ public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+        // The first "*.ext" of the filter is added to a name typed without one.
+        const QRegularExpressionMatch suffix =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        return askSaveFileName(parent, caption, folder, filter,
+                               suffix.hasMatch() ? suffix.captured(1) : QString());
     }
     void warning(QWidget* parent, const QString& title, const QString& text) override
     {

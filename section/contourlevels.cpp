@@ -1,6 +1,7 @@
 #include "contourlevels.h"
 
 #include "geometryfiles.h"
+#include "targetfile.h"
 
 #include <vtkPointData.h>
 
@@ -54,16 +55,13 @@ vtkSmartPointer<vtkContourFilter> makeContourFilter(vtkSmartPointer<vtkStructure
 }
 
 bool writeIsovalues(const std::string& path, const std::string& delimiter,
-                    const std::set<double>& values)
+                    const std::set<double>& values, std::string* reason)
 {
-    std::ofstream out(path, std::ios::trunc);
-    if (!out)
-        return false;
     const std::string separator = mapDelimiter(delimiter);
+    std::string text;
     for (double v : values)
-        out << formatNumber(v) << separator << "true\n";
-    out.close();
-    return !out.fail();
+        text += formatNumber(v) + separator + "true\n";
+    return writeWholeFile(path, text, reason);
 }
 
 bool readIsovalues(const std::string& path, const std::string& delimiter,

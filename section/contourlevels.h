@@ -25,9 +25,10 @@ vtkSmartPointer<vtkContourFilter> makeContourFilter(vtkSmartPointer<vtkStructure
 
 // Writes the values in ascending order, each as "%g"-style text with 6
 // significant digits, the delimiter (mapped: "(blank space)" is one blank) and
-// "true". False when the file cannot be created or written.
+// "true", whole or not at all (writeWholeFile): false when the file cannot be
+// written, with *reason (when given) saying why; an older file keeps its bytes.
 bool writeIsovalues(const std::string& path, const std::string& delimiter,
-                    const std::set<double>& values);
+                    const std::set<double>& values, std::string* reason = nullptr);
 
 // Reads the first field of every line (split at any delimiter character, runs
 // counting as one), converted as atof would in the C locale. Lines without a

@@ -213,8 +213,10 @@ void contourlines_dialog::on_save_button_clicked()
         return;
     if (!path.endsWith(".csv"))
         path += ".csv";
-    if (!writeIsovalues(path.toStdString(), delimiter, customizedValues()))
-        prompts->critical(tr("Error"), tr("Cannot save file ") + path);
+    std::string reason;
+    if (!writeIsovalues(path.toStdString(), delimiter, customizedValues(), &reason))
+        prompts->critical(tr("Error"),
+                          tr("Cannot save file ") + path + "\n" + QString::fromStdString(reason));
 }
 
 void contourlines_dialog::on_load_button_clicked()

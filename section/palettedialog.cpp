@@ -4,6 +4,7 @@
 #include "colorpalettewidget.h"
 #include "palettefile.h"
 #include "sectionprompts.h"
+#include "targetfile.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -193,13 +194,17 @@ void PaletteDialog::save_palette()
     if (!path.endsWith(".xml"))
         path += ".xml";
     const std::string file = path.toStdString();
-    if (!std::ofstream(file, std::ios::app)) {
+    // Checked without creating the file: a refused save leaves nothing behind.
+    const std::string problem = targetProblem(file);
+    if (!problem.empty()) {
         std::cerr << "[ERROR] Error in opening palette " << file << "." << std::endl;
-        prompts->message(tr("Error while saving palette."));
+        prompts->message(tr("Error while saving palette.") + "\n" +
+                         QString::fromStdString(problem));
         return;
     }
-    if (!savePaletteFile(palette, file)) {
+    std::string reason;
+    if (!savePaletteFile(palette, file, &reason)) {
         std::cerr << "[ERROR] Error in saving palette" << file << "." << std::endl;
-        prompts->message(tr("Error while saving palette."));
+        prompts->message(tr("Error while saving palette.") + "\n" + QString::fromStdString(reason));
     }
 }

@@ -158,6 +158,11 @@ bool SectionDisplay::saveScreenshot(const std::string& path, double scale)
     return view_.saveScreenshot(path, scale);
 }
 
+std::string SectionDisplay::pictureProblem() const
+{
+    return view_.pictureProblem();
+}
+
 // ---- Palettes ----
 
 void SectionDisplay::setMinAll(double min)

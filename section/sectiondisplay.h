@@ -133,6 +133,8 @@ public:
     bool renderPicture(bool newEngine, int t, const std::string& path, const QColor& background,
                        bool equidistant, bool horizontalBar, int width, double fontScale);
     bool saveScreenshot(const std::string& path, double scale);
+    // Why the last picture or screenshot could not be written.
+    std::string pictureProblem() const;
 
     // ---- Commands ----
     void showVerticalGradient();

@@ -115,17 +115,20 @@ public:
 
     // ---- Pictures ----
     // Both render type t off screen at `width` pixels (height in the grid's
-    // proportions) with a title band and write a PNG. Any file at the path is
-    // removed first, so a failed call never leaves an old picture behind.
-    // False, with a line on standard error, when there is no section shown yet
-    // or the PNG could not be written.
+    // proportions) with a title band and write a PNG whole (writeWholeFile):
+    // a failed call leaves an older file as it was. False, with a line on
+    // standard error, when there is no section shown yet or the PNG could not
+    // be written; pictureProblem() then says why when the write failed.
     bool renderToImage(int t, std::string path, const QColor& background, bool equidistant,
                        bool horizontal, int width, double fontScaleFactor);
     bool renderExportImage(int t, std::string path, const QColor& background, bool equidistant,
                            bool horizontal, int width, double fontScaleFactor);
     // The on-screen view enlarged trunc(scale) times (at least 1) with fonts
-    // scale times larger, as PNG. Same removal and result as above.
+    // scale times larger, as PNG. Written and reported as above.
     bool saveScreenshot(std::string path, double scale);
+    // Why the last picture or screenshot could not be written; empty after a
+    // success or when nothing was drawn.
+    const std::string& pictureProblem() const { return pictureProblem_; }
     // VTK's bottom-up rows as a top-down Format_RGB32 image; null gives null.
     static QImage imageDataToQImage(vtkSmartPointer<vtkImageData> img);
 
@@ -181,8 +184,10 @@ private:
     bool refractionApplies() const;
     std::vector<double> cellVelocities() const;
     bool arraysMatchGrid() const;
+    bool writePicture(const QImage& picture, const std::string& path);
 
     std::unique_ptr<Ui::vtkViewer> ui;
+    std::string pictureProblem_;
     // The image magnification of a screenshot in progress: 2-D actor positions
     // are taken in the magnified image, so the title is placed for it.
     int titleMagnification = 1;

@@ -3,9 +3,10 @@
 
 #include "vtkviewer.h"
 
+#include "picturefile.h"
 #include "sectionscene.h"
 #include "sectiontypes.h"
-#include "targetfile.h"
+#include "wholefile.h"
 
 #include <vtkCamera.h>
 #include <vtkNew.h>
@@ -17,22 +18,22 @@
 #include <vtkUnsignedCharArray.h>
 #include <vtkWindowToImageFilter.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 
 using namespace sectionscene;
 
 namespace
 {
-bool reportFailure(const char* what, const std::string& path)
+bool reportFailure(const char* what, const std::string& path, const std::string& why = {})
 {
-    std::cerr << "[ERROR] " << what << " " << path << std::endl;
+    std::cerr << "[ERROR] " << what << " " << path << (why.empty() ? "" : ": ") << why << std::endl;
     return false;
 }
 
@@ -165,10 +166,19 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     return scene;
 }
 
+bool vtkViewer::writePicture(const QImage& picture, const std::string& path)
+{
+    QString why;
+    if (writeWholePng(QString::fromStdString(path), picture, &why))
+        return true;
+    pictureProblem_ = why.toStdString();
+    return reportFailure("Cannot write the section picture", path, pictureProblem_);
+}
+
 bool vtkViewer::renderToImage(int t, std::string path, const QColor& background, bool equidistant,
                               bool horizontal, int width, double fontScaleFactor)
 {
-    removeTarget(path);
+    pictureProblem_.clear();
     const int height = cubeAxes ? pictureHeight(structuredGrid, width) : 0;
     if (height <= 0)
         return reportFailure("No section to render for", path);
@@ -227,16 +237,14 @@ bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
     painter.setFont(font);
     painter.drawText(100, 5 * m, scene.title);
     painter.end();
-    if (!picture.save(QString::fromStdString(path)))
-        return reportFailure("Cannot write the section picture", path);
-    return true;
+    return writePicture(picture, path);
 }
 
 bool vtkViewer::renderExportImage(int t, std::string path, const QColor& background,
                                   bool equidistant, bool horizontal, int width,
                                   double fontScaleFactor)
 {
-    removeTarget(path);
+    pictureProblem_.clear();
     const int height = cubeAxes ? pictureHeight(structuredGrid, width) : 0;
     if (height <= 0)
         return reportFailure("No section to render for", path);
@@ -347,14 +355,12 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     painter.setFont(bold);
     painter.drawText(60, static_cast<int>(lineHeight * 0.5 + 60.0), scene.title);
     painter.end();
-    if (!picture.save(QString::fromStdString(path)))
-        return reportFailure("Cannot write the section picture", path);
-    return true;
+    return writePicture(picture, path);
 }
 
 bool vtkViewer::saveScreenshot(std::string path, double scale)
 {
-    removeTarget(path);
+    pictureProblem_.clear();
     // VTK magnifies by whole numbers only, and at least 1.
     const int magnification =
         std::isfinite(scale) && scale >= 1.0 ? static_cast<int>(std::min(scale, 64.0)) : 1;
@@ -370,18 +376,27 @@ bool vtkViewer::saveScreenshot(std::string path, double scale)
     capture->ReadFrontBufferOff();
     capture->Update();
 
+    // Encoded in memory, then written whole.
     vtkNew<vtkPNGWriter> writer;
-    writer->SetFileName(path.c_str());
+    writer->WriteToMemoryOn();
     writer->SetInputConnection(capture->GetOutputPort());
     writer->Write();
-    const bool written = writer->GetErrorCode() == 0 && std::filesystem::is_regular_file(path);
+    vtkUnsignedCharArray* encoded = writer->GetResult();
+    QByteArray bytes;
+    if (writer->GetErrorCode() == 0 && encoded && encoded->GetNumberOfValues() > 0)
+        bytes = QByteArray(reinterpret_cast<const char*>(encoded->GetPointer(0)),
+                           static_cast<int>(encoded->GetNumberOfValues()));
 
     fontScale = 1.0;
     titleMagnification = 1;
     showProfile(sectiontypes::value(SectionType::Current));
-    if (!written)
-        return reportFailure("Cannot write the screenshot", path);
-    return true;
+    QString why;
+    if (bytes.isEmpty())
+        why = QCoreApplication::translate("Pictures", "the picture could not be made");
+    else if (writeWholeFile(QString::fromStdString(path), bytes, &why))
+        return true;
+    pictureProblem_ = why.toStdString();
+    return reportFailure("Cannot write the screenshot", path, pictureProblem_);
 }
 
 QImage vtkViewer::imageDataToQImage(vtkSmartPointer<vtkImageData> img)

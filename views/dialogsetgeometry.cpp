@@ -258,6 +258,8 @@ void DialogSetGeometry::on_saveShotsButton_clicked()
         labels.push_back(set ? set->fileName : "shot_id_" + std::to_string(i));
         rows.push_back({travelTimes[i].shotPos2d.x, travelTimes[i].shotPos2d.z});
     }
-    if (writeCSV(fileName, delimiter, labels, rows) != 0)
-        prompts->showError(tr("Error Message"), tr("Invalid geometry file."));
+    std::string why;
+    if (writeCSV(fileName, delimiter, labels, rows, &why) != 0)
+        prompts->showError(tr("Error Message"),
+                           tr("Invalid geometry file.") + "\n" + QString::fromStdString(why));
 }

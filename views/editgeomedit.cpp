@@ -136,8 +136,11 @@ void editGeomEdit::on_save_geometry_button_clicked()
     std::vector<std::vector<double>> rows;
     for (const editGeomWidget* row : geophoneRows)
         rows.push_back({row->x(), row->z()});
-    if (writeGeophoneCSV(fileName, delimiter, rows) != 0 ||
-        (spreadGiven && rows.size() != spread.size()))
+    std::string why;
+    if (writeGeophoneCSV(fileName, delimiter, rows, &why) != 0)
+        prompts->showError(tr("Error Message"),
+                           tr("Invalid geometry file.") + "\n" + QString::fromStdString(why));
+    else if (spreadGiven && rows.size() != spread.size())
         prompts->showError(tr("Error Message"), tr("Invalid geometry file."));
 }
 

@@ -1,6 +1,7 @@
 #include "geometryfiles.h"
 
 #include "splitstring.h"
+#include "targetfile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -78,19 +79,15 @@ std::string joinedNumbers(const std::vector<double>& numbers, const std::string&
     return text;
 }
 
-// Writes the given lines; a full disk shows up at the flush or the close.
+// Writes the given lines whole or not at all: an older file stays as it was
+// when the disk is full.
 template <typename LineWriter>
-int writeLines(const std::string& fileName, size_t count, LineWriter lineAt)
+int writeLines(const std::string& fileName, size_t count, LineWriter lineAt, std::string* error)
 {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc);
-    if (!out)
-        return 1;
-    for (size_t k = 0; k < count && out; ++k)
-        out << lineAt(k) << '\n';
-    out.flush();
-    const bool written = bool(out);
-    out.close();
-    return written && !out.fail() ? 0 : 1;
+    std::string text;
+    for (size_t k = 0; k < count; ++k)
+        text += lineAt(k) + '\n';
+    return writeWholeFile(fileName, text, error) ? 0 : 1;
 }
 } // namespace
 
@@ -174,22 +171,28 @@ int readCSV(const std::string& fileName, const std::string& delimiter,
 }
 
 int writeCSV(const std::string& fileName, const std::string& delimiter,
-             const std::vector<std::string>& labels, const std::vector<std::vector<double>>& rows)
+             const std::vector<std::string>& labels, const std::vector<std::vector<double>>& rows,
+             std::string* error)
 {
-    if (labels.size() != rows.size())
+    if (labels.size() != rows.size()) {
+        setError(error, "the labels do not match the rows");
         return 1;
+    }
     const std::string separator = mapDelimiter(delimiter);
     // A label is usually a file path, which may hold the delimiter itself.
     const std::string forbidden = separator + "\r\n";
-    return writeLines(fileName, rows.size(), [&](size_t k) {
-        std::string line = labels[k];
-        for (char& c : line)
-            if (forbidden.find(c) != std::string::npos)
-                c = '_';
-        if (!rows[k].empty())
-            line += separator + joinedNumbers(rows[k], separator);
-        return line;
-    });
+    return writeLines(
+        fileName, rows.size(),
+        [&](size_t k) {
+            std::string line = labels[k];
+            for (char& c : line)
+                if (forbidden.find(c) != std::string::npos)
+                    c = '_';
+            if (!rows[k].empty())
+                line += separator + joinedNumbers(rows[k], separator);
+            return line;
+        },
+        error);
 }
 
 int readGeophoneCSV(const std::string& fileName, const std::string& delimiter,
@@ -219,9 +222,9 @@ int readGeophoneCSV(const std::string& fileName, const std::string& delimiter,
 }
 
 int writeGeophoneCSV(const std::string& fileName, const std::string& delimiter,
-                     const std::vector<std::vector<double>>& rows)
+                     const std::vector<std::vector<double>>& rows, std::string* error)
 {
     const std::string separator = mapDelimiter(delimiter);
-    return writeLines(fileName, rows.size(),
-                      [&](size_t k) { return joinedNumbers(rows[k], separator); });
+    return writeLines(
+        fileName, rows.size(), [&](size_t k) { return joinedNumbers(rows[k], separator); }, error);
 }

@@ -55,16 +55,19 @@ struct NumberRange {
 // Writers: numbers as formatNumber, no delimiter after the last field, "\n"
 // after every line. writeCSV replaces delimiter and line-end characters inside
 // a label by '_' so the line reads back as written, and refuses unequal label
-// and row counts before touching the file. A failed open or write gives 1.
+// and row counts before touching the file. The file is written whole or not
+// at all (writeWholeFile): a failure gives 1, leaves an older file as it was
+// and says why in `error`.
 
 // readCSV echoes each label and number to standard output.
 int readCSV(const std::string& fileName, const std::string& delimiter,
             std::vector<std::string>& labels, std::vector<std::vector<double>>& rows,
             std::string* error = nullptr);
 int writeCSV(const std::string& fileName, const std::string& delimiter,
-             const std::vector<std::string>& labels, const std::vector<std::vector<double>>& rows);
+             const std::vector<std::string>& labels, const std::vector<std::vector<double>>& rows,
+             std::string* error = nullptr);
 int readGeophoneCSV(const std::string& fileName, const std::string& delimiter,
                     std::vector<std::vector<double>>& rows, std::string* error = nullptr,
                     const std::vector<NumberRange>& ranges = {});
 int writeGeophoneCSV(const std::string& fileName, const std::string& delimiter,
-                     const std::vector<std::vector<double>>& rows);
+                     const std::vector<std::vector<double>>& rows, std::string* error = nullptr);

@@ -259,6 +259,10 @@
         <source>Ops! Something wrong writing PDF file</source>
         <translation>Ops! Something wrong writing PDF file</translation>
     </message>
+    <message>
+        <source>The file basename must be one line, without &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>The file basename must be one line, without &quot;/&quot; or &quot;\&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ExportTomoVelData</name>
@@ -320,6 +324,13 @@
     <message>
         <source>Error while saving palette.</source>
         <translation>Error while saving palette.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>the picture could not be made</translation>
     </message>
 </context>
 <context>
@@ -437,6 +448,10 @@
     <message>
         <source>Last:</source>
         <translation>Last:</translation>
+    </message>
+    <message>
+        <source>the document could not be made</source>
+        <translation>the document could not be made</translation>
     </message>
 </context>
 <context>

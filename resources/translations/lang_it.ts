@@ -259,6 +259,10 @@
         <source>Ops! Something wrong writing PDF file</source>
         <translation>Ops! Qualcosa è andato storto scrivendo il file PDF</translation>
     </message>
+    <message>
+        <source>The file basename must be one line, without &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Il nome base dei file deve stare su una riga, senza &quot;/&quot; né &quot;\&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ExportTomoVelData</name>
@@ -320,6 +324,13 @@
     <message>
         <source>Error while saving palette.</source>
         <translation>Errore durante il salvataggio della tavolozza.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>non è stato possibile creare l'immagine</translation>
     </message>
 </context>
 <context>
@@ -437,6 +448,10 @@
     <message>
         <source>Last:</source>
         <translation>Ultimo:</translation>
+    </message>
+    <message>
+        <source>the document could not be made</source>
+        <translation>non è stato possibile creare il documento</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,6 @@ public:
                        int width, double) override
     {
         calls->push_back(type);
-        std::filesystem::remove(path);
         if (!writes)
             return false;
         QImage image(width, 1500, QImage::Format_RGB32);
@@ -146,9 +146,11 @@ TEST(KmlCommands, MissingReferenceOrGridAndUnwritableTargets)
         EXPECT_EQ(seen.text, "No tomographic grid: data cannot be exported in KML format");
     }
     const std::string dir = testenv::freshDir("kmlfail");
-    // A folder that does not exist, and a full disk (the file dialog asks
-    // before it names an existing file).
-    for (const std::string& path : {dir + "/missing/a.kml", std::string("/dev/full")}) {
+    // A folder that does not exist, and a full disk through a link (the file
+    // dialog would add ".kml" to "/dev/full", and asks before it names an
+    // existing file).
+    std::filesystem::create_symlink("/dev/full", dir + "/full.kml");
+    for (const std::string& path : {dir + "/missing/a.kml", dir + "/full.kml"}) {
         std::vector<DialogScript::Step> steps{
             {"QFileDialog", "Export Seismic Line to KML", saveAs(QString::fromStdString(path))}};
         if (std::filesystem::exists(path))
@@ -185,13 +187,17 @@ TEST(GriddedCommand, NoGridShiftDialogAndFailures)
         script.expectDone();
         EXPECT_FALSE(testenv::readText(dir + "/v.txt").empty());
     }
-    DialogScript script({{"QFileDialog", "Export Gridded Data", saveAs("/dev/full")},
-                         {"QMessageBox", "Export Gridded Data", pressButton(QMessageBox::Yes)},
-                         {"ExportTomoVelData", nullptr, pressOk()},
-                         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    std::filesystem::create_symlink("/dev/full", dir + "/full.txt");
+    DialogScript script(
+        {{"QFileDialog", "Export Gridded Data", saveAs(QString::fromStdString(dir + "/full.txt"))},
+         {"QMessageBox", "Export Gridded Data", pressButton(QMessageBox::Yes)},
+         {"ExportTomoVelData", nullptr, pressOk()},
+         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
     e.w->on_actionGridded_Data_triggered();
     script.expectDone();
-    EXPECT_TRUE(seen.text.contains("/dev/full"));
+    EXPECT_TRUE(seen.text.contains(QString::fromStdString(dir + "/full.txt")));
+    EXPECT_TRUE(seen.text.contains("not a regular file")) << seen.text.toStdString();
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
 TEST(ImagesCommand, EveryPictureInOrder)
@@ -229,7 +235,7 @@ TEST(ImagesCommand, EveryPictureInOrder)
     }
 }
 
-TEST(ImagesCommand, FailedPicturesAreNamedAndOldOnesGone)
+TEST(ImagesCommand, FailedPicturesAreNamedAndOldOnesKept)
 {
     ExportWindow e;
     surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
@@ -246,10 +252,36 @@ TEST(ImagesCommand, FailedPicturesAreNamedAndOldOnesGone)
          {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
     e.w->on_actionImages_triggered();
     script.expectDone();
-    EXPECT_FALSE(std::filesystem::exists(dir + "/Figure_profile.png"));
+    EXPECT_EQ(testenv::readText(dir + "/Figure_profile.png"), "old picture");
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/Figure_traveltimes.png"));
     EXPECT_TRUE(seen.text.contains("Figure_profile.png"));
-    EXPECT_TRUE(seen.text.contains("Figure_traveltimes.png"));
+    EXPECT_TRUE(seen.text.contains("Figure_traveltimes.png: ")) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains("not a regular file")) << seen.text.toStdString();
+}
+
+// The basename starts every file name in the chosen folder: a line break or a
+// folder separator in it is refused before any folder is asked for.
+TEST(ImagesCommand, ABasenameThatIsNotOneNameIsRefused)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.useFakeRenderer();
+    for (const char* typed : {"two\nlines", "../up", "sub/name", "back\\slash", "end\n"}) {
+        SCOPED_TRACE(typed);
+        MessageSeen seen;
+        DialogScript script({{"selectExport", "Export Images",
+                              [typed](QWidget* d) {
+                                  d->findChild<QTextEdit*>("basename")->setPlainText(typed);
+                                  pressOk()(d);
+                              }},
+                             {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+        e.w->on_actionImages_triggered();
+        script.expectDone();
+        EXPECT_EQ(seen.text, "The file basename must be one line, without \"/\" or \"\\\".");
+    }
+    EXPECT_TRUE(e.calls.empty());
+    for (const char* name : {"Figure", "survey 12", "line-1.a"})
+        EXPECT_TRUE(isPlainBasename(name)) << name;
 }
 
 TEST(ImagesCommand, CancelledFolderKeepsTheHistory)
@@ -264,6 +296,62 @@ TEST(ImagesCommand, CancelledFolderKeepsTheHistory)
     e.w->on_actionImages_triggered();
     script.expectDone();
     EXPECT_EQ(testenv::readText(history), before);
+}
+
+// Names typed without an extension get the one of the chosen format.
+TEST(ExportCommands, TypedNamesGetTheFormatsExtension)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.w->document.setGeoCoord(500000, 500100, 4649776.224, 4649776.224, 32633);
+    e.useFakeRenderer();
+    const std::string dir = testenv::freshDir("suffix");
+    const auto noPictures = keepOnly({});
+    using Action = void (Tervanelo_MainWindows::*)();
+    const struct {
+        const char* title;
+        const char* typed;
+        const char* written;
+        Action action;
+        std::vector<DialogScript::Step> before;
+    } cases[] = {
+        {"Export Seismic Line to KML",
+         "line",
+         "line.kml",
+         &Tervanelo_MainWindows::on_actionExportSeismic_line_triggered,
+         {}},
+        {"Export Tomography to KML",
+         "profile",
+         "profile.kml",
+         &Tervanelo_MainWindows::on_actionExportTomographic_profile_2_KML_triggered,
+         {}},
+        {"Export Gridded Data",
+         "velocity_xyz",
+         "velocity_xyz.txt",
+         &Tervanelo_MainWindows::on_actionGridded_Data_triggered,
+         {}},
+        {"Save ODT",
+         "report",
+         "report.odt",
+         &Tervanelo_MainWindows::on_actionODT_triggered,
+         {{"selectExport", nullptr, noPictures}}},
+        {"Save PDF",
+         "report",
+         "report.pdf",
+         &Tervanelo_MainWindows::on_actionPDF_triggered,
+         {{"selectExport", nullptr, noPictures}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        std::vector<DialogScript::Step> steps = c.before;
+        steps.push_back(
+            {"QFileDialog", c.title, saveAs(QString::fromStdString(dir + "/" + c.typed))});
+        DialogScript script(steps);
+        (e.w.get()->*c.action)();
+        script.expectDone();
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir + "/" + c.written));
+        EXPECT_FALSE(std::filesystem::exists(dir + "/" + c.typed));
+    }
 }
 
 TEST(ScreenshotCommand, NamesTabsAndFailures)
@@ -300,6 +388,19 @@ TEST(ScreenshotCommand, NamesTabsAndFailures)
     script.expectDone();
     EXPECT_TRUE(seen.text.contains(QString::fromStdString(dir + "/taken.png")));
     EXPECT_TRUE(std::filesystem::is_directory(dir + "/taken.png"));
+
+    // The travel-time chart of tab 1, over a link to a full disk: refused,
+    // and the device stays.
+    std::filesystem::create_symlink("/dev/full", dir + "/full.png");
+    e.w->ui->tabWidget->setCurrentIndex(1);
+    DialogScript full(
+        {{"QFileDialog", "Save Screenshot", saveAs(QString::fromStdString(dir + "/full.png"))},
+         {"QMessageBox", "Save Screenshot", pressButton(QMessageBox::Yes)},
+         {"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)}});
+    e.w->on_actionScreenshot_triggered();
+    full.expectDone();
+    EXPECT_TRUE(seen.text.contains("not a regular file")) << seen.text.toStdString();
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
 TEST(ReportCommands, StalePicturesNeverReachTheReport)
@@ -339,6 +440,61 @@ TEST(ReportCommands, StalePicturesNeverReachTheReport)
     pdf.expectDone();
     EXPECT_TRUE(std::filesystem::exists(dir + "/r.pdf"));
     EXPECT_FALSE(std::filesystem::exists(e.home.workFolder() + "/grid.png"));
+}
+
+// A report that cannot be written says why, logs no success, and an older
+// report of that name keeps its bytes.
+TEST(ReportCommands, AFailedWriteSaysWhyAndKeepsTheOlderReport)
+{
+    ExportWindow e;
+    surveytest::loadSurvey(*e.w, surveytest::twoLayerShots(2), true);
+    e.useFakeRenderer();
+    const std::string dir = testenv::freshDir("report-fail");
+    using Action = void (Tervanelo_MainWindows::*)();
+    const struct {
+        const char* title;
+        const char* box;
+        Action action;
+        const char* suffix;
+    } reports[] = {
+        {"Save ODT", "Ops! Something wrong writing ODT file",
+         &Tervanelo_MainWindows::on_actionODT_triggered, ".odt"},
+        {"Save PDF", "Ops! Something wrong writing PDF file",
+         &Tervanelo_MainWindows::on_actionPDF_triggered, ".pdf"},
+    };
+    for (const auto& r : reports) {
+        // The dialog adds an extension to "/dev/full": a link with one leads there.
+        const std::string full = dir + "/full" + r.suffix;
+        std::filesystem::create_symlink("/dev/full", full);
+        const struct {
+            std::string path;
+            const char* reason;
+            bool asksToReplace;
+        } targets[] = {
+            {dir + "/missing/r" + r.suffix, "does not exist", false},
+            {full, "not a regular file", true},
+        };
+        for (const auto& t : targets) {
+            SCOPED_TRACE(std::string(r.title) + " " + t.path);
+            MessageSeen seen;
+            std::vector<DialogScript::Step> steps{
+                {"selectExport", nullptr, keepOnly({})},
+                {"QFileDialog", r.title, saveAs(QString::fromStdString(t.path))}};
+            if (t.asksToReplace)
+                steps.push_back({"QMessageBox", r.title, pressButton(QMessageBox::Yes)});
+            steps.push_back({"QMessageBox", "Warning", pressButton(QMessageBox::Ok, &seen)});
+            DialogScript script(steps);
+            (e.w.get()->*r.action)();
+            script.expectDone();
+            EXPECT_TRUE(seen.text.startsWith(QString(r.box) + "\n")) << seen.text.toStdString();
+            EXPECT_TRUE(seen.text.contains(t.reason)) << seen.text.toStdString();
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    const std::string log = testenv::readText(e.w->logFile);
+    EXPECT_EQ(log.find("COMPLETED"), std::string::npos) << log;
+    EXPECT_NE(log.find("Saving : " + dir + "/full.odt ... FAILED."), std::string::npos) << log;
 }
 
 } // namespace

@@ -390,7 +390,9 @@ TEST_F(GeometryDialog, SavedLabelsWithoutTraceSetsAndFailedSave)
     press("saveShotsButton");
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_EQ(prompts.errors[0].first, "Error Message");
-    EXPECT_EQ(prompts.errors[0].second, "Invalid geometry file.");
+    EXPECT_EQ(prompts.errors[0].second,
+              QString::fromStdString("Invalid geometry file.\nthe folder " + dir +
+                                     "/missing does not exist"));
 }
 
 TEST_F(GeometryDialog, EditingAShotThroughTheShotEditor)

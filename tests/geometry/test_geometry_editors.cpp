@@ -512,7 +512,9 @@ TEST_F(GeophoneEditor, FailedAndCancelledFiles)
     prompts.saveName = QString::fromStdString(dir + "/missing/out.csv");
     clickButton(&editor, "save_geometry_button");
     ASSERT_EQ(prompts.errors.size(), 2u);
-    EXPECT_EQ(prompts.errors[1].second, "Invalid geometry file.");
+    EXPECT_EQ(prompts.errors[1].second,
+              QString::fromStdString("Invalid geometry file.\nthe folder " + dir +
+                                     "/missing does not exist"));
 
     prompts.saveName = QString::fromStdString(dir + "/cancelled.csv");
     prompts.delimiterAccepted = false;

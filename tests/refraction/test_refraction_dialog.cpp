@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace
 {
 class FakePrompts : public RefractionPrompts
@@ -174,15 +176,29 @@ TEST(RefractionDialog, FailedExportSaysSoAndLeavesNoFile)
     s.build();
     const QString dir = QString::fromStdString(testenv::freshDir("refraction-bad"));
     ASSERT_TRUE(QDir(dir).mkdir("taken.png"));
-    for (const QString& target : {dir + "/missing/page.png", dir + "/taken.png"}) {
+    // "/dev/full" itself would get ".png": a link with the extension leads there.
+    std::filesystem::create_symlink("/dev/full", (dir + "/full.png").toStdString());
+    const struct {
+        QString target;
+        QString reason;
+    } cases[] = {
+        {dir + "/missing/page.png", "does not exist"},
+        {dir + "/taken.png", "not a regular file"},
+        {dir + "/full.png", "not a regular file"},
+    };
+    for (const auto& c : cases) {
         s.prompts.warnings.clear();
-        s.prompts.saveName = target;
+        s.prompts.saveName = c.target;
         s.child<QPushButton>("exportRefPNGButton")->click();
         ASSERT_EQ(s.prompts.warnings.size(), 1);
-        EXPECT_EQ(s.prompts.warnings[0], "Unable to save the image " + target);
+        EXPECT_TRUE(s.prompts.warnings[0].startsWith("Unable to save the image " + c.target + "\n"))
+            << s.prompts.warnings[0].toStdString();
+        EXPECT_TRUE(s.prompts.warnings[0].contains(c.reason))
+            << s.prompts.warnings[0].toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir + "/missing/page.png"));
     EXPECT_TRUE(QFileInfo(dir + "/taken.png").isDir());
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 
     // An old file is replaced.
     const QString old = dir + "/old.png";
@@ -192,6 +208,14 @@ TEST(RefractionDialog, FailedExportSaysSoAndLeavesNoFile)
     s.child<QPushButton>("exportRefPNGButton")->click();
     EXPECT_TRUE(s.prompts.warnings.isEmpty());
     EXPECT_EQ(QImage(old).size(), QSize(1500, 1666));
+
+    // A name typed without an extension gets ".png".
+    s.prompts.warnings.clear();
+    s.prompts.saveName = dir + "/plots";
+    s.child<QPushButton>("exportRefPNGButton")->click();
+    EXPECT_TRUE(s.prompts.warnings.isEmpty());
+    EXPECT_EQ(QImage(dir + "/plots.png").size(), QSize(1500, 1666));
+    EXPECT_FALSE(QFile::exists(dir + "/plots"));
 
     // Cancel writes nothing.
     s.prompts.saveName.clear();

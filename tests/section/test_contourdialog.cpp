@@ -74,7 +74,7 @@ TEST(IsovalueFiles, WriterFormatAndFailures)
     EXPECT_EQ(testenv::readText(dir + "/a.csv"), "0.333333;true\n12.5;true\n1500;true\n");
     ASSERT_TRUE(writeIsovalues(dir + "/b.csv", "(blank space)", {2}));
     EXPECT_EQ(testenv::readText(dir + "/b.csv"), "2 true\n");
-    // A full disk shows only once the file is written and closed.
+    // A device or a missing folder is refused before anything is written.
     EXPECT_FALSE(writeIsovalues("/dev/full", ";", {1500}));
     EXPECT_FALSE(writeIsovalues(dir + "/missing/c.csv", ";", {1500}));
 }
@@ -185,8 +185,10 @@ TEST_F(ContourDialog, SavesTheRowsSortedWithTheChosenDelimiter)
     prompts.saveName = missing;
     button(*d, "save_button")->click();
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0],
-              std::make_pair(QString("Error"), "Cannot save file " + missing + ".csv"));
+    EXPECT_EQ(prompts.boxes[0].first, "Error");
+    EXPECT_TRUE(prompts.boxes[0].second.startsWith("Cannot save file " + missing + ".csv\n"))
+        << prompts.boxes[0].second.toStdString();
+    EXPECT_TRUE(prompts.boxes[0].second.contains("does not exist"));
 }
 
 TEST_F(ContourDialog, LoadsTheChosenFileAsItIs)

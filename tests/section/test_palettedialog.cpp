@@ -258,7 +258,10 @@ TEST_F(PaletteDialogTest, SaveNamesAndFailures)
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "[ERROR] Error in opening palette " + dir + "/missing/p.xml.\n");
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0].second, "Error while saving palette.");
+    EXPECT_TRUE(prompts.boxes[0].second.startsWith("Error while saving palette.\n"));
+    EXPECT_TRUE(prompts.boxes[0].second.contains("does not exist"))
+        << prompts.boxes[0].second.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
 
     // Cancel writes nothing.
     prompts.saveName.clear();

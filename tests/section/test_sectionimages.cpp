@@ -134,41 +134,58 @@ TEST_F(SectionImages, SizesAndMargins)
         (fresh.width() - 120) * (fresh.height() - 60));
 }
 
-TEST_F(SectionImages, FailuresLeaveNoPictureBehind)
+TEST_F(SectionImages, FailuresKeepTheOlderPictureAndSayWhy)
 {
-    // No section shown yet: nothing to render, and an older picture goes.
+    // No section shown yet: nothing to render, and an older picture stays.
     for (const Engine& engine : Engines) {
         SCOPED_TRACE(engine.name);
         vtkViewer blank;
-        const std::string stale = dir + "/stale.png";
-        std::ofstream(stale) << "an older picture";
+        const std::string older = dir + "/older.png";
+        std::ofstream(older) << "an older picture";
         testing::internal::CaptureStderr();
-        EXPECT_FALSE((blank.*engine.render)(5, stale, Qt::white, true, false, 1024, 1.0));
+        EXPECT_FALSE((blank.*engine.render)(5, older, Qt::white, true, false, 1024, 1.0));
         EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
-        EXPECT_FALSE(std::filesystem::exists(stale));
+        EXPECT_EQ(testenv::readText(older), "an older picture");
     }
 
     setSection(doc, 4, 16, [](uint32_t r, uint32_t) { return 1000.0 + 100.0 * r; });
     showView(view, 400, 300);
     view.showProfile(5);
-    for (const Engine& engine : Engines) {
-        SCOPED_TRACE(engine.name);
+    // A missing folder, a folder standing at the path, and a full disk
+    // through a link: refused with the reason, nothing created or replaced.
+    std::filesystem::create_directory(dir + "/folder.png");
+    std::filesystem::create_symlink("/dev/full", dir + "/full.png");
+    const struct {
+        std::string path;
+        const char* reason;
+    } targets[] = {
+        {dir + "/missing/p.png", "does not exist"},
+        {dir + "/folder.png", "not a regular file"},
+        {dir + "/full.png", "not a regular file"},
+    };
+    for (const auto& t : targets) {
+        SCOPED_TRACE(t.path);
+        for (const Engine& engine : Engines) {
+            SCOPED_TRACE(engine.name);
+            testing::internal::CaptureStderr();
+            EXPECT_FALSE((view.*engine.render)(5, t.path, Qt::white, true, false, 512, 1.0));
+            testing::internal::GetCapturedStderr();
+            EXPECT_NE(view.pictureProblem().find(t.reason), std::string::npos)
+                << view.pictureProblem();
+        }
         testing::internal::CaptureStderr();
-        EXPECT_FALSE(
-            (view.*engine.render)(5, dir + "/missing/p.png", Qt::white, true, false, 512, 1.0));
+        EXPECT_FALSE(view.saveScreenshot(t.path, 1.0));
         testing::internal::GetCapturedStderr();
-        EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
-        // A folder standing at the path is neither removed nor written.
-        std::filesystem::create_directory(dir + "/folder.png");
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(
-            (view.*engine.render)(5, dir + "/folder.png", Qt::white, true, false, 512, 1.0));
-        testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder.png"));
+        EXPECT_NE(view.pictureProblem().find(t.reason), std::string::npos) << view.pictureProblem();
     }
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(view.saveScreenshot(dir + "/missing/shot.png", 1.0));
-    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder.png"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir + "/full.png"));
+
+    // A success clears the reason.
+    EXPECT_TRUE(view.saveScreenshot(dir + "/shot.png", 1.0));
+    EXPECT_EQ(view.pictureProblem(), "");
 }
 
 TEST_F(SectionImages, VelocityExportIgnoresARangeFittedToAnotherFamily)
