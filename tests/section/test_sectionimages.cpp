@@ -205,6 +205,28 @@ TEST_F(SectionImages, VelocityExportIgnoresARangeFittedToAnotherFamily)
     }
 }
 
+TEST_F(SectionImages, ProfileLabelsAtFontScales)
+{
+    refractionDataStructure refraction;
+    sectionfixture::setShowcase(doc, refraction);
+    view.setPalette(builtIn("Dark rainbow"));
+    showView(view, 640, 400);
+    sectionfixture::fitPalette(view, 5);
+    view.showProfile(5);
+    for (const Engine& engine : Engines)
+        for (const bool horizontal : {false, true})
+            for (const double scale : {0.1, 1.0, 2.5, 4.0}) {
+                const std::string path = dir + "/profile.png";
+                ASSERT_TRUE(
+                    (view.*engine.render)(5, path, Qt::white, true, horizontal, 2048, scale));
+                QImage(QString::fromStdString(path))
+                    .save(imagecompare::outputPath(QString("profile_%1_%2_%3.png")
+                                                       .arg(engine.name)
+                                                       .arg(horizontal)
+                                                       .arg(scale)));
+            }
+}
+
 TEST_F(SectionImages, ScreenshotEnlargesTheView)
 {
     setSection(doc, 10, 40, [](uint32_t r, uint32_t) { return 1000.0 + 100.0 * r; });
