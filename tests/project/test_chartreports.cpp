@@ -230,7 +230,7 @@ TEST(TravelTimeChart, LabelsAndCurvesStayReadable)
                 if (!twoColors) {
                     // Below the distance ticks: the row of numbers, then "(m)".
                     const auto below =
-                        imagecompare::inkRuns(image, QRect(0, f.bottom + 8, W, H), Qt::Vertical);
+                        imagecompare::inkRuns(image, QRect(0, f.bottom + 12, W, H), Qt::Vertical);
                     ASSERT_EQ(below.size(), 2u) << "the labels below the frame run together";
                     const auto unitColumns = imagecompare::inkRuns(
                         image, QRect(0, below[1].first, W, below[1].second - below[1].first + 1),
@@ -240,7 +240,7 @@ TEST(TravelTimeChart, LabelsAndCurvesStayReadable)
                                 (f.left + f.right) / 2.0, 0.05 * W);
                     // Left of the time ticks: "(ms)", then the column of numbers.
                     const auto left = imagecompare::inkRuns(
-                        image, QRect(0, 0, f.left - 8, f.bottom + 1), Qt::Horizontal);
+                        image, QRect(0, 0, f.left - 12, f.bottom + 1), Qt::Horizontal);
                     ASSERT_GE(left.size(), 2u) << "the labels left of the frame run together";
                     // The leftmost ink is "(ms)" alone, centred on the frame's height:
                     // tick labels run into it would stretch it over the frame.
