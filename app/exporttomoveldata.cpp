@@ -1,6 +1,8 @@
 #include "exporttomoveldata.h"
 #include "ui_exporttomoveldata.h"
 
+#include "typedfields.h"
+
 ExportTomoVelData::ExportTomoVelData(QWidget* parent)
     : QDialog(parent), ui(new Ui::ExportTomoVelData)
 {
@@ -14,8 +16,13 @@ ExportTomoVelData::~ExportTomoVelData()
 
 void ExportTomoVelData::on_buttonBox_accepted()
 {
-    // QString::toDouble always reads a decimal point, whatever the interface
-    // language; a failed conversion gives 0.0.
-    yCoord = ui->y_coord_edit->text().toDouble();
-    zOffset = ui->z_offset_edit->text().toDouble();
+    // Empty edits shift nothing; other text that is no number keeps the dialog
+    // open. The form no longer accepts on its own, so a refusal stores nothing.
+    double y = 0.0, z = 0.0;
+    if (!readTypedNumber(this, ui->y_coord_edit, ui->label->text(), EmptyEdit::ReadsAsZero, y) ||
+        !readTypedNumber(this, ui->z_offset_edit, ui->label_2->text(), EmptyEdit::ReadsAsZero, z))
+        return;
+    yCoord = y;
+    zOffset = z;
+    accept();
 }

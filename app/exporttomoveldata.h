@@ -16,7 +16,8 @@ public:
     explicit ExportTomoVelData(QWidget* parent = nullptr);
     ~ExportTomoVelData() override;
 
-    // Read after an accepted exec(); text that is not a number gives 0.0.
+    // Read after an accepted exec(); an empty edit gives 0.0, other text that
+    // is not a number is refused and the dialog stays open.
     double yCoord = 0.0;
     double zOffset = 0.0;
 

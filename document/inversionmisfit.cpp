@@ -24,10 +24,8 @@ InversionMisfit inversionMisfit(const std::vector<TravelTime>& records)
             ++out.count;
             sumSquares += (m - c) * (m - c);
             sumRelativeSquares += relative * relative;
-            if (relative > largestRelative) {
-                largestRelative = relative;
-                out.maxAbsolute = std::fabs(c - m);
-            }
+            largestRelative = std::max(largestRelative, relative);
+            out.maxAbsolute = std::max(out.maxAbsolute, std::fabs(c - m));
         }
     }
     out.maxRelative = largestRelative * 100.0;

@@ -17,9 +17,9 @@ struct InversionMisfit {
     size_t count = 0;
     double rmse = 0.0;         // s
     double relativeRmse = 0.0; // %
-    // The receiver with the largest |c - m| / m; the first one wins a tie.
-    double maxRelative = 0.0; // %
-    double maxAbsolute = 0.0; // s, of that same receiver
+    // Each the largest of its kind; the two may belong to different receivers.
+    double maxRelative = 0.0; // %, largest |c - m| / m
+    double maxAbsolute = 0.0; // s, largest |c - m|
 };
 InversionMisfit inversionMisfit(const std::vector<TravelTime>& records);
 

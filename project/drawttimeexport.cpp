@@ -1,5 +1,6 @@
 #include "drawttimeexport.h"
 
+#include "chartlabels.h"
 #include "chartsteps.h"
 #include "pixel.h"
 #include "shotcolors.h"
@@ -96,6 +97,14 @@ void drawTTimeExport::draw(QPainter& painter, double width, double height)
                     maxTime = t;
             }
         }
+        // A computed curve above the picks would leave the frame.
+        if (showComputedTimes && maxTime > 0.0)
+            for (const TravelTime& record : document->ttArray) {
+                const size_t n = drawableReceivers(*document, record, record.ttCalcolati);
+                for (size_t j = 0; j < n; ++j)
+                    if (drawnTime(record.ttCalcolati[j]) && record.ttCalcolati[j] > maxTime)
+                        maxTime = record.ttCalcolati[j];
+            }
     }
     const double tms = std::fabs(maxTime) * 1000.0;
     if (largeFormat)
@@ -108,10 +117,16 @@ void drawTTimeExport::draw(QPainter& painter, double width, double height)
     const QFontMetricsF metrics(painter.font());
     const double left = 2.0 * metrics.horizontalAdvance(QString::number(tms, 'g', 6)) + 95.0;
     const double bottom = 0.9 * left;
-    plotWidth = width - left;
-    plotHeight = height - bottom;
-    const double x0 = left / 2.0;
-    const double y0 = bottom / 2.0;
+    // The margins hold the tick labels and the unit labels beside them, in
+    // the axis font.
+    painter.save();
+    setAxisStyle(painter);
+    const ChartLabelRoom room = chartLabelRoom(QFontMetricsF(painter.font()), tms);
+    painter.restore();
+    const double x0 = std::max(left / 2.0, room.left);
+    const double y0 = std::max(bottom / 2.0, room.bottom);
+    plotWidth = width - 2.0 * x0;
+    plotHeight = height - 2.0 * y0;
 
     if (QPaintDevice* device = painter.device())
         painter.fillRect(QRect(0, 0, device->width(), device->height()), Qt::white);
@@ -132,19 +147,13 @@ void drawTTimeExport::draw(QPainter& painter, double width, double height)
     drawDistanceAxis(painter, plotWidth, y0 + plotHeight, x0);
     drawTimeAxis(painter, x0, plotHeight, y0);
 
-    painter.setFont(font);
-    const QFontMetricsF labels(painter.font());
-    painter.setPen(solidPen(Qt::black, 1.0));
-    painter.drawText(QPoint(truncated(x0 + plotWidth / 2.0 - labels.horizontalAdvance("(m)") / 2.0),
-                            truncated(y0 + plotHeight + 2.2 * labels.ascent())),
-                     "(m)");
-    painter.drawLine(QLineF(x0, y0, x0, y0 + plotHeight));
     painter.save();
-    painter.translate(1.1 * labels.ascent(),
-                      y0 + plotHeight / 2.0 + labels.horizontalAdvance("(ms)") / 2.0);
-    painter.rotate(-90.0);
-    painter.drawText(QPoint(0, 0), "(ms)");
+    setAxisStyle(painter);
+    painter.setPen(solidPen(Qt::black, 1.0));
+    drawUnitLabels(painter, x0, y0, plotWidth, plotHeight, maxTime > 0.0 ? tms : 0.0);
     painter.restore();
+    painter.setPen(solidPen(Qt::black, 1.0));
+    painter.drawLine(QLineF(x0, y0, x0, y0 + plotHeight));
 }
 
 void drawTTimeExport::drawData(QPainter& painter)
@@ -183,12 +192,13 @@ void drawTTimeExport::drawData(QPainter& painter)
             QPen line = solidPen(color, w);
             if (computed)
                 line.setStyle(Qt::DashLine);
+            // Unpicked (0), rejected (negative) and uncomputed (0) times
+            // are no points of a curve.
             auto usable = [&](size_t j) {
-                return std::isfinite(spread[j].x) && std::isfinite(times[j]) &&
-                       (computed || times[j] > 0.0);
+                return std::isfinite(spread[j].x) && drawnTime(times[j]);
             };
             for (size_t j = 0; j < n; ++j) {
-                if (!std::isfinite(spread[j].x) || !std::isfinite(times[j]))
+                if (!usable(j))
                     continue;
                 const QPoint here(px(spread[j].x), py(times[j]));
                 if (j > 0 && usable(j - 1) && usable(j)) {

@@ -3,8 +3,10 @@
 // times of every shot against receiver position (x in metres, times held in
 // seconds, labelled in milliseconds), optionally with the computed times.
 // Paints on any QPainter at the size the caller gives; reads the document and
-// never changes it. Times or positions that are not finite are skipped; when
+// never changes it. Times or positions that are not finite are skipped, and so
+// are unpicked (0) and rejected (negative) picks and computed times of 0; when
 // every receiver lies at one x the chart has no curves and no distance ticks.
+// The time range covers the computed times when they are drawn.
 
 #include <QColor>
 
@@ -32,7 +34,7 @@ public:
     double timeScale = 0.0;     // pixels per second
     double distanceScale = 0.0; // pixels per metre
     double distanceOffset = 0.0;
-    double maxTime = 0.0; // s
+    double maxTime = 0.0; // s, largest pick, or drawn computed time
     double plotWidth = 0.0;
     double plotHeight = 0.0;
     bool largeFormat = false;

@@ -6,10 +6,13 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -28,6 +31,25 @@ QString num(double v)
     return QString::number(v, 'g', 6);
 }
 
+// Map coordinates to the millimetre: six significant digits would put a
+// northing metres off, in scientific notation.
+QString mapCoordinate(double v)
+{
+    return QString::number(v, 'f', 3);
+}
+
+// The shot's column header: its file name or, for a shot known only by its
+// travel times, its position.
+QString shotLabel(const TomoDocument& doc, size_t record)
+{
+    const QString name = shotFileName(doc, record);
+    if (!name.isEmpty())
+        return name;
+    QString x = num(doc.ttArray[record].shotPos2d.x);
+    x.replace('-', QChar(0x2212));
+    return QCoreApplication::translate("Reports", "x = %1 m").arg(x);
+}
+
 QTextTable* insertTable(QTextCursor& cursor, int rows, int columns)
 {
     QTextTableFormat format;
@@ -43,50 +65,100 @@ void setCell(QTextTable* table, int row, int column, const QString& text)
     c.insertText(text);
 }
 
-size_t receiverCount(const TomoDocument& doc)
-{
-    size_t n = 0;
-    for (const auto& spread : doc.goephonesStringSet)
-        n += spread.size();
-    return n;
-}
-
 enum class TableStyle { Odt, Pdf };
+
+// The text width of an A4 page with 2 cm margins, the page a word processor
+// gives a document that names none, in points.
+constexpr double kOdtTextWidth = 481.0;
+constexpr double kOdtTableFont = 10.0; // points
+constexpr double kOdtSmallestFont = 6.0;
+
+// ODT travel-time tables: a word processor breaks a word that does not fit its
+// column, so "0.075613" would wrap as "0.07561 / 3". Each column gets room for
+// its widest word, and a table too wide for the page gets a smaller font.
+// Returns the font size in points and sets the columns' relative widths.
+double fitOdtColumns(const std::vector<QStringList>& cells, QTextTableFormat& format)
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(kOdtTableFont);
+    const QFontMetricsF metrics(font);
+    // Room for the padding and borders, and for a word processor's own
+    // metrics of the same font.
+    const double slack = 1.15;
+    const double padding = 2.0 * format.cellPadding() + 2.0 * format.border() + 2.0;
+    std::vector<double> widest;
+    for (const QStringList& row : cells)
+        for (int c = 0; c < row.size(); ++c) {
+            if (size_t(c) >= widest.size())
+                widest.resize(size_t(c) + 1, 0.0);
+            for (const QString& word : row[c].split(' ', Qt::SkipEmptyParts))
+                widest[size_t(c)] = std::max(widest[size_t(c)], metrics.horizontalAdvance(word));
+        }
+    // Advances are in pixels at 96 per inch; the page is in points.
+    double total = 0.0;
+    for (double& w : widest) {
+        w = (w * 72.0 / 96.0 + padding) * slack;
+        total += w;
+    }
+    double size = kOdtTableFont;
+    if (total > kOdtTextWidth)
+        size = std::max(kOdtSmallestFont, kOdtTableFont * kOdtTextWidth / total);
+    QVector<QTextLength> widths;
+    for (double w : widest)
+        widths.append(QTextLength(QTextLength::FixedLength, w));
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::FixedLength, total));
+    return size;
+}
 
 // Records first .. first+count-1 against every geophone of every spread.
 void insertTravelTimeTable(QTextCursor& cursor, const TomoDocument& doc, size_t first, size_t count,
                            TableStyle style)
 {
-    QTextTable* table = insertTable(cursor, int(receiverCount(doc) + 1), int(3 + count));
-    setCell(table, 0, 0, QCoreApplication::translate("Reports", "ID:geophone#"));
-    setCell(table, 0, 1, QCoreApplication::translate("Reports", "X"));
-    setCell(table, 0, 2,
-            style == TableStyle::Odt ? QCoreApplication::translate("Reports", "Elevation")
-                                     : QCoreApplication::translate("Reports", "Y"));
+    std::vector<QStringList> cells;
+    QStringList head{QCoreApplication::translate("Reports", "ID:geophone#"),
+                     QCoreApplication::translate("Reports", "X"),
+                     style == TableStyle::Odt ? QCoreApplication::translate("Reports", "Elevation")
+                                              : QCoreApplication::translate("Reports", "Y")};
     for (size_t k = 0; k < count; ++k) {
-        QString head = shotFileName(doc, first + k);
-        if (style == TableStyle::Odt && !head.isEmpty())
-            head += QCoreApplication::translate("Reports",
+        QString shot = shotLabel(doc, first + k);
+        if (style == TableStyle::Odt)
+            shot += QCoreApplication::translate("Reports",
                                                 " Observed TravelTime / Compuded TravelTime");
-        setCell(table, 0, int(3 + k), head);
+        head.append(shot);
     }
-    int row = 1;
+    cells.push_back(head);
     for (size_t s = 0; s < doc.goephonesStringSet.size(); ++s) {
         const auto& spread = doc.goephonesStringSet[s];
-        for (size_t j = 0; j < spread.size(); ++j, ++row) {
-            setCell(table, row, 0, QString::number(j) + ":" + QString::number(s));
-            setCell(table, row, 1, num(spread[j].x));
-            setCell(table, row, 2, num(spread[j].z));
+        for (size_t j = 0; j < spread.size(); ++j) {
+            QStringList row{QString::number(j) + ":" + QString::number(s), num(spread[j].x),
+                            num(spread[j].z)};
             for (size_t k = 0; k < count; ++k) {
                 const TravelTime& record = doc.ttArray[first + k];
-                if (record.indexStesa != s || j >= record.ttMisurati.size())
+                if (record.indexStesa != s || j >= record.ttMisurati.size()) {
+                    row.append(QString());
                     continue;
+                }
                 const double calc = j < record.ttCalcolati.size() ? record.ttCalcolati[j] : 0.0;
                 const QString sep = style == TableStyle::Odt ? " / " : "\n";
-                setCell(table, row, int(3 + k), num(record.ttMisurati[j]) + sep + num(calc));
+                row.append(num(record.ttMisurati[j]) + sep + num(calc));
             }
+            cells.push_back(row);
         }
     }
+
+    QTextTableFormat format;
+    format.setCellPadding(2);
+    format.setHeaderRowCount(1);
+    QTextCharFormat text;
+    if (style == TableStyle::Odt)
+        text.setFontPointSize(fitOdtColumns(cells, format));
+    cursor.movePosition(QTextCursor::End);
+    QTextTable* table = cursor.insertTable(int(cells.size()), int(3 + count), format);
+    for (size_t r = 0; r < cells.size(); ++r)
+        for (int c = 0; c < cells[r].size(); ++c)
+            if (!cells[r][c].isEmpty())
+                table->cellAt(int(r), c).firstCursorPosition().insertText(cells[r][c], text);
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
 }
@@ -151,7 +223,7 @@ bool writeOdtReport(const QString& path, const TomoDocument& doc,
     setCell(shots, 0, 1, QCoreApplication::translate("Reports", "X"));
     setCell(shots, 0, 2, QCoreApplication::translate("Reports", "Elevation"));
     for (size_t i = 0; i < doc.ttArray.size(); ++i) {
-        setCell(shots, int(i + 1), 0, shotFileName(doc, i));
+        setCell(shots, int(i + 1), 0, shotLabel(doc, i));
         setCell(shots, int(i + 1), 1, num(doc.ttArray[i].shotPos2d.x));
         setCell(shots, int(i + 1), 2, num(doc.ttArray[i].shotPos2d.z));
     }
@@ -164,11 +236,11 @@ bool writeOdtReport(const QString& path, const TomoDocument& doc,
         setCell(geo, 0, 1, QCoreApplication::translate("Reports", "Easting"));
         setCell(geo, 0, 2, QCoreApplication::translate("Reports", "Northing"));
         setCell(geo, 1, 0, QCoreApplication::translate("Reports", "First:"));
-        setCell(geo, 1, 1, num(doc.geoCoord.mEastFstGeoph));
-        setCell(geo, 1, 2, num(doc.geoCoord.mNorthFstGeoph));
+        setCell(geo, 1, 1, mapCoordinate(doc.geoCoord.mEastFstGeoph));
+        setCell(geo, 1, 2, mapCoordinate(doc.geoCoord.mNorthFstGeoph));
         setCell(geo, 2, 0, QCoreApplication::translate("Reports", "Last:"));
-        setCell(geo, 2, 1, num(doc.geoCoord.mEastLstGeoph));
-        setCell(geo, 2, 2, num(doc.geoCoord.mNorthLstGeoph));
+        setCell(geo, 2, 1, mapCoordinate(doc.geoCoord.mEastLstGeoph));
+        setCell(geo, 2, 2, mapCoordinate(doc.geoCoord.mNorthLstGeoph));
         cursor.movePosition(QTextCursor::End);
         cursor.insertBlock();
     }

@@ -3,7 +3,9 @@
 // caller made (travel-time chart, traces, sections) and the survey's tables.
 // Pictures keep their aspect. Travel-time tables hold at most five shots
 // each, so wide surveys flow over several tables and pages instead of being
-// clipped. Numbers are written with 6 significant digits, times in seconds.
+// clipped. Numbers are written with 6 significant digits, times in seconds;
+// map coordinates to the millimetre. A shot without a file name is headed by
+// its position.
 
 #include <QImage>
 #include <QString>

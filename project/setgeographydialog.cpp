@@ -2,6 +2,8 @@
 
 #include "ui_setgeographydialog.h"
 
+#include "typedfields.h"
+
 setGeographyDialog::setGeographyDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::setGeographyDialog)
 {
@@ -35,10 +37,27 @@ void setGeographyDialog::set(double eastFirst, double eastLast, double northFirs
 
 void setGeographyDialog::on_buttonBox_accepted()
 {
-    // toDouble and toUInt give 0 for text that is not a number.
-    estFstGeoph = ui->estFstGeoph->text().toDouble();
-    estLstGeoph = ui->estLstGeoph->text().toDouble();
-    northFstGeoph = ui->northFstGeoph->text().toDouble();
-    northLstGeoph = ui->northLstGeoph->text().toDouble();
-    epsg = ui->epsgEdit->text().toUInt(nullptr, 10);
+    // A coordinate read as 0 would place the line off the map without a word:
+    // every field must hold a number, and nothing is stored until all do.
+    auto name = [](const QLabel* label) {
+        QString text = label->text().trimmed();
+        if (text.endsWith(':'))
+            text.chop(1);
+        return text.trimmed();
+    };
+    double eastFirst = 0.0, eastLast = 0.0, northFirst = 0.0, northLast = 0.0;
+    uint32_t code = 0;
+    const EmptyEdit refused = EmptyEdit::Refused;
+    if (!readTypedNumber(this, ui->estFstGeoph, name(ui->label), refused, eastFirst) ||
+        !readTypedNumber(this, ui->northFstGeoph, name(ui->label_3), refused, northFirst) ||
+        !readTypedNumber(this, ui->estLstGeoph, name(ui->label_2), refused, eastLast) ||
+        !readTypedNumber(this, ui->northLstGeoph, name(ui->label_4), refused, northLast) ||
+        !readTypedCode(this, ui->epsgEdit, name(ui->label_5), code))
+        return;
+    estFstGeoph = eastFirst;
+    estLstGeoph = eastLast;
+    northFstGeoph = northFirst;
+    northLstGeoph = northLast;
+    epsg = code;
+    accept();
 }

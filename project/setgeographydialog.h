@@ -1,7 +1,8 @@
 #pragma once
 // The map reference of the line: easting and northing of the first and the
 // last geophone (metres in the projected system) and its EPSG code. The
-// values are read after an accepted exec(); text that is not a number gives 0.
+// values are read after an accepted exec(); the dialog is accepted only when
+// every edit holds a number (a decimal comma reads as a point).
 
 #include <QDialog>
 

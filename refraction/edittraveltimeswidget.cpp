@@ -112,7 +112,8 @@ void editTravelTimesWidget::drawTravelTimeCurves(QPainter& painter)
                 painter.setPen(pointPen(color, highlighted ? 2.5 : 1.5));
                 painter.drawLine(pickPoint((*receivers)[j - 1].x, times[j - 1], W, H), here);
             }
-            if (std::isfinite(times[j])) {
+            // Unpicked (0) and rejected (negative) receivers are no picks.
+            if (std::isfinite(times[j]) && times[j] > 0) {
                 painter.setPen(pointPen(color, 4));
                 painter.drawPoint(here);
             }

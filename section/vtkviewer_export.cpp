@@ -14,6 +14,7 @@
 #include <vtkPointData.h>
 #include <vtkProperty.h>
 #include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
 #include <vtkScalarBarActor.h>
 #include <vtkUnsignedCharArray.h>
 #include <vtkWindowToImageFilter.h>
@@ -57,6 +58,102 @@ QImage renderOffScreen(vtkRenderer* renderer, int width, int height)
     capture->SetInput(window);
     capture->Update();
     return vtkViewer::imageDataToQImage(capture->GetOutput());
+}
+// The part of a render that differs from the background, compared at a
+// resolution of 1/100 per channel; null when nothing was drawn.
+QRect inkRect(const QImage& render, const QColor& background)
+{
+    auto level = [](double c) { return std::ceil(c * 100.0) / 100.0; };
+    const double bg[3] = {level(background.redF()), level(background.greenF()),
+                          level(background.blueF())};
+    int left = render.width(), right = -1, top = render.height(), bottom = -1;
+    for (int y = 0; y < render.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
+        for (int x = 0; x < render.width(); ++x) {
+            const QRgb p = line[x];
+            if (level(qRed(p) / 255.0) != bg[0] || level(qGreen(p) / 255.0) != bg[1] ||
+                level(qBlue(p) / 255.0) != bg[2]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The scene with its colour bar, the bar's title and labels clear of the axes'
+// titles and numbers and inside the picture, whatever the font scale. The
+// scene is rendered once as it is when the bar, rendered alone, keeps clear of
+// everything else; otherwise the two are rendered apart, cropped to their ink
+// and set side by side (a vertical bar) or the bar under the section (a
+// horizontal one), on the background, at their own sizes.
+QImage renderWithBar(vtkRenderer* scene, vtkScalarBarActor* bar, int width, int height,
+                     const QColor& background, bool horizontal)
+{
+    const QImage section = renderOffScreen(scene, width, height);
+    const QRect sectionInk = inkRect(section, background);
+
+    vtkNew<vtkRenderer> alone;
+    alone->SetBackground(background.redF(), background.greenF(), background.blueF());
+    alone->SetBackgroundAlpha(background.alphaF());
+    alone->AddActor2D(bar);
+    const QImage barOnly = renderOffScreen(alone, width, height);
+    alone->RemoveActor2D(bar);
+    const QRect barInk = inkRect(barOnly, background);
+
+    const int gap = std::max(4, width / 100);
+    const QRect inside(1, 1, width - 2, height - 2);
+    if (sectionInk.isNull() || barInk.isNull() ||
+        (inside.contains(barInk) &&
+         !barInk.adjusted(-gap, -gap, gap, gap).intersects(sectionInk))) {
+        scene->AddActor2D(bar);
+        const QImage whole = renderOffScreen(scene, width, height);
+        scene->RemoveActor2D(bar);
+        return whole;
+    }
+
+    // The bar alone again, along the section's ink and well inside its render.
+    const double w = width, h = height;
+    if (horizontal) {
+        bar->SetPosition((sectionInk.left() + 0.1 * sectionInk.width()) / w, 0.3);
+        bar->SetWidth(0.8 * sectionInk.width() / w);
+        bar->SetHeight(0.05);
+    } else {
+        bar->SetPosition(0.05, std::max(0.05, (h - sectionInk.bottom()) / h));
+        bar->SetHeight(std::min(0.8, sectionInk.height() / h));
+        bar->SetWidth(0.04);
+    }
+    alone->AddActor2D(bar);
+    const QImage placed = renderOffScreen(alone, width, height);
+    alone->RemoveActor2D(bar);
+    QRect placedInk = inkRect(placed, background);
+    if (placedInk.isNull())
+        placedInk = QRect(0, 0, 1, 1);
+
+    QImage out;
+    if (horizontal) {
+        const int left = std::min(sectionInk.left(), placedInk.left());
+        const int right = std::max(sectionInk.right(), placedInk.right());
+        out = QImage(right - left + 1, sectionInk.height() + gap + placedInk.height(),
+                     section.format());
+        out.fill(background);
+        QPainter painter(&out);
+        painter.drawImage(sectionInk.left() - left, 0, section.copy(sectionInk));
+        painter.drawImage(placedInk.left() - left, sectionInk.height() + gap,
+                          placed.copy(placedInk));
+    } else {
+        const int top = std::min(sectionInk.top(), placedInk.top());
+        const int bottom = std::max(sectionInk.bottom(), placedInk.bottom());
+        out = QImage(sectionInk.width() + gap + placedInk.width(), bottom - top + 1,
+                     section.format());
+        out.fill(background);
+        QPainter painter(&out);
+        painter.drawImage(0, sectionInk.top() - top, section.copy(sectionInk));
+        painter.drawImage(sectionInk.width() + gap, placedInk.top() - top, placed.copy(placedInk));
+    }
+    return out;
 }
 } // namespace
 
@@ -213,18 +310,25 @@ bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
     scene.bar->SetLabelTextProperty(labels);
     scene.bar->SetAnnotationTextProperty(labels);
     scene.bar->SetTitleTextProperty(title);
-    scene.renderer->AddActor2D(scene.bar);
 
     scene.renderer->AddViewProp(cubeAxes);
     scene.renderer->SetBackground(background.redF(), background.greenF(), background.blueF());
     scene.renderer->SetBackgroundAlpha(background.alphaF());
     scene.renderer->ResetCamera();
-    window->AddRenderer(scene.renderer);
 
-    vtkNew<vtkWindowToImageFilter> capture;
-    capture->SetInput(window);
-    capture->Update();
-    const QImage render = imageDataToQImage(capture->GetOutput());
+    QImage render =
+        renderWithBar(scene.renderer, scene.bar, actualWidth, height, background, horizontal);
+    // A picture set together from its parts keeps the render's size.
+    if (render.size() != QSize(actualWidth, height)) {
+        const int margin = std::max(4, actualWidth / 100);
+        const QImage parts =
+            render.scaled(std::max(1, actualWidth - 2 * margin), std::max(1, height - 2 * margin),
+                          Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        render = QImage(actualWidth, height, parts.format());
+        render.fill(background);
+        QPainter painter(&render);
+        painter.drawImage((actualWidth - parts.width()) / 2, (height - parts.height()) / 2, parts);
+    }
 
     const int m = titleSize;
     QImage picture(render.width(), render.height() + 5 * m, render.format());
@@ -271,7 +375,6 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     scene.bar->SetLabelTextProperty(labels);
     scene.bar->SetAnnotationTextProperty(labels);
     scene.bar->SetTitleTextProperty(title);
-    scene.renderer->AddActor2D(scene.bar);
 
     auto axes = vtkSmartPointer<vtkCubeAxesActor>::New();
     axes->SetBounds(cubeAxes->GetBounds());
@@ -311,28 +414,12 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     axes->SetCamera(camera);
     scene.renderer->AddViewProp(axes);
 
-    const QImage render = renderOffScreen(scene.renderer, width, height);
+    const QImage render =
+        renderWithBar(scene.renderer, scene.bar, width, height, background, horizontal);
 
-    // Crop to what differs from the background, at a resolution of 1/100.
-    auto level = [](double c) { return std::ceil(c * 100.0) / 100.0; };
-    const double bg[3] = {level(background.redF()), level(background.greenF()),
-                          level(background.blueF())};
-    int left = render.width(), right = -1, top = render.height(), bottom = -1;
-    for (int y = 0; y < render.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(render.constScanLine(y));
-        for (int x = 0; x < render.width(); ++x) {
-            const QRgb p = line[x];
-            if (level(qRed(p) / 255.0) != bg[0] || level(qGreen(p) / 255.0) != bg[1] ||
-                level(qBlue(p) / 255.0) != bg[2]) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    const QImage crop =
-        right < 0 ? render : render.copy(left, top, right - left + 1, bottom - top + 1);
+    // Crop to what differs from the background.
+    const QRect ink = inkRect(render, background);
+    const QImage crop = ink.isNull() ? render : render.copy(ink);
     const QImage scaled = crop.scaled(std::max(1, width - 120), std::max(1, height - 120),
                                       Qt::KeepAspectRatio, Qt::FastTransformation);
 

@@ -248,10 +248,12 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
     labelMapper->SetLabelTextProperty(textProperty);
     auto labelActor = vtkSmartPointer<vtkActor2D>::New();
     labelActor->SetMapper(labelMapper);
-    r->AddActor2D(labelActor);
-
     using sectiontypes::isOneOf;
     using T = SectionType;
+    // Velocity numbers over ray counts would read as counts.
+    if (t != sectiontypes::value(T::DensityContours))
+        r->AddActor2D(labelActor);
+
     // Coloured lines over velocity and density, black ones over the gradients
     // (and over density too).
     if (isOneOf(t, {T::VelocityContours, T::FilledContours, T::DensityContours}))

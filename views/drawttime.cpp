@@ -1,5 +1,6 @@
 #include "drawttime.h"
 
+#include "chartlabels.h"
 #include "chartsteps.h"
 #include "pixel.h"
 #include "shotcolors.h"
@@ -55,8 +56,6 @@ void drawTTime::resizeEvent(QResizeEvent*)
 
 void drawTTime::computeRanges()
 {
-    plotWidth = width() - 2.0 * kInset;
-    plotHeight = height() - 2.0 * kInset;
     maxTime = 0.0;
     minDistance = 999999999.0;
     maxDistance = -999999999.0;
@@ -79,6 +78,17 @@ void drawTTime::computeRanges()
             anyReceiver = true;
         }
     }
+    // Computed curves above the picks would leave the frame.
+    if (showComputedTimes && !previewMode && maxTime > 0.0)
+        for (const TravelTime& record : document->ttArray) {
+            if (record.indexStesa >= document->goephonesStringSet.size())
+                continue;
+            const size_t m = std::min(record.ttCalcolati.size(),
+                                      document->goephonesStringSet[record.indexStesa].size());
+            for (size_t j = 0; j < m; ++j)
+                if (drawnTime(record.ttCalcolati[j]))
+                    maxTime = std::max(maxTime, record.ttCalcolati[j]);
+        }
     // All receivers at one position would give an infinite scale.
     if (anyReceiver && minDistance == maxDistance) {
         minDistance -= 0.5;
@@ -109,6 +119,13 @@ void drawTTime::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     computeRanges();
+    // The plot keeps its inset unless the tick and unit labels need more room.
+    const double tms = maxTime > 0.0 ? std::fabs(maxTime) * 1000.0 : 0.0;
+    const ChartLabelRoom room = chartLabelRoom(QFontMetricsF(painter.font()), tms);
+    const double x0 = std::max(kInset, std::ceil(room.left));
+    const double y0 = kInset;
+    plotWidth = width() - x0 - kInset;
+    plotHeight = height() - y0 - std::max(kInset, std::ceil(room.bottom));
     computeScales(plotWidth, plotHeight);
 
     painter.fillRect(rect(), Qt::white);
@@ -122,33 +139,23 @@ void drawTTime::paintEvent(QPaintEvent*)
         drawTTCalc(imagePainter, image.width(), image.height());
     }
 
-    drawGridLines(painter, kInset, plotHeight, kInset);
+    drawGridLines(painter, x0, plotHeight, y0);
     painter.save();
     painter.setPen(gridPen());
     for (long long m : majorDistanceTicks()) {
-        const double x = (double(m) - minDistance + distanceMargin) * distanceScale + kInset;
-        painter.drawLine(QLineF(x, kInset, x, plotHeight + kInset));
+        const double x = (double(m) - minDistance + distanceMargin) * distanceScale + x0;
+        painter.drawLine(QLineF(x, y0, x, plotHeight + y0));
     }
     painter.restore();
 
     if (!image.isNull())
-        painter.drawImage(QRectF(kInset, kInset, plotWidth, plotHeight), image);
-    drawDistanceAxis(painter, plotWidth, plotHeight + kInset, kInset);
-    drawTimeAxis(painter, kInset, plotHeight, kInset);
+        painter.drawImage(QRectF(x0, y0, plotWidth, plotHeight), image);
+    drawDistanceAxis(painter, plotWidth, plotHeight + y0, x0);
+    drawTimeAxis(painter, x0, plotHeight, y0);
 
     painter.setPen(QPen(Qt::black, 1.0));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QString metres = "(m)";
-    painter.drawText(int(plotWidth * 0.5 + kInset - metrics.horizontalAdvance(metres) / 2.0),
-                     int(plotHeight + kInset + 2.2 * metrics.ascent()), metres);
-    painter.drawLine(QLineF(kInset, kInset, kInset, plotHeight + kInset));
-    const QString milliseconds = "(ms)";
-    painter.save();
-    painter.translate(1.1 * metrics.ascent(),
-                      plotHeight * 0.5 + kInset + metrics.horizontalAdvance(milliseconds) / 2.0);
-    painter.rotate(-90.0);
-    painter.drawText(0, 0, milliseconds);
-    painter.restore();
+    painter.drawLine(QLineF(x0, y0, x0, plotHeight + y0));
+    drawUnitLabels(painter, x0, y0, plotWidth, plotHeight, tms);
 }
 
 void drawTTime::drawTTCalc(QPainter& painter, double width, double height)
@@ -181,18 +188,15 @@ void drawTTime::drawCurves(QPainter& painter, double width, double height, bool 
         const QPen pointPen(colour, 4.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 
         for (size_t j = 0; j < m; ++j) {
-            // A time that is not finite has no place on the chart; neither
-            // have the lines to it.
-            if (!std::isfinite(times[j]))
+            // Unpicked (0), rejected (negative), uncomputed (0) and infinite
+            // times have no place on the chart; neither have the lines to them.
+            if (!drawnTime(times[j]))
                 continue;
             const QPointF here(distanceToX(spread[j].x, width), timeToRow(times[j], height));
-            if (j > 0 && std::isfinite(times[j - 1])) {
-                // Measured times join only between two picks; computed ones always.
-                if (computed || (times[j - 1] > 0.0 && times[j] > 0.0)) {
-                    painter.setPen(linePen);
-                    painter.drawLine(QLineF(distanceToX(spread[j - 1].x, width),
-                                            timeToRow(times[j - 1], height), here.x(), here.y()));
-                }
+            if (j > 0 && drawnTime(times[j - 1])) {
+                painter.setPen(linePen);
+                painter.drawLine(QLineF(distanceToX(spread[j - 1].x, width),
+                                        timeToRow(times[j - 1], height), here.x(), here.y()));
             }
             painter.setPen(pointPen);
             painter.drawPoint(here);

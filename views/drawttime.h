@@ -2,7 +2,10 @@
 // The travel-time chart: the measured first breaks of every shot against
 // receiver position, one curve per shot, and optionally the computed times.
 // Positions in metres, times in seconds in the document and milliseconds on
-// the axis. The plot area is inset 45 px from every edge of the widget.
+// the axis. The plot area is inset 45 px from every edge of the widget, more
+// on the left and at the bottom when the tick and unit labels need it. Only
+// picks (times above 0) and computed times above 0 are drawn; the time range
+// covers the computed times when they are drawn.
 
 #include <QWidget>
 
@@ -36,7 +39,7 @@ public:
     double timeScale = 0.0;      // px/s
     double distanceScale = 0.0;  // px/m
     double distanceMargin = 0.0; // m
-    double maxTime = 0.0;        // s, largest measured time
+    double maxTime = 0.0;        // s, largest pick or drawn computed time
     double plotWidth = 0.0;
     double plotHeight = 0.0;
 

@@ -453,6 +453,10 @@
         <source>the document could not be made</source>
         <translation>non è stato possibile creare il documento</translation>
     </message>
+    <message>
+        <source>x = %1 m</source>
+        <translation>x = %1 m</translation>
+    </message>
 </context>
 <context>
     <name>SaveProjectLogDialog</name>
@@ -1187,6 +1191,25 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     <message>
         <source> Profile</source>
         <translation> Profilo</translation>
+    </message>
+</context>
+<context>
+    <name>TypedFields</name>
+    <message>
+        <source>Not a number</source>
+        <translation>Non è un numero</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; non è un numero.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole positive number.</source>
+        <translation>%1: &quot;%2&quot; non è un numero intero positivo.</translation>
     </message>
 </context>
 <context>

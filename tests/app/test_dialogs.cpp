@@ -8,7 +8,9 @@
 #include "licensedialog.h"
 #include "modalwatcher.h"
 #include "qtprint.h"
+#include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"
+#include "setgeographydialog.h"
 #include "setprojecttitle.h"
 #include "settingdialog.h"
 
@@ -20,12 +22,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBox>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
 
 namespace
 {
@@ -89,43 +95,128 @@ TEST(SetProjectTitle, RejectedKeepsTheTitle)
     EXPECT_EQ(dialog.title, "Line 1");
 }
 
-// ---- Gridded export shift ----
+// ---- Typed numbers: gridded export shift, geographic reference, export options ----
 
-struct ShiftCase {
+enum class Form { Shift, Geography, ExportOptions };
+
+struct TypedCase {
     const char* name;
-    const char* y;
-    const char* z;
-    double yCoord;
-    double zOffset;
+    Form form;
+    const char* field; // the edit typed into; the form's other edits hold valid values
+    const char* typed;
     bool italian; // the interface language must not change how numbers read
+    bool accepted;
+    double value; // of the field, when accepted
 };
 
-class ExportShift : public ::testing::TestWithParam<ShiftCase>
+class ExportShift : public ::testing::TestWithParam<TypedCase>
 {
 };
+
+// The dialog's value for an edit.
+double valueOf(QDialog* dialog, Form form, const std::string& field)
+{
+    if (form == Form::Shift) {
+        auto* d = static_cast<ExportTomoVelData*>(dialog);
+        return field == "y_coord_edit" ? d->yCoord : d->zOffset;
+    }
+    if (form == Form::ExportOptions)
+        return static_cast<selectExport*>(dialog)->fontScaleFactor;
+    auto* d = static_cast<setGeographyDialog*>(dialog);
+    const std::map<std::string, double> values{{"estFstGeoph", d->estFstGeoph},
+                                               {"estLstGeoph", d->estLstGeoph},
+                                               {"northFstGeoph", d->northFstGeoph},
+                                               {"northLstGeoph", d->northLstGeoph},
+                                               {"epsgEdit", double(d->epsg)}};
+    return values.at(field);
+}
+
+// The name a refusal gives each edit: its label on the form.
+const std::map<std::string, QString>& fieldLabels()
+{
+    static const std::map<std::string, QString> labels{
+        {"y_coord_edit", "Y coord of the line"},
+        {"z_offset_edit", "Z offset of the line"},
+        {"estFstGeoph", "Easting of first geophone"},
+        {"estLstGeoph", "Easting of last geophone"},
+        {"northFstGeoph", "Northing of first geophone"},
+        {"northLstGeoph", "Northing of last geophone"},
+        {"epsgEdit", "EPSG Code"}};
+    return labels;
+}
 
 TEST_P(ExportShift, TypedTextToValues)
 {
-    const ShiftCase& c = GetParam();
+    const TypedCase& c = GetParam();
     const QLocale previous;
     if (c.italian)
         QLocale::setDefault(QLocale(QLocale::Italian));
-    ExportTomoVelData dialog;
-    QTest::keyClicks(child<QLineEdit>(&dialog, "y_coord_edit"), c.y);
-    QTest::keyClicks(child<QLineEdit>(&dialog, "z_offset_edit"), c.z);
-    press(&dialog, QDialogButtonBox::Ok);
+    std::unique_ptr<QDialog> dialog;
+    if (c.form == Form::Shift)
+        dialog = std::make_unique<ExportTomoVelData>();
+    else if (c.form == Form::Geography) {
+        auto* geography = new setGeographyDialog;
+        dialog.reset(geography);
+        geography->set(1.0, 2.0, 3.0, 4.0, 32633);
+    } else
+        dialog = std::make_unique<selectExport>(Qt::white);
+    dialog->show();
+    auto* edit = c.form == Form::ExportOptions
+                     ? child<QDoubleSpinBox>(dialog.get(), c.field)->findChild<QLineEdit*>()
+                     : child<QLineEdit>(dialog.get(), c.field);
+    ASSERT_NE(edit, nullptr);
+    const double before = valueOf(dialog.get(), c.form, c.field);
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, c.typed);
+
+    QString message;
+    ModalWatcher watcher([&](QWidget* box) {
+        message = static_cast<QMessageBox*>(box)->text();
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    press(dialog.get(), QDialogButtonBox::Ok);
     QLocale::setDefault(previous);
-    EXPECT_EQ(dialog.yCoord, c.yCoord);
-    EXPECT_EQ(dialog.zOffset, c.zOffset);
+    if (c.accepted) {
+        EXPECT_EQ(watcher.count(), 0) << message.toStdString();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_DOUBLE_EQ(valueOf(dialog.get(), c.form, c.field), c.value);
+    } else {
+        // Refused by name, the dialog still open, nothing stored.
+        ASSERT_EQ(watcher.count(), 1);
+        EXPECT_TRUE(message.contains(fieldLabels().at(c.field))) << message.toStdString();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_NE(dialog->result(), QDialog::Accepted);
+        EXPECT_DOUBLE_EQ(valueOf(dialog.get(), c.form, c.field), before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ExportShift,
-    ::testing::Values(ShiftCase{"empty", "", "", 0.0, 0.0, false},
-                      ShiftCase{"not_a_number", "abc", "12.5", 0.0, 12.5, false},
-                      ShiftCase{"exponent", "-3.25e1", "1", -32.5, 1.0, false},
-                      ShiftCase{"point_in_italian", "12.5", "7", 12.5, 7.0, true},
-                      ShiftCase{"comma_in_italian", "12,5", "", 0.0, 0.0, true}),
+    ::testing::Values(
+        TypedCase{"empty", Form::Shift, "y_coord_edit", "", false, true, 0.0},
+        TypedCase{"not_a_number", Form::Shift, "y_coord_edit", "abc", false, false, 0.0},
+        TypedCase{"number_and_unit", Form::Shift, "z_offset_edit", "12.5m", false, false, 0.0},
+        TypedCase{"exponent", Form::Shift, "y_coord_edit", "-3.25e1", false, true, -32.5},
+        TypedCase{"point_in_italian", Form::Shift, "z_offset_edit", "12.5", true, true, 12.5},
+        TypedCase{"comma_in_italian", Form::Shift, "y_coord_edit", "12,5", true, true, 12.5},
+        TypedCase{"comma", Form::Shift, "z_offset_edit", " 7,25 ", false, true, 7.25},
+        TypedCase{"geo_empty", Form::Geography, "northFstGeoph", "", false, false, 0.0},
+        TypedCase{"geo_not_a_number", Form::Geography, "estFstGeoph", "abc", false, false, 0.0},
+        TypedCase{"geo_comma_in_italian", Form::Geography, "estFstGeoph", "566245,876", true, true,
+                  566245.876},
+        TypedCase{"geo_point", Form::Geography, "northLstGeoph", "7632624.454", false, true,
+                  7632624.454},
+        TypedCase{"geo_code", Form::Geography, "epsgEdit", "32733", false, true, 32733},
+        TypedCase{"geo_code_empty", Form::Geography, "epsgEdit", "", false, false, 0.0},
+        TypedCase{"geo_code_letters", Form::Geography, "epsgEdit", "abc", false, false, 0.0},
+        TypedCase{"geo_code_fraction", Form::Geography, "epsgEdit", "326,33", false, false, 0.0},
+        TypedCase{"geo_code_negative", Form::Geography, "epsgEdit", "-4326", false, false, 0.0},
+        // The font scale is never 0: the box keeps its value, 0.1 is the least.
+        TypedCase{"font_scale_zero", Form::ExportOptions, "fontScaleSpinBox", "0", false, true,
+                  1.0},
+        TypedCase{"font_scale_smallest", Form::ExportOptions, "fontScaleSpinBox", "0.1", false,
+                  true, 0.1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ExportShiftDialog, AtMostTenCharactersAndRejectKeepsValues)

@@ -505,11 +505,16 @@ TEST(InversionMisfit, RmseAndLargestErrorOverThePicks)
          4,
          "RMSE: [ms] 5; [%] 5",
          "MaxError: [ms] 10; [%] 10"},
-        {"a tie keeps the first receiver",
+        {"equal relative errors: the larger absolute one",
          {record({0.25, 0.5}, {0.3125, 0.625})},
          2,
          "RMSE: [ms] 98.8212; [%] 25",
-         "MaxError: [ms] 62.5; [%] 25"},
+         "MaxError: [ms] 125; [%] 25"},
+        {"largest absolute and largest relative at different receivers",
+         {record({0.010, 0.200}, {0.013, 0.220})},
+         2,
+         "RMSE: [ms] 14.3003; [%] 22.3607",
+         "MaxError: [ms] 20; [%] 30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -520,6 +525,9 @@ TEST(InversionMisfit, RmseAndLargestErrorOverThePicks)
         EXPECT_EQ(lines[1], c.rmse);
         EXPECT_EQ(lines[2], c.maxError);
         EXPECT_EQ(lines[3], "") << "every line ends with a line feed";
+        // No error of a kind is smaller than its root mean square.
+        EXPECT_GE(misfit.maxAbsolute, misfit.rmse * (1.0 - 1e-12));
+        EXPECT_GE(misfit.maxRelative, misfit.relativeRmse * (1.0 - 1e-12));
     }
     EXPECT_EQ(inversionMisfit({record({0.0, -99.0}, {0.1, 0.2})}).count, 0u);
 }

@@ -6,6 +6,7 @@
 #include "chartsteps.h"
 #include "drawttimeexport.h"
 #include "exporttestutil.h"
+#include "imagecompare.h"
 #include "reports.h"
 #include "testenv.h"
 
@@ -20,11 +21,29 @@
 #include <filesystem>
 #include <limits>
 #include <set>
+#include <sstream>
 
 using namespace exporttest;
 
 namespace
 {
+
+// Pixels of exactly that colour inside area.
+int countColour(const QImage& image, QRect area, QColor colour)
+{
+    int n = 0;
+    area = area.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixel(x, y) == colour.rgb();
+    return n;
+}
+
+void keepIfFailed(const QImage& image, const std::string& name)
+{
+    if (testing::Test::HasFailure())
+        image.save(imagecompare::outputPath(QString::fromStdString(name) + ".png"));
+}
 
 using Colour = std::array<int, 3>;
 
@@ -140,8 +159,131 @@ TEST(TravelTimeChart, DegenerateSurveysDrawTheFrame)
         for (int dx = -2; dx <= 2; ++dx)
             axis = axis || qGray(image.pixel(x0 + dx, mid)) < 60;
         EXPECT_TRUE(axis);
-        EXPECT_DOUBLE_EQ(chart.maxTime, withDocument ? 0.02 : 0.0);
+        // The largest computed time, above the largest pick (0.02 s).
+        EXPECT_DOUBLE_EQ(chart.maxTime, withDocument ? 0.021 : 0.0);
     }
+}
+
+// A shot at -2.5 m over 24 receivers at 0 ... 115 m, picked up to 110 ms,
+// its computed times rising to 125 ms; receiver 5 not picked, 9 rejected, and
+// no computed time at receiver 14.
+TomoDocument labelledSurvey()
+{
+    TomoDocument doc;
+    std::vector<Point2D> spread;
+    for (int j = 0; j < 24; ++j)
+        spread.push_back({5.0 * j, 0.0});
+    doc.goephonesStringSet = {spread};
+    TravelTime record;
+    record.shotPos2d = {-2.5, 0.0};
+    for (const Point2D& p : spread) {
+        record.ttMisurati.push_back(0.010 + 0.100 * p.x / 115.0);
+        record.ttCalcolati.push_back(0.010 + 0.115 * p.x / 115.0);
+    }
+    record.ttMisurati[5] = 0.0;
+    record.ttMisurati[9] = -99.0;
+    record.ttCalcolati[14] = 0.0;
+    doc.ttArray.push_back(record);
+    return doc;
+}
+
+struct ChartFrame {
+    int left, top, right, bottom; // the plot area's border lines
+};
+
+ChartFrame frameOf(const drawTTimeExport& chart, double w, double h)
+{
+    const double x0 = (w - chart.plotWidth) / 2.0, y0 = (h - chart.plotHeight) / 2.0;
+    return {int(x0), int(y0), int(x0 + chart.plotWidth), int(y0 + chart.plotHeight)};
+}
+
+// In every format and at every size the callers use: the unit labels stand
+// apart from the tick labels at the size of the tick labels, the computed
+// curve above the picks stays inside the frame, and receivers without a pick
+// or a computed time leave the time axis blank.
+TEST(TravelTimeChart, LabelsAndCurvesStayReadable)
+{
+    const struct {
+        double w, h;
+    } sizes[] = {{2000.0, 2000.0 / 1.2}, {900.0, 660.0}, {pdfPictureWidth(), pdfPictureHeight()}};
+    const TomoDocument doc = labelledSurvey();
+    for (const auto& size : sizes)
+        for (const bool large : {false, true}) {
+            const std::string name = std::to_string(int(size.w)) + (large ? "_large" : "_small");
+            SCOPED_TRACE(name);
+            for (const bool twoColors : {false, true}) {
+                QImage image(int(size.w), int(size.h), QImage::Format_RGB32);
+                drawTTimeExport chart;
+                chart.setDocument(&doc);
+                chart.largeFormat = large;
+                chart.showComputedTimes = true;
+                chart.twoColors = twoColors;
+                {
+                    QPainter painter(&image);
+                    chart.draw(painter, size.w, size.h);
+                }
+                const ChartFrame f = frameOf(chart, size.w, size.h);
+                const int W = image.width(), H = image.height();
+                auto column = [&](double x) {
+                    return f.left + int((x + 5.75) * chart.distanceScale);
+                };
+                if (!twoColors) {
+                    // Below the distance ticks: the row of numbers, then "(m)".
+                    const auto below =
+                        imagecompare::inkRuns(image, QRect(0, f.bottom + 12, W, H), Qt::Vertical);
+                    ASSERT_EQ(below.size(), 2u) << "the labels below the frame run together";
+                    const auto unitColumns = imagecompare::inkRuns(
+                        image, QRect(0, below[1].first, W, below[1].second - below[1].first + 1),
+                        Qt::Horizontal);
+                    ASSERT_FALSE(unitColumns.empty());
+                    EXPECT_NEAR((unitColumns.front().first + unitColumns.back().second) / 2.0,
+                                (f.left + f.right) / 2.0, 0.05 * W);
+                    // Left of the time ticks: "(ms)", then the column of numbers.
+                    const auto left = imagecompare::inkRuns(
+                        image, QRect(0, 0, f.left - 12, f.bottom + 1), Qt::Horizontal);
+                    ASSERT_GE(left.size(), 2u) << "the labels left of the frame run together";
+                    // The leftmost ink is "(ms)" alone, centred on the frame's height:
+                    // tick labels run into it would stretch it over the frame.
+                    const QRect unit = imagecompare::inkBounds(
+                        image, QRect(QPoint(left[0].first, 0), QPoint(left[0].second, f.bottom)));
+                    EXPECT_LT(unit.height(), (f.bottom - f.top) / 3);
+                    EXPECT_NEAR(unit.center().y(), (f.top + f.bottom) / 2.0, 0.05 * H);
+                    // "(ms)" as tall as the numbers' lines, not in a smaller font.
+                    const int digits = below[0].second - below[0].first + 1;
+                    EXPECT_GE(unit.width(), 0.9 * digits);
+                    EXPECT_GE(below[1].second - below[1].first + 1, 0.9 * digits);
+                    // No pick drawn at receiver 5 (unpicked) or 9 (rejected).
+                    const QColor shot = drawTTimeExport::curveColors()[0];
+                    for (double x : {25.0, 45.0})
+                        EXPECT_EQ(countColour(image,
+                                              QRect(QPoint(column(x) - 4, f.bottom - 8),
+                                                    QPoint(column(x) + 4, H - 1)),
+                                              shot),
+                                  0)
+                            << "receiver at " << x << " m";
+                    keepIfFailed(image, "chart_labels_" + name);
+                    continue;
+                }
+                // The computed curve (red) peaks inside the frame, clear of its top.
+                int top = H, outside = 0;
+                for (int y = 0; y < H; ++y)
+                    for (int x = 0; x < W; ++x)
+                        if (image.pixel(x, y) == qRgb(255, 0, 0)) {
+                            top = std::min(top, y);
+                            outside += x < f.left || x > f.right || y < f.top || y > f.bottom;
+                        }
+                EXPECT_EQ(outside, 0);
+                EXPECT_GT(top, f.top + 2) << "the computed curve is cut at the top";
+                EXPECT_LT(top, f.top + (f.bottom - f.top) / 5);
+                // No computed point at 0 ms for receiver 14.
+                EXPECT_EQ(countColour(image,
+                                      QRect(QPoint(column(70) - 4, f.bottom - 8),
+                                            QPoint(column(70) + 4, f.bottom)),
+                                      Qt::red),
+                          0);
+                keepIfFailed(image, "chart_curves_" + name);
+            }
+        }
 }
 
 // A fake section picture of 4096 x 1500.
@@ -224,20 +366,77 @@ TEST(OdtReport, PicturesTablesAndTexts)
     EXPECT_NE(run.out.find("\xc3\xa8.sg2"), std::string::npos);
 }
 
+// LibreOffice's text of a file it converts: "txt" or "pdf" (then read by
+// pdftotext, which shows where lines break).
+std::string libreOfficeText(const std::string& path, const std::string& format)
+{
+    const std::string dir = testenv::freshDir("lo");
+    const std::string lo = "-env:UserInstallation=file://" + dir + "/lo";
+    const std::string filter = format == "txt" ? "txt:Text (encoded):UTF8" : format;
+    const ToolRun run = runTool("/usr/bin/soffice",
+                                {"--headless", lo, "--convert-to", filter, "--outdir", dir, path});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string out = dir + "/" + std::filesystem::path(path).stem().string() + "." + format;
+    if (format == "txt")
+        return testenv::readText(out);
+    return runTool("/usr/bin/pdftotext", {out, "-"}).out;
+}
+
 TEST(OdtReport, GeographicTableAndEmptyComputedTimes)
 {
     TomoDocument doc;
     buildPickedSurvey(doc, 1, 4, 0.01, names(1, "a"));
     for (double& t : doc.ttArray[0].ttCalcolati)
         t = 0.0;
-    doc.setGeoCoord(500000, 500100, 4649776.224, 4649776.224, 32633);
+    doc.setGeoCoord(566245.876, 566345.876, 7632624.454, 7632724.4, 32733);
     const std::string path = testenv::freshDir("odtgeo") + "/g.odt";
     ASSERT_TRUE(writeOdtReport(QString::fromStdString(path), doc, {}));
     const QString text = exportCheck("odt", path)["text"].toString();
     EXPECT_TRUE(text.contains("Geophones:"));
-    EXPECT_TRUE(text.contains("4.64978e+06"));
     EXPECT_TRUE(text.contains("0.01 / 0"));
+    // Map coordinates to the millimetre, in fixed notation.
+    const std::string asText = libreOfficeText(path, "txt");
+    for (const char* v : {"566245.876", "7632624.454", "566345.876", "7632724.400"})
+        EXPECT_NE(asText.find(v), std::string::npos) << v;
+    EXPECT_EQ(asText.find("e+06"), std::string::npos);
     EXPECT_FALSE(writeOdtReport(QString::fromStdString(testenv::freshDir("odtgeo2")), doc, {}));
+}
+
+// A survey read from travel times has no shot files: its shots are told apart
+// by position, in every table of both reports. And a table of eight columns
+// keeps every number on one line, as a word processor lays it out.
+TEST(OdtReport, ShotsWithoutFilesAndNumbersOnOneLine)
+{
+    TomoDocument doc;
+    buildPickedSurvey(doc, 5, 24, 0.0756131, names(5, "s"));
+    doc.traceSets.clear();
+    doc.ttArray[0].shotPos2d.x = -2.5;
+    const char* heads[] = {"x = \xe2\x88\x92"
+                           "2.5 m",
+                           "x = 28.75 m", "x = 57.5 m", "x = 86.25 m", "x = 115 m"};
+    const std::string dir = testenv::freshDir("ttonly");
+    ASSERT_TRUE(writeOdtReport(QString::fromStdString(dir + "/t.odt"), doc, {}));
+    ASSERT_TRUE(writePdfReport(QString::fromStdString(dir + "/t.pdf"), doc, {}));
+    const QString odt = exportCheck("odt", dir + "/t.odt")["text"].toString();
+    const std::string pdf = runTool("/usr/bin/pdftotext", {dir + "/t.pdf", "-"}).out;
+    for (const char* h : heads) {
+        // Once in the shot table, once over the shot's column.
+        EXPECT_EQ(odt.count(QString::fromUtf8(h)), 2) << h;
+        EXPECT_NE(pdf.find(h), std::string::npos) << h;
+    }
+
+    std::set<std::string> words;
+    std::istringstream laidOut(libreOfficeText(dir + "/t.odt", "pdf"));
+    for (std::string w; laidOut >> w;)
+        words.insert(w);
+    int checked = 0;
+    for (const TravelTime& record : doc.ttArray)
+        for (double t : record.ttMisurati) {
+            const std::string v = QString::number(t, 'g', 6).toStdString();
+            EXPECT_TRUE(words.count(v)) << v << " is broken across lines";
+            checked += v.size() >= 8;
+        }
+    EXPECT_GT(checked, 0) << "the fixture has no long numbers";
 }
 
 std::string pdfInfo(const std::string& path, const std::string& extra = "")

@@ -83,6 +83,36 @@ TEST(RefractionPlots, TravelTimeGridFollowsTheStepTables)
     EXPECT_NEAR(e.plot.maxTime, 0.0974798, 1e-7);
 }
 
+// An unpicked (0) or rejected (-99) receiver is no pick: nothing of its
+// shot's colour on the time axis below it.
+TEST(RefractionPlots, ReceiversWithoutAPickDrawNoPoint)
+{
+    for (const double time : {0.0, -99.0}) {
+        SCOPED_TRACE(time);
+        refractionmodels::Model m = refractionmodels::read("model_a.txt");
+        m.shots[0].times[12] = time; // at 60 m, far from the shot at -2.5 m
+        Editor e(m);
+        std::fill(e.data.ttLayer[0].layer.begin(), e.data.ttLayer[0].layer.end(), 1);
+        e.plot.shotVisible.setBit(1, false);
+        const QImage image = e.image();
+        auto green = [&](int x0, int x1, int y0, int y1) {
+            int n = 0;
+            for (int y = y0; y <= y1; ++y)
+                for (int x = x0; x <= x1; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    n += c.green() > c.red() + 40;
+                }
+            return n;
+        };
+        const int bottom = int(e.plot.height() - e.plot.marginV / 2.0);
+        const int column =
+            int(e.plot.marginH / 2.0 + (60.0 - e.plot.xMin + e.plot.xOffset) * e.plot.xScale);
+        EXPECT_EQ(green(column - 4, column + 4, bottom - 8, e.plot.height() - 1), 0);
+        // Its neighbours keep their points.
+        EXPECT_GT(green(0, image.width() - 1, 0, image.height() - 1), 0);
+    }
+}
+
 TEST(RefractionPlots, EmptyPlotsDrawTheFrameOnly)
 {
     editTravelTimesWidget phantoms;

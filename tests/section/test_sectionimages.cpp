@@ -9,8 +9,11 @@
 #include "testenv.h"
 #include "vtkviewer.h"
 
+#include <vtkCubeAxesActor.h>
 #include <vtkImageData.h>
 #include <vtkMath.h>
+#include <vtkProperty.h>
+#include <vtkTextProperty.h>
 
 #include <gtest/gtest.h>
 
@@ -220,6 +223,78 @@ TEST_F(SectionImages, VelocityExportIgnoresARangeFittedToAnotherFamily)
         EXPECT_GT(block, 150); // the block is about 20 x 15 pixels
         EXPECT_GT(surrounding, 10 * block);
     }
+}
+
+// The colour bar's title and numbers keep clear of the axes' titles and
+// numbers, and inside the picture, at the usual font scale and a large one.
+// The axes are drawn green here and the bar's texts stay black, so each
+// pixel tells whose it is whatever the font.
+TEST_F(SectionImages, ColourBarClearOfTheAxesAtFontScales)
+{
+    refractionDataStructure refraction;
+    sectionfixture::setShowcase(doc, refraction);
+    view.setPalette(builtIn("Blue to red"));
+    view.showMarkers = false;
+    showView(view, 640, 400);
+    sectionfixture::fitPalette(view, 5);
+    view.showProfile(5);
+    for (int axis = 0; axis < 2; ++axis) {
+        view.cubeAxes->GetTitleTextProperty(axis)->SetColor(0.0, 1.0, 0.0);
+        view.cubeAxes->GetLabelTextProperty(axis)->SetColor(0.0, 1.0, 0.0);
+    }
+    view.cubeAxes->GetXAxesLinesProperty()->SetColor(0.0, 1.0, 0.0);
+    view.cubeAxes->GetYAxesLinesProperty()->SetColor(0.0, 1.0, 0.0);
+
+    const auto isAxis = [](QColor c) {
+        return c.green() > c.red() + 60 && c.green() > c.blue() + 60;
+    };
+    const auto isBarText = [](QColor c) {
+        return std::abs(c.red() - c.green()) < 24 && std::abs(c.green() - c.blue()) < 24 &&
+               c.value() < 160;
+    };
+    for (const Engine& engine : Engines)
+        for (const bool horizontal : {false, true})
+            for (const double scale : {1.0, 2.5}) {
+                SCOPED_TRACE(testing::Message()
+                             << engine.name << " horizontal " << horizontal << " scale " << scale);
+                const std::string path = dir + "/profile.png";
+                ASSERT_TRUE(
+                    (view.*engine.render)(5, path, Qt::white, true, horizontal, 2048, scale));
+                const QImage picture(QString::fromStdString(path));
+                // Below the picture's own title line.
+                const auto lines = imagecompare::inkRuns(picture, picture.rect(), Qt::Vertical);
+                ASSERT_GE(lines.size(), 2u);
+                const int first = lines[0].second + 1;
+                std::vector<QPoint> barText;
+                QImage axes(picture.size(), QImage::Format_Grayscale8);
+                axes.fill(0);
+                for (int y = first; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QColor c = picture.pixelColor(x, y);
+                        if (isBarText(c))
+                            barText.push_back({x, y});
+                        else if (isAxis(c))
+                            axes.setPixel(x, y, 255);
+                    }
+                ASSERT_GT(barText.size(), 50u) << "no colour bar numbers";
+                int touching = 0, atEdge = 0;
+                for (const QPoint& p : barText) {
+                    atEdge +=
+                        p.x() < 2 || p.x() >= picture.width() - 2 || p.y() >= picture.height() - 2;
+                    bool near = false;
+                    for (int dy = -3; dy <= 3 && !near; ++dy)
+                        for (int dx = -3; dx <= 3 && !near; ++dx) {
+                            const QPoint q = p + QPoint(dx, dy);
+                            near = axes.rect().contains(q) && qGray(axes.pixel(q)) > 0;
+                        }
+                    touching += near;
+                }
+                EXPECT_EQ(touching, 0) << "the colour bar's texts run into the axes";
+                EXPECT_EQ(atEdge, 0) << "the colour bar's texts are cut off";
+                if (touching > 0 || atEdge > 0)
+                    picture.save(imagecompare::outputPath(
+                        QString("bar_%1_%2_%3.png").arg(engine.name).arg(horizontal).arg(scale)));
+            }
 }
 
 TEST_F(SectionImages, ScreenshotEnlargesTheView)

@@ -16,6 +16,7 @@
 #include <vtkActorCollection.h>
 #include <vtkCamera.h>
 #include <vtkCommand.h>
+#include <vtkLabeledDataMapper.h>
 #include <vtkMapper.h>
 #include <vtkMath.h>
 #include <vtkPolyData.h>
@@ -100,6 +101,20 @@ protected:
             if (auto* bar = vtkScalarBarActor::SafeDownCast(a))
                 return bar->GetTitle();
         return "(no bar)";
+    }
+
+    // Contour labels in the scene: the value labels of its labelled-data
+    // mappers.
+    vtkIdType contourLabels()
+    {
+        vtkIdType n = 0;
+        vtkActor2DCollection* actors = view.renderer->GetActors2D();
+        actors->InitTraversal();
+        while (vtkActor2D* a = actors->GetNextActor2D())
+            if (auto* m = vtkLabeledDataMapper::SafeDownCast(a->GetMapper()))
+                if (auto* labels = vtkDataSet::SafeDownCast(m->GetInput()))
+                    n += labels->GetNumberOfPoints();
+        return n;
     }
 
     // The contour lines drawn in the contour colour.
@@ -247,7 +262,17 @@ TEST_F(SectionView, ContoursFollowTheVelocityWhateverArrayIsShown)
     velocity->GetBounds(bounds.data());
     ASSERT_GT(points, 0);
 
-    // Type 14 colours the density; its coloured contours stay on velocity.
+    EXPECT_GT(contourLabels(), 0);
+
+    // The gradient and Laplacian keep the labelled velocity contours.
+    for (int t : {8, 11}) {
+        view.showProfile(t);
+        grab(view);
+        EXPECT_GT(contourLabels(), 0) << "type " << t;
+    }
+
+    // Type 14 colours the ray counts: its lines stay on velocity, but carry
+    // no velocity numbers that would read as counts.
     view.showProfile(14);
     grab(view);
     vtkPolyData* onDensity = colouredContours();
@@ -256,6 +281,7 @@ TEST_F(SectionView, ContoursFollowTheVelocityWhateverArrayIsShown)
     std::array<double, 6> densityBounds;
     onDensity->GetBounds(densityBounds.data());
     EXPECT_EQ(densityBounds, bounds);
+    EXPECT_EQ(contourLabels(), 0);
 
     // An export of a contour type must not change what the view shows.
     sectionfixture::fitPalette(view, 10);

@@ -72,4 +72,37 @@ Result compareWithBaseline(const QImage& image, const QString& name, double tole
     }
     return result;
 }
+std::vector<std::pair<int, int>> inkRuns(const QImage& image, QRect area, Qt::Orientation across)
+{
+    area = area.intersected(image.rect());
+    const bool rows = across == Qt::Vertical;
+    const int first = rows ? area.top() : area.left();
+    const int last = rows ? area.bottom() : area.right();
+    std::vector<std::pair<int, int>> runs;
+    for (int i = first; i <= last; ++i) {
+        bool ink = false;
+        const int from = rows ? area.left() : area.top();
+        const int to = rows ? area.right() : area.bottom();
+        for (int k = from; k <= to && !ink; ++k)
+            ink = qGray(rows ? image.pixel(k, i) : image.pixel(i, k)) < 128;
+        if (!ink)
+            continue;
+        if (!runs.empty() && runs.back().second == i - 1)
+            runs.back().second = i;
+        else
+            runs.push_back({i, i});
+    }
+    return runs;
+}
+
+QRect inkBounds(const QImage& image, QRect area)
+{
+    const auto rows = inkRuns(image, area, Qt::Vertical);
+    const auto columns = inkRuns(image, area, Qt::Horizontal);
+    if (rows.empty())
+        return {};
+    return QRect(QPoint(columns.front().first, rows.front().first),
+                 QPoint(columns.back().second, rows.back().second));
+}
+
 } // namespace imagecompare

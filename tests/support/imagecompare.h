@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace imagecompare
 {
 struct Result {
@@ -26,4 +29,12 @@ QString outputPath(const QString& fileName);
 
 // Colour distance between two pixels, the largest channel difference.
 int colourDistance(QColor a, QColor b);
+
+// Runs of ink inside area: the maximal runs of rows (Qt::Vertical, top to
+// bottom) or of columns (Qt::Horizontal, left to right) that hold a pixel
+// darker than grey 128; each as its first and last index. Lines of text
+// set apart by blank space come out as separate runs, whatever the font.
+std::vector<std::pair<int, int>> inkRuns(const QImage& image, QRect area, Qt::Orientation across);
+// The bounding box of the ink inside area; null when there is none.
+QRect inkBounds(const QImage& image, QRect area);
 } // namespace imagecompare
