@@ -53,8 +53,9 @@ public:
     void load();
     // Opens a project file: the survey, its grid, palettes and refraction
     // data replace the window's, and the views are rebuilt. A project that
-    // cannot be opened leaves the window with no survey.
-    void open(const std::string& path);
+    // cannot be opened is reported and leaves the window as it was (false).
+    // Refraction data reset at the open are reported after the swap.
+    bool open(const std::string& path);
     // Save, Save As and the title, enabled while a survey is loaded.
     void updateActions(bool loaded);
     // The section title dialog; the title is saved with the project.
@@ -66,8 +67,6 @@ private:
     bool writeProject(const std::string& file);
     // Detaches every view from the document and the refraction data.
     void detachViews();
-    // After a failed open: no survey, no project, nothing to save.
-    void showNoSurvey();
 
     Ui::Tervanelo_MainWindows& f;
     State state;
