@@ -183,8 +183,8 @@ bool ProjectCommands::open(const std::string& path)
     {
         SaveProjectLogDialog dialog(&reader, nullptr);
         std::thread worker([&opened, &reader, &dialog, path, root = state.workFolder,
-                            log = logger]() mutable {
-            opened = openProjectThreadEntry(&reader, path, root, builtInPalettes(), log, &dialog);
+                            builtIn = builtInPalettes(), log = logger]() mutable {
+            opened = openProjectThreadEntry(&reader, path, root, std::move(builtIn), log, &dialog);
         });
         dialog.exec();
         worker.join();
@@ -245,6 +245,8 @@ bool ProjectCommands::open(const std::string& path)
     f.showTracesWidget->setVisible(settings.showAllTraces);
     f.scrollArea->setVisible(!settings.showAllTraces);
 
+    // As for a new survey, the curves start with the picks alone.
+    f.widget_2->showComputedTimes = false;
     traces.redrawTravelTimes();
     f.travelTimePreview->setDocument(&document);
     f.travelTimePreview->previewMode = true;

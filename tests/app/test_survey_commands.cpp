@@ -242,8 +242,17 @@ void loadFailureTable(bool projectOpen)
         std::filesystem::create_symlink("/proc/self/mem", dir + "/" + name);
 
     const char* const loadError = "Error while loading one or more traces.\n\n";
-    // The row that replaces the survey comes last.
     const FailureCase cases[] = {
+        // The shots read before the failing one make the new survey. First:
+        // once the dialog has listed this folder, as it has after any other
+        // row, it drops a typed name its filter hides.
+        {"unsupported file after a good one",
+         false,
+         {"a.sg2", "b.txt"},
+         "Error occured",
+         "Unsupported file format.",
+         "b.txt",
+         1},
         {"a file that is not SEG2",
          false,
          {"broken.sg2"},
@@ -294,21 +303,33 @@ void loadFailureTable(bool projectOpen)
          "%1 is not a valid TT file.",
          nullptr,
          0},
-        // The shots read before the failing one make the new survey.
-        {"unsupported file after a good one",
-         false,
-         {"a.sg2", "b.txt"},
-         "Error occured",
-         "Unsupported file format.",
-         "b.txt",
-         1},
     };
 
-    auto window = invertedThree(home);
+    auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
     const QString projectDir = QString::fromStdString(testenv::freshDir("project"));
     const std::string project = projectDir.toStdString() + "/survey.tervo";
     std::string projectBytes;
+    auto prepare = [&] {
+        if (projectOpen && !projectBytes.empty()) {
+            w.setModified(false);
+            DialogScript open(
+                {{"QFileDialog", nullptr, chooseFiles(projectDir, {"survey.tervo"})}});
+            w.ui->actionLoad_Project->trigger();
+            open.expectDone();
+            ASSERT_TRUE(w.projectIsOpen);
+            w.ui->tabWidget->setCurrentIndex(2);
+            w.on_tabWidget_tabBarClicked(2);
+        } else {
+            w.setModified(false);
+            loadThree(w);
+            pickTrueFirstBreaks(w);
+            runInversion(w, 1);
+        }
+        ASSERT_EQ(w.document.traceSets.size(), 3u);
+        ASSERT_NE(w.ui->vtk_widget->structuredGrid, nullptr) << "a section on show";
+    };
+    prepare();
     if (projectOpen) {
         DialogScript save(
             {{"QFileDialog", "Save Project", saveAs(QString::fromStdString(project))}});
@@ -316,17 +337,12 @@ void loadFailureTable(bool projectOpen)
         save.expectDone();
         projectBytes = testenv::readText(project);
         ASSERT_FALSE(projectBytes.empty());
-        DialogScript open({{"QFileDialog", nullptr, chooseFiles(projectDir, {"survey.tervo"})}});
-        w.ui->actionLoad_Project->trigger();
-        open.expectDone();
-        ASSERT_TRUE(w.projectIsOpen);
-        ASSERT_EQ(w.document.traceSets.size(), 3u);
-        w.ui->tabWidget->setCurrentIndex(2);
-        w.on_tabWidget_tabBarClicked(2);
     }
-    ASSERT_NE(w.ui->vtk_widget->structuredGrid, nullptr) << "a section on show";
+    bool replaced = projectOpen; // the saved project is to be opened first
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
+        if (replaced)
+            prepare();
         w.setModified(true);
         const Before before = survey(w);
         MessageSeen seen;
@@ -368,7 +384,8 @@ void loadFailureTable(bool projectOpen)
             EXPECT_EQ(testenv::readText(project), projectBytes)
                 << "the project on disk stays as saved";
         }
-        if (c.sets > 0) {
+        replaced = c.sets > 0;
+        if (replaced) {
             EXPECT_EQ(w.document.traceSets.size(), c.sets);
             EXPECT_EQ(panelCount(w), int(c.sets));
             EXPECT_FALSE(w.projectIsOpen);
@@ -688,12 +705,11 @@ TEST(ModelVelocityCommand, NeedsAGrid)
 
 // ---- Action states of a loaded survey and of a computed one ----
 
-TEST(ActionStates, LoadedComputedAndBackToNone)
+TEST(ActionStates, LoadedComputedAndAfterAFailedNew)
 {
     FreshHome home;
     auto window = startSurveyWindow(home);
     Tervanelo_MainWindows& w = *window;
-    const std::map<QString, windowtest::MenuItemState> none = windowtest::walkActions(w);
 
     // Per item: enabled and reachable after New (3 shots, a grid, the Traces
     // tab in front), then after an inversion (its tab in front).
@@ -794,7 +810,7 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
         EXPECT_TRUE(w.ui->tabWidget->isTabEnabled(tab)) << "tab " << tab;
     EXPECT_TRUE(w.ui->showSimTT_CB->isEnabled());
 
-    // A New that reads nothing leaves the window as it was at start-up.
+    // A New that reads nothing leaves the computed survey and its actions.
     const std::string dir = testenv::freshDir("none");
     testenv::writeText(dir + "/broken.sg2", "no SEG2 block identifier here");
     DialogScript failing({{"QMessageBox", nullptr, pressButton(QMessageBox::Discard)},
@@ -802,13 +818,8 @@ TEST(ActionStates, LoadedComputedAndBackToNone)
                           {"QMessageBox", "Error occured", pressButton(QMessageBox::Ok)}});
     w.ui->actionNew->trigger();
     failing.expectDone();
-    const std::map<QString, windowtest::MenuItemState> after = windowtest::walkActions(w);
-    ASSERT_EQ(after.size(), none.size());
-    for (const auto& [name, state] : none) {
-        EXPECT_EQ(after.at(name).enabled, state.enabled) << name.toStdString();
-        EXPECT_EQ(after.at(name).reachable, state.reachable) << name.toStdString();
-    }
-    EXPECT_FALSE(w.ui->tabWidget->isEnabled());
+    compare(&Row::computed, "after a New that read nothing");
+    EXPECT_EQ(w.ui->tabWidget->currentIndex(), 2);
 }
 
 // ---- The log names every command ----

@@ -9,6 +9,7 @@
 #include "testenv.h"
 #include "tomodocument.h"
 #include "traveltimeexport.h"
+#include "drawttime.h"
 #include "ui_tervanelo_mainwindows.h"
 #include "vtkviewer.h"
 
@@ -192,4 +193,43 @@ const SequenceCase sequenceCases[] = {
 INSTANTIATE_TEST_SUITE_P(Sequences, SecondSurvey, ::testing::ValuesIn(sequenceCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+
+// A project of travel times only, saved with computed times: reopened, its
+// traces tab is off, and the curves tab itself offers the computed times.
+TEST(ComputedTimes, ReachableAgainInATravelTimeOnlyProject)
+{
+    FreshHome home;
+    const std::string dir = testenv::freshDir("times-only");
+    auto window = startSurveyWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    importLine(w, (fiveShotFolder() + "/" + fiveShotTravelTimes()).toStdString(), 2.0, 8.0);
+    runInversion(w, 1);
+    const std::string project = dir + "/times.tervo";
+    DialogScript save({{"QFileDialog", "Save Project", saveAs(QString::fromStdString(project))}});
+    w.ui->actionSave_Project_As->trigger();
+    save.expectDone();
+
+    DialogScript open({{"QFileDialog", "Open Project",
+                        chooseFiles(QString::fromStdString(dir), {"times.tervo"})}});
+    w.ui->actionLoad_Project->trigger();
+    open.expectDone();
+    ASSERT_TRUE(w.projectIsOpen);
+    ASSERT_TRUE(w.document.traceSets.empty());
+    EXPECT_FALSE(w.ui->tabWidget->isTabEnabled(0));
+    QCheckBox* box = w.ui->showComputedCurvesCB;
+    ASSERT_TRUE(box->isEnabled());
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(w.ui->widget_2->showComputedTimes);
+
+    w.ui->tabWidget->setCurrentIndex(1);
+    w.on_tabWidget_tabBarClicked(1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ui->widget_2));
+    const QImage picksOnly = w.ui->widget_2->grab().toImage();
+    box->click();
+    EXPECT_TRUE(w.ui->widget_2->showComputedTimes);
+    EXPECT_NE(w.ui->widget_2->grab().toImage(), picksOnly) << "the computed curves are drawn";
+    box->click();
+    EXPECT_FALSE(w.ui->widget_2->showComputedTimes);
+    EXPECT_EQ(w.ui->widget_2->grab().toImage(), picksOnly);
+}
 } // namespace
