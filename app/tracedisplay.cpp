@@ -12,11 +12,11 @@
 #include "tomodocument.h"
 #include "tracefilters.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <QCheckBox>
 #include <QSplitter>
 
 #include <algorithm>

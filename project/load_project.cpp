@@ -226,8 +226,7 @@ std::string gridWeightsProblem(const TomoDocument& document, uint32_t rows, uint
     // Far below the largest double, so that squares and sums of lengths and
     // the weights all stay finite.
     const double limit = 1e150;
-    if (!(extent < limit) || !(extent * slowest < limit))
-    {
+    if (!(extent < limit) || !(extent * slowest < limit)) {
         std::ostringstream text;
         text << "cells of aLato " << side << " m give edge travel times that are not finite";
         return text.str();

@@ -158,8 +158,7 @@ TEST(RefractionCommand, OpensTheRealDialog)
 int refractorPixels(Tervanelo_MainWindows& w)
 {
     w.ui->vtk_widget->renderWindow()->Render();
-    const QImage image =
-        w.ui->vtk_widget->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    const QImage image = w.ui->vtk_widget->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {

@@ -4,12 +4,12 @@
 
 #include "surveyharness.h"
 
+#include "drawttime.h"
 #include "grid.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
 #include "tomodocument.h"
 #include "traveltimeexport.h"
-#include "drawttime.h"
 #include "ui_tervanelo_mainwindows.h"
 #include "vtkviewer.h"
 
@@ -192,7 +192,6 @@ const SequenceCase sequenceCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Sequences, SecondSurvey, ::testing::ValuesIn(sequenceCases),
                          [](const auto& p) { return std::string(p.param.name); });
-
 
 // A project of travel times only, saved with computed times: reopened, its
 // traces tab is off, and the curves tab itself offers the computed times.

@@ -628,7 +628,10 @@ const RefractionCase refractionCases[] = {
     {"OneDepthInfinite", {setText("refractData/cData/value0/z/value1", "inf")}, 0, "depth"},
     {"EveryDepth1e308", {setText("refractData/cData/value0/z/*", "1e308")}, 0, "depth"},
     {"AShift1e308", {setText("ttLayer/value0/trasla/value2", "1e308")}, 0, "time shift"},
-    {"APhantomTimeMinusInfinity", {setText("phnt_A/value0/time/value0", "-inf")}, 0, "phantom time"},
+    {"APhantomTimeMinusInfinity",
+     {setText("phnt_A/value0/time/value0", "-inf")},
+     0,
+     "phantom time"},
     {"StationsShiftedBy1000m", shiftedStations(), 0, "not a receiver"},
     {"EnabledMaybe", {setText("ttLayer/value1/enabled", "maybe")}, 0, "\"maybe\""},
 };

@@ -362,8 +362,9 @@ TEST(ProjectWriter, LeftoversOfKilledSavesGoUnlessASaveIsRunning)
         ASSERT_TRUE(opening->tryLock(0));
         int result = -1;
         std::thread save([&] {
-            capturedErrors(
-                [&] { result = writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}); });
+            capturedErrors([&] {
+                result = writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"});
+            });
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         opening.reset();
