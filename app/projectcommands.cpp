@@ -204,8 +204,10 @@ bool ProjectCommands::open(const std::string& path)
         return false;
     }
 
-    // The views let go of the old survey before it is replaced.
+    // The views let go of the old survey, and the old section goes, before
+    // the survey is replaced.
     detachViews();
+    section.surveyReplaced();
     delete state.refractionData;
     state.refractionData = nullptr;
     state.projectFolder = std::move(opened.folder);
@@ -258,7 +260,6 @@ bool ProjectCommands::open(const std::string& path)
     f.tabWidget->setTabEnabled(2, results);
 
     section.attach(&document, state.refractionData);
-    section.surveyReplaced();
     section.fitPaletteToVelocities();
     if (results)
         section.showOpenedResults();

@@ -211,9 +211,10 @@ bool SurveyCommands::loadShots()
     const int read = int(loaded.traceSets.size());
     const bool replaced = read > 0;
     if (replaced) {
+        // The old section goes first: nothing may draw it over the new survey.
+        section.surveyReplaced();
         document = std::move(loaded);
         resetToNoSurvey();
-        section.surveyReplaced();
         WaitCursor wait;
         traces.createPanels();
     }
@@ -260,9 +261,9 @@ void SurveyCommands::importTravelTimes()
                               path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok);
         return;
     }
+    section.surveyReplaced();
     document = std::move(loaded);
     resetToNoSurvey();
-    section.surveyReplaced();
 
     generateGrid(true);
     host.updateActionsState(false);
