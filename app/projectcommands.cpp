@@ -161,7 +161,7 @@ void ProjectCommands::detachViews()
 {
     f.widget_3->setDocument(nullptr);
     // The panels go only when control returns to the main event loop, and
-    // the log dialog's loop would let them paint meanwhile.
+    // a message box's loop would let them paint meanwhile.
     traces.forEachPanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
     f.showTracesWidget->clearTraceWidgets();
     f.widget_2->setDocument(nullptr);

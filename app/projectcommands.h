@@ -2,8 +2,9 @@
 // The project commands: Save Project, Save Project As, Open Project, the
 // question before a modified survey is replaced or closed, and the window's
 // part of an open. The writer and the reader run on a worker thread while
-// the GUI thread shows their log dialog; no view may look at the document
-// until the thread is joined.
+// the GUI thread shows their log dialog. The reader builds the new survey
+// apart, so the views keep showing the current one meanwhile; it replaces
+// the current one only after the thread is joined, and only when it opened.
 //
 // Owns nothing: the survey members, the palettes and the work folder are the
 // window's. Needs the window's form, the settings (read only), the log, the
