@@ -153,21 +153,15 @@ void ProjectCommands::load()
         WindowTexts::tr("Tervanelo projects (*%1);;All Files (*)").arg(projectSuffix));
     if (name.isEmpty())
         return;
-    f.tabWidget->setCurrentIndex(0);
     host.saveHistory(QFileInfo(name).path().toStdString());
     open(name.toStdString());
-    if (!state.refractionData) {
-        state.refractionData = new refractionDataStructure(&document);
-        state.refractionData->initFromDocument();
-    }
-    section.setRefraction(state.refractionData);
 }
 
 void ProjectCommands::detachViews()
 {
     f.widget_3->setDocument(nullptr);
     // The panels go only when control returns to the main event loop, and
-    // the log dialog's loop would let them paint meanwhile.
+    // a message box's loop would let them paint meanwhile.
     traces.forEachPanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
     f.showTracesWidget->clearTraceWidgets();
     f.widget_2->setDocument(nullptr);
@@ -175,45 +169,26 @@ void ProjectCommands::detachViews()
     section.attach(nullptr, nullptr);
 }
 
-void ProjectCommands::showNoSurvey()
-{
-    document = TomoDocument(logger);
-    survey.resetToNoSurvey();
-    state.refractionData = new refractionDataStructure(&document);
-    state.refractionData->initFromDocument();
-}
-
-void ProjectCommands::open(const std::string& path)
+bool ProjectCommands::open(const std::string& path)
 {
     WaitCursor wait;
 
-    // The views let go of the survey before it is replaced, and look at
-    // nothing while the log dialog's loop runs.
-    detachViews();
-    document = TomoDocument(logger);
-    delete state.refractionData;
-    state.refractionData = nullptr;
-    // Released first, so that the reader's clean-up can remove its files.
-    state.projectFolder.reset();
-    state.palettes.palettes.clear();
-    section.setupPalettes();
-    section.forgetContours();
-
-    // The reader builds the whole survey on its thread from copies made
-    // here; the window's data change only after the join.
+    // The reader builds the whole survey on its thread, with nothing of the
+    // window's: the current survey stays whole and on show until the new
+    // one has been read, and stays for good when it cannot be. The current
+    // project's work folder stays locked meanwhile, since its shot files
+    // are the current survey's.
     projectReader reader;
     OpenedProject opened;
     {
         SaveProjectLogDialog dialog(&reader, nullptr);
         std::thread worker([&opened, &reader, &dialog, path, root = state.workFolder,
-                            builtIn = state.palettes, log = logger]() mutable {
+                            builtIn = builtInPalettes(), log = logger]() mutable {
             opened = openProjectThreadEntry(&reader, path, root, std::move(builtIn), log, &dialog);
         });
         dialog.exec();
         worker.join();
     }
-    state.palettes = std::move(opened.palettes);
-    state.projectFolder = std::move(opened.folder);
 
     // Any other status than 0 is a project that did not open whole: a later
     // save would write the loss over it.
@@ -226,18 +201,33 @@ void ProjectCommands::open(const std::string& path)
             text += reasonText(opened.failure);
         logger->writeLog(path + " is not a valid project: " + opened.failure, 1);
         QMessageBox::critical(nullptr, WindowTexts::tr("Error"), text);
-        showNoSurvey();
-        return;
+        return false;
     }
+
+    // The views let go of the old survey, and the old section goes, before
+    // the survey is replaced.
+    detachViews();
+    section.surveyReplaced();
+    delete state.refractionData;
+    state.refractionData = nullptr;
+    state.projectFolder = std::move(opened.folder);
+    state.palettes.palettes.clear();
+    section.setupPalettes();
+    section.forgetContours();
+    state.palettes = std::move(opened.palettes);
 
     document = std::move(*opened.document);
     state.refractionData = opened.refraction.release();
-    if (state.refractionData)
-        state.refractionData->document = &document;
+    if (!state.refractionData) {
+        state.refractionData = new refractionDataStructure(&document);
+        state.refractionData->initFromDocument();
+    }
+    state.refractionData->document = &document;
     state.projectIsOpen = true;
     state.projectFile = path;
     host.updateWindowTitle(false);
 
+    f.tabWidget->setCurrentIndex(0);
     f.widget_3->setDocument(&document);
     f.showTracesWidget->clearTraceWidgets();
     const bool shots = !document.traceSets.empty();
@@ -257,22 +247,35 @@ void ProjectCommands::open(const std::string& path)
     f.showTracesWidget->setVisible(settings.showAllTraces);
     f.scrollArea->setVisible(!settings.showAllTraces);
 
+    // As for a new survey, the curves start with the picks alone.
+    f.widget_2->showComputedTimes = false;
     traces.redrawTravelTimes();
     f.travelTimePreview->setDocument(&document);
     f.travelTimePreview->previewMode = true;
     f.travelTimePreview->update();
-    section.fitPaletteToVelocities();
 
     const bool results = document.has_tomographic_info;
     f.tabWidget->setEnabled(true);
     f.tabWidget->setTabEnabled(0, shots);
     f.tabWidget->setTabEnabled(2, results);
-    f.showSimTT_CB->setEnabled(results);
 
-    section.attach(&document, nullptr);
+    section.attach(&document, state.refractionData);
+    section.fitPaletteToVelocities();
     if (results)
         section.showOpenedResults();
     host.applyTabRules(shots ? 0 : 1);
+    traces.updateComputedTimesBox();
+
+    // Reset instead of refused: said once the new survey is on show.
+    if (!opened.warnings.empty()) {
+        QString text = WindowTexts::tr(
+            "The refraction data do not match the current survey: they have been reset, and "
+            "their layer assignments and results are lost.");
+        for (const std::string& warning : opened.warnings)
+            text += "\n\n" + QString::fromStdString(warning);
+        QMessageBox::warning(host.window, WindowTexts::tr("Warning"), text);
+    }
+    return true;
 }
 
 void ProjectCommands::setTitle()

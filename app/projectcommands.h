@@ -2,8 +2,9 @@
 // The project commands: Save Project, Save Project As, Open Project, the
 // question before a modified survey is replaced or closed, and the window's
 // part of an open. The writer and the reader run on a worker thread while
-// the GUI thread shows their log dialog; no view may look at the document
-// until the thread is joined.
+// the GUI thread shows their log dialog. The reader builds the new survey
+// apart, so the views keep showing the current one meanwhile; it replaces
+// the current one only after the thread is joined, and only when it opened.
 //
 // Owns nothing: the survey members, the palettes and the work folder are the
 // window's. Needs the window's form, the settings (read only), the log, the
@@ -53,8 +54,9 @@ public:
     void load();
     // Opens a project file: the survey, its grid, palettes and refraction
     // data replace the window's, and the views are rebuilt. A project that
-    // cannot be opened leaves the window with no survey.
-    void open(const std::string& path);
+    // cannot be opened is reported and leaves the window as it was (false).
+    // Refraction data reset at the open are reported after the swap.
+    bool open(const std::string& path);
     // Save, Save As and the title, enabled while a survey is loaded.
     void updateActions(bool loaded);
     // The section title dialog; the title is saved with the project.
@@ -66,8 +68,6 @@ private:
     bool writeProject(const std::string& file);
     // Detaches every view from the document and the refraction data.
     void detachViews();
-    // After a failed open: no survey, no project, nothing to save.
-    void showNoSurvey();
 
     Ui::Tervanelo_MainWindows& f;
     State state;

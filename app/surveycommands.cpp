@@ -113,6 +113,7 @@ void SurveyCommands::resetToNoSurvey()
     f.widget_2->setDocument(&document);
     f.widget_2->showComputedTimes = false;
     f.widget_2->update();
+    traces.updateComputedTimesBox();
     f.travelTimePreview->setDocument(&document);
     f.travelTimePreview->update();
     // The viewer lets go first: it must never hold a deleted structure.
@@ -199,33 +200,39 @@ bool SurveyCommands::loadShots()
     host.saveHistory(QFileInfo(files.first()).absolutePath().toStdString());
     logger->writeLog("Tervanelo_MainWindows::loadTraces_PWave", 0);
 
-    document = TomoDocument(logger);
-    resetToNoSurvey();
+    // Read into a survey of its own: the current one is replaced only by
+    // shots that could be read.
+    TomoDocument loaded(logger);
     int code;
     {
         WaitCursor wait;
-        code = document.loadSeismicFiles(files);
+        code = loaded.loadSeismicFiles(files);
+    }
+    const int read = int(loaded.traceSets.size());
+    const bool replaced = read > 0;
+    if (replaced) {
+        // The old section goes first: nothing may draw it over the new survey.
+        section.surveyReplaced();
+        document = std::move(loaded);
+        resetToNoSurvey();
+        WaitCursor wait;
         traces.createPanels();
     }
     if (code != SeismicResult::Ok) {
         // The files before the failing one were read; the survey goes on with them.
         QMessageBox box(QMessageBox::Critical, WindowTexts::tr("Error occured"),
                         seismicLoadError(code), QMessageBox::Ok, host.window);
-        const int failing = int(document.traceSets.size());
-        if (failing < files.size())
-            box.setInformativeText(QDir::toNativeSeparators(files.at(failing)));
+        if (read < files.size())
+            box.setInformativeText(QDir::toNativeSeparators(files.at(read)));
         box.exec();
     }
-    return true;
+    return replaced;
 }
 
 void SurveyCommands::importTravelTimes()
 {
     if (!host.askToSaveChanges())
         return;
-    document = TomoDocument(logger);
-    resetToNoSurvey();
-
     const QStringList chosen = chooseFilesToOpen(
         host.window, WindowTexts::tr("Open TravelTimeExchange"), host.readHistory(),
         WindowTexts::tr("OpenTravelTimeExchange format (*.otte);;All Files (*)"),
@@ -235,11 +242,14 @@ void SurveyCommands::importTravelTimes()
     const QString path = chosen.first();
     host.saveHistory(QFileInfo(path).absolutePath().toStdString());
 
+    // Read into a survey of its own: the current one stays when the file
+    // cannot be used.
+    TomoDocument loaded(logger);
     int result;
     {
         WaitCursor wait;
         try {
-            result = document.loadTravelTimes(path.toStdString());
+            result = loaded.loadTravelTimes(path.toStdString());
         } catch (const std::exception& e) {
             logger->writeLog("Invalid TT file " + path.toStdString() + " : " + e.what(), 1);
             result = 1;
@@ -247,14 +257,13 @@ void SurveyCommands::importTravelTimes()
     }
     // A suffix the readers do not know is as unreadable as a broken file.
     if (result != 0) {
-        if (!document.ttArray.empty() || !document.goephonesStringSet.empty()) {
-            document = TomoDocument(logger);
-            resetToNoSurvey();
-        }
         QMessageBox::critical(host.window, WindowTexts::tr("Error"),
                               path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok);
         return;
     }
+    section.surveyReplaced();
+    document = std::move(loaded);
+    resetToNoSurvey();
 
     generateGrid(true);
     host.updateActionsState(false);

@@ -39,8 +39,8 @@ public:
 
     void newSurvey();
     // The shot file dialog and the loading of the chosen files into a new
-    // document, with panels for the sets read. False when no file was chosen,
-    // and the survey then stays as it was.
+    // document, with panels for the sets read. False when no file was chosen
+    // or none could be read, and the survey then stays as it was.
     bool loadShots();
     void importTravelTimes();
     // The geometry dialog (askGeometry), the geometry check, the grid dialog

@@ -377,6 +377,12 @@ void Tervanelo_MainWindows::on_showSimTT_CB_stateChanged(int state)
     traceDisplay->showSimulatedTimes(state != 0);
 }
 
+void Tervanelo_MainWindows::on_showComputedCurvesCB_toggled(bool checked)
+{
+    logCommand(__func__);
+    traceDisplay->showComputedCurves(checked);
+}
+
 void Tervanelo_MainWindows::on_showTravelTimeCB_stateChanged(int state)
 {
     logCommand(__func__);

@@ -269,6 +269,7 @@ public slots:
     void on_showAllPicksCB_stateChanged(int state);
     void on_showTravelTimeCB_stateChanged(int state);
     void on_showSimTT_CB_stateChanged(int state);
+    void on_showComputedCurvesCB_toggled(bool checked);
     void on_splitter_splitterMoved(int, int) { traceDisplay->updateZooming(); }
     void on_actionPalette_triggered()
     {

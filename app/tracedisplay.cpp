@@ -12,9 +12,11 @@
 #include "tomodocument.h"
 #include "tracefilters.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QSplitter>
 
 #include <algorithm>
@@ -325,6 +327,25 @@ void TraceDisplay::showSimulatedTimes(bool on)
     f.widget_3->setShowSimulatedTimes(on);
 }
 
+void TraceDisplay::showComputedCurves(bool on)
+{
+    f.widget_2->showComputedTimes = on;
+    f.widget_2->update();
+    updateComputedTimesBox();
+}
+
+void TraceDisplay::updateComputedTimesBox()
+{
+    const auto computed = [](const TravelTime& record) {
+        return std::any_of(record.ttCalcolati.begin(), record.ttCalcolati.end(),
+                           [](double t) { return t > 0.0; });
+    };
+    const bool any = std::any_of(document.ttArray.begin(), document.ttArray.end(), computed);
+    const QSignalBlocker quiet(f.showComputedCurvesCB);
+    f.showComputedCurvesCB->setEnabled(any);
+    f.showComputedCurvesCB->setChecked(any && f.widget_2->showComputedTimes);
+}
+
 void TraceDisplay::showTravelTimePlot(bool hidden)
 {
     const int width = f.parentOfSplit->width();
@@ -521,6 +542,7 @@ void TraceDisplay::updateTabs()
     f.tabWidget->setTabEnabled(1, document.hasPicks());
     f.tabWidget->setTabEnabled(2, results);
     f.showSimTT_CB->setEnabled(results);
+    updateComputedTimesBox();
 }
 
 void TraceDisplay::splitBeforeFirstShow()

@@ -97,6 +97,12 @@ public:
     void applySettings();
     void showAllPicks(bool on);
     void showSimulatedTimes(bool on);
+    // The computed curves of the travel-time tab, with their box there.
+    void showComputedCurves(bool on);
+    // That box: enabled whenever the survey holds computed times (also
+    // without shots, when the traces tab and its box are off), checked as
+    // the tab shows them.
+    void updateComputedTimesBox();
     void showTravelTimePlot(bool hidden);
     void previewShot(int i);
     void pickEdited();

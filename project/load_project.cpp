@@ -19,6 +19,7 @@
 #include <QMetaObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -26,6 +27,7 @@
 #include <cstring>
 #include <iostream>
 #include <set>
+#include <sstream>
 
 using cereal::make_nvp;
 
@@ -187,6 +189,51 @@ bool parseDouble(const std::string& text, double& value)
            result.ptr == last;
 }
 
+// The archive reads any other text of a bool as false without a word: the
+// "enabled" flags are looked at as the file has them.
+std::string enabledFlagsProblem(const std::string& path)
+{
+    XmlPullReader xml(path);
+    for (;;) {
+        switch (xml.next()) {
+        case XmlPullReader::EndElement:
+            if (xml.name() == "enabled" && xml.text() != "true" && xml.text() != "false")
+                return "a shot's enabled flag is \"" + xml.text() + "\", neither true nor false";
+            break;
+        case XmlPullReader::StartElement:
+            break;
+        default:
+            return {};
+        }
+    }
+}
+
+// The grid's edges join nodes up to its whole extent apart, and an edge's
+// weight is its length times the cell's slowness: both must stay finite.
+std::string gridWeightsProblem(const TomoDocument& document, uint32_t rows, uint32_t columns,
+                               double side, const std::vector<double>& slowness)
+{
+    double elevation = 0.0;
+    for (const std::vector<Point2D>& spread : document.goephonesStringSet)
+        for (const Point2D& p : spread)
+            elevation = std::max({elevation, std::abs(p.x), std::abs(p.z)});
+    for (const TravelTime& t : document.ttArray)
+        elevation = std::max({elevation, std::abs(t.shotPos2d.x), std::abs(t.shotPos2d.z)});
+    const double extent = (double(rows) + double(columns) + 2.0) * side + 2.0 * elevation;
+    double slowest = 0.0;
+    for (double s : slowness)
+        slowest = std::max(slowest, s);
+    // Far below the largest double, so that squares and sums of lengths and
+    // the weights all stay finite.
+    const double limit = 1e150;
+    if (!(extent < limit) || !(extent * slowest < limit)) {
+        std::ostringstream text;
+        text << "cells of aLato " << side << " m give edge travel times that are not finite";
+        return text.str();
+    }
+    return {};
+}
+
 } // namespace
 
 // What "traces.xml" says about the shot files.
@@ -325,6 +372,9 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
             for (double s : slowness)
                 if (!std::isfinite(s) || s <= 0.0)
                     throw std::runtime_error("a cell's slowness is not a positive number");
+            const std::string weights = gridWeightsProblem(*document, righe, col, aLato, slowness);
+            if (!weights.empty())
+                throw std::runtime_error(weights);
         },
         AfterRead::Delete, &outline, &reason);
     if (result != 0)
@@ -544,11 +594,20 @@ int projectReader::loadRefraction_XML(std::string path, refractionDataStructure*
         AfterRead::Keep, nullptr, &reason);
     if (result != 0)
         return noteFailure("refraction.xml: " + reason);
-    if (!refraction->document || !fitsDocument(read, *refraction->document)) {
-        logError(refraction->document,
-                 "The refraction data of the project do not fit its survey and are reset: " + path);
+    std::string problem;
+    if (!refraction->document || !fitsDocument(read, *refraction->document))
+        problem = "their records and stations do not fit the survey";
+    else
+        problem = refractionValuesProblem(read, *refraction->document);
+    if (problem.empty())
+        problem = enabledFlagsProblem(path);
+    if (!problem.empty()) {
+        logError(refraction->document, "The refraction data of the project do not fit its survey "
+                                       "and are reset (" +
+                                           problem + "): " + path);
         if (refraction->document)
             refraction->resetFromDocument();
+        warnings.push_back(problem);
         return 0;
     }
     refraction->phnt_A = std::move(read.phnt_A);
@@ -565,6 +624,7 @@ int projectReader::loadProject(std::string projectFile, std::string tempRoot,
 {
     status = 1;
     failure.clear();
+    warnings.clear();
     status =
         runLoad(projectFile, tempRoot, document, grid, velocities, toBeDraw, refraction, palettes);
     if (status == 3)
@@ -778,6 +838,8 @@ OpenedProject openProjectThreadEntry(projectReader* reader, std::string projectF
     });
     opened.status = reader->status;
     opened.failure = reader->failure;
+    if (opened.status == 0)
+        opened.warnings = reader->warnings;
     if (opened.status != 0) {
         opened.refraction.reset();
         opened.document.reset();

@@ -64,8 +64,10 @@ public:
                                    std::vector<TraceSet>* savedSets);
     int loadPalettes_XML(std::string path, ColorPaletteList* palettes);
     // A file that parses but does not fit the document (the views would index
-    // past its lists) is replaced by fresh data (initFromDocument), with a
-    // level-1 log line; the result is then 0. The file is kept.
+    // past its lists), holds values the analysis cannot have computed for it
+    // (refractionValuesProblem) or an "enabled" other than true and false is
+    // replaced by fresh data (initFromDocument), with a level-1 log line and
+    // its reason in warnings; the result is then 0. The file is kept.
     int loadRefraction_XML(std::string path, refractionDataStructure* refraction);
 
     // The sub-folder of the last open, locked while the caller keeps it: the
@@ -77,6 +79,9 @@ public:
     // Why the last open failed: the first check that failed, in plain words
     // ("" after success).
     std::string failure;
+    // What the last open reset instead of refusing it, one reason per reset
+    // (the refraction data), in plain words.
+    std::vector<std::string> warnings;
 
 signals:
     void read_grid();
@@ -123,6 +128,9 @@ struct OpenedProject {
     int status = 1;
     // Why not, in plain words ("" when opened).
     std::string failure;
+    // Data of the project that were reset at the open, with the reason
+    // (projectReader::warnings); only when opened.
+    std::vector<std::string> warnings;
     // Only when opened (null otherwise): the survey, logging to the given
     // logger, with its topography built, its grid built from the saved
     // values over that topography (none when the project has none),

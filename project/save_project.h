@@ -107,10 +107,11 @@ int saveProjectThreadEntry(ProjectWriter* writer, std::string projectFile, std::
                            TomoDocument* document, refractionDataStructure* refraction,
                            const ColorPaletteList& palettes, QObject* dialog = nullptr);
 
-// The lock a save of projectFile holds while it packs; null when it cannot be
-// taken, with *running (if given) true when that is because a running
-// process holds it.
-std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool* running = nullptr);
+// The lock a save of projectFile holds while it packs, waited for up to
+// waitMs milliseconds; null when it cannot be taken, with *running (if given)
+// true when that is because a running process holds it.
+std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool* running = nullptr,
+                                           int waitMs = 0);
 // Removes what saves of projectFile killed while packing left beside it:
 // libzip's temporaries projectFile + "." + six letters or digits. Call it
 // only with the lock held.

@@ -75,10 +75,11 @@ int ProjectWriter::packEntries(const std::string& zipPath, const std::vector<Sho
 {
     std::cout << "ProjectWriter::compress_project" << std::endl;
     bool running = false;
-    const std::unique_ptr<QLockFile> lock = lockProjectFile(zipPath, &running);
+    // An open by another instance holds the lock only for a moment: wait for it.
+    const std::unique_ptr<QLockFile> lock = lockProjectFile(zipPath, &running, 2000);
     if (running) {
-        writerError(__LINE__, " : write_ZIP() : another save of " + zipPath + " is running");
-        failure = "another save of this project is running";
+        failure = zipPath + " is being opened or saved by another Tervanelo";
+        writerError(__LINE__, " : write_ZIP() : " + failure);
         return 1;
     }
     // Without a lock (a folder we may not write in) there is nothing to
@@ -127,12 +128,13 @@ int ProjectWriter::packEntries(const std::string& zipPath, const std::vector<Sho
     return 0;
 }
 
-std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool* running)
+std::unique_ptr<QLockFile> lockProjectFile(const std::string& projectFile, bool* running,
+                                           int waitMs)
 {
     auto lock = std::make_unique<QLockFile>(QString::fromStdString(projectFile + ".lock"));
     // Only a dead holder's lock may be taken over, however old it is.
     lock->setStaleLockTime(0);
-    const bool locked = lock->tryLock(0);
+    const bool locked = lock->tryLock(waitMs);
     if (running)
         *running = !locked && lock->error() == QLockFile::LockFailedError;
     return locked ? std::move(lock) : nullptr;

@@ -3,6 +3,8 @@
 #include "tomodocument.h"
 
 #include <cmath>
+#include <set>
+#include <sstream>
 #include <utility>
 
 namespace
@@ -154,4 +156,76 @@ bool fitsDocument(const refractionDataStructure& r, const TomoDocument& document
                 return false;
     }
     return true;
+}
+
+namespace
+{
+constexpr double largestValue = 1e6; // m, s and m/s alike
+
+bool outOfRange(double v)
+{
+    return !std::isfinite(v) || std::abs(v) > largestValue;
+}
+
+bool anyOutOfRange(const std::vector<double>& values)
+{
+    for (double v : values)
+        if (outOfRange(v))
+            return true;
+    return false;
+}
+
+bool isVelocity(double v)
+{
+    return v > 0.0 && v <= largestValue;
+}
+
+std::string number(double v)
+{
+    std::ostringstream text;
+    text << v;
+    return text.str();
+}
+} // namespace
+
+std::string refractionValuesProblem(const refractionDataStructure& r, const TomoDocument& document)
+{
+    std::set<double> receivers;
+    for (const TravelTime& tt : document.ttArray)
+        if (tt.indexStesa < document.goephonesStringSet.size())
+            for (const Point2D& p : document.goephonesStringSet[tt.indexStesa])
+                receivers.insert(p.x);
+    for (const auto* side : {&r.phnt_A, &r.phnt_R})
+        for (const refractionDataStructure::phantom& p : *side) {
+            for (const Point2D& station : p.pos) {
+                if (outOfRange(station.x) || outOfRange(station.z))
+                    return "a phantom station lies beyond 1e6 m or is not a number";
+                if (!receivers.count(station.x))
+                    return "the phantom station at " + number(station.x) +
+                           " m is not a receiver of the survey";
+            }
+            if (anyOutOfRange(p.time) || outOfRange(p.a) || outOfRange(p.b) || outOfRange(p.TAB))
+                return "a phantom time lies beyond 1e6 s or is not a number";
+        }
+    const refractionDataStructure::processingData& results = r.refractData;
+    if (!std::isfinite(results.v1) || !(results.v1 == 0.0 || isVelocity(results.v1)))
+        return "v1 is not a velocity in (0, 1e6] m/s";
+    for (const auto* velocities : {&results.v2, &results.v3})
+        for (double v : *velocities)
+            if (!isVelocity(v))
+                return "a refractor velocity is not in (0, 1e6] m/s";
+    for (const auto& c : results.cData) {
+        if (anyOutOfRange(c.z))
+            return "a refractor depth lies beyond 1e6 m or is not a number";
+        if (anyOutOfRange(c.tG) || anyOutOfRange(c.tV))
+            return "a refractor time lies beyond 1e6 s or is not a number";
+        for (const auto* rows : {&c.tGs, &c.tVs})
+            for (const auto& row : *rows)
+                if (anyOutOfRange(row))
+                    return "a refractor time lies beyond 1e6 s or is not a number";
+    }
+    for (const refractionDataStructure::layerStruct& l : r.ttLayer)
+        if (anyOutOfRange(l.trasla))
+            return "a time shift lies beyond 1e6 s or is not a number";
+    return {};
 }

@@ -6,6 +6,7 @@
 #include "records.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class TomoDocument;
@@ -104,3 +105,11 @@ struct refractionDataStructure {
 // its spread, layers 0..3, 0 or 2 phantoms per side on one station list, two
 // cData entries and every result list empty or one value per station.
 bool fitsDocument(const refractionDataStructure& data, const TomoDocument& document);
+
+// For data that fitsDocument accepts: why their values cannot have come from
+// the analysis of this survey, in plain words, or "" when they can. Every
+// value must be finite; depths, stations and shifts lie within 1e6 m (or s),
+// times within 1e6 s, velocities in (0, 1e6] m/s (v1 may be 0: not built),
+// and every phantom station is a receiver position of the survey.
+std::string refractionValuesProblem(const refractionDataStructure& data,
+                                    const TomoDocument& document);

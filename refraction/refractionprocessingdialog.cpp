@@ -187,15 +187,33 @@ void RefractionProcessingDialog::on_pushAutoPhantButton_clicked()
         // Nothing may leave a slot; the analysis reports its own failures.
         prompts->warning(this, QStringLiteral("Warning"), QString::fromLocal8Bit(e.what()));
         refractionData->refractData.cData.assign(2, {});
+        clearResultPlots();
         return;
     }
     showResults(outcome);
 }
 
+void RefractionProcessingDialog::clearResultPlots()
+{
+    for (editTravelTimesWidget* plot : {ui->widgetTV, ui->widgetTG}) {
+        plot->values.clear();
+        plot->valueSets.clear();
+        plot->update();
+    }
+    for (xyPlot* plot : {ui->widgetVelocity, ui->widgetRefrProfile}) {
+        plot->clearCurves();
+        plot->update();
+    }
+}
+
 void RefractionProcessingDialog::showResults(const RefractionAnalysis::Outcome& outcome)
 {
-    if (!outcome.layer2)
+    // A failed build leaves no results: the plots of an earlier one go too,
+    // so that neither they nor their picture show what is no longer there.
+    if (!outcome.layer2) {
+        clearResultPlots();
         return;
+    }
     fillLayerLists();
     const auto& first = refractionData->refractData.cData.at(0);
     ui->widgetTV->values = first.tV;

@@ -67,6 +67,8 @@ private slots:
 private:
     RefractionAnalysis analysis();
     void showResults(const RefractionAnalysis::Outcome& outcome);
+    // The travel-time, velocity and profile plots of the results, emptied.
+    void clearResultPlots();
 
     std::unique_ptr<Ui::RefractionProcessingDialog> ui;
     bool changed = false;

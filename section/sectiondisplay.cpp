@@ -110,7 +110,15 @@ void SectionDisplay::setRefraction(refractionDataStructure* refraction)
 
 void SectionDisplay::setRefractionShown(bool shown)
 {
+    if (view_.showRefraction == shown)
+        return;
     view_.showRefraction = shown;
+    redraw();
+}
+
+void SectionDisplay::surveyReplaced()
+{
+    view_.clearSection();
 }
 
 // ---- Drawing ----

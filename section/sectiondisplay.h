@@ -99,8 +99,11 @@ public:
     // The survey the view draws; null for none while a document is replaced.
     void attach(const TomoDocument* document, refractionDataStructure* refraction);
     void setRefraction(refractionDataStructure* refraction);
-    // Whether the next redraw shows the refractor lines; no redraw here.
+    // Whether the refractor lines are shown; a change redraws the section.
     void setRefractionShown(bool shown);
+    // After New, Import or Open swapped in a survey: the old section leaves
+    // the view, and the next one drawn gets its own bounds and camera.
+    void surveyReplaced();
 
     // ---- Drawing ----
     void show(SectionType type);

@@ -53,8 +53,29 @@ void vtkViewer::setPalette(const ColorPalette& p)
 
 void vtkViewer::resetView(int type)
 {
-    renderer->ResetCamera();
+    // Fitted after the scene is rebuilt: the props on the renderer now may
+    // still be those of another survey.
+    resetCameraPending = true;
     showProfile(type);
+}
+
+void vtkViewer::clearSection()
+{
+    structuredGrid = nullptr;
+    gridPoints = nullptr;
+    velocityArray = nullptr;
+    verticalGradientArray = nullptr;
+    laplacianArray = nullptr;
+    densityArray = nullptr;
+    cubeAxes = nullptr;
+    activeCells.clear();
+    verticalGradient.clear();
+    laplacian.clear();
+    velocityRange = gradientRange = laplacianRange = densityRange = UnsetRange;
+    renderer->RemoveAllViewProps();
+    resetCameraPending = true;
+    if (isVisible())
+        renderWindow()->Render();
 }
 
 void vtkViewer::resizeEvent(QResizeEvent* event)

@@ -63,8 +63,13 @@ public:
     void setDocument(TomoDocument* doc) { document = doc; }
     // Keeps a copy; rebuilds the lookup table when a section exists. No redraw.
     void setPalette(const ColorPalette& p);
-    // Fits the camera to the section, then showProfile(type).
+    // showProfile(type) with the camera fitted to the scene it builds; with
+    // no section, the next section drawn gets a fitted camera.
     void resetView(int type);
+    // The survey shown was replaced: the section, its arrays and ranges go,
+    // the view draws an empty scene, and the next section drawn gets a
+    // camera fitted to it rather than the old survey's.
+    void clearSection();
 
     // ---- Data arrays (one value per grid cell, in cell order) ----
     // buildGrid, the three other builders, then the lookup table.

@@ -1181,6 +1181,10 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
         <translation>Nessun visualizzatore ha potuto aprire la guida utente:
 %1</translation>
     </message>
+    <message>
+        <source>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</source>
+        <translation>I dati di rifrazione non corrispondono al rilievo corrente: sono stati azzerati, e le assegnazioni degli strati e i risultati sono andati persi.</translation>
+    </message>
 </context>
 <context>
     <name>TextExports</name>

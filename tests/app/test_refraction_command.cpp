@@ -12,6 +12,11 @@
 #include "vtkviewer.h"
 
 #include <QAction>
+#include <QImage>
+#include <QTabWidget>
+#include <QTest>
+
+#include <vtkRenderWindow.h>
 
 #include <gtest/gtest.h>
 
@@ -147,5 +152,58 @@ TEST(RefractionCommand, OpensTheRealDialog)
     ASSERT_NE(w.refractionData, nullptr);
     EXPECT_FALSE(w.ui->actionShow_refraction->isEnabled());
     EXPECT_FALSE(w.document.modified);
+}
+
+// Pixels of the refractor line's colour (30, 40, 40) in the section view.
+int refractorPixels(Tervanelo_MainWindows& w)
+{
+    w.ui->vtk_widget->renderWindow()->Render();
+    const QImage image = w.ui->vtk_widget->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += std::abs(qRed(p) - 30) <= 4 && std::abs(qGreen(p) - 40) <= 4 &&
+                 std::abs(qBlue(p) - 40) <= 4;
+        }
+    return n;
+}
+
+// Results shown on the section, then a build that fails: the line goes with
+// them, at once, and "Show refraction" cannot bring it back.
+TEST(RefractionCommand, AFailedBuildTakesItsLineOffTheSection)
+{
+    FreshHome home;
+    auto window = startWindow(home);
+    Tervanelo_MainWindows& w = *window;
+    w.resize(1200, 800);
+    w.show();
+    computeSurvey(w);
+    w.ui->tabWidget->setCurrentIndex(2);
+    w.on_tabWidget_tabBarClicked(2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ui->vtk_widget));
+    w.ui->vtk_widget->resetView(5);
+    ASSERT_EQ(refractorPixels(w), 0);
+
+    bool builds = true;
+    w.refractionController->runDialog = [&builds](TomoDocument&, refractionDataStructure& data,
+                                                  Logger*) {
+        // A failed build leaves two empty results, as the analysis does.
+        data.refractData.cData.assign(2, {});
+        if (builds)
+            data.refractData.cData[0].z.assign(data.phnt_A[0].pos.size(), 3.0);
+        return true;
+    };
+    w.ui->actionRefraction->trigger();
+    ASSERT_TRUE(w.ui->actionShow_refraction->isEnabled());
+    w.ui->actionShow_refraction->trigger();
+    ASSERT_TRUE(w.ui->actionShow_refraction->isChecked());
+    EXPECT_GT(refractorPixels(w), 100);
+
+    builds = false;
+    w.ui->actionRefraction->trigger();
+    EXPECT_FALSE(w.ui->actionShow_refraction->isEnabled());
+    EXPECT_FALSE(w.ui->actionShow_refraction->isChecked());
+    EXPECT_EQ(refractorPixels(w), 0);
 }
 } // namespace

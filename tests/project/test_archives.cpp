@@ -408,6 +408,11 @@ const CorruptionCase corruptionCases[] = {
     {"ElevenVelocities", {{"grid", "remove", "velocities/value11", ""}}, 1, nullptr},
     {"OneNodePerSide", {{"grid", "set", "nV", "1"}}, 1, nullptr},
     {"NoCellSide", {{"grid", "set", "aLato", "0"}}, 1, nullptr},
+    // Finite, but the edges' lengths and travel times would not be.
+    {"CellSide1e308",
+     {{"grid", "set", "aLato", "1e308"}},
+     1,
+     mentions("cells of aLato 1e+308 m give edge travel times that are not finite")},
     {"SlownessNan", {{"grid", "set", "velocities/value3", "nan"}}, 1, nullptr},
     {"SlownessNegative", {{"grid", "set", "velocities/value3", "-0.001"}}, 1, nullptr},
     {"RowsOfMinusOne", {{"grid", "set", "righe", "-1"}}, 1, nullptr},
@@ -584,16 +589,51 @@ TEST(RefractionArchive, BuiltResultsRoundTrip)
 
 struct RefractionCase {
     const char* name;
-    QJsonObject edit;
+    QJsonArray edits;
     int expected;
+    const char* reason; // part of the one warning of a reset; null: no reset
 };
 
+QJsonObject setText(const QString& path, const QString& text)
+{
+    return {{"op", "set"}, {"path", path}, {"text", text}};
+}
+
+// Every station of the four phantoms 1,000 m further on, in step, so that
+// only their positions are wrong.
+QJsonArray shiftedStations()
+{
+    QJsonArray edits;
+    for (const char* side : {"phnt_A", "phnt_R"})
+        for (int k = 0; k < 4; ++k)
+            edits.append(setText(QString("%1/*/pos/value%2/x").arg(side).arg(k),
+                                 QString::number(1000 + 5 * k)));
+    return edits;
+}
+
 const RefractionCase refractionCases[] = {
-    {"NotWellFormed", {{"op", "text"}, {"text", "<cereal><phnt_A size=\"dynamic\">"}}, 1},
+    {"NotWellFormed",
+     {QJsonObject{{"op", "text"}, {"text", "<cereal><phnt_A size=\"dynamic\">"}}},
+     1,
+     nullptr},
     {"ThreeLayerRecordsForTwoShots",
-     {{"op", "copy"}, {"path", "ttLayer/value0"}, {"tag", "value2"}},
-     0},
-    {"ReversePhantomWithATimeShort", {{"op", "remove"}, {"path", "phnt_R/value1/time/value3"}}, 0},
+     {QJsonObject{{"op", "copy"}, {"path", "ttLayer/value0"}, {"tag", "value2"}}},
+     0,
+     "do not fit the survey"},
+    {"ReversePhantomWithATimeShort",
+     {QJsonObject{{"op", "remove"}, {"path", "phnt_R/value1/time/value3"}}},
+     0,
+     "do not fit the survey"},
+    {"V1NotANumber", {setText("refractData/v1", "nan")}, 0, "v1 is not a velocity"},
+    {"OneDepthInfinite", {setText("refractData/cData/value0/z/value1", "inf")}, 0, "depth"},
+    {"EveryDepth1e308", {setText("refractData/cData/value0/z/*", "1e308")}, 0, "depth"},
+    {"AShift1e308", {setText("ttLayer/value0/trasla/value2", "1e308")}, 0, "time shift"},
+    {"APhantomTimeMinusInfinity",
+     {setText("phnt_A/value0/time/value0", "-inf")},
+     0,
+     "phantom time"},
+    {"StationsShiftedBy1000m", shiftedStations(), 0, "not a receiver"},
+    {"EnabledMaybe", {setText("ttLayer/value1/enabled", "maybe")}, 0, "\"maybe\""},
 };
 
 class RefractionCorruption : public ::testing::TestWithParam<RefractionCase>
@@ -601,7 +641,8 @@ class RefractionCorruption : public ::testing::TestWithParam<RefractionCase>
 };
 
 // A file that does not parse fails the open; one that parses but does not
-// fit the survey is replaced by fresh data from the survey, with one log line.
+// fit the survey, or holds values no build of it gives, is replaced by fresh
+// data from the survey, with one log line and the reason as a warning.
 TEST_P(RefractionCorruption, ReadsAsExpected)
 {
     const RefractionCase& c = GetParam();
@@ -613,7 +654,7 @@ TEST_P(RefractionCorruption, ReadsAsExpected)
     const std::string path = dir + "/refraction.xml";
     ProjectWriter writer;
     ASSERT_EQ(writer.saveRefraction_XML(path, s2.refraction.get()), 0);
-    editArchive(path, QJsonArray{c.edit});
+    editArchive(path, c.edits);
 
     refractionDataStructure read(&s2.document);
     read.refractData.v1 = 1234.0; // the build results stay through a reset
@@ -628,6 +669,8 @@ TEST_P(RefractionCorruption, ReadsAsExpected)
     fresh.refractData.v1 = 1234.0;
     expectSameRefraction(read, fresh);
     EXPECT_EQ(QString::fromStdString(testenv::readText(dir + "/log.txt")).count("ERROR :"), 1);
+    ASSERT_EQ(reader.warnings.size(), 1u);
+    EXPECT_NE(reader.warnings[0].find(c.reason), std::string::npos) << reader.warnings[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, RefractionCorruption, ::testing::ValuesIn(refractionCases),

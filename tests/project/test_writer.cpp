@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -351,8 +352,26 @@ TEST(ProjectWriter, LeftoversOfKilledSavesGoUnlessASaveIsRunning)
         capturedErrors([&] {
             EXPECT_EQ(writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"}), 1);
         });
-        EXPECT_EQ(writer.failure, "another save of this project is running");
+        EXPECT_EQ(writer.failure, dir + "/p.tervo is being opened or saved by another Tervanelo");
         EXPECT_EQ(testenv::readText(dir + "/p.tervo.Ab12Cd"), "being written");
+    }
+    // A lock held only for a moment, as an open by another instance holds it,
+    // is waited for.
+    {
+        auto opening = std::make_unique<QLockFile>(QString::fromStdString(dir + "/p.tervo.lock"));
+        ASSERT_TRUE(opening->tryLock(0));
+        int result = -1;
+        std::thread save([&] {
+            capturedErrors([&] {
+                result = writer.compress_project(dir + "/p.tervo", {dir + "/tomodoc.xml"});
+            });
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        opening.reset();
+        save.join();
+        EXPECT_EQ(result, 0) << writer.failure;
+        // That save cleared the temporary away; the open below must find one.
+        testenv::writeText(dir + "/p.tervo.Ab12Cd", "left by a killed save");
     }
     // Opening the project clears them too, as after a crash.
     projectReader reader;

@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace
@@ -234,5 +235,40 @@ TEST(RefractionDialog, FailedBuildWarnsOnceAndLeavesEmptyResults)
     EXPECT_TRUE(s.data.refractData.cData[0].z.empty());
     EXPECT_TRUE(s.items("phantomListWidget").isEmpty());
     EXPECT_TRUE(s.child<xyPlot>("widgetVelocity")->curves.empty());
+}
+
+// A build that fails after a good one: the plots and their picture no longer
+// show the earlier results.
+TEST(RefractionDialog, FailedBuildAfterAGoodOneClearsThePlotsAndThePicture)
+{
+    Session s(refractionmodels::read("model_a.txt"));
+    s.build();
+    ASSERT_EQ(s.child<xyPlot>("widgetVelocity")->curves.size(), 2u);
+    // Without refractor picks there is no reference shot.
+    for (auto& record : s.data.ttLayer)
+        for (int32_t& layer : record.layer)
+            layer = std::min(layer, int32_t(1));
+    s.build();
+    EXPECT_EQ(s.prompts.warnings, QStringList{"Unable to find nearest shot for first refractor"});
+    for (const char* name : {"widgetVelocity", "widgetRefrProfile"})
+        EXPECT_TRUE(s.child<xyPlot>(name)->curves.empty()) << name;
+    for (const char* name : {"widgetTV", "widgetTG"}) {
+        EXPECT_TRUE(s.child<editTravelTimesWidget>(name)->values.empty()) << name;
+        EXPECT_TRUE(s.child<editTravelTimesWidget>(name)->valueSets.empty()) << name;
+    }
+
+    const QString dir = QString::fromStdString(testenv::freshDir("refraction-stale"));
+    s.prompts.warnings.clear();
+    s.prompts.saveName = dir + "/page.png";
+    s.child<QPushButton>("exportRefPNGButton")->click();
+    ASSERT_TRUE(s.prompts.warnings.isEmpty());
+    const QImage page = QImage(s.prompts.saveName).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(page.size(), QSize(1500, 1666));
+    // The good build drew its green v2 and refractor rows across the page.
+    int green = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            green += (page.pixel(x, y) & 0xffffff) == 0x009900;
+    EXPECT_EQ(green, 0);
 }
 } // namespace
