@@ -14,23 +14,6 @@ namespace fs = std::filesystem;
 namespace
 {
 const std::string older = "the older file\n";
-
-std::string leftovers(const std::string& dir, const std::string& keep)
-{
-    std::string extra;
-    for (const auto& entry : fs::directory_iterator(dir))
-        if (entry.path().filename() != keep)
-            extra += entry.path().filename().string() + " ";
-    return extra;
-}
-
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {
-    };
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
 } // namespace
 
 TEST(WholeFile, ReplacesTheTargetAndKeepsItsMode)
@@ -43,15 +26,15 @@ TEST(WholeFile, ReplacesTheTargetAndKeepsItsMode)
         std::string reason;
         ASSERT_TRUE(writeWholeFile(path, "new bytes\n", &reason)) << reason;
         EXPECT_EQ(testenv::readText(path), "new bytes\n");
-        EXPECT_EQ(modeOf(path), mode);
-        EXPECT_EQ(leftovers(dir, "out.txt"), "");
+        EXPECT_EQ(testenv::fileMode(path), unsigned(mode));
+        EXPECT_EQ(testenv::otherFiles(dir, {"out.txt"}), "");
     }
 
     // A new file gets what open(2) would give it, not mkstemp's 0600.
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(writeWholeFile(dir + "/fresh.txt", "x"));
     ::umask(mask);
-    EXPECT_EQ(modeOf(dir + "/fresh.txt"), mode_t(0644));
+    EXPECT_EQ(testenv::fileMode(dir + "/fresh.txt"), 0644u);
 }
 
 TEST(WholeFile, ALinkIsWrittenThroughAndStaysALink)
@@ -90,7 +73,7 @@ TEST(WholeFile, RefusedTargetsAreLeftAsTheyWere)
     ASSERT_EQ(::stat("/dev/full", &st), 0);
     EXPECT_TRUE(S_ISCHR(st.st_mode));
     EXPECT_TRUE(fs::is_fifo(dir + "/fifo"));
-    EXPECT_EQ(leftovers(dir, ""), "fifo folder ");
+    EXPECT_EQ(testenv::otherFiles(dir), "fifo folder ");
 }
 
 // A full folder fails at a write or at the final flush; a read-only one
@@ -130,7 +113,7 @@ TEST(WholeFile, AFolderThatRefusesWritesKeepsTheOlderFile)
                     problems += "reason: " + reason + "; ";
                 if (testenv::readText(where + "/out.bin") != older)
                     problems += "older file changed; ";
-                const std::string extra = leftovers(where, "out.bin");
+                const std::string extra = testenv::otherFiles(where, {"out.bin"});
                 if (extra != "ballast ")
                     problems += "left: " + extra;
                 return problems;

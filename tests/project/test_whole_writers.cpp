@@ -209,23 +209,6 @@ const Writer writers[] = {
 
 const std::string older = "the older file\n";
 
-std::string leftovers(const std::string& dir, const std::set<std::string>& keep)
-{
-    std::string extra;
-    for (const auto& entry : fs::directory_iterator(dir))
-        if (!keep.count(entry.path().filename().string()))
-            extra += entry.path().filename().string() + " ";
-    return extra;
-}
-
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {
-    };
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
 // The older file, then ballast that leaves `free` bytes of the folder.
 void fillLeaving(const std::string& dir, const std::string& file, unsigned long free)
 {
@@ -277,7 +260,7 @@ protected:
             if (testenv::readText(path) != older)
                 problems += "older file changed; ";
         }
-        const std::string extra = leftovers(where, {w.file, "ballast"});
+        const std::string extra = testenv::otherFiles(where, {w.file, "ballast"});
         if (!extra.empty())
             problems += "left: " + extra;
         return problems;
@@ -334,7 +317,7 @@ TEST_P(WholeWriters, AMissingFolderOrADeviceIsRefused)
         }
     }
     EXPECT_FALSE(fs::exists(dir + "/missing"));
-    EXPECT_EQ(leftovers(dir, {}), "");
+    EXPECT_EQ(testenv::otherFiles(dir, {}), "");
     struct stat st {
     };
     ASSERT_EQ(::stat("/dev/full", &st), 0);
@@ -354,9 +337,9 @@ TEST_P(WholeWriters, AnOlderFileKeepsItsMode)
     const bool ok = step(path, reason);
     ::umask(mask);
     ASSERT_TRUE(ok) << reason;
-    EXPECT_EQ(modeOf(path), mode_t(0644));
+    EXPECT_EQ(testenv::fileMode(path), 0644u);
     EXPECT_EQ(fs::file_size(path), fs::file_size(reference));
-    EXPECT_EQ(leftovers(dir, {w.file}), "");
+    EXPECT_EQ(testenv::otherFiles(dir, {w.file}), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, WholeWriters, ::testing::ValuesIn(writers), [](const auto& p) {

@@ -75,4 +75,21 @@ void writeText(const std::string& path, const std::string& text)
 {
     writeBytes(path, {text.begin(), text.end()});
 }
+
+std::string otherFiles(const std::string& dir, const std::set<std::string>& keep)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (!keep.count(entry.path().filename().string()))
+            names.insert(entry.path().filename().string());
+    std::string extra;
+    for (const auto& name : names)
+        extra += name + " ";
+    return extra;
+}
+
+unsigned fileMode(const std::string& path)
+{
+    return unsigned(std::filesystem::status(path).permissions() & std::filesystem::perms::mask);
+}
 } // namespace testenv

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test programs.
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,4 +35,9 @@ void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes
 // naming the path when the file cannot be read or written.
 std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
+// The names in dir other than those in keep, sorted, each followed by a
+// space: what a writer left beside its target.
+std::string otherFiles(const std::string& dir, const std::set<std::string>& keep = {});
+// The permission bits of a file.
+unsigned fileMode(const std::string& path);
 } // namespace testenv
