@@ -245,20 +245,25 @@ void SurveyCommands::importTravelTimes()
     // Read into a survey of its own: the current one stays when the file
     // cannot be used.
     TomoDocument loaded(logger);
+    std::string reason;
     int result;
     {
         WaitCursor wait;
         try {
-            result = loaded.loadTravelTimes(path.toStdString());
+            result = loaded.loadTravelTimes(path.toStdString(), &reason);
         } catch (const std::exception& e) {
             logger->writeLog("Invalid TT file " + path.toStdString() + " : " + e.what(), 1);
+            reason = e.what();
             result = 1;
         }
     }
     // A suffix the readers do not know is as unreadable as a broken file.
     if (result != 0) {
-        QMessageBox::critical(host.window, WindowTexts::tr("Error"),
-                              path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, WindowTexts::tr("Error"),
+                        path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok,
+                        host.window);
+        box.setInformativeText(QString::fromStdString(reason));
+        box.exec();
         return;
     }
     section.surveyReplaced();

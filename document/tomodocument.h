@@ -86,8 +86,9 @@ public:
     // Result (TravelTimeResult): 0 read and merged; 1 the reader refused the
     // file (its reason logged as an error); 3 another extension (logged). The
     // document must be new; it changes only on 0, where every record has no
-    // trace set and computed times of 0.
-    int loadTravelTimes(std::string path);
+    // trace set and computed times of 0. On failure reason (when given) says
+    // why, for the user's message.
+    int loadTravelTimes(std::string path, std::string* reason = nullptr);
     // ---- Survey set-up ----
     // One TravelTime per trace set (appended), and every new spread. The shot
     // is the source of the set's last trace; spreads match by exact receiver x.

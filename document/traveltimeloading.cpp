@@ -6,7 +6,7 @@
 
 #include <cassert>
 
-int TomoDocument::loadTravelTimes(std::string path)
+int TomoDocument::loadTravelTimes(std::string path, std::string* reason)
 {
     // The records' spread indices address the spreads of this one file, so the
     // shell always imports into a new document.
@@ -30,11 +30,15 @@ int TomoDocument::loadTravelTimes(std::string path)
     else {
         if (logger)
             logger->writeLog("Invalid input TT file : " + path, 1);
+        if (reason)
+            *reason = "the file name does not end in .otte, .txt, .xyz or .csv";
         return TravelTimeResult::UnsupportedSuffix;
     }
     if (result != TravelTimeResult::Ok) {
         if (logger && !error.empty())
             logger->writeLog(error, 1);
+        if (reason)
+            *reason = error;
         return result;
     }
 
