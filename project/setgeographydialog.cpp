@@ -2,6 +2,8 @@
 
 #include "ui_setgeographydialog.h"
 
+#include "splitstring.h"
+
 setGeographyDialog::setGeographyDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::setGeographyDialog)
 {
@@ -35,10 +37,12 @@ void setGeographyDialog::set(double eastFirst, double eastLast, double northFirs
 
 void setGeographyDialog::on_buttonBox_accepted()
 {
-    // toDouble and toUInt give 0 for text that is not a number.
-    estFstGeoph = ui->estFstGeoph->text().toDouble();
-    estLstGeoph = ui->estLstGeoph->text().toDouble();
-    northFstGeoph = ui->northFstGeoph->text().toDouble();
-    northLstGeoph = ui->northLstGeoph->text().toDouble();
-    epsg = ui->epsgEdit->text().toUInt(nullptr, 10);
+    // Text that is no number, or no code, gives 0.
+    estFstGeoph = typedNumberOrZero(ui->estFstGeoph->text().toStdString());
+    estLstGeoph = typedNumberOrZero(ui->estLstGeoph->text().toStdString());
+    northFstGeoph = typedNumberOrZero(ui->northFstGeoph->text().toStdString());
+    northLstGeoph = typedNumberOrZero(ui->northLstGeoph->text().toStdString());
+    int64_t code = 0;
+    parseIntegerField(ui->epsgEdit->text().toStdString(), code);
+    epsg = code >= 0 && code <= int64_t(UINT32_MAX) ? uint32_t(code) : 0;
 }

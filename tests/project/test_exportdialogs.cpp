@@ -146,6 +146,15 @@ TEST(SetGeographyDialog, ShowsAndReadsTheReference)
     press(&dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.epsg, 0u);
     EXPECT_DOUBLE_EQ(dialog.estFstGeoph, 0.0);
+
+    // A decimal comma is a point; a code beyond 32 bits is no code, not a
+    // wrapped one.
+    child<QLineEdit>(&dialog, "estFstGeoph")->setText("1,5");
+    child<QLineEdit>(&dialog, "epsgEdit")->setText("4294967296");
+    dialog.show();
+    press(&dialog, QDialogButtonBox::Ok);
+    EXPECT_DOUBLE_EQ(dialog.estFstGeoph, 1.5);
+    EXPECT_EQ(dialog.epsg, 0u);
 }
 
 } // namespace
