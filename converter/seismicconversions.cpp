@@ -86,6 +86,7 @@ std::string textHeader(const std::vector<HeaderRow>& rows)
 std::string buildSeg2(const std::string& headerText, const std::vector<Source>& sources,
                       const RowSamples& samplesOf, std::map<double, size_t>& positiveDelays)
 {
+    // Our own text from textHeader, not a user's file: the C stream suffices.
     std::istringstream header(headerText);
     header.imbue(std::locale::classic());
     Seg2File file;

@@ -2,6 +2,8 @@
 
 #include "ui_setshotpositiondialog.h"
 
+#include "splitstring.h"
+
 SetShotPositionDialog::SetShotPositionDialog(std::string fileName, double* x, double* z,
                                              QWidget* parent)
     : QDialog(parent), ui(new Ui::SetShotPositionDialog)
@@ -20,6 +22,6 @@ SetShotPositionDialog::~SetShotPositionDialog()
 
 void SetShotPositionDialog::values(double& x, double& z) const
 {
-    x = ui->lineEdit->text().toDouble();
-    z = ui->lineEdit_2->text().toDouble();
+    x = typedNumberOrZero(ui->lineEdit->text().toStdString());
+    z = typedNumberOrZero(ui->lineEdit_2->text().toStdString());
 }

@@ -33,6 +33,7 @@ double availableMemory()
     std::string key;
     double kb = 0.0;
     std::string unit;
+    // The kernel's own table of plain integers, not a user's number field.
     while (meminfo >> key >> kb >> unit) {
         if (key == "MemAvailable:") {
             bytes = kb * 1024.0;

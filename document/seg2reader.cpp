@@ -3,14 +3,11 @@
 #include "splitstring.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <locale>
-#include <sstream>
 
 namespace
 {
@@ -279,24 +276,6 @@ void blankStringOffsets(std::string& text)
     }
 }
 
-// A number as recorders write it, with a decimal point or comma, independent
-// of the process locale. Like the C conversion it reads the leading number of
-// the text; infinities and NaN are no values.
-bool toDouble(std::string text, double& value)
-{
-    std::replace(text.begin(), text.end(), ',', '.');
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+' && end - begin > 1 && begin[1] != '-')
-        ++begin;
-    double v = 0.0;
-    const auto [ptr, ec] = std::from_chars(begin, end, v);
-    if (ec != std::errc() || ptr == begin || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
-}
-
 bool usableInterval(double s)
 {
     return std::isfinite(s) && s > 0.0 && s != DBL_MAX;
@@ -306,7 +285,7 @@ bool usableInterval(double s)
 bool isDecimal(std::string text)
 {
     std::replace(text.begin(), text.end(), ',', '.');
-    return isNumber(text);
+    return isExactFloat(text);
 }
 
 // Reads "x [y] [z]" after a location keyword at tokens[k]: x, and z when two
@@ -314,7 +293,7 @@ bool isDecimal(std::string text)
 // is no number.
 bool readLocation(const std::vector<std::string>& tokens, size_t k, double& x, double& z)
 {
-    if (!toDouble(tokens[k + 1], x))
+    if (!parseLeadingNumber(tokens[k + 1], x))
         return false;
     const size_t next = k + 2;
     const bool first = next < tokens.size() && isDecimal(tokens[next]);
@@ -322,9 +301,9 @@ bool readLocation(const std::vector<std::string>& tokens, size_t k, double& x, d
     double elevation;
     if (second) {
         std::cout << "Y: " << tokens[next] << std::endl;
-        if (toDouble(tokens[next + 1], elevation))
+        if (parseLeadingNumber(tokens[next + 1], elevation))
             z = elevation;
-    } else if (first && toDouble(tokens[next], elevation)) {
+    } else if (first && parseLeadingNumber(tokens[next], elevation)) {
         z = elevation;
     } else {
         return true;
@@ -387,11 +366,11 @@ int parseSEG2Descriptor(std::string text, RawTrace& trace)
         const std::string& value = tokens[k + 1];
         double v;
         if (key == "SAMPLE_INTERVAL") {
-            if (toDouble(value, v) && usableInterval(v))
+            if (parseLeadingNumber(value, v) && usableInterval(v))
                 trace.sampleInterval = v;
         } else if (key == "DELAY") {
             // Vendors write the pre-trigger time with either sign.
-            if (toDouble(value, v))
+            if (parseLeadingNumber(value, v))
                 trace.delay = v == 0.0 ? 0.0 : -std::fabs(v);
         } else if (key == "SOURCE_LOCATION") {
             if (!readLocation(tokens, k, trace.sourceX, trace.sourceZ))
@@ -409,13 +388,4 @@ int parseSEG2Descriptor(std::string text, RawTrace& trace)
         return SeismicResult::Ok;
     std::cout << "FATAL ERROR no sample interval provided" << std::endl;
     return SeismicResult::NoSampleInterval;
-}
-
-bool isNumber(std::string text)
-{
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    float value;
-    in >> std::noskipws >> value;
-    return !in.fail() && in.eof();
 }

@@ -53,8 +53,3 @@ int readSEG2Bytes(std::vector<unsigned char> bytes, std::vector<RawTrace>& trace
 // A decimal comma is accepted. Returns SeismicResult::NoSampleInterval when the
 // trace is left without a positive, finite sample interval, else Ok.
 int parseSEG2Descriptor(std::string text, RawTrace& trace);
-
-// True when the whole text is one floating-point number in float range, with
-// no leading blank and no trailing characters ("12", "-3.5", "1e3"; not
-// "12,5", "12a" or " 12"). Independent of the process locale.
-bool isNumber(std::string text);

@@ -1,7 +1,10 @@
 #include "splitstring.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
 
 void splitString(const std::string& text, std::vector<std::string>& tokens,
                  const std::string& delimiters)
@@ -70,4 +73,79 @@ bool parseIntegerField(std::string_view field, int64_t& value)
         return false;
     value = v;
     return true;
+}
+
+double typedNumberOrZero(std::string_view typed)
+{
+    double value = 0.0;
+    parseNumberField(typed, value);
+    return value;
+}
+
+bool parseExactCount(std::string_view text, uint64_t& value)
+{
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), last, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == last;
+}
+
+bool parseExactInt32(std::string_view text, int32_t& value)
+{
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), last, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == last;
+}
+
+bool parseExactCDouble(std::string_view text, double& value)
+{
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), last, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == last;
+}
+
+bool parseLeadingNumber(std::string_view field, double& value)
+{
+    std::string text(field);
+    std::replace(text.begin(), text.end(), ',', '.');
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
+    double v = 0.0;
+    const auto [ptr, ec] = std::from_chars(begin, end, v);
+    if (ec != std::errc() || ptr == begin || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+bool isExactFloat(const std::string& text)
+{
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    float value;
+    in >> std::noskipws >> value;
+    return !in.fail() && in.eof();
+}
+
+double leadingNumberOrZero(std::string_view text)
+{
+    const char* first = text.data();
+    const char* last = first + text.size();
+    while (first != last && (*first == ' ' || (*first >= '\t' && *first <= '\r')))
+        ++first;
+    // from_chars takes a '-' but not a '+'; "+-1" must stay no number.
+    if (first != last && *first == '+' && (first + 1 == last || first[1] != '-'))
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        const std::string matched(first, end);
+        const bool negative = *first == '-';
+        const bool tiny =
+            matched.find("e-") != std::string::npos || matched.find("E-") != std::string::npos;
+        value = tiny ? 0.0 : HUGE_VAL;
+        return negative ? -value : value;
+    }
+    return error == std::errc() ? value : 0.0;
 }

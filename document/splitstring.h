@@ -1,6 +1,10 @@
 #pragma once
 // The tokenizer and the number fields of every text reader. Free of Qt: the
 // converter compiles it too.
+//
+// parseNumberField and parseIntegerField are the rule for every new reader and
+// for typed input. The parsers after them keep the older rules of files that
+// exist on disk, so that every file that opens today opens the same.
 
 #include <cstdint>
 #include <string>
@@ -24,3 +28,33 @@ void splitString(const std::string& text, std::vector<std::string>& tokens,
 bool parseNumberField(std::string_view field, double& value);
 // The same for a whole decimal integer ("3", "-2"; not "3.0" or "3a").
 bool parseIntegerField(std::string_view field, int64_t& value);
+
+// A typed edit as parseNumberField reads it, 0 when it holds no number: the
+// dialogs take an empty or unfinished edit as 0.
+double typedNumberOrZero(std::string_view typed);
+
+// The rules below differ from parseNumberField, each for the reason in its
+// first line, and stay as they are. "Exact": the whole text, nothing around it
+// (no blank, no '+').
+
+// Project archives write counts as bare digits: unsigned 64-bit, nothing else.
+bool parseExactCount(std::string_view text, uint64_t& value);
+// Project archives write ints as bare digits: an optional '-', 32 bits.
+bool parseExactInt32(std::string_view text, int32_t& value);
+// Project archives write doubles in the C form, whatever the locale: that form,
+// "nan", "inf" and "infinity" too. A number beyond the double range is
+// refused: read as 0 it would pass for a value.
+bool parseExactCDouble(std::string_view text, double& value);
+
+// SEG2 recorders write units or notes after a value: the leading number counts,
+// with a point or a comma (every comma reads as a point), an optional '+', no
+// leading blank, finite only ("12,5 ms" is 12.5).
+bool parseLeadingNumber(std::string_view text, double& value);
+// SEG2 location tokens are floats: the whole text as the C stream reads a
+// float (point only, float range, no blank; underflow passes, nan does not).
+bool isExactFloat(const std::string& text);
+
+// Isovalue files have always been read as atof reads a line: leading blanks and
+// a '+' skipped, the longest numeric prefix (point only), nan and inf taken,
+// beyond the range +-HUGE_VAL, below it 0, no number 0. Any locale.
+double leadingNumberOrZero(std::string_view text);

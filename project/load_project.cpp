@@ -5,6 +5,7 @@
 #include "palettefile.h"
 #include "refractiondatastructure.h"
 #include "save_project.h"
+#include "splitstring.h"
 #include "surveyrules.h"
 #include "tomodocument.h"
 #include "workfolder.h"
@@ -21,7 +22,6 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -61,14 +61,6 @@ void logError(const TomoDocument* document, const std::string& text)
         document->logger->writeLog(text, 1);
     else
         std::cerr << text << std::endl;
-}
-
-// A count as cereal writes it; false for anything else.
-bool parseCount(const std::string& text, uint64_t& value)
-{
-    const char* last = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), last, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == last;
 }
 
 // The number of cells grid.xml beside path holds velocities for (0 when
@@ -128,7 +120,7 @@ struct DocumentOutline {
                 records.push_back(current);
                 current = Record();
             } else if (path[0] == "ttArray" && path.size() == 3) {
-                if (path[2] == "indexStesa" && !parseCount(text, current.spread))
+                if (path[2] == "indexStesa" && !parseExactCount(text, current.spread))
                     current.spread = UINT64_MAX;
                 else if (path[2] == "ttMisurati")
                     current.measured = children;
@@ -176,17 +168,6 @@ std::vector<bool> readFlags(cereal::XMLInputArchive& archive, const char* name)
     }
     archive.finishNode();
     return flags;
-}
-
-// The numbers of traces.xml. cereal reads them with std::stod, which follows
-// the locale; these are the same texts in the C form it writes.
-bool parseDouble(const std::string& text, double& value)
-{
-    const char* last = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), last, value);
-    return !text.empty() &&
-           (result.ec == std::errc() || result.ec == std::errc::result_out_of_range) &&
-           result.ptr == last;
 }
 
 // The archive reads any other text of a bool as false without a word: the
@@ -336,7 +317,8 @@ int projectReader::loadTomoDocumentGrid_XML(std::string path, const TomoDocument
     };
     outline.verdict = [&]() -> std::string {
         uint64_t r = 0, c = 0;
-        if (!parseCount(rows, r) || !parseCount(columns, c) || r > UINT32_MAX || c > UINT32_MAX)
+        if (!parseExactCount(rows, r) || !parseExactCount(columns, c) || r > UINT32_MAX ||
+            c > UINT32_MAX)
             return velocityCount == 0 && flagCount == 0 ? "" : "righe and col are not counts";
         if (r * c != velocityCount || r * c != flagCount)
             return std::to_string(r) + " x " + std::to_string(c) + " cells, but " +
@@ -428,7 +410,7 @@ std::string projectReader::readTraces(const std::string& path, SavedTraces& read
             double value = 0.0;
             if (!expectEnd())
                 return false;
-            if (!parseDouble(xml.text(), value))
+            if (!parseExactCDouble(xml.text(), value))
                 return fail(what + " holds \"" + xml.text() + "\", which is not a number");
             into.push_back(value);
             return true;
@@ -472,9 +454,7 @@ std::string projectReader::readTraces(const std::string& path, SavedTraces& read
             ok = expectEnd();
             int32_t type = 0;
             const std::string& text = xml.text();
-            const char* last = text.data() + text.size();
-            const auto result = std::from_chars(text.data(), last, type);
-            if (ok && (text.empty() || result.ec != std::errc() || result.ptr != last))
+            if (!parseExactInt32(text, type) && ok)
                 ok = fail("wave_type \"" + text + "\" is not a number");
             read.waveType = type;
         } else if (name == "traceSet") {

@@ -322,6 +322,7 @@ bool XmlPullReader::readEntity(std::string& into)
     else if (entity == "quot")
         into += '"';
     else if (entity.size() > 1 && entity[0] == '#') {
+        // A character reference, not a number field: XML fixes its forms.
         const bool hex = entity[1] == 'x';
         uint32_t code = 0;
         const char* first = entity.data() + (hex ? 2 : 1);

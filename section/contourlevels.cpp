@@ -1,6 +1,7 @@
 #include "contourlevels.h"
 
 #include "geometryfiles.h"
+#include "splitstring.h"
 #include "targetfile.h"
 
 #include <vtkPointData.h>
@@ -68,7 +69,7 @@ bool readIsovalues(const std::string& path, const std::string& delimiter,
                    std::vector<double>& values)
 {
     return readFields(path, delimiter, [&](const std::vector<std::string>& fields, int) {
-               const double value = parseNumber(fields.front());
+               const double value = leadingNumberOrZero(fields.front());
                std::cout << "Value : " << value;
                values.push_back(value);
                return true;

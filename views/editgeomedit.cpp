@@ -4,6 +4,7 @@
 #include "editgeomwidget.h"
 #include "geometryfiles.h"
 #include "geometryprompts.h"
+#include "splitstring.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -64,13 +65,14 @@ constexpr size_t MaxGeophones = 10000;
 
 void editGeomEdit::on_setButton_clicked()
 {
-    const int count = ui->lineEdit->text().toInt();
-    if (size_t(std::max(count, 0)) > MaxGeophones) {
+    int64_t count = 0; // no number: no rows
+    parseIntegerField(ui->lineEdit->text().toStdString(), count);
+    if (uint64_t(std::max<int64_t>(count, 0)) > MaxGeophones) {
         prompts->showError(tr("Error Message"),
                            tr("A spread holds at most %1 geophones.").arg(MaxGeophones));
         return;
     }
-    replaceRows(std::vector<Point2D>(size_t(std::max(count, 0))));
+    replaceRows(std::vector<Point2D>(size_t(std::max<int64_t>(count, 0))));
 }
 
 void editGeomEdit::on_pushButton_2_clicked()

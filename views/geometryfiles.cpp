@@ -14,28 +14,6 @@ std::string mapDelimiter(const std::string& delimiter)
     return delimiter == BlankSpaceDelimiter ? std::string(" ") : delimiter;
 }
 
-double parseNumber(const std::string& field)
-{
-    const char* first = field.data();
-    const char* last = first + field.size();
-    while (first != last && (*first == ' ' || (*first >= '\t' && *first <= '\r')))
-        ++first;
-    // from_chars takes a '-' but not a '+'; "+-1" must stay no number.
-    if (first != last && *first == '+' && (first + 1 == last || first[1] != '-'))
-        ++first;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        const std::string matched(first, end);
-        const bool negative = *first == '-';
-        const bool tiny =
-            matched.find("e-") != std::string::npos || matched.find("E-") != std::string::npos;
-        value = tiny ? 0.0 : HUGE_VAL;
-        return negative ? -value : value;
-    }
-    return error == std::errc() ? value : 0.0;
-}
-
 std::string formatNumber(double value)
 {
     char text[64];

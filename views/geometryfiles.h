@@ -13,10 +13,6 @@ inline constexpr const char* BlankSpaceDelimiter = "(blank space)";
 // Maps "(blank space)" to " "; any other text is a set of separator characters.
 std::string mapDelimiter(const std::string& delimiter);
 
-// atof's reading of a field, independent of the C locale: leading blanks and a
-// '+' are skipped, the longest numeric prefix is converted, no number gives 0.0.
-double parseNumber(const std::string& field);
-
 // printf's "%.6g" in the C locale: 1234.5678 -> "1234.57", 1234567 -> "1.23457e+06".
 std::string formatNumber(double value);
 

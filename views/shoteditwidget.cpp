@@ -22,7 +22,7 @@ void shotEditWidget::fillSpreadCombo(int count, int current)
 
 int shotEditWidget::spreadId() const
 {
-    return ui->comboBox->currentText().toInt();
+    return ui->comboBox->currentData().toInt(); // 0 when none is chosen
 }
 
 double shotEditWidget::x() const

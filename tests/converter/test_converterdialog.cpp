@@ -569,6 +569,9 @@ TEST(ShotPositionDialog, ShowsAndReadsThePosition)
     dialog.values(x, z);
     EXPECT_EQ(x, 0.0);
     EXPECT_EQ(z, 7.25);
+    dialog.ui->lineEdit->setText(" -2,5 "); // a decimal comma is a point
+    dialog.values(x, z);
+    EXPECT_EQ(x, -2.5);
 
     // The real prompt: accepted values come back, a cancelled dialog keeps them.
     DialogConverterPrompts prompts;

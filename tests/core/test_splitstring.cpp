@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 namespace
 {
 struct SplitCase {
@@ -76,6 +78,94 @@ TEST(NumberFields, Table)
         int64_t value = -1;
         EXPECT_EQ(parseIntegerField(c.text, value), c.ok);
         EXPECT_EQ(value, c.ok ? c.value : -1);
+    }
+}
+
+// The parsers that keep the rules of files on disk, beside the shared one, over
+// the same texts. A cell is what the parser reads, in shortest form, or "-"
+// where it refuses the text; isExactFloat answers yes or no. Values start at 0
+// as in the callers, so a text that passes without setting one reads 0.
+TEST(NumberParsers, EachKeepsItsRule)
+{
+    struct Row {
+        std::string text;
+        const char* field;   // parseNumberField
+        const char* integer; // parseIntegerField
+        const char* count;   // parseExactCount
+        const char* int32;   // parseExactInt32
+        const char* cDouble; // parseExactCDouble
+        const char* leading; // parseLeadingNumber
+        const char* isFloat; // isExactFloat
+        const char* orZero;  // leadingNumberOrZero
+    } rows[] = {
+        {"12.5", "12.5", "-", "-", "-", "12.5", "12.5", "yes", "12.5"},
+        // a decimal comma: the shared field and SEG2 values only
+        {"12,5", "12.5", "-", "-", "-", "-", "12.5", "no", "12"},
+        {"-2,5e1", "-25", "-", "-", "-", "-", "-25", "no", "-2"},
+        {"-3", "-3", "-3", "-", "-3", "-3", "-3", "yes", "-3"},
+        {"+7", "7", "7", "-", "-", "-", "7", "yes", "7"},
+        {"+-1", "-", "-", "-", "-", "-", "-", "no", "0"},
+        {"007", "7", "7", "7", "7", "7", "7", "yes", "7"},
+        {"3.0", "3", "-", "-", "-", "3", "3", "yes", "3"},
+        {".5", "0.5", "-", "-", "-", "0.5", "0.5", "yes", "0.5"},
+        // blanks: project archives and SEG2 tokens have none
+        {" 12", "12", "12", "-", "-", "-", "-", "no", "12"},
+        {"\t12", "12", "12", "-", "-", "-", "-", "no", "12"},
+        {"12 ", "12", "12", "-", "-", "-", "12", "no", "12"},
+        {"", "-", "-", "-", "-", "-", "-", "no", "0"},
+        {"abc", "-", "-", "-", "-", "-", "-", "no", "0"},
+        // trailing text: a SEG2 value and an isovalue line keep the leading number
+        {"12.5ms", "-", "-", "-", "-", "-", "12.5", "no", "12.5"},
+        {"12,5 ms", "-", "-", "-", "-", "-", "12.5", "no", "12"},
+        {"1.234,5", "-", "-", "-", "-", "-", "1.234", "no", "1.234"},
+        {"1e", "-", "-", "-", "-", "-", "1", "no", "1"},
+        {"0x1A", "-", "-", "-", "-", "-", "0", "no", "0"},
+        // nan and infinities: project doubles and isovalues take them
+        {"nan", "-", "-", "-", "-", "nan", "-", "no", "nan"},
+        {"-inf", "-", "-", "-", "-", "-inf", "-", "no", "-inf"},
+        {"infinity", "-", "-", "-", "-", "inf", "-", "no", "inf"},
+        // beyond the range
+        {"1e400", "-", "-", "-", "-", "-", "-", "no", "inf"},
+        {"-1e400", "-", "-", "-", "-", "-", "-", "no", "-inf"},
+        {"1e-400", "-", "-", "-", "-", "-", "-", "yes", "0"},
+        // the float range of SEG2 locations
+        {"1e39", "1e+39", "-", "-", "-", "1e+39", "1e+39", "no", "1e+39"},
+        {"1e-40", "1e-40", "-", "-", "-", "1e-40", "1e-40", "yes", "1e-40"},
+        // integer widths
+        {"2147483648", "2147483648", "2147483648", "2147483648", "-", "2147483648", "2147483648",
+         "yes", "2147483648"},
+        {"-2147483648", "-2147483648", "-2147483648", "-", "-2147483648", "-2147483648",
+         "-2147483648", "yes", "-2147483648"},
+        {"18446744073709551615", "18446744073709551616", "-", "18446744073709551615", "-",
+         "18446744073709551616", "18446744073709551616", "yes", "18446744073709551616"},
+        {"18446744073709551616", "18446744073709551616", "-", "-", "-", "18446744073709551616",
+         "18446744073709551616", "yes", "18446744073709551616"},
+    };
+    // The parser runs first, then its value is shown.
+    const auto cell = [](bool read, const auto& value) -> std::string {
+        if (!read)
+            return "-";
+        char text[64];
+        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE("\"" + r.text + "\"");
+        double field = 0, cDouble = 0, leading = 0;
+        int64_t integer = 0;
+        uint64_t count = 0;
+        int32_t int32 = 0;
+        const bool read[] = {
+            parseNumberField(r.text, field),    parseIntegerField(r.text, integer),
+            parseExactCount(r.text, count),     parseExactInt32(r.text, int32),
+            parseExactCDouble(r.text, cDouble), parseLeadingNumber(r.text, leading)};
+        EXPECT_EQ(cell(read[0], field), r.field);
+        EXPECT_EQ(cell(read[1], integer), r.integer);
+        EXPECT_EQ(cell(read[2], count), r.count);
+        EXPECT_EQ(cell(read[3], int32), r.int32);
+        EXPECT_EQ(cell(read[4], cDouble), r.cDouble);
+        EXPECT_EQ(cell(read[5], leading), r.leading);
+        EXPECT_EQ(isExactFloat(r.text) ? "yes" : "no", std::string(r.isFloat));
+        EXPECT_EQ(cell(true, leadingNumberOrZero(r.text)), r.orZero);
     }
 }
 

@@ -587,11 +587,14 @@ TEST_F(GeophoneEditor, ANewSpreadOfMoreThanTenThousandGeophonesIsRefused)
         EXPECT_EQ(rows().size(), 3u);
         EXPECT_EQ(channelField(), "3");
     }
-    prompts.errors.clear();
-    setChannels("10001");
-    ASSERT_EQ(prompts.errors.size(), 1u);
-    EXPECT_EQ(prompts.errors[0].second, "A spread holds at most 10000 geophones.");
-    EXPECT_EQ(rows().size(), 3u);
+    for (const char* typed : {"10001", "99999999999"}) { // the second beyond int
+        SCOPED_TRACE(typed);
+        prompts.errors.clear();
+        setChannels(typed);
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_EQ(prompts.errors[0].second, "A spread holds at most 10000 geophones.");
+        EXPECT_EQ(rows().size(), 3u);
+    }
 }
 
 } // namespace

@@ -159,6 +159,11 @@ const DamageCase damageCases[] = {
      1,
      nullptr},
     {"ShotFileMissing", {QJsonObject{{"op", "remove"}, {"name", "s2.sg2"}}}, 1, nullptr},
+    // Beyond the double range: refused, not read as 0.
+    {"ShotPositionBeyondTheDoubleRange",
+     {xmlEdit("traces.xml", {{"op", "set"}, {"path", "shot_pos/value0"}, {"text", "1e400"}})},
+     1,
+     nullptr},
     {"ATraceFewerInTheSecondSet",
      {xmlEdit("traces.xml", {{"op", "remove"}, {"path", "traceSet[2]/value3"}})},
      0,

@@ -4,6 +4,7 @@
 
 #include "expectedfiles.h"
 #include "seg2reader.h"
+#include "splitstring.h"
 #include "testenv.h"
 #include "tomodocument.h"
 
@@ -204,7 +205,7 @@ class Seg2IsNumber : public ::testing::TestWithParam<NumberCase>
 
 TEST_P(Seg2IsNumber, WholeText)
 {
-    EXPECT_EQ(isNumber(GetParam().text), GetParam().number) << "'" << GetParam().text << "'";
+    EXPECT_EQ(isExactFloat(GetParam().text), GetParam().number) << "'" << GetParam().text << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Seg2IsNumber,
