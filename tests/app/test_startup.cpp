@@ -44,8 +44,8 @@ struct DisplayCloser {
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
-// A started program: its process, its HOME and the file its standard error
-// goes to.
+// A started program: its process, its HOME and the files its standard
+// output and error go to.
 class Program
 {
 public:
@@ -55,6 +55,7 @@ public:
         fs::create_directories(runtime);
         fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
         errors = home + "-stderr.txt";
+        output = home + "-stdout.txt";
 
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
@@ -78,8 +79,10 @@ public:
 
         pid = fork();
         if (pid == 0) {
-            const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (fd < 0 || dup2(fd, STDERR_FILENO) < 0 || chdir(home.c_str()) != 0)
+            const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (err < 0 || out < 0 || dup2(err, STDERR_FILENO) < 0 ||
+                dup2(out, STDOUT_FILENO) < 0 || chdir(home.c_str()) != 0)
                 _exit(126);
             execve(argv[0], argv, envp.data());
             _exit(127);
@@ -109,7 +112,7 @@ public:
     pid_t pid = -1;
 
 private:
-    std::string runtime, errors;
+    std::string runtime, errors, output;
     std::optional<int> status;
 };
 
