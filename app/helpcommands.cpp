@@ -2,6 +2,7 @@
 
 #include "dialogabout.h"
 #include "logger.h"
+#include "windowtexts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -16,10 +17,6 @@ namespace
 const char* const onlineHelpUrl = "https://tervanelo.example.org/documentation/";
 const char* const userGuideName = "/Guida utente tervanelo 2022_0.pdf";
 
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
 } // namespace
 
 namespace help

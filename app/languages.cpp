@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -41,4 +42,12 @@ QTranslator* loadTranslator(const QString& folder, const QString& fileName)
         return translator;
     delete translator;
     return nullptr;
+}
+
+QTranslator* loadQtTranslator(const QString& code)
+{
+    if (code == QLatin1String("en"))
+        return nullptr;
+    return loadTranslator(QLibraryInfo::location(QLibraryInfo::TranslationsPath),
+                          QStringLiteral("qtbase_") + code);
 }

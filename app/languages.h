@@ -22,3 +22,7 @@ QString languageDisplayName(const QString& code);
 // A translator loaded from folder + fileName, or null when the file does not
 // load; nothing is installed.
 QTranslator* loadTranslator(const QString& folder, const QString& fileName);
+// Qt's own catalogue of the language ("qtbase_it" for "it", from Qt's
+// translations folder: qttranslations5-l10n), or null for English, whose
+// texts are Qt's sources, and when the catalogue is not installed.
+QTranslator* loadQtTranslator(const QString& code);

@@ -30,5 +30,10 @@ int main(int argc, char* argv[])
     Tervanelo_MainWindows window;
     window.show();
     splash.finish(&window);
+    // The splash screen runs events while it waits for the window: a window
+    // closed then asked to quit before the loop below existed, and the loop
+    // would wait for ever with no window left.
+    if (!window.isVisible())
+        return 0;
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "tomodocument.h"
 #include "tracedisplay.h"
 #include "waitcursor.h"
+#include "windowtexts.h"
 #include "workfolder.h"
 
 #include <QApplication>
@@ -33,11 +34,6 @@
 namespace
 {
 const char* const projectSuffix = ".tervo";
-
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
 
 QString reasonText(const std::string& reason)
 {

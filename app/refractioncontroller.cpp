@@ -5,6 +5,7 @@
 #include "refractionprocessingdialog.h"
 #include "sectiondisplay.h"
 #include "tomodocument.h"
+#include "windowtexts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -12,12 +13,6 @@
 
 namespace
 {
-// The window's texts, shared with its other commands.
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Tervanelo_MainWindows", text);
-}
-
 bool runRealDialog(TomoDocument& document, refractionDataStructure& data, Logger* logger)
 {
     RefractionProcessingDialog dialog;
@@ -69,9 +64,8 @@ void RefractionController::prepareData()
         return;
     QMessageBox::warning(
         nullptr, QStringLiteral("Warning"),
-        tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
-                             "The refraction data do not match the current survey: they have been "
-                             "reset, and their layer assignments and results are lost.")));
+        WindowTexts::tr("The refraction data do not match the current survey: they have been "
+                        "reset, and their layer assignments and results are lost."));
     data->resetFromDocument();
 }
 
@@ -79,11 +73,10 @@ void RefractionController::runSteps()
 {
     if (!document.mostlyPicked()) {
         QMessageBox question;
-        question.setText(tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Warning:")));
+        question.setText(WindowTexts::tr("Warning:"));
         question.setInformativeText(
-            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Uncomplete set of picks. \n \n")) +
-            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
-                                 "Do you want to run refraction processing anyway? ")));
+            WindowTexts::tr("Uncomplete set of picks. \n \n") +
+            WindowTexts::tr("Do you want to run refraction processing anyway? "));
         question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         question.setDefaultButton(QMessageBox::No);
         if (question.exec() != QMessageBox::Yes)

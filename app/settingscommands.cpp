@@ -40,6 +40,7 @@ void SettingsCommands::setupLanguages(bool settingsLoaded)
         languages.translator = new QTranslator(QCoreApplication::instance());
         languages.translator->load(language.second, languages.folder);
         QCoreApplication::installTranslator(languages.translator);
+        useQtTexts(language.first);
         f.retranslateUi(&window);
         host.updateWindowTitle(document.modified);
         settings.setLanguage(language.first.toStdString());
@@ -63,6 +64,7 @@ bool SettingsCommands::switchLanguage(int index)
     languages.translator = loaded;
     loaded->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(loaded);
+    useQtTexts(code);
     QLocale::setDefault(QLocale(code));
     languages.current = index;
     f.retranslateUi(&window);
@@ -70,6 +72,20 @@ bool SettingsCommands::switchLanguage(int index)
     host.updateWindowTitle(document.modified);
     settings.setLanguage(code.toStdString());
     return true;
+}
+
+void SettingsCommands::useQtTexts(const QString& code)
+{
+    if (languages.qtTranslator) {
+        QCoreApplication::removeTranslator(languages.qtTranslator);
+        delete languages.qtTranslator;
+        languages.qtTranslator = nullptr;
+    }
+    languages.qtTranslator = loadQtTranslator(code);
+    if (!languages.qtTranslator)
+        return;
+    languages.qtTranslator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(languages.qtTranslator);
 }
 
 void SettingsCommands::switchIfChosen(int chosen)

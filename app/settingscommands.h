@@ -31,6 +31,7 @@ class SettingsCommands
 public:
     struct Languages {
         QTranslator*& translator;
+        QTranslator*& qtTranslator; // Qt's own catalogue of the same language
         const QString& folder;
         LanguageList& codes;
         int& current; // index into codes, -1 for none
@@ -58,6 +59,8 @@ public:
 
 private:
     void switchIfChosen(int chosen);
+    // Replaces Qt's own catalogue with the one of code (none for English).
+    void useQtTexts(const QString& code);
 
     QMainWindow& window;
     Ui::Tervanelo_MainWindows& f;

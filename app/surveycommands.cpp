@@ -21,6 +21,7 @@
 #include "traveltimeexport.h"
 #include "velocitymodel.h"
 #include "waitcursor.h"
+#include "windowtexts.h"
 #include "workfolder.h"
 
 #include <QApplication>
@@ -70,11 +71,6 @@ int velocityLimit(double v)
 {
     return int(std::clamp(v, 1.0, 999999999.0));
 }
-
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
 
 QString seismicLoadError(int code)
 {

@@ -204,7 +204,8 @@ void Tervanelo_MainWindows::createControllers()
         host, logger);
     settingsCommands = std::make_unique<SettingsCommands>(
         *this, f, settings,
-        SettingsCommands::Languages{translator, languageFolder, languageCodes, currentLanguage},
+        SettingsCommands::Languages{translator, qtTranslator, languageFolder, languageCodes,
+                                    currentLanguage},
         document, logger, *traceDisplay, host);
 
     const SurveyState survey{document,      refractionData, currentShot,

@@ -97,6 +97,9 @@ public:
     }
 
     QTranslator* translator = nullptr;
+    // Qt's own texts (standard buttons, file dialogs) in the language in
+    // force; null for English or when Qt has no catalogue of the language.
+    QTranslator* qtTranslator = nullptr;
     QString languageFolder = QStringLiteral(":/languages/");
     AppSettings settings;
     QColor exportBackground;

@@ -11,6 +11,7 @@
 #include "spectrum.h"
 #include "tomodocument.h"
 #include "tracefilters.h"
+#include "windowtexts.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -31,11 +32,6 @@ constexpr double TracesShare = 0.618;
 // Cut-off frequencies of the noise reduction (Hz).
 constexpr double DaZoLowPass = 85.0;
 constexpr double DaZoHighPass = 14.0;
-
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
 
 // The samples a trace was recorded with: a two-polarity trace is picked on
 // the difference of its two recordings, which the picker forms itself.

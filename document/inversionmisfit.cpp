@@ -1,6 +1,7 @@
 #include "inversionmisfit.h"
 
 #include "tomodocument.h"
+#include "windowtexts.h"
 
 #include <QCoreApplication>
 
@@ -48,10 +49,6 @@ InversionMisfit finishInversion(TomoDocument& document, bool symmetric, int smoo
 
 namespace
 {
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
 } // namespace
 
 QString inversionReport(long long elapsedSeconds, const InversionMisfit& misfit)

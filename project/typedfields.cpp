@@ -11,13 +11,13 @@
 namespace
 {
 
-struct Texts {
+struct TypedFields {
     Q_DECLARE_TR_FUNCTIONS(TypedFields)
 };
 
 void refuse(QWidget* parent, const QLineEdit* edit, const QString& message)
 {
-    QMessageBox::warning(parent, Texts::tr("Not a number"), message);
+    QMessageBox::warning(parent, TypedFields::tr("Not a number"), message);
     if (parent && parent->isVisible())
         const_cast<QLineEdit*>(edit)->setFocus();
 }
@@ -33,12 +33,12 @@ bool readTypedNumber(QWidget* parent, const QLineEdit* edit, const QString& fiel
             value = 0.0;
             return true;
         }
-        refuse(parent, edit, Texts::tr("%1 is empty.").arg(field));
+        refuse(parent, edit, TypedFields::tr("%1 is empty.").arg(field));
         return false;
     }
     double v = 0.0;
     if (!parseNumberField(text.toStdString(), v)) {
-        refuse(parent, edit, Texts::tr("%1: \"%2\" is not a number.").arg(field, text));
+        refuse(parent, edit, TypedFields::tr("%1: \"%2\" is not a number.").arg(field, text));
         return false;
     }
     value = v;
@@ -49,14 +49,14 @@ bool readTypedCode(QWidget* parent, const QLineEdit* edit, const QString& field,
 {
     const QString text = edit->text();
     if (text.trimmed().isEmpty()) {
-        refuse(parent, edit, Texts::tr("%1 is empty.").arg(field));
+        refuse(parent, edit, TypedFields::tr("%1 is empty.").arg(field));
         return false;
     }
     int64_t v = 0;
     if (!parseIntegerField(text.toStdString(), v) || v <= 0 ||
         v > int64_t(std::numeric_limits<uint32_t>::max())) {
         refuse(parent, edit,
-               Texts::tr("%1: \"%2\" is not a whole positive number.").arg(field, text));
+               TypedFields::tr("%1: \"%2\" is not a whole positive number.").arg(field, text));
         return false;
     }
     value = uint32_t(v);

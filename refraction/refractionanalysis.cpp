@@ -16,10 +16,9 @@
 namespace
 {
 // Warnings of the analysis belong to the dialog that shows them.
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RefractionProcessingDialog", text);
-}
+struct DialogTexts {
+    Q_DECLARE_TR_FUNCTIONS(RefractionProcessingDialog)
+};
 
 bool picked(double t)
 {
@@ -233,9 +232,8 @@ bool RefractionAnalysis::averageRows(uint32_t L, const char* function, Rows& row
 {
     if (rows.empty()) {
         mean.clear();
-        warn(tr(QT_TRANSLATE_NOOP(
-                    "RefractionProcessingDialog",
-                    "Unable to compute the %1 function of layer %2: no offset could be evaluated."))
+        warn(DialogTexts::tr(
+                 "Unable to compute the %1 function of layer %2: no offset could be evaluated.")
                  .arg(QString::fromLatin1(function))
                  .arg(L));
         return false;
@@ -360,7 +358,7 @@ std::vector<double> RefractionAnalysis::computeVelocityProfile(std::vector<doubl
         refractionUtils::linearFit(xs, std::vector<double>(tV.begin(), tV.begin() + long(n)), a, b);
         if (a != 0 && std::isfinite(a))
             V.assign(V.size(), 1.0 / a);
-        warn(tr(problem));
+        warn(DialogTexts::tr(problem));
     }
     return V;
 }
@@ -370,10 +368,9 @@ void RefractionAnalysis::warnVelocityOrder()
     if (velocityOrderWarned)
         return;
     velocityOrderWarned = true;
-    warn(tr(QT_TRANSLATE_NOOP(
-        "RefractionProcessingDialog",
+    warn(DialogTexts::tr(
         "The refractor velocity is not greater than the velocity above it at least one "
-        "receiver: the depth there is set to 0. The profile may not be accurate.")));
+        "receiver: the depth there is set to 0. The profile may not be accurate."));
 }
 
 std::vector<double> RefractionAnalysis::computeDepthFromTg(std::vector<double> tG,
@@ -400,10 +397,9 @@ std::vector<double> RefractionAnalysis::computeDepthFromTg(std::vector<double> t
         z[j] = depth;
     }
     if (tgNotPositive)
-        warn(tr(QT_TRANSLATE_NOOP(
-            "RefractionProcessingDialog",
+        warn(DialogTexts::tr(
             "The Tg function is less then zero at least one receiver. The profile may not "
-            "be accurate. Please check input data ")));
+            "be accurate. Please check input data "));
     if (slower)
         warnVelocityOrder();
     return z;
@@ -447,10 +443,9 @@ bool RefractionAnalysis::referenceBranchUsable(uint32_t L, uint32_t shot, bool f
             ++count;
     if (count >= 2)
         return true;
-    warn(tr(QT_TRANSLATE_NOOP(
-                "RefractionProcessingDialog",
-                "Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. "
-                "The profile of this layer cannot be built."))
+    warn(DialogTexts::tr(
+             "Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. "
+             "The profile of this layer cannot be built.")
              .arg(L)
              .arg(shot)
              .arg(QString::number(tt.shotPos2d.x, 'g', 6)));
@@ -483,8 +478,7 @@ RefractionAnalysis::Outcome RefractionAnalysis::run()
     uint32_t f = refractionUtils::NoShot, r = refractionUtils::NoShot;
     refractionUtils::findNearestShots(2, document, data, f, r);
     if (f == refractionUtils::NoShot || r == refractionUtils::NoShot) {
-        warn(tr(QT_TRANSLATE_NOOP("RefractionProcessingDialog",
-                                  "Unable to find nearest shot for first refractor")));
+        warn(DialogTexts::tr("Unable to find nearest shot for first refractor"));
         return outcome;
     }
     if (!referenceBranchUsable(2, f, true) || !referenceBranchUsable(2, r, false))
@@ -498,10 +492,9 @@ RefractionAnalysis::Outcome RefractionAnalysis::run()
         return outcome;
     const double V1 = computeOverburdenVelocity(1);
     if (!std::isfinite(V1) || !(V1 > 0)) {
-        warn(tr(QT_TRANSLATE_NOOP(
-            "RefractionProcessingDialog",
+        warn(DialogTexts::tr(
             "Not enough direct-wave picks (layer 1): the overburden velocity cannot be "
-            "estimated.")));
+            "estimated."));
         return outcome;
     }
     std::vector<double> v2 = computeVelocityProfile(first.tV);

@@ -14,6 +14,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri mesa-utils
   python3 python3-segyio python3-numpy python3-scipy python3-pil
   poppler-utils libreoffice-writer-nogui libxml2-utils fonts-dejavu-core
+  qttranslations5-l10n
   locales
 )
 

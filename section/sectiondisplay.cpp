@@ -7,6 +7,7 @@
 #include "logger.h"
 #include "palettedialog.h"
 #include "tomodocument.h"
+#include "windowtexts.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -25,11 +26,6 @@ using T = SectionType;
 
 namespace
 {
-// The window's texts: their translations live under its name.
-struct WindowTexts {
-    Q_DECLARE_TR_FUNCTIONS(Tervanelo_MainWindows)
-};
-
 const char* checkedText(bool b)
 {
     return b ? "true" : "false";

@@ -402,6 +402,30 @@
         <source>Unable to save the image %1</source>
         <translation>Unable to save the image %1</translation>
     </message>
+    <message>
+        <source>Unable to compute the %1 function of layer %2: no offset could be evaluated.</source>
+        <translation>Unable to compute the %1 function of layer %2: no offset could be evaluated.</translation>
+    </message>
+    <message>
+        <source>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</source>
+        <translation>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</translation>
+    </message>
+    <message>
+        <source>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </translation>
+    </message>
+    <message>
+        <source>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</source>
+        <translation>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</translation>
+    </message>
+    <message>
+        <source>Unable to find nearest shot for first refractor</source>
+        <translation>Unable to find nearest shot for first refractor</translation>
+    </message>
+    <message>
+        <source>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</source>
+        <translation>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -452,6 +476,10 @@
     <message>
         <source>the document could not be made</source>
         <translation>the document could not be made</translation>
+    </message>
+    <message>
+        <source>x = %1 m</source>
+        <translation>x = %1 m</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1205,14 @@ Pease run the tomography to compute the information layer</translation>
         <translation>No viewer could open the user guide:
 %1</translation>
     </message>
+    <message>
+        <source>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</source>
+        <translation>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</translation>
+    </message>
+    <message>
+        <source>Do you want to run refraction processing anyway? </source>
+        <translation>Do you want to run refraction processing anyway? </translation>
+    </message>
 </context>
 <context>
     <name>TextExports</name>
@@ -1187,6 +1223,25 @@ Pease run the tomography to compute the information layer</translation>
     <message>
         <source> Profile</source>
         <translation> Profile</translation>
+    </message>
+</context>
+<context>
+    <name>TypedFields</name>
+    <message>
+        <source>Not a number</source>
+        <translation>Not a number</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole positive number.</source>
+        <translation>%1: &quot;%2&quot; is not a whole positive number.</translation>
     </message>
 </context>
 <context>

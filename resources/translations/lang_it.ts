@@ -330,7 +330,7 @@
     <name>Pictures</name>
     <message>
         <source>the picture could not be made</source>
-        <translation>non è stato possibile creare l'immagine</translation>
+        <translation>non è stato possibile creare l&apos;immagine</translation>
     </message>
 </context>
 <context>
@@ -401,6 +401,30 @@
     <message>
         <source>Unable to save the image %1</source>
         <translation>Non è possibile salvare l&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>Unable to compute the %1 function of layer %2: no offset could be evaluated.</source>
+        <translation>Non è possibile calcolare la funzione %1 dello strato %2: nessun offset è valutabile.</translation>
+    </message>
+    <message>
+        <source>The refractor velocity is not greater than the velocity above it at least one receiver: the depth there is set to 0. The profile may not be accurate.</source>
+        <translation>La velocità del rifrattore non è maggiore di quella soprastante ad almeno un geofono: lì la profondità è posta a 0. Il profilo potrebbe non essere accurato.</translation>
+    </message>
+    <message>
+        <source>The Tg function is less then zero at least one receiver. The profile may not be accurate. Please check input data </source>
+        <translation>La funzione Tg è minore di 0 ad almeno un geofono. Il profilo potrebbe essere non accurato. Controllare i dati per verificaread esemio  che i tempi reciproci siano uguali.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the reference shot ID %2 (X: %3 m) has fewer than two picked receivers. The profile of this layer cannot be built.</source>
+        <translation>Strato %1: l&apos;energizzazione di riferimento ID %2 (X: %3 m) ha meno di due geofoni con picking. Non è possibile costruire il profilo di questo strato.</translation>
+    </message>
+    <message>
+        <source>Unable to find nearest shot for first refractor</source>
+        <translation>Non è possibile trovare l&apos;energizzazione prossima ad un&apos;estremità. </translation>
+    </message>
+    <message>
+        <source>Not enough direct-wave picks (layer 1): the overburden velocity cannot be estimated.</source>
+        <translation>Picking dell&apos;onda diretta insufficiente (strato 1): non è possibile stimare la velocità della copertura.</translation>
     </message>
 </context>
 <context>
@@ -1183,7 +1207,11 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
     </message>
     <message>
         <source>The refraction data do not match the current survey: they have been reset, and their layer assignments and results are lost.</source>
-        <translation>I dati di rifrazione non corrispondono al rilievo corrente: sono stati azzerati, e le assegnazioni degli strati e i risultati sono andati persi.</translation>
+        <translation>I dati di rifrazione non corrispondono al rilievo corrente: sono stati reimpostati, e l&apos;assegnazione degli strati e i risultati sono andati persi.</translation>
+    </message>
+    <message>
+        <source>Do you want to run refraction processing anyway? </source>
+        <translation>Vuoi eseguire comunque l&apos;elaborazione a rifrazione? </translation>
     </message>
 </context>
 <context>

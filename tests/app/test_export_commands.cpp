@@ -7,6 +7,7 @@
 #include "surveyharness.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
+#include "toolprocess.h"
 #include "ui_tervanelo_mainwindows.h"
 #include "windowsurvey.h"
 
@@ -429,7 +430,7 @@ TEST(ReportCommands, StalePicturesNeverReachTheReport)
     QProcess python;
     python.start("/usr/bin/python3",
                  {"-c", QString::fromStdString(check), QString::fromStdString(dir + "/r.odt")});
-    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_TRUE(testenv::waitForTool(python));
     EXPECT_EQ(python.readAllStandardOutput().trimmed(), "0");
 
     // The PDF: its section pictures are gone from the work folder afterwards.

@@ -11,8 +11,10 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -167,6 +169,49 @@ TEST_F(LanguageSwitch, TranslationThatDoesNotLoadChangesNothing)
     EXPECT_EQ(QCoreApplication::translate("Tervanelo_MainWindows", "Error occured"),
               QString::fromUtf8("Si è verificato un errore"));
     EXPECT_EQ(countOccurrences(home.logFile(), "] ERROR : Loading language lang_xx.qm"), 1);
+}
+
+// Qt's own texts follow the interface language: the close question's Discard
+// button, at start in Italian, after a switch to English and back again.
+TEST_F(LanguageSwitch, QtOwnButtonsFollowTheLanguage)
+{
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(QStringLiteral("qtbase_it"),
+                               QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        << "Qt's Italian catalogue is missing (qttranslations5-l10n)";
+    const QString italianDiscard = catalogue.translate("QPlatformTheme", "Discard");
+    ASSERT_FALSE(italianDiscard.isEmpty());
+    ASSERT_NE(italianDiscard, "Discard");
+
+    FreshHome home;
+    writeCurrentSettings(home, "it");
+    Tervanelo_MainWindows& w = start();
+    w.show();
+    const struct {
+        const char* language; // the code to switch to; null: as started
+        QString discard;
+    } steps[] = {
+        {nullptr, italianDiscard},
+        {"en", QStringLiteral("Discard")},
+        {"it", italianDiscard},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.language ? step.language : "at start");
+        if (step.language)
+            chooseLanguage(w, indexOfText(w, languageDisplayName(step.language)));
+        w.document.modified = true;
+        QString discard;
+        ModalWatcher answer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            discard = box->button(QMessageBox::Discard)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        EXPECT_FALSE(w.close());
+        ASSERT_EQ(answer.count(), 1);
+        EXPECT_EQ(discard.remove('&'), step.discard);
+    }
+    w.document.modified = false;
 }
 
 } // namespace

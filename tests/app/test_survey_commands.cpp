@@ -11,6 +11,7 @@
 #include "refractiondatastructure.h"
 #include "tervanelo_mainwindows.h"
 #include "testenv.h"
+#include "toolprocess.h"
 #include "traveltimeexport.h"
 #include "ui_tervanelo_mainwindows.h"
 #include "vtkviewer.h"
@@ -1000,7 +1001,7 @@ QByteArray savedTitle(const std::string& project)
                   "import sys, zipfile\n"
                   "sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('tomodoc.xml'))",
                   QString::fromStdString(project)});
-    EXPECT_TRUE(python.waitForFinished(30000));
+    EXPECT_TRUE(testenv::waitForTool(python));
     QXmlStreamReader xml(python.readAllStandardOutput());
     while (!xml.atEnd()) {
         xml.readNext();

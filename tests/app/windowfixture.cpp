@@ -143,6 +143,8 @@ void forgetLanguage(Tervanelo_MainWindows& window)
 {
     if (window.translator)
         QCoreApplication::removeTranslator(window.translator);
+    if (window.qtTranslator)
+        QCoreApplication::removeTranslator(window.qtTranslator);
     QLocale::setDefault(QLocale::c());
 }
 

@@ -1,5 +1,7 @@
 #include "convertertestutil.h"
 
+#include "toolprocess.h"
+
 #include <QJsonDocument>
 #include <QProcess>
 
@@ -17,8 +19,9 @@ QByteArray runWalker(const QStringList& args)
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
                  QStringList{QStringLiteral(TERVANELO_CONVERTER_TESTS "/seg2walk.py")} + args);
-    if (!python.waitForFinished(60000)) {
-        ADD_FAILURE() << "seg2walk.py did not finish";
+    if (!testenv::waitForTool(python)) {
+        ADD_FAILURE() << "seg2walk.py did not finish within " << testenv::toolTimeLimitMs / 1000
+                      << " s";
         return {};
     }
     if (python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0) {

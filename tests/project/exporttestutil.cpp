@@ -1,6 +1,8 @@
 #include "exporttestutil.h"
 
 #include "grid.h"
+#include "testenv.h"
+#include "toolprocess.h"
 
 #include <QJsonDocument>
 #include <QProcess>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 namespace exporttest
 {
@@ -20,12 +23,32 @@ ToolRun runTool(const std::string& program, const std::vector<std::string>& args
     QProcess p;
     p.start(QString::fromStdString(program), list);
     ToolRun run;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+    if (!testenv::waitForTool(p)) {
+        run.err = program + " did not finish within " +
+                  std::to_string(testenv::toolTimeLimitMs / 1000) + " s";
+        return run;
+    }
+    if (p.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = p.exitCode();
     run.out = p.readAllStandardOutput().toStdString();
     run.err = p.readAllStandardError().toStdString();
     return run;
+}
+
+ToolRun runLibreOffice(const std::string& profile, const std::vector<std::string>& args)
+{
+    static std::set<std::string> started;
+    const std::string installation = "-env:UserInstallation=file://" + profile;
+    if (started.insert(profile).second) {
+        const std::string tiny = profile + "-warmup.txt";
+        testenv::writeText(tiny, "warm-up\n");
+        runTool("/usr/bin/soffice", {"--headless", installation, "--convert-to", "odt", "--outdir",
+                                     profile + "-warmup", tiny});
+    }
+    std::vector<std::string> all{"--headless", installation};
+    all.insert(all.end(), args.begin(), args.end());
+    return runTool("/usr/bin/soffice", all);
 }
 
 QJsonObject exportCheck(const std::string& command, const std::string& file,

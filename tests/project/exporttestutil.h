@@ -16,8 +16,14 @@ struct ToolRun {
     std::string out;
     std::string err;
 };
-// Runs a program to its end (60 s at most).
+// Runs a program to its end, within the tools' time limit (toolprocess.h);
+// exit code -1 when it does not start, crashes or is stopped at the limit.
 ToolRun runTool(const std::string& program, const std::vector<std::string>& args);
+// soffice --headless with the profile folder `profile` and the arguments. The
+// first start of a profile builds it, which on a loaded machine can take longer
+// than any conversion: a tiny file is converted first, once per profile, so
+// that the time limit applies to the conversion asked for alone.
+ToolRun runLibreOffice(const std::string& profile, const std::vector<std::string>& args);
 // exportcheck.py COMMAND FILE [ARGS]: its JSON.
 QJsonObject exportCheck(const std::string& command, const std::string& file,
                         const std::vector<std::string>& args = {});

@@ -2,6 +2,7 @@
 
 #include "grid.h"
 #include "testenv.h"
+#include "toolprocess.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,7 +187,7 @@ std::string projectZip(const std::vector<std::string>& arguments)
         args << QString::fromStdString(a);
     QProcess python;
     python.start("/usr/bin/python3", args);
-    EXPECT_TRUE(python.waitForFinished(60000));
+    EXPECT_TRUE(testenv::waitForTool(python));
     const std::string errors = python.readAllStandardError().toStdString();
     EXPECT_EQ(python.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(python.exitCode(), 0) << errors;

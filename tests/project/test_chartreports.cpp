@@ -347,16 +347,14 @@ TEST(OdtReport, PicturesTablesAndTexts)
     EXPECT_FALSE(text.contains("Geophones:"));
 
     // LibreOffice opens it: as text and as PDF.
-    const std::string lo = "-env:UserInstallation=file://" + dir + "/lo";
-    ToolRun run =
-        runTool("/usr/bin/soffice", {"--headless", lo, "--convert-to", "txt:Text (encoded):UTF8",
-                                     "--outdir", dir + "/out", path});
+    const std::string lo = dir + "/lo";
+    ToolRun run = runLibreOffice(
+        lo, {"--convert-to", "txt:Text (encoded):UTF8", "--outdir", dir + "/out", path});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string asText = testenv::readText(dir + "/out/r.txt");
     EXPECT_NE(asText.find("Compuded TravelTime"), std::string::npos);
     EXPECT_NE(asText.find("tiro & \xc3\xa8.sg2"), std::string::npos);
-    run = runTool("/usr/bin/soffice",
-                  {"--headless", lo, "--convert-to", "pdf", "--outdir", dir + "/out", path});
+    run = runLibreOffice(lo, {"--convert-to", "pdf", "--outdir", dir + "/out", path});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     run = runTool("/usr/bin/pdfinfo", {dir + "/out/r.pdf"});
     const QRegularExpression pages("Pages:\\s+(\\d+)");

@@ -517,6 +517,7 @@ class Seg2RealFiles : public ::testing::TestWithParam<const char*>
 
 TEST_P(Seg2RealFiles, MatchIndependentReader)
 {
+    SKIP_WITHOUT_SHARED_DATA();
     const std::string file = GetParam();
     const QJsonObject json = expectedJson(file);
     ASSERT_FALSE(json.isEmpty()) << "no expected values for " << file;

@@ -588,6 +588,7 @@ class RealFile : public testing::TestWithParam<RealFileCase>
 
 TEST_P(RealFile, MatchesIndependentReader)
 {
+    SKIP_WITHOUT_SHARED_DATA();
     const RealFileCase& c = GetParam();
     const std::string file = c.file;
     const QJsonObject json = expectedJson(file);

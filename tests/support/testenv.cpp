@@ -20,6 +20,8 @@ SealedRoom::SealedRoom()
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", home.c_str(), 1);
     setenv("LC_ALL", "C", 1);
+    // Read by fontconfig when the first font is asked for, after this point.
+    setenv("FONTCONFIG_FILE", TERVANELO_FONTCONFIG, 1);
     std::setlocale(LC_ALL, "C");
 }
 
@@ -33,6 +35,21 @@ SealedRoom::~SealedRoom()
 std::string sharedData(const std::string& relative)
 {
     return std::string(TERVANELO_SHARED_DATA) + "/" + relative;
+}
+
+std::string sharedDataAbsence()
+{
+    std::error_code ignored;
+    if (fs::is_directory(TERVANELO_SHARED_DATA, ignored))
+        return {};
+    return std::string("real recorder files not found in ") + TERVANELO_SHARED_DATA +
+           " (configure with -DTERVANELO_SHARED_DATA=<folder> to read them from elsewhere)";
+}
+
+bool sharedDataRequired()
+{
+    const char* required = std::getenv("TERVANELO_REQUIRE_SHARED_DATA");
+    return required && std::string(required) == "1";
 }
 
 std::string fixture(const std::string& relative)

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Runs the translation update over the program's sources and checks that
-every text a user can see has its translation in each given .ts file.
+every text a user can see has its translation in each given .ts file. The
+marked texts are also read from the sources directly, so a text the update
+passes over without a word still fails the check.
 
 The update runs on a copy: the committed files are not touched. A text that
 is new to the sources, changed in them, or left unfinished fails the check,
@@ -42,6 +44,10 @@ def run_lupdate(lupdate, sources, ts_files, workdir, keep_obsolete=True):
     with open(listing, "w", encoding="utf-8") as out:
         out.write("\n".join(sources) + "\n")
     command = [lupdate, "-locations", "none"] + ([] if keep_obsolete else ["-no-obsolete"])
+    # Every source folder is an include folder, as in the build: a class that
+    # carries its texts' context (WindowTexts) is declared in another folder.
+    for folder in sorted({os.path.dirname(s) for s in sources}):
+        command += ["-I", folder]
     command += ["@" + listing, "-ts"] + ts_files
     done = subprocess.run(command, capture_output=True, text=True)
     if done.returncode != 0:
@@ -75,6 +81,136 @@ def check(path):
             elif kind == "unfinished" or translation is None or not translated(translation):
                 missing.append((name, source))
     return missing, stale
+
+
+# ---- texts marked in the sources, read without lupdate ----------------------
+# lupdate passes over a text it cannot place (a tr() of its own, a marked text
+# handed straight to a call) without a word, so the marked texts are also read
+# here directly and each must be in the .ts files with its translation.
+
+CALL = re.compile(r"\b(QT_TRANSLATE_NOOP|QT_TR_NOOP|translate|tr)\s*\(")
+OWN_TR = re.compile(r"\bQString\s+tr\s*\(\s*const\s+char\s*\*")
+ESCAPES = {"n": "\n", "t": "\t", "r": "\r", "\\": "\\", '"': '"', "'": "'", "?": "?", "0": "\0"}
+
+
+def without_comments(text):
+    """The source with its comments blanked (line breaks kept, so line numbers hold)."""
+    out, i, n = [], 0, len(text)
+    while i < n:
+        c = text[i]
+        if c in "\"'":
+            j = i + 1
+            while j < n and text[j] != c:
+                j += 2 if text[j] == "\\" else 1
+            out.append(text[i:j + 1])
+            i = j + 1
+        elif text.startswith("//", i):
+            j = text.find("\n", i)
+            i = n if j < 0 else j
+        elif text.startswith("/*", i):
+            j = text.find("*/", i + 2)
+            j = n if j < 0 else j + 2
+            out.append(re.sub(r"[^\n]", " ", text[i:j]))
+            i = j
+        else:
+            out.append(c)
+            i += 1
+    return "".join(out)
+
+
+def arguments(text, start):
+    """The top-level arguments of the call whose "(" is just before start."""
+    args, depth, i, begin = [], 0, start, start
+    while i < len(text):
+        c = text[i]
+        if c in "\"'":
+            j = i + 1
+            while j < len(text) and text[j] != c:
+                j += 2 if text[j] == "\\" else 1
+            i = j + 1
+            continue
+        if c in "([{":
+            depth += 1
+        elif c in ")]}":
+            if depth == 0:
+                args.append(text[begin:i].strip())
+                return args
+            depth -= 1
+        elif c == "," and depth == 0:
+            args.append(text[begin:i].strip())
+            begin = i + 1
+        i += 1
+    return args
+
+
+def literal(argument):
+    """The text of an argument made only of string literals, else None."""
+    parts = re.findall(r'\s*"((?:[^"\\]|\\.)*)"\s*', argument)
+    if not parts or re.sub(r'\s*"((?:[^"\\]|\\.)*)"\s*', "", argument):
+        return None
+    raw = "".join(parts)
+    return re.sub(r"\\(.)", lambda m: ESCAPES.get(m.group(1), m.group(1)), raw)
+
+
+def marked_texts(path):
+    """(line, context or None, text) of every marked text, and the lines of
+    texts written so that lupdate cannot see them."""
+    with open(path, encoding="utf-8") as f:
+        text = without_comments(f.read())
+    found, hidden = [], []
+    for own in OWN_TR.finditer(text):
+        hidden.append((text.count("\n", 0, own.start()) + 1,
+                       "a function named tr() of its own: lupdate does not see its texts"))
+    for call in CALL.finditer(text):
+        name = call.group(1)
+        line = text.count("\n", 0, call.start()) + 1
+        args = arguments(text, call.end())
+        if name == "translate" or name == "QT_TRANSLATE_NOOP":
+            if len(args) < 2 or literal(args[0]) is None:
+                continue
+            context, args = literal(args[0]), args[1:]
+        else:
+            context = None
+        if not args:
+            continue
+        source = literal(args[0])
+        if source is not None:
+            found.append((line, context, source))
+        elif re.match(r"QT_TR(ANSLATE)?_NOOP\s*\(", args[0]) and name in ("tr", "translate"):
+            hidden.append((line, "a marked text handed straight to %s(): lupdate skips it" % name))
+    return found, hidden
+
+
+def finished_messages(path):
+    finished = {}
+    for context in ET.parse(path).getroot().iter("context"):
+        name = text_of(context.find("name"))
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            kind = "" if translation is None else translation.get("type", "")
+            done = kind == "" and translation is not None and translated(translation)
+            finished.setdefault(text_of(message.find("source")), set())
+            if done:
+                finished[text_of(message.find("source"))].add(name)
+    return finished
+
+
+def unseen_texts(sources, root, ts):
+    """Marked texts of the sources without a finished translation in ts, and
+    texts written so that lupdate cannot see them."""
+    finished = finished_messages(ts)
+    missing, hidden = [], []
+    for path in sources:
+        if not path.endswith((".cpp", ".cc", ".h", ".hpp")):
+            continue
+        where = os.path.relpath(path, root)
+        found, unseen = marked_texts(path)
+        hidden += [("%s:%d" % (where, line), why) for line, why in unseen]
+        for line, context, source in found:
+            contexts = finished.get(source, set())
+            if not contexts or (context is not None and context not in contexts):
+                missing.append(("%s:%d" % (where, line), context or "", source))
+    return missing, hidden
 
 
 def shown(source):
@@ -111,6 +247,21 @@ def main():
                   "QT_TRANSLATE_NOOP with its context):")
             for line in lost:
                 print("  " + line)
+        root = os.path.abspath(args.sources)
+        for number, ts in enumerate(args.ts):
+            absent, hidden = unseen_texts(sources, root, ts)
+            if hidden and number == 0:
+                failed = True
+                print("Texts written so that the translation update cannot see them "
+                      "(write the literal in WindowTexts::tr, a Q_DECLARE_TR_FUNCTIONS class's "
+                      "tr, or QCoreApplication::translate):")
+                for where, why in hidden:
+                    print("  %s: %s" % (where, why))
+            if absent:
+                failed = True
+                print("%s: %d marked text(s) of the sources missing or unfinished:" % (ts, len(absent)))
+                for where, context, source in absent:
+                    print("  %s [%s] %s" % (where, context, shown(source)))
         for ts, copy in zip(args.ts, copies):
             missing, stale = check(copy)
             if missing:
