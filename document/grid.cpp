@@ -247,6 +247,24 @@ void Grid::clear()
     std::vector<double>().swap(surfaceValues);
 }
 
+bool Grid::setModel(const std::vector<double>& slowness)
+{
+    if (slowness.size() != cells.size() || !allPositiveFinite(slowness))
+        return false;
+    // Checked over all edges before the first one is written: a refusal
+    // leaves the old model whole.
+    for (const GridEdge& e : edgeStore)
+        if (!std::isfinite(e.length * slowness[e.cell]))
+            return false;
+    for (GridEdge& e : edgeStore)
+        e.weight = e.length * slowness[e.cell];
+    for (size_t i = 0; i < cells.size(); ++i) {
+        cells[i].slowness = slowness[i];
+        cells[i].to_be_draw = true;
+    }
+    return true;
+}
+
 void Grid::setSurface(Splines::LinearSpline& surface)
 {
     surfaceValues.clear();

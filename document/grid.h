@@ -139,6 +139,14 @@ public:
     Grid(const Grid&) = delete;
     Grid& operator=(const Grid&) = delete;
 
+    // Writes a new model into the built graph: every cell's slowness, every
+    // edge's weight = length x the new slowness of its cell (the product a
+    // fresh build computes, so the edges are those of a grid built from the
+    // same model) and every covered flag true. The geometry stays. Refused,
+    // false and nothing changed, unless `slowness` holds one finite positive
+    // value per cell and every product is finite.
+    bool setModel(const std::vector<double>& slowness);
+
     // Samples the surface at every surface node position k*delta into surfaceValues.
     void setSurface(Splines::LinearSpline& surface);
     // The surface samples with entries 4..n-5 replaced by the mean of their

@@ -10,6 +10,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -223,6 +224,117 @@ TEST(GridGeometry, FiveMetreStepKeepsEveryWeightFiniteAndPositive)
     DijkstraComputePaths(grid.surfaceNodeIndex(1.0), grid.nodes, previous, edges, &times);
     EXPECT_TRUE(std::isfinite(times[grid.surfaceNodeIndex(29.0)]));
 }
+
+// Every edge of the graph in node order, as whole records.
+std::vector<GridEdge> allEdges(const Grid& grid)
+{
+    std::vector<GridEdge> edges;
+    for (const GridNode& node : grid.nodes)
+        edges.insert(edges.end(), node.edges.begin(), node.edges.end());
+    return edges;
+}
+
+void expectSameGraph(const Grid& a, const Grid& b)
+{
+    ASSERT_EQ(a.numberOfCells(), b.numberOfCells());
+    for (size_t i = 0; i < a.numberOfCells(); ++i) {
+        EXPECT_EQ(a.cells[i].slowness, b.cells[i].slowness) << "cell " << i;
+        EXPECT_EQ(a.cells[i].to_be_draw, b.cells[i].to_be_draw) << "cell " << i;
+    }
+    ASSERT_EQ(a.nodes.size(), b.nodes.size());
+    for (size_t i = 0; i < a.nodes.size(); ++i) {
+        EXPECT_EQ(a.nodes[i].x, b.nodes[i].x) << "node " << i;
+        EXPECT_EQ(a.nodes[i].z, b.nodes[i].z) << "node " << i;
+    }
+    const std::vector<GridEdge> ea = allEdges(a), eb = allEdges(b);
+    ASSERT_EQ(ea.size(), eb.size());
+    for (size_t k = 0; k < ea.size(); ++k)
+        ASSERT_EQ(std::memcmp(&ea[k], &eb[k], sizeof(GridEdge)), 0) << "edge " << k;
+}
+
+// A model with a different slowness in nearly every cell.
+std::vector<double> scatteredModel(size_t cells)
+{
+    std::vector<double> s;
+    for (size_t i = 0; i < cells; ++i)
+        s.push_back(1.0 / (250.0 + double(i * 7919 % 3251)));
+    return s;
+}
+
+struct GroundCase {
+    const char* name;
+    std::vector<double> x, z;
+};
+
+class ModelWrittenIntoTheGrid : public ::testing::TestWithParam<GroundCase>
+{
+};
+
+// The inversion writes each new model into its grid instead of building a
+// second one: the result must be the grid a fresh build from that model gives.
+TEST_P(ModelWrittenIntoTheGrid, EqualsAFreshBuildEdgeForEdge)
+{
+    const GroundCase& c = GetParam();
+    auto ground = groundAt(c.x, c.z);
+    Grid updated(6, 30, 6, 1.0, *ground);
+    ASSERT_EQ(updated.numberOfCells(), 180u);
+    updated.cells[0].to_be_draw = false;
+    updated.cells[77].to_be_draw = false;
+    const std::vector<double> model = scatteredModel(180);
+    ASSERT_TRUE(updated.setModel(model));
+    const Grid fresh(6, 30, 6, 1.0, model, *ground);
+    expectSameGraph(updated, fresh);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grounds, ModelWrittenIntoTheGrid,
+                         ::testing::Values(GroundCase{"flat", {0.0, 100.0}, {0.0, 0.0}},
+                                           GroundCase{"hilly",
+                                                      {0.0, 7.0, 10.0, 10.5, 19.0, 40.0},
+                                                      {0.0, 1.5, 0.2, 4.0, 2.5, 3.0}}),
+                         [](const ::testing::TestParamInfo<GroundCase>& param) {
+                             return std::string(param.param.name);
+                         });
+
+struct RefusedModelCase {
+    const char* name;
+    size_t size;
+    size_t badCell;
+    double badValue;
+};
+
+class RefusedModel : public ::testing::TestWithParam<RefusedModelCase>
+{
+};
+
+TEST_P(RefusedModel, LeavesTheGridAsItWas)
+{
+    const RefusedModelCase& c = GetParam();
+    auto ground = groundAt({0.0, 100.0}, {0.0, 0.0});
+    Grid grid(6, 30, 6, 1.0, *ground);
+    grid.cells[5].to_be_draw = false;
+    const Grid before(6, 30, 6, 1.0, *ground);
+    std::vector<double> model = scatteredModel(c.size);
+    if (c.badCell < model.size())
+        model[c.badCell] = c.badValue;
+    EXPECT_FALSE(grid.setModel(model));
+    EXPECT_FALSE(grid.cells[5].to_be_draw);
+    grid.cells[5].to_be_draw = true;
+    expectSameGraph(grid, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RefusedModel,
+                         ::testing::Values(RefusedModelCase{"tooFew", 179, 999, 0.0},
+                                           RefusedModelCase{"tooMany", 181, 999, 0.0},
+                                           RefusedModelCase{"notANumber", 180, 179, NAN},
+                                           RefusedModelCase{"infinite", 180, 3, INFINITY},
+                                           RefusedModelCase{"zero", 180, 100, 0.0},
+                                           RefusedModelCase{"negative", 180, 0, -0.001},
+                                           // finite, but length x slowness overflows on the last
+                                           // cell's edges, after all others were checked
+                                           RefusedModelCase{"productOverflows", 180, 179, DBL_MAX}),
+                         [](const ::testing::TestParamInfo<RefusedModelCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST(GridSurface, SmoothingReplacesInnerSamplesByTheMeanOfTheirNeighbours)
 {
