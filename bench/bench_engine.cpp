@@ -98,7 +98,7 @@ void BM_Dijkstra_Heap(benchmark::State& state)
     std::vector<int32_t> previous;
     GridEdgeVector edges;
     for (auto _ : state) {
-        DijkstraComputePaths(middleSource(grid), grid.nodes, previous, edges);
+        DijkstraComputePaths(middleSource(grid), grid.edgeRows(), previous, edges);
         benchmark::DoNotOptimize(previous.data());
         benchmark::DoNotOptimize(edges.data());
     }
@@ -111,7 +111,7 @@ void BM_Dijkstra_OrderedSetReference(benchmark::State& state)
     std::vector<int32_t> previous;
     GridEdgeVector edges;
     for (auto _ : state) {
-        DijkstraComputePathsOrderedSet(middleSource(grid), grid.nodes, previous, edges);
+        DijkstraComputePathsOrderedSet(middleSource(grid), grid.edgeRows(), previous, edges);
         benchmark::DoNotOptimize(previous.data());
         benchmark::DoNotOptimize(edges.data());
     }
@@ -131,10 +131,11 @@ void BM_Dijkstra_BoostGraph(benchmark::State& state)
     std::vector<EdgeWeight> weights;
     pairs.reserve(grid.numberOfEdges());
     weights.reserve(grid.numberOfEdges());
-    for (const GridNode& node : grid.nodes)
-        for (const GridEdge& e : node.edges) {
-            pairs.emplace_back(static_cast<int32_t>(node.id), e.target);
-            weights.push_back({e.weight});
+    const EdgeRows rows = grid.edgeRows();
+    for (size_t v = 0; v < rows.nodeCount; ++v)
+        for (uint64_t k = rows.first[v]; k < rows.first[v + 1]; ++k) {
+            pairs.emplace_back(static_cast<int32_t>(v), rows.target[k]);
+            weights.push_back({rows.weight[k]});
         }
     const BoostGraph graph(boost::edges_are_sorted, pairs.begin(), pairs.end(), weights.begin(),
                            grid.nodes.size());
@@ -153,7 +154,7 @@ void BM_Dijkstra_BoostGraph(benchmark::State& state)
     std::vector<int32_t> previous;
     GridEdgeVector edges;
     std::vector<double> ours;
-    DijkstraComputePaths(middleSource(grid), grid.nodes, previous, edges, &ours);
+    DijkstraComputePaths(middleSource(grid), grid.edgeRows(), previous, edges, &ours);
     search();
     if (ours != distance) {
         state.SkipWithError("Boost.Graph and the engine disagree on the times");

@@ -109,11 +109,16 @@ private:
 // Starts loading the edge list of the node the queue will most likely expand
 // next, while the current node's edges are relaxed: the lists lie scattered
 // over a large array and the search otherwise waits on every one.
-void prefetchEdges(const GridNode& node)
+void prefetchEdges(const EdgeRows& graph, int32_t node)
 {
-    const char* p = reinterpret_cast<const char*>(node.edges.begin());
-    const char* end = reinterpret_cast<const char*>(node.edges.end());
-    for (; p < end; p += 64)
+    const uint64_t first = graph.first[node], last = graph.first[node + 1];
+    for (const char *p = reinterpret_cast<const char*>(graph.target + first),
+                    *end = reinterpret_cast<const char*>(graph.target + last);
+         p < end; p += 64)
+        __builtin_prefetch(p);
+    for (const char *p = reinterpret_cast<const char*>(graph.weight + first),
+                    *end = reinterpret_cast<const char*>(graph.weight + last);
+         p < end; p += 64)
         __builtin_prefetch(p);
 }
 
@@ -130,11 +135,11 @@ struct PathSearchScratch {
 namespace
 {
 
-void searchPaths(int32_t source, const std::vector<GridNode>& nodes, std::vector<int32_t>& previous,
+void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
                  GridEdgeVector& predecessorEdges, std::vector<double>& minDistance,
                  std::vector<uint32_t>& arrivalIndex, NodeQueue& queue)
 {
-    const size_t n = nodes.size();
+    const size_t n = graph.nodeCount;
     minDistance.assign(n, std::numeric_limits<double>::infinity());
     previous.assign(n, -1);
     predecessorEdges.resize(n);
@@ -150,43 +155,47 @@ void searchPaths(int32_t source, const std::vector<GridNode>& nodes, std::vector
     double* time = minDistance.data();
     int32_t* before = previous.data();
     uint32_t* arrival = arrivalIndex.data();
+    const uint64_t* first = graph.first;
+    const int32_t* target = graph.target;
+    const double* weight = graph.weight;
     time[source] = 0.0;
     queue.reset(n);
     queue.push(0.0, source);
     while (!queue.empty()) {
         const auto [d, u] = queue.pop();
         if (!queue.empty())
-            prefetchEdges(nodes[queue.front()]);
-        const GridEdge* first = nodes[u].edges.begin();
-        for (const GridEdge& e : nodes[u].edges) {
-            const double alt = d + e.weight;
-            if (time[e.target] > alt) {
-                time[e.target] = alt;
-                arrival[e.target] = static_cast<uint32_t>(&e - first);
-                before[e.target] = u;
-                if (queue.queued(e.target)) {
-                    queue.decrease(alt, e.target);
+            prefetchEdges(graph, queue.front());
+        const uint64_t begin = first[u], end = first[u + 1];
+        for (uint64_t e = begin; e < end; ++e) {
+            const int32_t v = target[e];
+            const double alt = d + weight[e];
+            if (time[v] > alt) {
+                time[v] = alt;
+                arrival[v] = static_cast<uint32_t>(e - begin);
+                before[v] = u;
+                if (queue.queued(v)) {
+                    queue.decrease(alt, v);
                 } else {
-                    queue.push(alt, e.target);
-                    __builtin_prefetch(&nodes[e.target]); // read when it is next in line
+                    queue.push(alt, v);
+                    __builtin_prefetch(&first[v]); // read when it is next in line
                 }
             }
         }
     }
     for (size_t v = 0; v < n; ++v)
-        predecessorEdges[v] = before[v] < 0 ? GridEdge{} : nodes[before[v]].edges[arrival[v]];
+        predecessorEdges[v] =
+            before[v] < 0 ? GridEdge{} : graph.edge(first[before[v]] + arrival[v]);
 }
 
 } // namespace
 
-void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
-                          std::vector<double>* distances)
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges, std::vector<double>* distances)
 {
     std::vector<double> local;
     std::vector<uint32_t> arrivalIndex;
     NodeQueue queue;
-    searchPaths(source, nodes, previous, predecessorEdges, distances ? *distances : local,
+    searchPaths(source, graph, previous, predecessorEdges, distances ? *distances : local,
                 arrivalIndex, queue);
 }
 
@@ -207,7 +216,7 @@ void ShotRayTracer::trace()
         PathSearchScratch local;
         PathSearchScratch& buffers = scratch ? *scratch : local;
         std::vector<int32_t>& previous = buffers.previous;
-        searchPaths(sourceNode, grid.nodes, previous, predecessorEdges, buffers.times,
+        searchPaths(sourceNode, grid.edgeRows(), previous, predecessorEdges, buffers.times,
                     buffers.arrivalIndex, buffers.queue);
         paths.resize(spread.size());
         segments.clear();

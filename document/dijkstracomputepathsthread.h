@@ -12,7 +12,7 @@
 class TomoDocument;
 struct PathSearchScratch;
 
-// Single-source shortest travel times (s) from node `source` over `nodes`.
+// Single-source shortest travel times (s) from node `source` over `graph`.
 // On return previous[v] is the node before v on its shortest path (-1 for the
 // source and for nodes never reached) and predecessorEdges[v] the edge the
 // path arrives by (a default edge, cell 0xFFFFFFFF, where there is none).
@@ -23,8 +23,8 @@ struct PathSearchScratch;
 // candidates the edge relaxed first wins: with the grid's edge order, the
 // lower-numbered cell. Edge weights must be finite and >= 0.
 // Cost: O(E log N) time with a 4-ary heap, O(N) memory besides the outputs.
-void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances = nullptr);
 
 // The node path from the search's source to `target`, source first. A target

@@ -42,17 +42,23 @@ TEST_P(GridSize, NodesAndEdgesMatchTheNumbering)
     const size_t H = (c.nV - 1) * c.cols + 1, V = (c.nV - 2) * (c.cols + 1);
     EXPECT_EQ(grid.nodes.size(), c.nodes);
     EXPECT_EQ(grid.nodes.size(), H * (c.rows + 1) + V * c.rows);
+    const EdgeRows rows = grid.edgeRows();
+    ASSERT_EQ(rows.nodeCount, grid.nodes.size());
+    EXPECT_EQ(rows.first[0], 0u);
     size_t edges = 0;
     for (size_t i = 0; i < grid.nodes.size(); ++i) {
         const GridNode& node = grid.nodes[i];
         EXPECT_EQ(node.id, i);
         EXPECT_NE(node.x, DBL_MAX) << "node " << i << " never positioned";
-        edges += node.edges.size();
+        ASSERT_LE(rows.first[i], rows.first[i + 1]) << "node " << i;
+        edges += rows.first[i + 1] - rows.first[i];
         // The tie-break of the ray tracer relies on cell-index order.
-        for (size_t k = 1; k < node.edges.size(); ++k)
-            EXPECT_LE(node.edges[k - 1].cell, node.edges[k].cell) << "node " << i;
+        for (uint64_t k = rows.first[i] + 1; k < rows.first[i + 1]; ++k)
+            EXPECT_LE(rows.cell[k - 1], rows.cell[k]) << "node " << i;
     }
     EXPECT_EQ(edges, c.edges);
+    EXPECT_EQ(rows.edgeCount(), c.edges);
+    EXPECT_EQ(grid.numberOfEdges(), c.edges);
     EXPECT_EQ(edges, size_t(c.rows) * c.cols * (12 * c.nV * c.nV - 24 * c.nV + 8));
     if (c.nV == 2) {
         EXPECT_TRUE(grid.cells[0].left.empty());
@@ -213,24 +219,25 @@ TEST(GridGeometry, FiveMetreStepKeepsEveryWeightFiniteAndPositive)
     auto ground = groundAt({0.0, 10.0, 10.5, 40.0}, {0.0, 0.0, 5.0, 5.0});
     Grid grid(6, 30, 6, 1.0, *ground);
     ASSERT_EQ(grid.numberOfCells(), 180u);
-    for (const GridNode& node : grid.nodes)
-        for (const GridEdge& e : node.edges) {
-            ASSERT_TRUE(std::isfinite(e.weight) && e.weight >= 0.0);
-            ASSERT_TRUE(std::isfinite(e.length));
-        }
+    const EdgeRows rows = grid.edgeRows();
+    for (size_t k = 0; k < rows.edgeCount(); ++k) {
+        ASSERT_TRUE(std::isfinite(rows.weight[k]) && rows.weight[k] >= 0.0);
+        ASSERT_TRUE(std::isfinite(rows.length[k]));
+    }
     std::vector<int32_t> previous;
     GridEdgeVector edges;
     std::vector<double> times;
-    DijkstraComputePaths(grid.surfaceNodeIndex(1.0), grid.nodes, previous, edges, &times);
+    DijkstraComputePaths(grid.surfaceNodeIndex(1.0), rows, previous, edges, &times);
     EXPECT_TRUE(std::isfinite(times[grid.surfaceNodeIndex(29.0)]));
 }
 
 // Every edge of the graph in node order, as whole records.
 std::vector<GridEdge> allEdges(const Grid& grid)
 {
+    const EdgeRows rows = grid.edgeRows();
     std::vector<GridEdge> edges;
-    for (const GridNode& node : grid.nodes)
-        edges.insert(edges.end(), node.edges.begin(), node.edges.end());
+    for (size_t k = 0; k < rows.edgeCount(); ++k)
+        edges.push_back(rows.edge(k));
     return edges;
 }
 
@@ -246,6 +253,13 @@ void expectSameGraph(const Grid& a, const Grid& b)
         EXPECT_EQ(a.nodes[i].x, b.nodes[i].x) << "node " << i;
         EXPECT_EQ(a.nodes[i].z, b.nodes[i].z) << "node " << i;
     }
+    const EdgeRows ra = a.edgeRows(), rb = b.edgeRows();
+    ASSERT_EQ(ra.nodeCount, rb.nodeCount);
+    for (size_t i = 0; i <= ra.nodeCount; ++i)
+        ASSERT_EQ(ra.first[i], rb.first[i]) << "node " << i;
+    // The queue's width follows the weights.
+    EXPECT_EQ(ra.smallestWeight, rb.smallestWeight);
+    EXPECT_EQ(ra.largestWeight, rb.largestWeight);
     const std::vector<GridEdge> ea = allEdges(a), eb = allEdges(b);
     ASSERT_EQ(ea.size(), eb.size());
     for (size_t k = 0; k < ea.size(); ++k)

@@ -155,8 +155,8 @@ void expectSameSearch(const Grid& grid, int32_t source)
     std::vector<int32_t> previous, previousRef;
     GridEdgeVector edges, edgesRef;
     std::vector<double> times, timesRef;
-    DijkstraComputePaths(source, grid.nodes, previous, edges, &times);
-    DijkstraComputePathsOrderedSet(source, grid.nodes, previousRef, edgesRef, &timesRef);
+    DijkstraComputePaths(source, grid.edgeRows(), previous, edges, &times);
+    DijkstraComputePathsOrderedSet(source, grid.edgeRows(), previousRef, edgesRef, &timesRef);
     ASSERT_EQ(previous, previousRef);
     ASSERT_EQ(times, timesRef); // bit for bit
     ASSERT_EQ(edges.size(), edgesRef.size());
@@ -199,20 +199,25 @@ INSTANTIATE_TEST_SUITE_P(
 // relaxed first (0 -> 1) must stay.
 TEST(Dijkstra, FirstRelaxedEdgeWinsTiesAndUnreachedNodesKeepDefaults)
 {
-    std::vector<GridEdge> e0 = {{2.0, 2.0, 1, 10}, {1.0, 1.0, 2, 11}, {1.0, 1.0, 3, 12}};
-    std::vector<GridEdge> e2 = {{1.0, 1.0, 1, 13}};
-    std::vector<GridEdge> e3 = {{1.0, 1.0, 1, 14}};
-    std::vector<GridNode> nodes(5);
-    nodes[0].edges = GridEdgeRange(e0.data(), e0.data() + e0.size());
-    nodes[2].edges = GridEdgeRange(e2.data(), e2.data() + e2.size());
-    nodes[3].edges = GridEdgeRange(e3.data(), e3.data() + e3.size());
+    const uint64_t first[] = {0, 3, 3, 4, 5, 5};
+    const int32_t target[] = {1, 2, 3, 1, 1};
+    const double weight[] = {2.0, 1.0, 1.0, 1.0, 1.0};
+    const uint32_t cell[] = {10, 11, 12, 13, 14};
+    EdgeRows graph;
+    graph.nodeCount = 5;
+    graph.first = first;
+    graph.target = target;
+    graph.weight = weight;
+    graph.length = weight;
+    graph.cell = cell;
+    graph.measureWeights();
 
     for (bool reference : {false, true}) {
         SCOPED_TRACE(reference ? "ordered set" : "heap");
         std::vector<int32_t> previous;
         GridEdgeVector edges;
         std::vector<double> times;
-        (reference ? DijkstraComputePathsOrderedSet : DijkstraComputePaths)(0, nodes, previous,
+        (reference ? DijkstraComputePathsOrderedSet : DijkstraComputePaths)(0, graph, previous,
                                                                             edges, &times);
         EXPECT_EQ(previous, (std::vector<int32_t>{-1, 0, 0, 0, -1}));
         EXPECT_EQ(edges[1].cell, 10u);
