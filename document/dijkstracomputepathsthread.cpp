@@ -11,6 +11,7 @@
 #include <limits>
 #include <system_error>
 #include <thread>
+#include <tuple>
 
 namespace
 {
@@ -106,9 +107,9 @@ private:
     std::vector<int32_t> slot; // position in heap, or NeverQueued / Expanded
 };
 
-// Starts loading the edge list of the node the queue will most likely expand
-// next, while the current node's edges are relaxed: the lists lie scattered
-// over a large array and the search otherwise waits on every one.
+// Starts loading the edges of a node the search will soon expand, while the
+// current node's edges are relaxed: the rows lie scattered over large arrays
+// and the search otherwise waits on every one.
 void prefetchEdges(const EdgeRows& graph, int32_t node)
 {
     const uint64_t first = graph.first[node], last = graph.first[node + 1];
@@ -122,22 +123,196 @@ void prefetchEdges(const EdgeRows& graph, int32_t node)
         __builtin_prefetch(p);
 }
 
+// The heap as the search drives it: a node is pushed once and decreased
+// afterwards.
+class HeapSearchQueue
+{
+public:
+    explicit HeapSearchQueue(NodeQueue& heap) : heap(heap) {}
+    void start(size_t nodes, int32_t source)
+    {
+        heap.reset(nodes);
+        heap.push(0.0, source);
+    }
+    bool next(double& time, int32_t& node)
+    {
+        if (heap.empty())
+            return false;
+        std::tie(time, node) = heap.pop();
+        return true;
+    }
+    int32_t following(size_t) const { return heap.empty() ? -1 : heap.front(); }
+    void improved(double time, int32_t node)
+    {
+        if (heap.queued(node))
+            heap.decrease(time, node);
+        else
+            heap.push(time, node);
+    }
+
+private:
+    NodeQueue& heap;
+};
+
+// An exact bucket queue: a ring of buckets of equal time width, at most half
+// the smallest positive edge weight, so that a relaxed node nearly always
+// lands in a later bucket than the one being emptied. The bucket being
+// emptied is sorted by (time, node number) when its turn comes, and an entry
+// that still falls into it (a zero weight, or rounding) is put in its place
+// there: nodes come out in exactly the heap's order. An improved node is
+// pushed again and its older entry dropped when met (its time no longer
+// matches), which spares the heap's sifting. Pending times never lie more
+// than the largest weight beyond the bucket being emptied, so the ring
+// needs that many widths; beyond MaxBuckets the heap serves instead.
+class BucketQueue
+{
+public:
+    static constexpr size_t MaxBuckets = 4096;
+
+    // Sizes the ring for `graph`; false when the graph needs the heap.
+    bool fits(const EdgeRows& graph)
+    {
+        if (!(graph.smallestWeight > 0.0))
+            return false;
+        const double width = graph.smallestWeight * 0.5;
+        const double span = graph.largestWeight / width + 3.0; // rounding margin
+        if (!(span <= double(MaxBuckets)))
+            return false;
+        size_t size = 16;
+        while (double(size) < span)
+            size <<= 1;
+        inverseWidth = 1.0 / width;
+        mask = size - 1;
+        if (ring.size() < size)
+            ring.resize(size);
+        return true;
+    }
+
+    // A search from `source` whose current times are nodeTimes.
+    void start(const double* nodeTimes, int32_t source)
+    {
+        times = nodeTimes;
+        for (std::vector<Entry>& bucket : ring)
+            bucket.clear();
+        pending = 0;
+        bucket = 0;
+        current.assign(1, {0.0, source});
+    }
+
+    bool next(double& time, int32_t& node)
+    {
+        for (;;) {
+            while (!current.empty()) {
+                const Entry e = current.back();
+                current.pop_back();
+                if (e.time == times[e.node]) { // otherwise improved since
+                    time = e.time;
+                    node = e.node;
+                    return true;
+                }
+            }
+            if (pending == 0)
+                return false;
+            std::vector<Entry>& due = ring[++bucket & mask];
+            if (due.empty())
+                continue;
+            pending -= due.size();
+            current.swap(due);
+            // Smallest last, where it is taken from.
+            std::sort(current.begin(), current.end(),
+                      [](const Entry& a, const Entry& b) { return before(b, a); });
+        }
+    }
+
+    // The node the queue is likely to give k + 1 pops from now (it may be
+    // stale or improved by then), or -1.
+    int32_t following(size_t k) const
+    {
+        return current.size() > k ? current[current.size() - 1 - k].node : -1;
+    }
+
+    void improved(double time, int32_t node)
+    {
+        const uint64_t index = static_cast<uint64_t>(time * inverseWidth);
+        const Entry e{time, node};
+        if (index <= bucket) {
+            // Descending order: after every entry that does not come before it.
+            current.insert(std::partition_point(current.begin(), current.end(),
+                                                [&](const Entry& x) { return !before(x, e); }),
+                           e);
+            return;
+        }
+        ring[index & mask].push_back(e);
+        ++pending;
+    }
+
+private:
+    struct Entry {
+        double time;
+        int32_t node;
+    };
+    // NodeQueue's order.
+    static bool before(const Entry& a, const Entry& b)
+    {
+        return a.time < b.time || (a.time == b.time && a.node < b.node);
+    }
+
+    std::vector<std::vector<Entry>> ring;
+    std::vector<Entry> current; // the bucket being emptied, in descending order
+    const double* times = nullptr;
+    double inverseWidth = 0.0;
+    uint64_t mask = 0;
+    uint64_t bucket = 0; // index of the bucket being emptied
+    size_t pending = 0;  // entries in the ring
+};
+
 } // namespace
 
-struct PathSearchScratch {
-    std::vector<double> times;
-    std::vector<int32_t> previous;
-    std::vector<uint32_t> arrivalIndex;
-    NodeQueue queue;
-    GridEdgeVector arrival; // the batch runner lends it to its workers
+struct PathSearchScratch::Queues {
+    NodeQueue heap;
+    BucketQueue buckets;
 };
+
+PathSearchScratch::PathSearchScratch() : queues(std::make_unique<Queues>()) {}
+PathSearchScratch::~PathSearchScratch() = default;
 
 namespace
 {
 
+template <typename Queue>
+void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* before,
+               uint32_t* arrival)
+{
+    const uint64_t* first = graph.first;
+    const int32_t* target = graph.target;
+    const double* weight = graph.weight;
+    double d = 0.0;
+    int32_t u = 0;
+    while (queue.next(d, u)) {
+        // The node after the next is loaded while the next one's edges come in.
+        for (size_t k = 0; k < 2; ++k) {
+            const int32_t ahead = queue.following(k);
+            if (ahead >= 0)
+                prefetchEdges(graph, ahead);
+        }
+        const uint64_t begin = first[u], end = first[u + 1];
+        for (uint64_t e = begin; e < end; ++e) {
+            const int32_t v = target[e];
+            const double alt = d + weight[e];
+            if (time[v] > alt) {
+                time[v] = alt;
+                arrival[v] = static_cast<uint32_t>(e - begin);
+                before[v] = u;
+                queue.improved(alt, v);
+                __builtin_prefetch(&first[v]); // read when it comes near the front
+            }
+        }
+    }
+}
+
 void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
                  GridEdgeVector& predecessorEdges, std::vector<double>& minDistance,
-                 std::vector<uint32_t>& arrivalIndex, NodeQueue& queue)
+                 PathSearchScratch& scratch)
 {
     const size_t n = graph.nodeCount;
     minDistance.assign(n, std::numeric_limits<double>::infinity());
@@ -151,52 +326,40 @@ void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& pr
     // The search notes only which of the predecessor's edges arrives, and the
     // edges are copied out at the end: the node arrays then stay small
     // enough for the core's own cache, which the whole edges would not.
-    arrivalIndex.resize(n);
+    scratch.arrivalIndex.resize(n);
     double* time = minDistance.data();
     int32_t* before = previous.data();
-    uint32_t* arrival = arrivalIndex.data();
-    const uint64_t* first = graph.first;
-    const int32_t* target = graph.target;
-    const double* weight = graph.weight;
+    uint32_t* arrival = scratch.arrivalIndex.data();
     time[source] = 0.0;
-    queue.reset(n);
-    queue.push(0.0, source);
-    while (!queue.empty()) {
-        const auto [d, u] = queue.pop();
-        if (!queue.empty())
-            prefetchEdges(graph, queue.front());
-        const uint64_t begin = first[u], end = first[u + 1];
-        for (uint64_t e = begin; e < end; ++e) {
-            const int32_t v = target[e];
-            const double alt = d + weight[e];
-            if (time[v] > alt) {
-                time[v] = alt;
-                arrival[v] = static_cast<uint32_t>(e - begin);
-                before[v] = u;
-                if (queue.queued(v)) {
-                    queue.decrease(alt, v);
-                } else {
-                    queue.push(alt, v);
-                    __builtin_prefetch(&first[v]); // read when it is next in line
-                }
-            }
-        }
+    BucketQueue& buckets = scratch.queues->buckets;
+    if (buckets.fits(graph)) {
+        buckets.start(time, source);
+        expandAll(graph, buckets, time, before, arrival);
+    } else {
+        HeapSearchQueue heap(scratch.queues->heap);
+        heap.start(n, source);
+        expandAll(graph, heap, time, before, arrival);
     }
     for (size_t v = 0; v < n; ++v)
         predecessorEdges[v] =
-            before[v] < 0 ? GridEdge{} : graph.edge(first[before[v]] + arrival[v]);
+            before[v] < 0 ? GridEdge{} : graph.edge(graph.first[before[v]] + arrival[v]);
 }
 
 } // namespace
 
 void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges, std::vector<double>* distances,
+                          PathSearchScratch& scratch)
+{
+    searchPaths(source, graph, previous, predecessorEdges, distances ? *distances : scratch.times,
+                scratch);
+}
+
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
                           GridEdgeVector& predecessorEdges, std::vector<double>* distances)
 {
-    std::vector<double> local;
-    std::vector<uint32_t> arrivalIndex;
-    NodeQueue queue;
-    searchPaths(source, graph, previous, predecessorEdges, distances ? *distances : local,
-                arrivalIndex, queue);
+    PathSearchScratch scratch;
+    DijkstraComputePaths(source, graph, previous, predecessorEdges, distances, scratch);
 }
 
 std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target, const std::vector<int32_t>& previous)
@@ -217,7 +380,7 @@ void ShotRayTracer::trace()
         PathSearchScratch& buffers = scratch ? *scratch : local;
         std::vector<int32_t>& previous = buffers.previous;
         searchPaths(sourceNode, grid.edgeRows(), previous, predecessorEdges, buffers.times,
-                    buffers.arrivalIndex, buffers.queue);
+                    buffers);
         paths.resize(spread.size());
         segments.clear();
         segmentStart.assign(1, 0);
