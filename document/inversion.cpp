@@ -15,6 +15,14 @@
 std::vector<double> TomoDocument::runTomography(int solverIterations, int smoothing,
                                                 bool multithread, bool symmetric, int smoothingType)
 {
+    return runTomographyOnThreads(multithread ? hardwareThreads() : 1u, solverIterations, smoothing,
+                                  symmetric, smoothingType);
+}
+
+std::vector<double> TomoDocument::runTomographyOnThreads(unsigned threads, int solverIterations,
+                                                         int smoothing, bool symmetric,
+                                                         int smoothingType)
+{
     logLine(*this, "TomoDocument::runTomography");
     if (!grid || grid->numberOfCells() == 0 || !topography) {
         logLine(*this, "Inversion refused: there is no grid with cells under a topography", 1);
@@ -24,9 +32,9 @@ std::vector<double> TomoDocument::runTomography(int solverIterations, int smooth
         logLine(*this, "Inversion refused: the smoothing parameter must be at least 1", 1);
         return {};
     }
-    const unsigned threads = multithread ? hardwareThreads() : 1;
-    std::vector<double> result = runTomography_fast(static_cast<int>(threads), solverIterations,
-                                                    smoothing, symmetric, smoothingType);
+    std::vector<double> result =
+        runTomography_fast(static_cast<int>(std::max(1u, threads)), solverIterations, smoothing,
+                           symmetric, smoothingType);
 
     // Only the slowness changes from one iteration to the next: the model
     // goes into the same graph rather than a second one built beside it,

@@ -134,6 +134,10 @@ public:
     // last update: trace again (computeRayPaths) before reporting a misfit.
     std::vector<double> runTomography(int solverIterations, int smoothing, bool multithread,
                                       bool symmetric, int smoothingType);
+    // The same on max(1, threads) threads; `multithread` above means all the
+    // hardware's threads, else one.
+    std::vector<double> runTomographyOnThreads(unsigned threads, int solverIterations,
+                                               int smoothing, bool symmetric, int smoothingType);
     // The same without writing the model into the grid, on max(1, threads)
     // threads.
     std::vector<double> runTomography_fast(int threads, int solverIterations, int smoothing,

@@ -252,6 +252,43 @@ INSTANTIATE_TEST_SUITE_P(
                                 flatX, flatZ, false}),
     caseName);
 
+// One caller's buffers serve searches on graphs of other sizes and with the
+// other queue in between: nothing of one search may reach the next.
+TEST(Dijkstra, CallersBuffersCarryNothingFromOneSearchToTheNext)
+{
+    auto ground = fixture::flatGround();
+    const Grid large(12, 40, 6, 1.0,
+                     fixture::slownessByRow(12, 40, [](uint32_t r) { return 400.0 + 150.0 * r; }),
+                     *ground);
+    const Grid small(3, 10, 4, 1.0, *ground);
+    const Grid spread(6, 20, 5, 1.0,
+                      fixture::slownessByRow(6, 20, [](uint32_t r) { return r < 2 ? 200.0 : 5e5; }),
+                      *ground);
+    PathSearchScratch scratch;
+    const std::pair<const Grid*, double> searches[] = {{&large, 17.0},  {&small, 2.0},
+                                                       {&spread, 1.0},  {&large, 3.0},
+                                                       {&spread, 11.0}, {&small, 9.0}};
+    for (const auto& [grid, x] : searches) {
+        SCOPED_TRACE("source x " + std::to_string(x) + " on " +
+                     std::to_string(grid->numberOfCells()) + " cells");
+        const int32_t source = grid->surfaceNodeIndex(x);
+        std::vector<int32_t> previous, previousAlone;
+        GridEdgeVector edges, edgesAlone;
+        std::vector<double> times, timesAlone;
+        DijkstraComputePaths(source, grid->edgeRows(), previous, edges, &times, scratch);
+        DijkstraComputePaths(source, grid->edgeRows(), previousAlone, edgesAlone, &timesAlone);
+        ASSERT_EQ(previous, previousAlone);
+        ASSERT_EQ(times, timesAlone);
+        ASSERT_EQ(edges.size(), edgesAlone.size());
+        for (size_t v = 0; v < edges.size(); ++v)
+            ASSERT_EQ(std::memcmp(&edges[v], &edgesAlone[v], sizeof(GridEdge)), 0) << v;
+        // Without a distance vector the times stay in the buffers.
+        std::vector<int32_t> previousNoTimes;
+        DijkstraComputePaths(source, grid->edgeRows(), previousNoTimes, edges, nullptr, scratch);
+        ASSERT_EQ(previousNoTimes, previousAlone);
+    }
+}
+
 // Random graphs with many zero weights and equal weights: a zero-weight edge
 // puts its end node into the bucket being emptied, which must still give the
 // heap's order.
