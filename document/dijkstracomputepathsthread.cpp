@@ -110,17 +110,21 @@ private:
 // Starts loading the edges of a node the search will soon expand, while the
 // current node's edges are relaxed: the rows lie scattered over large arrays
 // and the search otherwise waits on every one.
+void prefetchLines(const void* from, const void* to)
+{
+    // From the line that holds the first byte, so that a row's last line is
+    // not missed.
+    for (uintptr_t p = reinterpret_cast<uintptr_t>(from) & ~uintptr_t(63),
+                   end = reinterpret_cast<uintptr_t>(to);
+         p < end; p += 64)
+        __builtin_prefetch(reinterpret_cast<const void*>(p));
+}
+
 void prefetchEdges(const EdgeRows& graph, int32_t node)
 {
     const uint64_t first = graph.first[node], last = graph.first[node + 1];
-    for (const char *p = reinterpret_cast<const char*>(graph.target + first),
-                    *end = reinterpret_cast<const char*>(graph.target + last);
-         p < end; p += 64)
-        __builtin_prefetch(p);
-    for (const char *p = reinterpret_cast<const char*>(graph.weight + first),
-                    *end = reinterpret_cast<const char*>(graph.weight + last);
-         p < end; p += 64)
-        __builtin_prefetch(p);
+    prefetchLines(graph.target + first, graph.target + last);
+    prefetchLines(graph.weight + first, graph.weight + last);
 }
 
 // The heap as the search drives it: a node is pushed once and decreased
@@ -141,8 +145,9 @@ public:
         std::tie(time, node) = heap.pop();
         return true;
     }
-    int32_t following(size_t) const { return heap.empty() ? -1 : heap.front(); }
-    void improved(double time, int32_t node)
+    // The node the next pop gives, if nothing improves before; -1 if none.
+    int32_t following() const { return heap.empty() ? -1 : heap.front(); }
+    void improved(double, double time, int32_t node)
     {
         if (heap.queued(node))
             heap.decrease(time, node);
@@ -159,11 +164,11 @@ private:
 // lands in a later bucket than the one being emptied. The bucket being
 // emptied is sorted by (time, node number) when its turn comes, and an entry
 // that still falls into it (a zero weight, or rounding) is put in its place
-// there: nodes come out in exactly the heap's order. An improved node is
-// pushed again and its older entry dropped when met (its time no longer
-// matches), which spares the heap's sifting. Pending times never lie more
-// than the largest weight beyond the bucket being emptied, so the ring
-// needs that many widths; beyond MaxBuckets the heap serves instead.
+// there: nodes come out in exactly the heap's order. An improved node keeps
+// one entry: updated in its bucket, or moved to an earlier one, so a bucket
+// holds only the nodes it will give. Pending times never lie more than the
+// largest weight beyond the bucket being emptied, so the ring needs that
+// many widths; beyond MaxBuckets the heap serves instead.
 class BucketQueue
 {
 public:
@@ -188,12 +193,16 @@ public:
         return true;
     }
 
-    // A search from `source` whose current times are nodeTimes.
-    void start(const double* nodeTimes, int32_t source)
+    // A search from `source` over `nodes` nodes whose current times are
+    // nodeTimes.
+    void start(const double* nodeTimes, size_t nodes, int32_t source)
     {
         times = nodeTimes;
         for (std::vector<Entry>& bucket : ring)
             bucket.clear();
+        // Read only where an entry was placed first (see improved).
+        if (slot.size() < nodes)
+            slot.resize(nodes);
         pending = 0;
         bucket = 0;
         current.assign(1, {0.0, source});
@@ -218,22 +227,35 @@ public:
                 continue;
             pending -= due.size();
             current.swap(due);
-            // Smallest last, where it is taken from.
-            std::sort(current.begin(), current.end(),
-                      [](const Entry& a, const Entry& b) { return before(b, a); });
+            sortDescending();
         }
     }
 
-    // The node the queue is likely to give k + 1 pops from now (it may be
-    // stale or improved by then), or -1.
-    int32_t following(size_t k) const
-    {
-        return current.size() > k ? current[current.size() - 1 - k].node : -1;
-    }
+    // The node the next pop gives, if nothing improves before (it may be
+    // stale); -1 if none is at hand.
+    int32_t following() const { return current.empty() ? -1 : current.back().node; }
 
-    void improved(double time, int32_t node)
+    // The node's time went from `was` (+infinity if never reached) to
+    // `time`.
+    void improved(double was, double time, int32_t node)
     {
-        const uint64_t index = static_cast<uint64_t>(time * inverseWidth);
+        const uint64_t index = bucketOf(time);
+        // A time beyond the bucket being emptied is always held in the ring,
+        // at slot[node] of its bucket.
+        const bool inRing =
+            was != std::numeric_limits<double>::infinity() && bucketOf(was) > bucket;
+        if (inRing) {
+            std::vector<Entry>& old = ring[bucketOf(was) & mask];
+            const uint32_t at = slot[node];
+            if (bucketOf(was) == index) {
+                old[at].time = time;
+                return;
+            }
+            old[at] = old.back();
+            slot[old[at].node] = at;
+            old.pop_back();
+            --pending;
+        }
         const Entry e{time, node};
         if (index <= bucket) {
             // Descending order: after every entry that does not come before it.
@@ -242,7 +264,9 @@ public:
                            e);
             return;
         }
-        ring[index & mask].push_back(e);
+        std::vector<Entry>& target = ring[index & mask];
+        slot[node] = static_cast<uint32_t>(target.size());
+        target.push_back(e);
         ++pending;
     }
 
@@ -256,9 +280,28 @@ private:
     {
         return a.time < b.time || (a.time == b.time && a.node < b.node);
     }
+    // Times are far below 2^63 widths: the signed conversion is one instruction.
+    uint64_t bucketOf(double time) const
+    {
+        return static_cast<uint64_t>(static_cast<int64_t>(time * inverseWidth));
+    }
+    // Buckets hold a few dozen entries: insertion sort, smallest last.
+    void sortDescending()
+    {
+        Entry* a = current.data();
+        const size_t n = current.size();
+        for (size_t i = 1; i < n; ++i) {
+            const Entry e = a[i];
+            size_t j = i;
+            for (; j > 0 && before(a[j - 1], e); --j)
+                a[j] = a[j - 1];
+            a[j] = e;
+        }
+    }
 
     std::vector<std::vector<Entry>> ring;
     std::vector<Entry> current; // the bucket being emptied, in descending order
+    std::vector<uint32_t> slot; // a node's entry in its ring bucket
     const double* times = nullptr;
     double inverseWidth = 0.0;
     uint64_t mask = 0;
@@ -281,7 +324,7 @@ namespace
 
 template <typename Queue>
 void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* before,
-               uint32_t* arrival)
+               uint64_t* arrival)
 {
     const uint64_t* first = graph.first;
     const int32_t* target = graph.target;
@@ -289,21 +332,19 @@ void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* befor
     double d = 0.0;
     int32_t u = 0;
     while (queue.next(d, u)) {
-        // The node after the next is loaded while the next one's edges come in.
-        for (size_t k = 0; k < 2; ++k) {
-            const int32_t ahead = queue.following(k);
-            if (ahead >= 0)
-                prefetchEdges(graph, ahead);
-        }
+        const int32_t ahead = queue.following();
+        if (ahead >= 0)
+            prefetchEdges(graph, ahead);
         const uint64_t begin = first[u], end = first[u + 1];
         for (uint64_t e = begin; e < end; ++e) {
             const int32_t v = target[e];
             const double alt = d + weight[e];
-            if (time[v] > alt) {
+            const double was = time[v];
+            if (was > alt) {
                 time[v] = alt;
-                arrival[v] = static_cast<uint32_t>(e - begin);
+                arrival[v] = e;
                 before[v] = u;
-                queue.improved(alt, v);
+                queue.improved(was, alt, v);
                 __builtin_prefetch(&first[v]); // read when it comes near the front
             }
         }
@@ -323,26 +364,36 @@ void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& pr
         return;
     }
 
-    // The search notes only which of the predecessor's edges arrives, and the
-    // edges are copied out at the end: the node arrays then stay small
-    // enough for the core's own cache, which the whole edges would not.
-    scratch.arrivalIndex.resize(n);
+    // The search notes only the number of the arrival edge, and the edges
+    // are copied out at the end: the node arrays then stay small enough for
+    // the core's own cache, which the whole edges would not.
+    scratch.arrivalEdge.resize(n);
     double* time = minDistance.data();
     int32_t* before = previous.data();
-    uint32_t* arrival = scratch.arrivalIndex.data();
+    uint64_t* arrival = scratch.arrivalEdge.data();
     time[source] = 0.0;
     BucketQueue& buckets = scratch.queues->buckets;
     if (buckets.fits(graph)) {
-        buckets.start(time, source);
+        buckets.start(time, n, source);
         expandAll(graph, buckets, time, before, arrival);
     } else {
         HeapSearchQueue heap(scratch.queues->heap);
         heap.start(n, source);
         expandAll(graph, heap, time, before, arrival);
     }
-    for (size_t v = 0; v < n; ++v)
-        predecessorEdges[v] =
-            before[v] < 0 ? GridEdge{} : graph.edge(graph.first[before[v]] + arrival[v]);
+    // The four arrays of every arrival edge lie far apart: ask for them a
+    // few nodes ahead.
+    constexpr size_t ahead = 16;
+    for (size_t v = 0; v < n; ++v) {
+        if (v + ahead < n && before[v + ahead] >= 0) {
+            const uint64_t e = arrival[v + ahead];
+            __builtin_prefetch(graph.weight + e);
+            __builtin_prefetch(graph.length + e);
+            __builtin_prefetch(graph.target + e);
+            __builtin_prefetch(graph.cell + e);
+        }
+        predecessorEdges[v] = before[v] < 0 ? GridEdge{} : graph.edge(arrival[v]);
+    }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ struct PathSearchScratch {
 
     std::vector<double> times; // when the caller asks for none
     std::vector<int32_t> previous;
-    std::vector<uint32_t> arrivalIndex;
+    std::vector<uint64_t> arrivalEdge;
     GridEdgeVector arrival; // the batch runner lends it to its workers
     struct Queues;
     std::unique_ptr<Queues> queues;
