@@ -351,16 +351,20 @@ void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* befor
     }
 }
 
+// Without predecessorEdges, the arrival edges' numbers are left in
+// scratch.arrivalEdge (valid where previous >= 0).
 void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
-                 GridEdgeVector& predecessorEdges, std::vector<double>& minDistance,
+                 GridEdgeVector* predecessorEdges, std::vector<double>& minDistance,
                  PathSearchScratch& scratch)
 {
     const size_t n = graph.nodeCount;
     minDistance.assign(n, std::numeric_limits<double>::infinity());
     previous.assign(n, -1);
-    predecessorEdges.resize(n);
+    if (predecessorEdges)
+        predecessorEdges->resize(n);
     if (source < 0 || size_t(source) >= n) {
-        std::fill(predecessorEdges.begin(), predecessorEdges.end(), GridEdge{});
+        if (predecessorEdges)
+            std::fill(predecessorEdges->begin(), predecessorEdges->end(), GridEdge{});
         return;
     }
 
@@ -381,9 +385,12 @@ void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& pr
         heap.start(n, source);
         expandAll(graph, heap, time, before, arrival);
     }
+    if (!predecessorEdges)
+        return;
     // The four arrays of every arrival edge lie far apart: ask for them a
     // few nodes ahead.
     constexpr size_t ahead = 16;
+    GridEdge* out = predecessorEdges->data();
     for (size_t v = 0; v < n; ++v) {
         if (v + ahead < n && before[v + ahead] >= 0) {
             const uint64_t e = arrival[v + ahead];
@@ -392,7 +399,7 @@ void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& pr
             __builtin_prefetch(graph.target + e);
             __builtin_prefetch(graph.cell + e);
         }
-        predecessorEdges[v] = before[v] < 0 ? GridEdge{} : graph.edge(arrival[v]);
+        out[v] = before[v] < 0 ? GridEdge{} : graph.edge(arrival[v]);
     }
 }
 
@@ -402,7 +409,7 @@ void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int
                           GridEdgeVector& predecessorEdges, std::vector<double>* distances,
                           PathSearchScratch& scratch)
 {
-    searchPaths(source, graph, previous, predecessorEdges, distances ? *distances : scratch.times,
+    searchPaths(source, graph, previous, &predecessorEdges, distances ? *distances : scratch.times,
                 scratch);
 }
 
@@ -430,19 +437,22 @@ void ShotRayTracer::trace()
         PathSearchScratch local;
         PathSearchScratch& buffers = scratch ? *scratch : local;
         std::vector<int32_t>& previous = buffers.previous;
-        searchPaths(sourceNode, grid.edgeRows(), previous, predecessorEdges, buffers.times,
-                    buffers);
+        // Only the arrival edges on the paths are read: no whole edge per
+        // grid node, which for every lane of a large survey would cost
+        // hundreds of megabytes.
+        const EdgeRows rows = grid.edgeRows();
+        searchPaths(sourceNode, rows, previous, nullptr, buffers.times, buffers);
         paths.resize(spread.size());
         segments.clear();
         segmentStart.assign(1, 0);
         for (size_t r = 0; r < spread.size(); ++r) {
             paths[r] = DijkstraGetShortestPathTo(
                 grid.surfaceNodeIndex(document->xShift + spread[r].x), previous);
-            for (int32_t u : paths[r]) {
-                const GridEdge& e = predecessorEdges[u];
-                if (e.cell != GridEdge{}.cell)
-                    segments.push_back({e.length, e.cell});
-            }
+            for (int32_t u : paths[r])
+                if (previous[u] >= 0) {
+                    const uint64_t e = buffers.arrivalEdge[u];
+                    segments.push_back({rows.length[e], rows.cell[e]});
+                }
             segmentStart.push_back(segments.size());
         }
     }
@@ -475,6 +485,17 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
         (*correctionSums)[s->cell] += residual * s->length;
         (*lengthSums)[s->cell] += s->length;
     }
+}
+
+std::vector<uint32_t> ShotRayTracer::crossedCells() const
+{
+    std::vector<uint32_t> cells;
+    cells.reserve(segments.size());
+    for (const Segment& s : segments)
+        cells.push_back(s.cell);
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    return cells;
 }
 
 void ShotRayTracer::clearPaths()
@@ -522,19 +543,6 @@ unsigned hardwareThreads()
 
 namespace
 {
-
-// The cells crossed by a traced worker's paths, in increasing order.
-std::vector<uint32_t> crossedCells(const ShotRayTracer& worker)
-{
-    std::vector<uint32_t> cells;
-    for (const std::vector<int32_t>& path : worker.paths)
-        for (int32_t u : path)
-            if (worker.predecessorEdges[u].cell != GridEdge{}.cell)
-                cells.push_back(worker.predecessorEdges[u].cell);
-    std::sort(cells.begin(), cells.end());
-    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-    return cells;
-}
 
 } // namespace
 
@@ -623,14 +631,11 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
     worker->lengthSums = &lane.length;
     ShotSums& sums = shotSums[shot];
     if (firstRun) {
-        // The arrival edges are only needed until the paths are kept: one
-        // lane's array serves all its shots.
         worker->scratch = &lane.search;
-        worker->predecessorEdges.swap(lane.search.arrival);
         worker->traceHere();
         try {
             if (!worker->failed)
-                sums.cells = crossedCells(*worker);
+                sums.cells = worker->crossedCells();
             sums.correction.resize(sums.cells.size());
             sums.length.resize(sums.cells.size());
             const size_t cellCount = lane.correction.size();
@@ -643,7 +648,6 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
         } catch (const std::exception&) {
             worker->failed = true;
         }
-        worker->predecessorEdges.swap(lane.search.arrival);
         worker->scratch = nullptr;
     } else {
         worker->traceHere();

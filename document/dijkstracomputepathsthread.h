@@ -23,8 +23,7 @@ struct PathSearchScratch {
 
     std::vector<double> times; // when the caller asks for none
     std::vector<int32_t> previous;
-    std::vector<uint64_t> arrivalEdge;
-    GridEdgeVector arrival; // the batch runner lends it to its workers
+    std::vector<uint64_t> arrivalEdge; // per node: the number of its arrival edge
     struct Queues;
     std::unique_ptr<Queues> queues;
 };
@@ -77,13 +76,14 @@ public:
     // positive pick, or whose path crosses no cell, adds nothing.
     void computePathTravelTime(uint32_t receiver);
     void clearPaths();
+    // The cells the kept paths cross, in increasing order.
+    std::vector<uint32_t> crossedCells() const;
 
     uint32_t shotIndex = 0;
     TomoDocument* document = nullptr;
     uint32_t spreadIndex = 0;
     int32_t sourceNode = Grid::NoNode;
     std::vector<std::vector<int32_t>> paths;       // per receiver, source first
-    GridEdgeVector predecessorEdges;               // per grid node
     std::vector<double>* correctionSums = nullptr; // per cell, not owned
     std::vector<double>* lengthSums = nullptr;     // per cell, not owned
     // Buffers for the search, kept by a caller that traces many shots on one

@@ -429,9 +429,12 @@ TEST_F(ShotWorker, ReceiversWithoutPicksGetTimesButAddNoSums)
     // the whole ray length counted.
     doc.ttArray[0].ttMisurati[4] = 0.02;
     worker.trace();
+    std::vector<int32_t> previous;
+    GridEdgeVector arrivals;
+    DijkstraComputePaths(worker.sourceNode, doc.grid->edgeRows(), previous, arrivals);
     double rayLength = 0.0;
     for (int32_t u : worker.paths[4])
-        rayLength += worker.predecessorEdges[u].length;
+        rayLength += arrivals[u].length;
     EXPECT_NEAR(sum(length), rayLength, 1e-12);
     EXPECT_NEAR(sum(correction), std::fabs(t[4] - 0.02), 1e-15);
 }
