@@ -11,6 +11,7 @@
 #include <limits>
 #include <system_error>
 #include <thread>
+#include <tuple>
 
 namespace
 {
@@ -106,88 +107,317 @@ private:
     std::vector<int32_t> slot; // position in heap, or NeverQueued / Expanded
 };
 
-// Starts loading the edge list of the node the queue will most likely expand
-// next, while the current node's edges are relaxed: the lists lie scattered
-// over a large array and the search otherwise waits on every one.
-void prefetchEdges(const GridNode& node)
+// Starts loading the edges of a node the search will soon expand, while the
+// current node's edges are relaxed: the rows lie scattered over large arrays
+// and the search otherwise waits on every one.
+void prefetchLines(const void* from, const void* to)
 {
-    const char* p = reinterpret_cast<const char*>(node.edges.begin());
-    const char* end = reinterpret_cast<const char*>(node.edges.end());
-    for (; p < end; p += 64)
-        __builtin_prefetch(p);
+    // From the line that holds the first byte, so that a row's last line is
+    // not missed.
+    for (uintptr_t p = reinterpret_cast<uintptr_t>(from) & ~uintptr_t(63),
+                   end = reinterpret_cast<uintptr_t>(to);
+         p < end; p += 64)
+        __builtin_prefetch(reinterpret_cast<const void*>(p));
 }
+
+void prefetchEdges(const EdgeRows& graph, int32_t node)
+{
+    const uint64_t first = graph.first[node], last = graph.first[node + 1];
+    prefetchLines(graph.target + first, graph.target + last);
+    prefetchLines(graph.weight + first, graph.weight + last);
+}
+
+// The heap as the search drives it: a node is pushed once and decreased
+// afterwards.
+class HeapSearchQueue
+{
+public:
+    explicit HeapSearchQueue(NodeQueue& heap) : heap(heap) {}
+    void start(size_t nodes, int32_t source)
+    {
+        heap.reset(nodes);
+        heap.push(0.0, source);
+    }
+    bool next(double& time, int32_t& node)
+    {
+        if (heap.empty())
+            return false;
+        std::tie(time, node) = heap.pop();
+        return true;
+    }
+    // The node the next pop gives, if nothing improves before; -1 if none.
+    int32_t following() const { return heap.empty() ? -1 : heap.front(); }
+    void improved(double, double time, int32_t node)
+    {
+        if (heap.queued(node))
+            heap.decrease(time, node);
+        else
+            heap.push(time, node);
+    }
+
+private:
+    NodeQueue& heap;
+};
+
+// An exact bucket queue: a ring of buckets of equal time width, at most half
+// the smallest positive edge weight, so that a relaxed node nearly always
+// lands in a later bucket than the one being emptied. The bucket being
+// emptied is sorted by (time, node number) when its turn comes, and an entry
+// that still falls into it (a zero weight, or rounding) is put in its place
+// there: nodes come out in exactly the heap's order. An improved node keeps
+// one entry: updated in its bucket, or moved to an earlier one, so a bucket
+// holds only the nodes it will give. Pending times never lie more than the
+// largest weight beyond the bucket being emptied, so the ring needs that
+// many widths; beyond MaxBuckets the heap serves instead.
+class BucketQueue
+{
+public:
+    static constexpr size_t MaxBuckets = 4096;
+
+    // Sizes the ring for `graph`; false when the graph needs the heap.
+    bool fits(const EdgeRows& graph)
+    {
+        if (!(graph.smallestWeight > 0.0))
+            return false;
+        const double width = graph.smallestWeight * 0.5;
+        const double span = graph.largestWeight / width + 3.0; // rounding margin
+        if (!(span <= double(MaxBuckets)))
+            return false;
+        size_t size = 16;
+        while (double(size) < span)
+            size <<= 1;
+        inverseWidth = 1.0 / width;
+        mask = size - 1;
+        if (ring.size() < size)
+            ring.resize(size);
+        return true;
+    }
+
+    // A search from `source` over `nodes` nodes whose current times are
+    // nodeTimes.
+    void start(const double* nodeTimes, size_t nodes, int32_t source)
+    {
+        times = nodeTimes;
+        for (std::vector<Entry>& bucket : ring)
+            bucket.clear();
+        // Read only where an entry was placed first (see improved).
+        if (slot.size() < nodes)
+            slot.resize(nodes);
+        pending = 0;
+        bucket = 0;
+        current.assign(1, {0.0, source});
+    }
+
+    bool next(double& time, int32_t& node)
+    {
+        for (;;) {
+            while (!current.empty()) {
+                const Entry e = current.back();
+                current.pop_back();
+                if (e.time == times[e.node]) { // otherwise improved since
+                    time = e.time;
+                    node = e.node;
+                    return true;
+                }
+            }
+            if (pending == 0)
+                return false;
+            std::vector<Entry>& due = ring[++bucket & mask];
+            if (due.empty())
+                continue;
+            pending -= due.size();
+            current.swap(due);
+            sortDescending();
+        }
+    }
+
+    // The node the next pop gives, if nothing improves before (it may be
+    // stale); -1 if none is at hand.
+    int32_t following() const { return current.empty() ? -1 : current.back().node; }
+
+    // The node's time went from `was` (+infinity if never reached) to
+    // `time`.
+    void improved(double was, double time, int32_t node)
+    {
+        const uint64_t index = bucketOf(time);
+        // A time beyond the bucket being emptied is always held in the ring,
+        // at slot[node] of its bucket.
+        const bool inRing =
+            was != std::numeric_limits<double>::infinity() && bucketOf(was) > bucket;
+        if (inRing) {
+            std::vector<Entry>& old = ring[bucketOf(was) & mask];
+            const uint32_t at = slot[node];
+            if (bucketOf(was) == index) {
+                old[at].time = time;
+                return;
+            }
+            old[at] = old.back();
+            slot[old[at].node] = at;
+            old.pop_back();
+            --pending;
+        }
+        const Entry e{time, node};
+        if (index <= bucket) {
+            // Descending order: after every entry that does not come before it.
+            current.insert(std::partition_point(current.begin(), current.end(),
+                                                [&](const Entry& x) { return !before(x, e); }),
+                           e);
+            return;
+        }
+        std::vector<Entry>& target = ring[index & mask];
+        slot[node] = static_cast<uint32_t>(target.size());
+        target.push_back(e);
+        ++pending;
+    }
+
+private:
+    struct Entry {
+        double time;
+        int32_t node;
+    };
+    // NodeQueue's order.
+    static bool before(const Entry& a, const Entry& b)
+    {
+        return a.time < b.time || (a.time == b.time && a.node < b.node);
+    }
+    // Times are far below 2^63 widths: the signed conversion is one instruction.
+    uint64_t bucketOf(double time) const
+    {
+        return static_cast<uint64_t>(static_cast<int64_t>(time * inverseWidth));
+    }
+    // Buckets hold a few dozen entries: insertion sort, smallest last.
+    void sortDescending()
+    {
+        Entry* a = current.data();
+        const size_t n = current.size();
+        for (size_t i = 1; i < n; ++i) {
+            const Entry e = a[i];
+            size_t j = i;
+            for (; j > 0 && before(a[j - 1], e); --j)
+                a[j] = a[j - 1];
+            a[j] = e;
+        }
+    }
+
+    std::vector<std::vector<Entry>> ring;
+    std::vector<Entry> current; // the bucket being emptied, in descending order
+    std::vector<uint32_t> slot; // a node's entry in its ring bucket
+    const double* times = nullptr;
+    double inverseWidth = 0.0;
+    uint64_t mask = 0;
+    uint64_t bucket = 0; // index of the bucket being emptied
+    size_t pending = 0;  // entries in the ring
+};
 
 } // namespace
 
-struct PathSearchScratch {
-    std::vector<double> times;
-    std::vector<int32_t> previous;
-    std::vector<uint32_t> arrivalIndex;
-    NodeQueue queue;
-    GridEdgeVector arrival; // the batch runner lends it to its workers
+struct PathSearchScratch::Queues {
+    NodeQueue heap;
+    BucketQueue buckets;
 };
+
+PathSearchScratch::PathSearchScratch() : queues(std::make_unique<Queues>()) {}
+PathSearchScratch::~PathSearchScratch() = default;
 
 namespace
 {
 
-void searchPaths(int32_t source, const std::vector<GridNode>& nodes, std::vector<int32_t>& previous,
-                 GridEdgeVector& predecessorEdges, std::vector<double>& minDistance,
-                 std::vector<uint32_t>& arrivalIndex, NodeQueue& queue)
+template <typename Queue>
+void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* before,
+               uint64_t* arrival)
 {
-    const size_t n = nodes.size();
-    minDistance.assign(n, std::numeric_limits<double>::infinity());
-    previous.assign(n, -1);
-    predecessorEdges.resize(n);
-    if (source < 0 || size_t(source) >= n) {
-        std::fill(predecessorEdges.begin(), predecessorEdges.end(), GridEdge{});
-        return;
-    }
-
-    // The search notes only which of the predecessor's edges arrives, and the
-    // edges are copied out at the end: the node arrays then stay small
-    // enough for the core's own cache, which the whole edges would not.
-    arrivalIndex.resize(n);
-    double* time = minDistance.data();
-    int32_t* before = previous.data();
-    uint32_t* arrival = arrivalIndex.data();
-    time[source] = 0.0;
-    queue.reset(n);
-    queue.push(0.0, source);
-    while (!queue.empty()) {
-        const auto [d, u] = queue.pop();
-        if (!queue.empty())
-            prefetchEdges(nodes[queue.front()]);
-        const GridEdge* first = nodes[u].edges.begin();
-        for (const GridEdge& e : nodes[u].edges) {
-            const double alt = d + e.weight;
-            if (time[e.target] > alt) {
-                time[e.target] = alt;
-                arrival[e.target] = static_cast<uint32_t>(&e - first);
-                before[e.target] = u;
-                if (queue.queued(e.target)) {
-                    queue.decrease(alt, e.target);
-                } else {
-                    queue.push(alt, e.target);
-                    __builtin_prefetch(&nodes[e.target]); // read when it is next in line
-                }
+    const uint64_t* first = graph.first;
+    const int32_t* target = graph.target;
+    const double* weight = graph.weight;
+    double d = 0.0;
+    int32_t u = 0;
+    while (queue.next(d, u)) {
+        const int32_t ahead = queue.following();
+        if (ahead >= 0)
+            prefetchEdges(graph, ahead);
+        const uint64_t begin = first[u], end = first[u + 1];
+        for (uint64_t e = begin; e < end; ++e) {
+            const int32_t v = target[e];
+            const double alt = d + weight[e];
+            const double was = time[v];
+            if (was > alt) {
+                time[v] = alt;
+                arrival[v] = e;
+                before[v] = u;
+                queue.improved(was, alt, v);
+                __builtin_prefetch(&first[v]); // read when it comes near the front
             }
         }
     }
-    for (size_t v = 0; v < n; ++v)
-        predecessorEdges[v] = before[v] < 0 ? GridEdge{} : nodes[before[v]].edges[arrival[v]];
+}
+
+// Without predecessorEdges, the arrival edges' numbers are left in
+// scratch.arrivalEdge (valid where previous >= 0).
+void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                 GridEdgeVector* predecessorEdges, std::vector<double>& minDistance,
+                 PathSearchScratch& scratch)
+{
+    const size_t n = graph.nodeCount;
+    minDistance.assign(n, std::numeric_limits<double>::infinity());
+    previous.assign(n, -1);
+    if (predecessorEdges)
+        predecessorEdges->resize(n);
+    if (source < 0 || size_t(source) >= n) {
+        if (predecessorEdges)
+            std::fill(predecessorEdges->begin(), predecessorEdges->end(), GridEdge{});
+        return;
+    }
+
+    // The search notes only the number of the arrival edge, and the edges
+    // are copied out at the end: the node arrays then stay small enough for
+    // the core's own cache, which the whole edges would not.
+    scratch.arrivalEdge.resize(n);
+    double* time = minDistance.data();
+    int32_t* before = previous.data();
+    uint64_t* arrival = scratch.arrivalEdge.data();
+    time[source] = 0.0;
+    BucketQueue& buckets = scratch.queues->buckets;
+    if (buckets.fits(graph)) {
+        buckets.start(time, n, source);
+        expandAll(graph, buckets, time, before, arrival);
+    } else {
+        HeapSearchQueue heap(scratch.queues->heap);
+        heap.start(n, source);
+        expandAll(graph, heap, time, before, arrival);
+    }
+    if (!predecessorEdges)
+        return;
+    // The four arrays of every arrival edge lie far apart: ask for them a
+    // few nodes ahead.
+    constexpr size_t ahead = 16;
+    GridEdge* out = predecessorEdges->data();
+    for (size_t v = 0; v < n; ++v) {
+        if (v + ahead < n && before[v + ahead] >= 0) {
+            const uint64_t e = arrival[v + ahead];
+            __builtin_prefetch(graph.weight + e);
+            __builtin_prefetch(graph.length + e);
+            __builtin_prefetch(graph.target + e);
+            __builtin_prefetch(graph.cell + e);
+        }
+        out[v] = before[v] < 0 ? GridEdge{} : graph.edge(arrival[v]);
+    }
 }
 
 } // namespace
 
-void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
-                          std::vector<double>* distances)
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges, std::vector<double>* distances,
+                          PathSearchScratch& scratch)
 {
-    std::vector<double> local;
-    std::vector<uint32_t> arrivalIndex;
-    NodeQueue queue;
-    searchPaths(source, nodes, previous, predecessorEdges, distances ? *distances : local,
-                arrivalIndex, queue);
+    searchPaths(source, graph, previous, &predecessorEdges, distances ? *distances : scratch.times,
+                scratch);
+}
+
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges, std::vector<double>* distances)
+{
+    PathSearchScratch scratch;
+    DijkstraComputePaths(source, graph, previous, predecessorEdges, distances, scratch);
 }
 
 std::vector<int32_t> DijkstraGetShortestPathTo(int32_t target, const std::vector<int32_t>& previous)
@@ -207,19 +437,22 @@ void ShotRayTracer::trace()
         PathSearchScratch local;
         PathSearchScratch& buffers = scratch ? *scratch : local;
         std::vector<int32_t>& previous = buffers.previous;
-        searchPaths(sourceNode, grid.nodes, previous, predecessorEdges, buffers.times,
-                    buffers.arrivalIndex, buffers.queue);
+        // Only the arrival edges on the paths are read: no whole edge per
+        // grid node, which for every lane of a large survey would cost
+        // hundreds of megabytes.
+        const EdgeRows rows = grid.edgeRows();
+        searchPaths(sourceNode, rows, previous, nullptr, buffers.times, buffers);
         paths.resize(spread.size());
         segments.clear();
         segmentStart.assign(1, 0);
         for (size_t r = 0; r < spread.size(); ++r) {
             paths[r] = DijkstraGetShortestPathTo(
                 grid.surfaceNodeIndex(document->xShift + spread[r].x), previous);
-            for (int32_t u : paths[r]) {
-                const GridEdge& e = predecessorEdges[u];
-                if (e.cell != GridEdge{}.cell)
-                    segments.push_back({e.length, e.cell});
-            }
+            for (int32_t u : paths[r])
+                if (previous[u] >= 0) {
+                    const uint64_t e = buffers.arrivalEdge[u];
+                    segments.push_back({rows.length[e], rows.cell[e]});
+                }
             segmentStart.push_back(segments.size());
         }
     }
@@ -252,6 +485,17 @@ void ShotRayTracer::computePathTravelTime(uint32_t receiver)
         (*correctionSums)[s->cell] += residual * s->length;
         (*lengthSums)[s->cell] += s->length;
     }
+}
+
+std::vector<uint32_t> ShotRayTracer::crossedCells() const
+{
+    std::vector<uint32_t> cells;
+    cells.reserve(segments.size());
+    for (const Segment& s : segments)
+        cells.push_back(s.cell);
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    return cells;
 }
 
 void ShotRayTracer::clearPaths()
@@ -299,19 +543,6 @@ unsigned hardwareThreads()
 
 namespace
 {
-
-// The cells crossed by a traced worker's paths, in increasing order.
-std::vector<uint32_t> crossedCells(const ShotRayTracer& worker)
-{
-    std::vector<uint32_t> cells;
-    for (const std::vector<int32_t>& path : worker.paths)
-        for (int32_t u : path)
-            if (worker.predecessorEdges[u].cell != GridEdge{}.cell)
-                cells.push_back(worker.predecessorEdges[u].cell);
-    std::sort(cells.begin(), cells.end());
-    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-    return cells;
-}
 
 } // namespace
 
@@ -400,14 +631,11 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
     worker->lengthSums = &lane.length;
     ShotSums& sums = shotSums[shot];
     if (firstRun) {
-        // The arrival edges are only needed until the paths are kept: one
-        // lane's array serves all its shots.
         worker->scratch = &lane.search;
-        worker->predecessorEdges.swap(lane.search.arrival);
         worker->traceHere();
         try {
             if (!worker->failed)
-                sums.cells = crossedCells(*worker);
+                sums.cells = worker->crossedCells();
             sums.correction.resize(sums.cells.size());
             sums.length.resize(sums.cells.size());
             const size_t cellCount = lane.correction.size();
@@ -420,7 +648,6 @@ void RayBatchRunner::traceShot(Lane& lane, size_t shot)
         } catch (const std::exception&) {
             worker->failed = true;
         }
-        worker->predecessorEdges.swap(lane.search.arrival);
         worker->scratch = nullptr;
     } else {
         worker->traceHere();

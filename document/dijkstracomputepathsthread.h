@@ -7,12 +7,28 @@
 #include <QThread>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TomoDocument;
-struct PathSearchScratch;
 
-// Single-source shortest travel times (s) from node `source` over `nodes`.
+// The path search's working buffers, kept by a caller that runs many
+// searches (one per shot of a lane) so that no search allocates and faults
+// in fresh memory. They carry nothing from one search to the next.
+struct PathSearchScratch {
+    PathSearchScratch();
+    ~PathSearchScratch();
+    PathSearchScratch(const PathSearchScratch&) = delete;
+    PathSearchScratch& operator=(const PathSearchScratch&) = delete;
+
+    std::vector<double> times; // when the caller asks for none
+    std::vector<int32_t> previous;
+    std::vector<uint64_t> arrivalEdge; // per node: the number of its arrival edge
+    struct Queues;
+    std::unique_ptr<Queues> queues;
+};
+
+// Single-source shortest travel times (s) from node `source` over `graph`.
 // On return previous[v] is the node before v on its shortest path (-1 for the
 // source and for nodes never reached) and predecessorEdges[v] the edge the
 // path arrives by (a default edge, cell 0xFFFFFFFF, where there is none).
@@ -21,11 +37,19 @@ struct PathSearchScratch;
 // Nodes are expanded in increasing (time, node number) order and a recorded
 // predecessor is replaced only by a strictly shorter time, so of equal
 // candidates the edge relaxed first wins: with the grid's edge order, the
-// lower-numbered cell. Edge weights must be finite and >= 0.
-// Cost: O(E log N) time with a 4-ary heap, O(N) memory besides the outputs.
-void DijkstraComputePaths(int32_t source, const std::vector<GridNode>& nodes,
-                          std::vector<int32_t>& previous, GridEdgeVector& predecessorEdges,
+// lower-numbered cell. Edge weights must be finite and >= 0, and the graph's
+// smallestWeight and largestWeight must be those of its weights.
+// The queue is a ring of time buckets of half the smallest weight, about
+// O(E + N + T / width) time for a largest time T; a graph whose weights
+// spread too far for the ring (largest / smallest > 2046) takes a 4-ary
+// heap, O(E log N). Memory O(N) besides the outputs.
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances = nullptr);
+// The same with the caller's buffers; `distances` may be null.
+void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
+                          GridEdgeVector& predecessorEdges, std::vector<double>* distances,
+                          PathSearchScratch& scratch);
 
 // The node path from the search's source to `target`, source first. A target
 // never reached gives [target]; the source gives [source]. `target` must be a
@@ -52,13 +76,14 @@ public:
     // positive pick, or whose path crosses no cell, adds nothing.
     void computePathTravelTime(uint32_t receiver);
     void clearPaths();
+    // The cells the kept paths cross, in increasing order.
+    std::vector<uint32_t> crossedCells() const;
 
     uint32_t shotIndex = 0;
     TomoDocument* document = nullptr;
     uint32_t spreadIndex = 0;
     int32_t sourceNode = Grid::NoNode;
     std::vector<std::vector<int32_t>> paths;       // per receiver, source first
-    GridEdgeVector predecessorEdges;               // per grid node
     std::vector<double>* correctionSums = nullptr; // per cell, not owned
     std::vector<double>* lengthSums = nullptr;     // per cell, not owned
     // Buffers for the search, kept by a caller that traces many shots on one

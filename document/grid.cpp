@@ -159,13 +159,8 @@ void Grid::build(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double 
             }
             surfaceValues = std::move(next);
         }
-        // After filling, a node's cursor stands at the start of the next node's edges.
-        for (size_t i = 0; i < nodes.size(); ++i) {
-            const size_t first = i == 0 ? 0 : edgeCursor[i - 1];
-            nodes[i].edges =
-                GridEdgeRange(edgeStore.data() + first, edgeStore.data() + edgeCursor[i]);
-        }
         std::vector<size_t>().swap(edgeCursor);
+        measureWeights();
     } catch (const std::exception& e) {
         clear();
         reportFailure(e.what());
@@ -191,8 +186,8 @@ bool Grid::allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, doub
     const double n = nodesPerSide;
     const double cellCount = double(rows) * columns;
     const double edgeCount = cellCount * (12.0 * n * n - 24.0 * n + 8.0);
-    const double bytes = nodeCount * (sizeof(GridNode) + sizeof(size_t)) +
-                         edgeCount * sizeof(GridEdge) +
+    const double bytes = nodeCount * (sizeof(GridNode) + sizeof(uint64_t) + sizeof(size_t)) +
+                         edgeCount * (sizeof(int32_t) + 2 * sizeof(double) + sizeof(uint32_t)) +
                          cellCount * (sizeof(GridCell) + (4.0 * n - 4.0) * sizeof(GridNode*));
     if (bytes > availableMemory()) {
         reportFailure("a grid of " + std::to_string(bytes / 1e6) + " MB does not fit in memory");
@@ -203,7 +198,12 @@ bool Grid::allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, doub
     const uint64_t V = uint64_t(nodesPerSide - 2) * (uint64_t(columns) + 1);
     cells.resize(uint64_t(rows) * columns);
     nodes.resize(H * (uint64_t(rows) + 1) + V * rows);
-    edgeStore.resize(static_cast<size_t>(edgeCount));
+    const size_t edges = static_cast<size_t>(edgeCount);
+    edgeTarget.resize(edges);
+    edgeWeight.resize(edges);
+    edgeLength.resize(edges);
+    edgeCell.resize(edges);
+    edgeFirst.resize(nodes.size() + 1);
     righe = rows;
     col = columns;
     nV = nodesPerSide;
@@ -230,10 +230,11 @@ bool Grid::allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, doub
     edgeCursor.resize(nodes.size());
     size_t start = 0;
     for (size_t i = 0; i < nodes.size(); ++i) {
-        edgeCursor[i] = start;
+        edgeFirst[i] = edgeCursor[i] = start;
         start += degree[i];
     }
-    assert(start == edgeStore.size());
+    edgeFirst[nodes.size()] = start;
+    assert(start == edges);
     return true;
 }
 
@@ -243,9 +244,37 @@ void Grid::clear()
     aLato = 0.0;
     std::vector<GridCell>().swap(cells);
     std::vector<GridNode>().swap(nodes);
-    decltype(edgeStore)().swap(edgeStore);
+    decltype(edgeFirst)().swap(edgeFirst);
+    decltype(edgeTarget)().swap(edgeTarget);
+    decltype(edgeWeight)().swap(edgeWeight);
+    decltype(edgeLength)().swap(edgeLength);
+    decltype(edgeCell)().swap(edgeCell);
+    smallestWeight = largestWeight = 0.0;
     std::vector<size_t>().swap(edgeCursor);
     std::vector<double>().swap(surfaceValues);
+}
+
+bool Grid::setModel(const std::vector<double>& slowness)
+{
+    if (slowness.size() != cells.size() || !allPositiveFinite(slowness))
+        return false;
+    // Checked over all edges before the first one is written: a refusal
+    // leaves the old model whole.
+    const size_t n = edgeTarget.size();
+    const double* length = edgeLength.data();
+    const uint32_t* cell = edgeCell.data();
+    for (size_t e = 0; e < n; ++e)
+        if (!std::isfinite(length[e] * slowness[cell[e]]))
+            return false;
+    double* weight = edgeWeight.data();
+    for (size_t e = 0; e < n; ++e)
+        weight[e] = length[e] * slowness[cell[e]];
+    for (size_t i = 0; i < cells.size(); ++i) {
+        cells[i].slowness = slowness[i];
+        cells[i].to_be_draw = true;
+    }
+    measureWeights();
+    return true;
 }
 
 void Grid::setSurface(Splines::LinearSpline& surface)
@@ -294,10 +323,50 @@ std::pair<double, double> Grid::cellCentre(uint32_t cell) const
             (c.top.front()->z + c.bottom.back()->z) * 0.5};
 }
 
+EdgeRows Grid::edgeRows() const
+{
+    EdgeRows rows;
+    rows.nodeCount = nodes.size();
+    rows.first = edgeFirst.data();
+    rows.target = edgeTarget.data();
+    rows.weight = edgeWeight.data();
+    rows.length = edgeLength.data();
+    rows.cell = edgeCell.data();
+    rows.smallestWeight = smallestWeight;
+    rows.largestWeight = largestWeight;
+    return rows;
+}
+
+void Grid::measureWeights()
+{
+    EdgeRows rows = edgeRows();
+    rows.measureWeights();
+    smallestWeight = rows.smallestWeight;
+    largestWeight = rows.largestWeight;
+}
+
+void EdgeRows::measureWeights()
+{
+    double smallest = INFINITY, largest = 0.0;
+    const size_t n = edgeCount();
+    for (size_t e = 0; e < n; ++e) {
+        const double w = weight[e];
+        if (w > 0.0 && w < smallest)
+            smallest = w;
+        if (w > largest)
+            largest = w;
+    }
+    smallestWeight = std::isfinite(smallest) ? smallest : 0.0;
+    largestWeight = largest;
+}
+
 size_t Grid::graphBytes() const
 {
-    size_t bytes = nodes.capacity() * sizeof(GridNode) + edgeStore.capacity() * sizeof(GridEdge) +
-                   cells.capacity() * sizeof(GridCell) + surfaceValues.capacity() * sizeof(double);
+    size_t bytes = nodes.capacity() * sizeof(GridNode) + edgeFirst.capacity() * sizeof(uint64_t) +
+                   edgeTarget.capacity() * sizeof(int32_t) +
+                   edgeWeight.capacity() * sizeof(double) + edgeLength.capacity() * sizeof(double) +
+                   edgeCell.capacity() * sizeof(uint32_t) + cells.capacity() * sizeof(GridCell) +
+                   surfaceValues.capacity() * sizeof(double);
     for (const GridCell& c : cells)
         bytes += (c.top.capacity() + c.left.capacity() + c.right.capacity() + c.bottom.capacity()) *
                  sizeof(GridNode*);
@@ -365,12 +434,12 @@ void Grid::connectCellSides(const GridCell& cell, const std::vector<GridNode*>& 
         for (const GridNode* to : b) {
             const double dx = from->x - to->x;
             const double dz = from->z - to->z;
-            GridEdge& e = edgeStore[cursor++];
-            e.length = std::sqrt(dx * dx + dz * dz);
-            e.weight = e.length * cell.slowness;
-            e.target = static_cast<int32_t>(to->id);
-            e.cell = cell.cellIndex;
-            assert(std::isfinite(e.weight) && e.weight >= 0.0);
+            const size_t e = cursor++;
+            edgeLength[e] = std::sqrt(dx * dx + dz * dz);
+            edgeWeight[e] = edgeLength[e] * cell.slowness;
+            edgeTarget[e] = static_cast<int32_t>(to->id);
+            edgeCell[e] = cell.cellIndex;
+            assert(std::isfinite(edgeWeight[e]) && edgeWeight[e] >= 0.0);
         }
     }
 }

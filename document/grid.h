@@ -19,7 +19,8 @@
 // A node's edges run in cell-index order and, inside a cell, in the pair order
 // top-left, top-right, top-bottom, bottom-left, right-left, right-bottom (each
 // pair first in that direction, then back). The ray tracer's tie-break relies
-// on this order. All edges live in one contiguous array (24 bytes each).
+// on this order. The edges live in compressed rows (EdgeRows): an offset per
+// node and four parallel arrays, 24 bytes an edge in all.
 //
 // Construction never throws. A grid that cannot be built (bad arguments, a
 // node count beyond INT32_MAX, not enough memory, a failing surface spline)
@@ -60,37 +61,45 @@ template <typename T> struct GraphAllocator {
     template <typename U> bool operator!=(const GraphAllocator<U>&) const noexcept { return false; }
 };
 
+// One edge as a whole record: what the path search reports as a node's
+// arrival edge. The grid itself keeps its edges in compressed rows.
 struct GridEdge {
-    double weight = 0.0;         // s: length * the cell's slowness when the edge was made
+    double weight = 0.0;         // s: length * the cell's slowness
     double length = 0.0;         // m, inside the cell
     int32_t target = 0x7FFFFFFF; // end node; 0x7FFFFFFF on a default edge
     uint32_t cell = 0xFFFFFFFFu; // cell crossed; 0xFFFFFFFF = no cell
 };
 
-// Edge arrays of the size of a graph: the grid's edges, a search's arrival edges.
-using GridEdgeVector = std::vector<GridEdge, GraphAllocator<GridEdge>>;
+template <typename T> using GraphVector = std::vector<T, GraphAllocator<T>>;
+// Edge arrays of the size of a graph: a search's arrival edges.
+using GridEdgeVector = GraphVector<GridEdge>;
 
-// A node's outgoing edges: a view into the grid's edge array.
-class GridEdgeRange
-{
-public:
-    GridEdgeRange() = default;
-    GridEdgeRange(const GridEdge* first, const GridEdge* last) : first(first), last(last) {}
-    const GridEdge* begin() const { return first; }
-    const GridEdge* end() const { return last; }
-    size_t size() const { return static_cast<size_t>(last - first); }
-    bool empty() const { return first == last; }
-    const GridEdge& operator[](size_t i) const { return first[i]; }
+// A directed graph in compressed rows, the form the path search reads: node
+// v's edges are e = first[v] .. first[v + 1] - 1, each to node target[e] at
+// the time weight[e]; length[e] and cell[e] describe the cell it crosses.
+// The search reads only first, target and weight (12 bytes an edge on its
+// path); the other two arrays only for the arrival edges. A view: the arrays
+// belong to the grid, or to whoever made it.
+struct EdgeRows {
+    size_t nodeCount = 0;
+    const uint64_t* first = nullptr; // nodeCount + 1 entries
+    const int32_t* target = nullptr;
+    const double* weight = nullptr;
+    const double* length = nullptr;
+    const uint32_t* cell = nullptr;
+    // The smallest positive and the largest weight (0 when there are none):
+    // they size the search's bucket queue. measureWeights sets them.
+    double smallestWeight = 0.0;
+    double largestWeight = 0.0;
 
-private:
-    const GridEdge* first = nullptr;
-    const GridEdge* last = nullptr;
+    size_t edgeCount() const { return nodeCount == 0 ? 0 : static_cast<size_t>(first[nodeCount]); }
+    GridEdge edge(uint64_t e) const { return {weight[e], length[e], target[e], cell[e]}; }
+    void measureWeights();
 };
 
 struct GridNode {
     double x = DBL_MAX; // until a cell positions the node
     double z = DBL_MAX;
-    GridEdgeRange edges;
     uint32_t id = 0; // its own number
 };
 
@@ -139,6 +148,14 @@ public:
     Grid(const Grid&) = delete;
     Grid& operator=(const Grid&) = delete;
 
+    // Writes a new model into the built graph: every cell's slowness, every
+    // edge's weight = length x the new slowness of its cell (the product a
+    // fresh build computes, so the edges are those of a grid built from the
+    // same model) and every covered flag true. The geometry stays. Refused,
+    // false and nothing changed, unless `slowness` holds one finite positive
+    // value per cell and every product is finite.
+    bool setModel(const std::vector<double>& slowness);
+
     // Samples the surface at every surface node position k*delta into surfaceValues.
     void setSurface(Splines::LinearSpline& surface);
     // The surface samples with entries 4..n-5 replaced by the mean of their
@@ -158,7 +175,10 @@ public:
     std::pair<double, double> cellCentre(uint32_t cell) const;
     // Bytes held by the node graph (nodes, edges, cells and their side lists).
     size_t graphBytes() const;
-    size_t numberOfEdges() const { return edgeStore.size(); }
+    size_t numberOfEdges() const { return edgeTarget.size(); }
+    // The node graph as the path search reads it; valid until the grid is
+    // rebuilt or destroyed. Its weights follow setModel.
+    EdgeRows edgeRows() const;
     // Archive form, "grid.xml" of a project (defined with the project files):
     // righe, col, nV, aLato, then every cell's slowness (s/m, unconverted)
     // under "velocities" and its covered flag under "to_be_draw", row-major.
@@ -189,8 +209,16 @@ private:
                Splines::LinearSpline& surface, SlownessOf slownessOf);
     bool allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, double cellSide);
     void clear();
+    // Sets smallestWeight and largestWeight from the edges.
+    void measureWeights();
     double delta() const { return aLato / (nV - 1); }
 
-    GridEdgeVector edgeStore;
+    GraphVector<uint64_t> edgeFirst; // per node, and the edge count at the end
+    GraphVector<int32_t> edgeTarget;
+    GraphVector<double> edgeWeight;
+    GraphVector<double> edgeLength;
+    GraphVector<uint32_t> edgeCell;
+    double smallestWeight = 0.0; // positive
+    double largestWeight = 0.0;
     std::vector<size_t> edgeCursor; // next free edge per node, during construction
 };

@@ -1,6 +1,6 @@
 // The travel-time inversion: one external iteration traces the rays, updates
-// the slowness along them a number of times, smooths the model and rebuilds
-// the grid from it.
+// the slowness along them a number of times, smooths the model and writes it
+// into the grid.
 
 #include "Splines.hh"
 #include "grid.h"
@@ -15,6 +15,14 @@
 std::vector<double> TomoDocument::runTomography(int solverIterations, int smoothing,
                                                 bool multithread, bool symmetric, int smoothingType)
 {
+    return runTomographyOnThreads(multithread ? hardwareThreads() : 1u, solverIterations, smoothing,
+                                  symmetric, smoothingType);
+}
+
+std::vector<double> TomoDocument::runTomographyOnThreads(unsigned threads, int solverIterations,
+                                                         int smoothing, bool symmetric,
+                                                         int smoothingType)
+{
     logLine(*this, "TomoDocument::runTomography");
     if (!grid || grid->numberOfCells() == 0 || !topography) {
         logLine(*this, "Inversion refused: there is no grid with cells under a topography", 1);
@@ -24,18 +32,17 @@ std::vector<double> TomoDocument::runTomography(int solverIterations, int smooth
         logLine(*this, "Inversion refused: the smoothing parameter must be at least 1", 1);
         return {};
     }
-    const unsigned threads = multithread ? hardwareThreads() : 1;
-    std::vector<double> result = runTomography_fast(static_cast<int>(threads), solverIterations,
-                                                    smoothing, symmetric, smoothingType);
+    std::vector<double> result =
+        runTomography_fast(static_cast<int>(std::max(1u, threads)), solverIterations, smoothing,
+                           symmetric, smoothingType);
 
-    // Built aside first: a grid that cannot be built must not cost the old one.
-    auto next =
-        std::make_unique<Grid>(grid->righe, grid->col, grid->nV, grid->aLato, result, *topography);
-    if (next->numberOfCells() == 0) {
-        logLine(*this, "Inversion: the new grid could not be built; the old grid is kept", 1);
+    // Only the slowness changes from one iteration to the next: the model
+    // goes into the same graph rather than a second one built beside it,
+    // which would double the memory of a large survey.
+    if (!grid->setModel(result)) {
+        logLine(*this, "Inversion: the new model does not fit the grid; the grid is kept", 1);
         return {};
     }
-    grid = std::move(next);
     has_tomographic_info = true;
     computeCoverage();
     return result;

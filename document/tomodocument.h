@@ -126,15 +126,21 @@ public:
     // One external iteration: rays, solverIterations slowness updates along
     // them, the model smoothing (type 0 uniform, 1 linear, 2 Gaussian, 3 ray
     // based, others uniform; window half-width `smoothing` cells, at least
-    // 1), then a new grid from the smoothed slowness, has_tomographic_info and
-    // the coverage. Returns the smoothed slowness (s/m per cell). Refused with
-    // a level-1 line and an empty result, the grid kept, when there is no grid
-    // with cells or no topography, or when the new grid cannot be built.
+    // 1), then the smoothed slowness written into the grid (Grid::setModel),
+    // has_tomographic_info and the coverage. Returns the smoothed slowness
+    // (s/m per cell). Refused with a level-1 line and an empty result, the
+    // grid kept, when there is no grid with cells or no topography, or when
+    // the grid refuses the smoothed model.
     // ttCalcolati then hold the times along the iteration's rays before its
     // last update: trace again (computeRayPaths) before reporting a misfit.
     std::vector<double> runTomography(int solverIterations, int smoothing, bool multithread,
                                       bool symmetric, int smoothingType);
-    // The same without the grid rebuild, on max(1, threads) threads.
+    // The same on max(1, threads) threads; `multithread` above means all the
+    // hardware's threads, else one.
+    std::vector<double> runTomographyOnThreads(unsigned threads, int solverIterations,
+                                               int smoothing, bool symmetric, int smoothingType);
+    // The same without writing the model into the grid, on max(1, threads)
+    // threads.
     std::vector<double> runTomography_fast(int threads, int solverIterations, int smoothing,
                                            bool symmetric, int smoothingType);
     // One solver update of every cell's slowness from the per-cell sums of

@@ -10,6 +10,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -41,17 +42,23 @@ TEST_P(GridSize, NodesAndEdgesMatchTheNumbering)
     const size_t H = (c.nV - 1) * c.cols + 1, V = (c.nV - 2) * (c.cols + 1);
     EXPECT_EQ(grid.nodes.size(), c.nodes);
     EXPECT_EQ(grid.nodes.size(), H * (c.rows + 1) + V * c.rows);
+    const EdgeRows rows = grid.edgeRows();
+    ASSERT_EQ(rows.nodeCount, grid.nodes.size());
+    EXPECT_EQ(rows.first[0], 0u);
     size_t edges = 0;
     for (size_t i = 0; i < grid.nodes.size(); ++i) {
         const GridNode& node = grid.nodes[i];
         EXPECT_EQ(node.id, i);
         EXPECT_NE(node.x, DBL_MAX) << "node " << i << " never positioned";
-        edges += node.edges.size();
+        ASSERT_LE(rows.first[i], rows.first[i + 1]) << "node " << i;
+        edges += rows.first[i + 1] - rows.first[i];
         // The tie-break of the ray tracer relies on cell-index order.
-        for (size_t k = 1; k < node.edges.size(); ++k)
-            EXPECT_LE(node.edges[k - 1].cell, node.edges[k].cell) << "node " << i;
+        for (uint64_t k = rows.first[i] + 1; k < rows.first[i + 1]; ++k)
+            EXPECT_LE(rows.cell[k - 1], rows.cell[k]) << "node " << i;
     }
     EXPECT_EQ(edges, c.edges);
+    EXPECT_EQ(rows.edgeCount(), c.edges);
+    EXPECT_EQ(grid.numberOfEdges(), c.edges);
     EXPECT_EQ(edges, size_t(c.rows) * c.cols * (12 * c.nV * c.nV - 24 * c.nV + 8));
     if (c.nV == 2) {
         EXPECT_TRUE(grid.cells[0].left.empty());
@@ -212,17 +219,136 @@ TEST(GridGeometry, FiveMetreStepKeepsEveryWeightFiniteAndPositive)
     auto ground = groundAt({0.0, 10.0, 10.5, 40.0}, {0.0, 0.0, 5.0, 5.0});
     Grid grid(6, 30, 6, 1.0, *ground);
     ASSERT_EQ(grid.numberOfCells(), 180u);
-    for (const GridNode& node : grid.nodes)
-        for (const GridEdge& e : node.edges) {
-            ASSERT_TRUE(std::isfinite(e.weight) && e.weight >= 0.0);
-            ASSERT_TRUE(std::isfinite(e.length));
-        }
+    const EdgeRows rows = grid.edgeRows();
+    for (size_t k = 0; k < rows.edgeCount(); ++k) {
+        ASSERT_TRUE(std::isfinite(rows.weight[k]) && rows.weight[k] >= 0.0);
+        ASSERT_TRUE(std::isfinite(rows.length[k]));
+    }
     std::vector<int32_t> previous;
     GridEdgeVector edges;
     std::vector<double> times;
-    DijkstraComputePaths(grid.surfaceNodeIndex(1.0), grid.nodes, previous, edges, &times);
+    DijkstraComputePaths(grid.surfaceNodeIndex(1.0), rows, previous, edges, &times);
     EXPECT_TRUE(std::isfinite(times[grid.surfaceNodeIndex(29.0)]));
 }
+
+// Every edge of the graph in node order, as whole records.
+std::vector<GridEdge> allEdges(const Grid& grid)
+{
+    const EdgeRows rows = grid.edgeRows();
+    std::vector<GridEdge> edges;
+    for (size_t k = 0; k < rows.edgeCount(); ++k)
+        edges.push_back(rows.edge(k));
+    return edges;
+}
+
+void expectSameGraph(const Grid& a, const Grid& b)
+{
+    ASSERT_EQ(a.numberOfCells(), b.numberOfCells());
+    for (size_t i = 0; i < a.numberOfCells(); ++i) {
+        EXPECT_EQ(a.cells[i].slowness, b.cells[i].slowness) << "cell " << i;
+        EXPECT_EQ(a.cells[i].to_be_draw, b.cells[i].to_be_draw) << "cell " << i;
+    }
+    ASSERT_EQ(a.nodes.size(), b.nodes.size());
+    for (size_t i = 0; i < a.nodes.size(); ++i) {
+        EXPECT_EQ(a.nodes[i].x, b.nodes[i].x) << "node " << i;
+        EXPECT_EQ(a.nodes[i].z, b.nodes[i].z) << "node " << i;
+    }
+    const EdgeRows ra = a.edgeRows(), rb = b.edgeRows();
+    ASSERT_EQ(ra.nodeCount, rb.nodeCount);
+    for (size_t i = 0; i <= ra.nodeCount; ++i)
+        ASSERT_EQ(ra.first[i], rb.first[i]) << "node " << i;
+    // The queue's width follows the weights.
+    EXPECT_EQ(ra.smallestWeight, rb.smallestWeight);
+    EXPECT_EQ(ra.largestWeight, rb.largestWeight);
+    const std::vector<GridEdge> ea = allEdges(a), eb = allEdges(b);
+    ASSERT_EQ(ea.size(), eb.size());
+    for (size_t k = 0; k < ea.size(); ++k)
+        ASSERT_EQ(std::memcmp(&ea[k], &eb[k], sizeof(GridEdge)), 0) << "edge " << k;
+}
+
+// A model with a different slowness in nearly every cell.
+std::vector<double> scatteredModel(size_t cells)
+{
+    std::vector<double> s;
+    for (size_t i = 0; i < cells; ++i)
+        s.push_back(1.0 / (250.0 + double(i * 7919 % 3251)));
+    return s;
+}
+
+struct GroundCase {
+    const char* name;
+    std::vector<double> x, z;
+};
+
+class ModelWrittenIntoTheGrid : public ::testing::TestWithParam<GroundCase>
+{
+};
+
+// The inversion writes each new model into its grid instead of building a
+// second one: the result must be the grid a fresh build from that model gives.
+TEST_P(ModelWrittenIntoTheGrid, EqualsAFreshBuildEdgeForEdge)
+{
+    const GroundCase& c = GetParam();
+    auto ground = groundAt(c.x, c.z);
+    Grid updated(6, 30, 6, 1.0, *ground);
+    ASSERT_EQ(updated.numberOfCells(), 180u);
+    updated.cells[0].to_be_draw = false;
+    updated.cells[77].to_be_draw = false;
+    const std::vector<double> model = scatteredModel(180);
+    ASSERT_TRUE(updated.setModel(model));
+    const Grid fresh(6, 30, 6, 1.0, model, *ground);
+    expectSameGraph(updated, fresh);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grounds, ModelWrittenIntoTheGrid,
+                         ::testing::Values(GroundCase{"flat", {0.0, 100.0}, {0.0, 0.0}},
+                                           GroundCase{"hilly",
+                                                      {0.0, 7.0, 10.0, 10.5, 19.0, 40.0},
+                                                      {0.0, 1.5, 0.2, 4.0, 2.5, 3.0}}),
+                         [](const ::testing::TestParamInfo<GroundCase>& param) {
+                             return std::string(param.param.name);
+                         });
+
+struct RefusedModelCase {
+    const char* name;
+    size_t size;
+    size_t badCell;
+    double badValue;
+};
+
+class RefusedModel : public ::testing::TestWithParam<RefusedModelCase>
+{
+};
+
+TEST_P(RefusedModel, LeavesTheGridAsItWas)
+{
+    const RefusedModelCase& c = GetParam();
+    auto ground = groundAt({0.0, 100.0}, {0.0, 0.0});
+    Grid grid(6, 30, 6, 1.0, *ground);
+    grid.cells[5].to_be_draw = false;
+    const Grid before(6, 30, 6, 1.0, *ground);
+    std::vector<double> model = scatteredModel(c.size);
+    if (c.badCell < model.size())
+        model[c.badCell] = c.badValue;
+    EXPECT_FALSE(grid.setModel(model));
+    EXPECT_FALSE(grid.cells[5].to_be_draw);
+    grid.cells[5].to_be_draw = true;
+    expectSameGraph(grid, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RefusedModel,
+                         ::testing::Values(RefusedModelCase{"tooFew", 179, 999, 0.0},
+                                           RefusedModelCase{"tooMany", 181, 999, 0.0},
+                                           RefusedModelCase{"notANumber", 180, 179, NAN},
+                                           RefusedModelCase{"infinite", 180, 3, INFINITY},
+                                           RefusedModelCase{"zero", 180, 100, 0.0},
+                                           RefusedModelCase{"negative", 180, 0, -0.001},
+                                           // finite, but length x slowness overflows on the last
+                                           // cell's edges, after all others were checked
+                                           RefusedModelCase{"productOverflows", 180, 179, DBL_MAX}),
+                         [](const ::testing::TestParamInfo<RefusedModelCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST(GridSurface, SmoothingReplacesInnerSamplesByTheMeanOfTheirNeighbours)
 {

@@ -138,12 +138,20 @@ TEST_F(Coverage, InformationDensityFollowsTheCellCount)
 class SyntheticSurvey : public ::testing::Test
 {
 protected:
-    static void build(TomoDocument& doc)
+    // hilly: receivers and shots on ground that rises and falls by metres.
+    static void build(TomoDocument& doc, bool hilly = false)
     {
         std::vector<double> receivers;
         for (int x = 0; x <= 46; x += 2)
             receivers.push_back(x);
         fixture::setSurvey(doc, receivers, {-1, 11, 23, 35, 47});
+        if (hilly) {
+            const auto ground = [](double x) { return 2.5 * std::sin(x / 6.0) + 0.05 * x; };
+            for (Point2D& p : doc.goephonesStringSet[0])
+                p.z = ground(p.x);
+            for (TravelTime& record : doc.ttArray)
+                record.shotPos2d.z = ground(record.shotPos2d.x);
+        }
         doc.topography.reset();
         ASSERT_EQ(doc.prepareProfile(), 50.0);
         ASSERT_EQ(doc.xShift, 2.0);
@@ -278,6 +286,38 @@ TEST_F(SyntheticSurvey, ThreadCountDoesNotChangeABit)
         EXPECT_EQ(results[k].paths, results[0].paths);
         EXPECT_EQ(results[k].slowness, results[0].slowness);
         EXPECT_EQ(results[k].density, results[0].density);
+    }
+}
+
+// The model is written into the grid after each external iteration. Run
+// beside the former rule, a grid built afresh from the returned model after
+// each iteration, the run must not change by a bit.
+TEST_F(SyntheticSurvey, ModelWrittenIntoTheGridRunsAsOnAFreshGrid)
+{
+    TomoDocument inPlace, rebuilt;
+    build(inPlace, true);
+    build(rebuilt, true);
+    ASSERT_NE(inPlace.grid->nodes[0].z, inPlace.grid->nodes[60].z); // not flat
+    for (int iteration = 1; iteration <= 3; ++iteration) {
+        SCOPED_TRACE("external iteration " + std::to_string(iteration));
+        const Grid* kept = inPlace.grid.get();
+        const std::vector<double> a = inPlace.runTomography(20, 2, true, false, 3);
+        const std::vector<double> b = rebuilt.runTomography(20, 2, true, false, 3);
+        ASSERT_FALSE(a.empty());
+        ASSERT_EQ(a, b);
+        EXPECT_EQ(inPlace.grid.get(), kept);
+        const Grid& g = *rebuilt.grid;
+        rebuilt.grid =
+            std::make_unique<Grid>(g.righe, g.col, g.nV, g.aLato, b, *rebuilt.topography);
+        rebuilt.computeCoverage();
+        ASSERT_EQ(slowness(inPlace), slowness(rebuilt));
+        for (size_t i = 0; i < inPlace.grid->numberOfCells(); ++i)
+            ASSERT_EQ(inPlace.grid->cells[i].to_be_draw, rebuilt.grid->cells[i].to_be_draw) << i;
+        inPlace.computeRayPaths();
+        rebuilt.computeRayPaths();
+        ASSERT_EQ(computedTimes(inPlace), computedTimes(rebuilt));
+        ASSERT_EQ(inPlace.rayPaths, rebuilt.rayPaths);
+        ASSERT_EQ(relativeMisfit(inPlace), relativeMisfit(rebuilt));
     }
 }
 

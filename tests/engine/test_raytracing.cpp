@@ -155,8 +155,8 @@ void expectSameSearch(const Grid& grid, int32_t source)
     std::vector<int32_t> previous, previousRef;
     GridEdgeVector edges, edgesRef;
     std::vector<double> times, timesRef;
-    DijkstraComputePaths(source, grid.nodes, previous, edges, &times);
-    DijkstraComputePathsOrderedSet(source, grid.nodes, previousRef, edgesRef, &timesRef);
+    DijkstraComputePaths(source, grid.edgeRows(), previous, edges, &times);
+    DijkstraComputePathsOrderedSet(source, grid.edgeRows(), previousRef, edgesRef, &timesRef);
     ASSERT_EQ(previous, previousRef);
     ASSERT_EQ(times, timesRef); // bit for bit
     ASSERT_EQ(edges.size(), edgesRef.size());
@@ -168,7 +168,9 @@ struct QueueCase {
     const char* name;
     uint32_t rows, cols, nV;
     double a;
-    std::function<double(uint32_t)> velocity;
+    std::function<double(uint32_t row, uint32_t col)> velocity;
+    std::vector<double> groundX, groundZ; // the ground's elevation
+    bool heap;                            // weights spread too far for the buckets
 };
 
 class QueueAgainstOrderedSet : public ::testing::TestWithParam<QueueCase>
@@ -178,42 +180,190 @@ class QueueAgainstOrderedSet : public ::testing::TestWithParam<QueueCase>
 TEST_P(QueueAgainstOrderedSet, SamePredecessorsEdgesAndTimes)
 {
     const QueueCase& c = GetParam();
-    auto grid = layeredGrid(c.rows, c.cols, c.nV, c.a, c.velocity);
+    Splines::LinearSpline ground("LinearSpline", false);
+    ground.buildFromPoints(c.groundX.data(), 1, c.groundZ.data(), 1,
+                           static_cast<uint32_t>(c.groundX.size()));
+    std::vector<double> slowness;
+    for (uint32_t r = 0; r < c.rows; ++r)
+        for (uint32_t col = 0; col < c.cols; ++col)
+            slowness.push_back(1.0 / c.velocity(r, col));
+    const Grid grid(c.rows, c.cols, c.nV, c.a, slowness, ground);
+    ASSERT_EQ(grid.numberOfCells(), size_t(c.rows) * c.cols);
+    const EdgeRows rows = grid.edgeRows();
+    // Half the smallest weight wide, the ring holds 4096 buckets.
+    EXPECT_EQ(rows.largestWeight / rows.smallestWeight > 2046.0, c.heap);
     // Sources at the left end and inside, where symmetric ties abound.
     for (double x : {1.0, 17.0}) {
         SCOPED_TRACE("source x " + std::to_string(x));
-        expectSameSearch(*grid, grid->surfaceNodeIndex(x));
+        expectSameSearch(grid, grid.surfaceNodeIndex(x));
     }
 }
 
+// Deterministic scatter in [0, 1) from a cell's number.
+double scatter(uint32_t i)
+{
+    return double((uint64_t(i) * 2654435761u) % 1000003u) / 1000003.0;
+}
+
+const std::vector<double> flatX = {0.0, 10000.0}, flatZ = {0.0, 0.0};
+
+const auto caseName = [](const ::testing::TestParamInfo<QueueCase>& param) {
+    return std::string(param.param.name);
+};
+
 INSTANTIATE_TEST_SUITE_P(
     AnalyticGrids, QueueAgainstOrderedSet,
-    ::testing::Values(
-        QueueCase{"homogeneous", 4, 40, 5, 1.0, [](uint32_t) { return 1000.0; }},
-        QueueCase{"twoLayer", 15, 80, 9, 1.0, [](uint32_t r) { return r < 5 ? 500.0 : 2000.0; }},
-        QueueCase{"gradient", 25, 80, 9, 1.0, [](uint32_t r) { return 500.0 + 50.0 * (r + 0.5); }}),
-    [](const ::testing::TestParamInfo<QueueCase>& param) { return std::string(param.param.name); });
+    ::testing::Values(QueueCase{"homogeneous", 4, 40, 5, 1.0,
+                                [](uint32_t, uint32_t) { return 1000.0; }, flatX, flatZ, false},
+                      QueueCase{"twoLayer", 15, 80, 9, 1.0,
+                                [](uint32_t r, uint32_t) { return r < 5 ? 500.0 : 2000.0; }, flatX,
+                                flatZ, false},
+                      QueueCase{"gradient", 25, 80, 9, 1.0,
+                                [](uint32_t r, uint32_t) { return 500.0 + 50.0 * (r + 0.5); },
+                                flatX, flatZ, false}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    UnevenGrids, QueueAgainstOrderedSet,
+    ::testing::Values(QueueCase{"hilly",
+                                12,
+                                40,
+                                6,
+                                1.0,
+                                [](uint32_t r, uint32_t) { return 400.0 + 150.0 * r; },
+                                {0.0, 6.0, 9.0, 9.5, 20.0, 31.0, 50.0},
+                                {0.0, 2.0, 0.5, 3.5, 1.0, 4.0, 2.0},
+                                false},
+                      QueueCase{"randomVelocities", 12, 40, 6, 0.5,
+                                [](uint32_t r, uint32_t c) {
+                                    return 250.0 + 3250.0 * scatter(r * 40 + c);
+                                },
+                                flatX, flatZ, false},
+                      QueueCase{"heapFallback", 10, 40, 5, 1.0,
+                                [](uint32_t r, uint32_t) { return r < 3 ? 200.0 : 500000.0; },
+                                flatX, flatZ, true},
+                      // Mirrored about grid x 17 in exact binary coordinates, slow at the
+                      // axis: nodes under the source are reached from both sides at equal
+                      // times bit for bit, and the side expanded first must win.
+                      QueueCase{"symmetricTies", 10, 34, 5, 1.0,
+                                [](uint32_t r, uint32_t c) {
+                                    return 300.0 + 50.0 * r + 400.0 * std::fabs(c - 16.5);
+                                },
+                                flatX, flatZ, false}),
+    caseName);
+
+// One caller's buffers serve searches on graphs of other sizes and with the
+// other queue in between: nothing of one search may reach the next.
+TEST(Dijkstra, CallersBuffersCarryNothingFromOneSearchToTheNext)
+{
+    auto ground = fixture::flatGround();
+    const Grid large(12, 40, 6, 1.0,
+                     fixture::slownessByRow(12, 40, [](uint32_t r) { return 400.0 + 150.0 * r; }),
+                     *ground);
+    const Grid small(3, 10, 4, 1.0, *ground);
+    const Grid spread(6, 20, 5, 1.0,
+                      fixture::slownessByRow(6, 20, [](uint32_t r) { return r < 2 ? 200.0 : 5e5; }),
+                      *ground);
+    PathSearchScratch scratch;
+    const std::pair<const Grid*, double> searches[] = {{&large, 17.0},  {&small, 2.0},
+                                                       {&spread, 1.0},  {&large, 3.0},
+                                                       {&spread, 11.0}, {&small, 9.0}};
+    for (const auto& [grid, x] : searches) {
+        SCOPED_TRACE("source x " + std::to_string(x) + " on " +
+                     std::to_string(grid->numberOfCells()) + " cells");
+        const int32_t source = grid->surfaceNodeIndex(x);
+        std::vector<int32_t> previous, previousAlone;
+        GridEdgeVector edges, edgesAlone;
+        std::vector<double> times, timesAlone;
+        DijkstraComputePaths(source, grid->edgeRows(), previous, edges, &times, scratch);
+        DijkstraComputePaths(source, grid->edgeRows(), previousAlone, edgesAlone, &timesAlone);
+        ASSERT_EQ(previous, previousAlone);
+        ASSERT_EQ(times, timesAlone);
+        ASSERT_EQ(edges.size(), edgesAlone.size());
+        for (size_t v = 0; v < edges.size(); ++v)
+            ASSERT_EQ(std::memcmp(&edges[v], &edgesAlone[v], sizeof(GridEdge)), 0) << v;
+        // Without a distance vector the times stay in the buffers.
+        std::vector<int32_t> previousNoTimes;
+        DijkstraComputePaths(source, grid->edgeRows(), previousNoTimes, edges, nullptr, scratch);
+        ASSERT_EQ(previousNoTimes, previousAlone);
+    }
+}
+
+// Random graphs with many zero weights and equal weights: a zero-weight edge
+// puts its end node into the bucket being emptied, which must still give the
+// heap's order.
+TEST(Dijkstra, ZeroAndEqualWeightsKeepTheOrderOfTheOrderedSet)
+{
+    const int32_t n = 300;
+    uint64_t state = 12345;
+    const auto draw = [&](uint64_t range) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        return (state >> 33) % range;
+    };
+    std::vector<uint64_t> first = {0};
+    std::vector<int32_t> target;
+    std::vector<double> weight;
+    std::vector<uint32_t> cell;
+    for (int32_t v = 0; v < n; ++v) {
+        const uint64_t degree = draw(7);
+        for (uint64_t k = 0; k < degree; ++k) {
+            target.push_back(static_cast<int32_t>(draw(n)));
+            weight.push_back(0.25 * double(draw(4))); // 0, 0.25, 0.5, 0.75
+            cell.push_back(static_cast<uint32_t>(target.size()));
+        }
+        first.push_back(target.size());
+    }
+    EdgeRows graph;
+    graph.nodeCount = n;
+    graph.first = first.data();
+    graph.target = target.data();
+    graph.weight = weight.data();
+    graph.length = weight.data();
+    graph.cell = cell.data();
+    graph.measureWeights();
+    ASSERT_EQ(graph.smallestWeight, 0.25);
+    for (int32_t source : {0, 17, 150, 299}) {
+        SCOPED_TRACE("source " + std::to_string(source));
+        std::vector<int32_t> previous, previousRef;
+        GridEdgeVector edges, edgesRef;
+        std::vector<double> times, timesRef;
+        DijkstraComputePaths(source, graph, previous, edges, &times);
+        DijkstraComputePathsOrderedSet(source, graph, previousRef, edgesRef, &timesRef);
+        ASSERT_EQ(previous, previousRef);
+        ASSERT_EQ(times, timesRef);
+        for (size_t v = 0; v < edges.size(); ++v)
+            ASSERT_EQ(std::memcmp(&edges[v], &edgesRef[v], sizeof(GridEdge)), 0) << "node " << v;
+    }
+}
 
 // Hand-made graph: 0 -> 1 (2), 0 -> 2 (1), 2 -> 1 (1), 0 -> 3 (1), 3 -> 1 (1);
 // node 4 is never reached. Node 1 is reached at time 2 three ways; the edge
 // relaxed first (0 -> 1) must stay.
 TEST(Dijkstra, FirstRelaxedEdgeWinsTiesAndUnreachedNodesKeepDefaults)
 {
-    std::vector<GridEdge> e0 = {{2.0, 2.0, 1, 10}, {1.0, 1.0, 2, 11}, {1.0, 1.0, 3, 12}};
-    std::vector<GridEdge> e2 = {{1.0, 1.0, 1, 13}};
-    std::vector<GridEdge> e3 = {{1.0, 1.0, 1, 14}};
-    std::vector<GridNode> nodes(5);
-    nodes[0].edges = GridEdgeRange(e0.data(), e0.data() + e0.size());
-    nodes[2].edges = GridEdgeRange(e2.data(), e2.data() + e2.size());
-    nodes[3].edges = GridEdgeRange(e3.data(), e3.data() + e3.size());
+    const uint64_t first[] = {0, 3, 3, 4, 5, 5};
+    const int32_t target[] = {1, 2, 3, 1, 1};
+    const double weight[] = {2.0, 1.0, 1.0, 1.0, 1.0};
+    const uint32_t cell[] = {10, 11, 12, 13, 14};
+    EdgeRows graph;
+    graph.nodeCount = 5;
+    graph.first = first;
+    graph.target = target;
+    graph.weight = weight;
+    graph.length = weight;
+    graph.cell = cell;
+    graph.measureWeights();
 
     for (bool reference : {false, true}) {
         SCOPED_TRACE(reference ? "ordered set" : "heap");
         std::vector<int32_t> previous;
         GridEdgeVector edges;
         std::vector<double> times;
-        (reference ? DijkstraComputePathsOrderedSet : DijkstraComputePaths)(0, nodes, previous,
-                                                                            edges, &times);
+        using Search = void (*)(int32_t, const EdgeRows&, std::vector<int32_t>&, GridEdgeVector&,
+                                std::vector<double>*);
+        const Search search =
+            reference ? DijkstraComputePathsOrderedSet : static_cast<Search>(DijkstraComputePaths);
+        search(0, graph, previous, edges, &times);
         EXPECT_EQ(previous, (std::vector<int32_t>{-1, 0, 0, 0, -1}));
         EXPECT_EQ(edges[1].cell, 10u);
         EXPECT_EQ(times[1], 2.0);
@@ -279,9 +429,12 @@ TEST_F(ShotWorker, ReceiversWithoutPicksGetTimesButAddNoSums)
     // the whole ray length counted.
     doc.ttArray[0].ttMisurati[4] = 0.02;
     worker.trace();
+    std::vector<int32_t> previous;
+    GridEdgeVector arrivals;
+    DijkstraComputePaths(worker.sourceNode, doc.grid->edgeRows(), previous, arrivals);
     double rayLength = 0.0;
     for (int32_t u : worker.paths[4])
-        rayLength += worker.predecessorEdges[u].length;
+        rayLength += arrivals[u].length;
     EXPECT_NEAR(sum(length), rayLength, 1e-12);
     EXPECT_NEAR(sum(correction), std::fabs(t[4] - 0.02), 1e-15);
 }

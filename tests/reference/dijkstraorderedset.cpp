@@ -4,12 +4,12 @@
 #include <set>
 #include <utility>
 
-void DijkstraComputePathsOrderedSet(int32_t source, const std::vector<GridNode>& nodes,
+void DijkstraComputePathsOrderedSet(int32_t source, const EdgeRows& graph,
                                     std::vector<int32_t>& previous,
                                     GridEdgeVector& predecessorEdges,
                                     std::vector<double>* distances)
 {
-    const size_t n = nodes.size();
+    const size_t n = graph.nodeCount;
     std::vector<double> local;
     std::vector<double>& minDistance = distances ? *distances : local;
     minDistance.assign(n, std::numeric_limits<double>::infinity());
@@ -24,7 +24,8 @@ void DijkstraComputePathsOrderedSet(int32_t source, const std::vector<GridNode>&
     while (!queue.empty()) {
         const auto [d, u] = *queue.begin();
         queue.erase(queue.begin());
-        for (const GridEdge& e : nodes[u].edges) {
+        for (uint64_t k = graph.first[u]; k < graph.first[u + 1]; ++k) {
+            const GridEdge e = graph.edge(k);
             const double alt = d + e.weight;
             if (minDistance[e.target] > alt) {
                 queue.erase({minDistance[e.target], e.target});

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-void DijkstraComputePathsOrderedSet(int32_t source, const std::vector<GridNode>& nodes,
+void DijkstraComputePathsOrderedSet(int32_t source, const EdgeRows& graph,
                                     std::vector<int32_t>& previous,
                                     GridEdgeVector& predecessorEdges,
                                     std::vector<double>* distances = nullptr);
