@@ -10,6 +10,7 @@
 #include "reports.h"
 #include "savefiledialog.h"
 #include "sectiondisplay.h"
+#include "vtkviewer.h"
 #include "sectiontypes.h"
 #include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"

@@ -7,6 +7,7 @@
 #include "logger.h"
 #include "palettedialog.h"
 #include "tomodocument.h"
+#include "vtkviewer.h"
 
 #include <QAction>
 #include <QBoxLayout>

@@ -11,7 +11,6 @@
 // information density), the log, and the host's answers in Host.
 
 #include "sectiontypes.h"
-#include "vtkviewer.h"
 
 #include <QColor>
 
@@ -27,6 +26,7 @@ class QBoxLayout;
 class QMenu;
 class QWidget;
 class TomoDocument;
+class vtkViewer;
 struct ColorPaletteList;
 struct refractionDataStructure;
 
