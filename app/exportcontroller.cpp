@@ -221,7 +221,7 @@ bool hasGridCells(const TomoDocument& doc)
 }
 } // namespace
 
-void ExportController::exportSeismicLineKml()
+void ExportController::exportKml(const KmlExport& kml)
 {
     if (!ctx.document.geoCoord_isSet) {
         QMessageBox::critical(nullptr, tr("Warning"),
@@ -229,18 +229,21 @@ void ExportController::exportSeismicLineKml()
                                  "in KML format"));
         return;
     }
-    const QString path =
-        saveFileName(tr("Export Seismic Line to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
+    if (kml.needsGrid && !hasGridCells(ctx.document)) {
+        warn(tr("No tomographic grid: data cannot be exported in KML format"));
+        return;
+    }
+    const QString path = saveFileName(kml.title, tr("KML (*.kml);;All Files (*)"), "kml");
     if (path.isEmpty())
         return;
-    ctx.log("Exporting tomographic data on file: " + path.toStdString());
+    ctx.log(kml.logText + path.toStdString());
     const uint32_t code = ctx.document.geoCoord.CRS;
     const auto transform = createGeoTransform(code);
     TextExportResult result = TextExportResult::NotFinite;
     std::string reason;
     if (transform && transform->sourceIsProjected()) {
         WaitCursor wait;
-        result = writeSeismicLineKml(path.toStdString(), ctx.document, *transform, &reason);
+        result = kml.write(path.toStdString(), *transform, &reason);
     }
     if (result == TextExportResult::NotFinite)
         warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
@@ -249,41 +252,28 @@ void ExportController::exportSeismicLineKml()
         warnNotWritten(path, reason);
 }
 
+void ExportController::exportSeismicLineKml()
+{
+    exportKml({tr("Export Seismic Line to KML"), "Exporting tomographic data on file: ", false,
+               [this](const std::string& path, const GeoTransform& transform, std::string* reason) {
+                   return writeSeismicLineKml(path, ctx.document, transform, reason);
+               }});
+}
+
 void ExportController::exportProfileKml()
 {
-    if (!ctx.document.geoCoord_isSet) {
-        QMessageBox::critical(nullptr, tr("Warning"),
-                              tr("Geographical coordinates are missing, data cannot be exported "
-                                 "in KML format"));
-        return;
-    }
-    if (!hasGridCells(ctx.document)) {
-        warn(tr("No tomographic grid: data cannot be exported in KML format"));
-        return;
-    }
-    const QString path =
-        saveFileName(tr("Export Tomography to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
-    if (path.isEmpty())
-        return;
-    ctx.log("Exporting tomographic data on KML file: " + path.toStdString());
-    const uint32_t code = ctx.document.geoCoord.CRS;
-    const auto transform = createGeoTransform(code);
-    TextExportResult result = TextExportResult::NotFinite;
-    std::string reason;
-    if (transform && transform->sourceIsProjected() && !ctx.palettes.palettes.empty()) {
-        WaitCursor wait;
-        const size_t current = size_t(std::max(0, ctx.palettes.curr_palette));
-        const ColorPalette& palette =
-            ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
-        const auto range = renderer->velocityRange();
-        result = writeProfileKml(path.toStdString(), ctx.document, *transform, palette, range.first,
-                                 range.second, &reason);
-    }
-    if (result == TextExportResult::NotFinite)
-        warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
-                 .arg(code));
-    else if (result != TextExportResult::Ok)
-        warnNotWritten(path, reason);
+    exportKml({tr("Export Tomography to KML"), "Exporting tomographic data on KML file: ", true,
+               [this](const std::string& path, const GeoTransform& transform, std::string* reason) {
+                   // Without a palette there is no colour to give the cells.
+                   if (ctx.palettes.palettes.empty())
+                       return TextExportResult::NotFinite;
+                   const size_t current = size_t(std::max(0, ctx.palettes.curr_palette));
+                   const ColorPalette& palette =
+                       ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
+                   const auto range = renderer->velocityRange();
+                   return writeProfileKml(path, ctx.document, transform, palette, range.first,
+                                          range.second, reason);
+               }});
 }
 
 void ExportController::exportGriddedData()
