@@ -1,6 +1,6 @@
 #include "exportcontroller.h"
 
-#include "confirm_file_replace.h"
+#include "appprompts.h"
 #include "drawtraces.h"
 #include "drawttimeexport.h"
 #include "exporttomoveldata.h"
@@ -8,22 +8,19 @@
 #include "grid.h"
 #include "picturefile.h"
 #include "reports.h"
-#include "savefiledialog.h"
 #include "sectiondisplay.h"
-#include "vtkviewer.h"
 #include "sectiontypes.h"
 #include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"
 #include "setgeographydialog.h"
 #include "textexports.h"
+#include "vtkviewer.h"
 #include "waitcursor.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 
 #include <cmath>
@@ -162,7 +159,7 @@ void ExportController::setRenderer(std::unique_ptr<SectionRenderer> r)
 
 void ExportController::warn(const QString& text) const
 {
-    QMessageBox::warning(ctx.host.window, tr("Warning"), text);
+    ctx.host.prompts->warning(ctx.host.window, tr("Warning"), text);
 }
 
 void ExportController::warnNotWritten(const QString& path, const std::string& reason) const
@@ -182,7 +179,7 @@ void ExportController::warnMissing(const QStringList& files) const
 QString ExportController::saveFileName(const QString& caption, const QString& filter,
                                        const QString& suffix)
 {
-    const QString path = askSaveFileName(
+    const QString path = ctx.host.prompts->saveFileName(
         ctx.host.window, caption, QString::fromStdString(ctx.host.readHistory()), filter, suffix);
     if (!path.isEmpty())
         ctx.host.saveHistory(folderOf(path).toStdString());
@@ -224,9 +221,9 @@ bool hasGridCells(const TomoDocument& doc)
 void ExportController::exportKml(const KmlExport& kml)
 {
     if (!ctx.document.geoCoord_isSet) {
-        QMessageBox::critical(nullptr, tr("Warning"),
-                              tr("Geographical coordinates are missing, data cannot be exported "
-                                 "in KML format"));
+        ctx.host.prompts->critical(nullptr, tr("Warning"),
+                                   tr("Geographical coordinates are missing, data cannot be "
+                                      "exported in KML format"));
         return;
     }
     if (kml.needsGrid && !hasGridCells(ctx.document)) {
@@ -406,9 +403,9 @@ void ExportController::exportImages()
         return;
     }
 
-    const QString folder = QFileDialog::getExistingDirectory(
-        ctx.host.window, tr("Select Output Folder"), QString::fromStdString(ctx.host.readHistory()),
-        QFileDialog::ShowDirsOnly);
+    const QString folder =
+        ctx.host.prompts->folderName(ctx.host.window, tr("Select Output Folder"),
+                                     QString::fromStdString(ctx.host.readHistory()));
     if (folder.isEmpty())
         return; // the last folder stays in the history
     ctx.host.saveHistory(folder.toStdString());
@@ -427,8 +424,7 @@ void ExportController::exportImages()
     bool yesToAll = false;
     for (const ImageJob& job : jobs) {
         if (job.exists && !yesToAll) {
-            Confirm_File_Replace ask(job.file);
-            const int answer = ask.exec();
+            const int answer = ctx.host.prompts->replaceFile(nullptr, job.file);
             if (answer == QMessageBox::Cancel)
                 break;
             if (answer == QMessageBox::No)
@@ -459,9 +455,9 @@ void ExportController::exportImages()
 
 void ExportController::screenshot()
 {
-    QString path = QFileDialog::getSaveFileName(ctx.host.window, tr("Save Screenshot"),
-                                                QString::fromStdString(ctx.host.readHistory()),
-                                                tr("Image file png (*") + ".png" + ")");
+    QString path = ctx.host.prompts->saveFileName(ctx.host.window, tr("Save Screenshot"),
+                                                  QString::fromStdString(ctx.host.readHistory()),
+                                                  tr("Image file png (*") + ".png" + ")");
     if (path.isEmpty()) {
         ctx.log("Empty filename to be saved");
         return;
@@ -569,8 +565,8 @@ void ExportController::exportOdt()
         ctx.log(saving + "COMPLETED.");
     } else {
         ctx.log(saving + "FAILED.");
-        QMessageBox::warning(nullptr, tr("Warning"),
-                             withReason(tr("Ops! Something wrong writing ODT file"), reason));
+        ctx.host.prompts->warning(nullptr, tr("Warning"),
+                                  withReason(tr("Ops! Something wrong writing ODT file"), reason));
     }
     warnMissing(missing);
 }
@@ -620,8 +616,8 @@ void ExportController::exportPdf()
         written = writePdfReport(path, ctx.document, pages, &reason);
     }
     if (!written)
-        QMessageBox::warning(nullptr, tr("Warning"),
-                             withReason(tr("Ops! Something wrong writing PDF file"), reason));
+        ctx.host.prompts->warning(nullptr, tr("Warning"),
+                                  withReason(tr("Ops! Something wrong writing PDF file"), reason));
     warnMissing(missing);
 }
 

@@ -1,5 +1,6 @@
 #include "refractioncontroller.h"
 
+#include "appprompts.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
 #include "refractionprocessingdialog.h"
@@ -8,7 +9,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 
 namespace
 {
@@ -67,7 +67,7 @@ void RefractionController::prepareData()
     data->document = &document;
     if (fitsDocument(*data, document) && data->phnt_A.size() == 2 && data->phnt_R.size() == 2)
         return;
-    QMessageBox::warning(
+    host.prompts->warning(
         nullptr, QStringLiteral("Warning"),
         tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
                              "The refraction data do not match the current survey: they have been "
@@ -78,15 +78,16 @@ void RefractionController::prepareData()
 void RefractionController::runSteps()
 {
     if (!document.mostlyPicked()) {
-        QMessageBox question;
-        question.setText(tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Warning:")));
-        question.setInformativeText(
+        const PromptMessage question{
+            QMessageBox::NoIcon,
+            QString(),
+            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Warning:")),
             tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows", "Uncomplete set of picks. \n \n")) +
-            tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
-                                 "Do you want to run refraction processing anyway? ")));
-        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() != QMessageBox::Yes)
+                tr(QT_TRANSLATE_NOOP("Tervanelo_MainWindows",
+                                     "Do you want to run refraction processing anyway? ")),
+            QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No};
+        if (host.prompts->message(nullptr, question) != QMessageBox::Yes)
             return;
     }
     prepareData();
