@@ -1,6 +1,6 @@
 #include "exportcontroller.h"
 
-#include "confirm_file_replace.h"
+#include "appprompts.h"
 #include "drawtraces.h"
 #include "drawttimeexport.h"
 #include "exporttomoveldata.h"
@@ -8,21 +8,19 @@
 #include "grid.h"
 #include "picturefile.h"
 #include "reports.h"
-#include "savefiledialog.h"
 #include "sectiondisplay.h"
 #include "sectiontypes.h"
 #include "selectexport.h"
 #include "set_screenshot_scale_dialog.h"
 #include "setgeographydialog.h"
 #include "textexports.h"
+#include "vtkviewer.h"
 #include "waitcursor.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 
 #include <cmath>
@@ -161,7 +159,7 @@ void ExportController::setRenderer(std::unique_ptr<SectionRenderer> r)
 
 void ExportController::warn(const QString& text) const
 {
-    QMessageBox::warning(ctx.host.window, tr("Warning"), text);
+    ctx.host.prompts->warning(ctx.host.window, tr("Warning"), text);
 }
 
 void ExportController::warnNotWritten(const QString& path, const std::string& reason) const
@@ -181,7 +179,7 @@ void ExportController::warnMissing(const QStringList& files) const
 QString ExportController::saveFileName(const QString& caption, const QString& filter,
                                        const QString& suffix)
 {
-    const QString path = askSaveFileName(
+    const QString path = ctx.host.prompts->saveFileName(
         ctx.host.window, caption, QString::fromStdString(ctx.host.readHistory()), filter, suffix);
     if (!path.isEmpty())
         ctx.host.saveHistory(folderOf(path).toStdString());
@@ -220,26 +218,29 @@ bool hasGridCells(const TomoDocument& doc)
 }
 } // namespace
 
-void ExportController::exportSeismicLineKml()
+void ExportController::exportKml(const KmlExport& kml)
 {
     if (!ctx.document.geoCoord_isSet) {
-        QMessageBox::critical(nullptr, tr("Warning"),
-                              tr("Geographical coordinates are missing, data cannot be exported "
-                                 "in KML format"));
+        ctx.host.prompts->critical(nullptr, tr("Warning"),
+                                   tr("Geographical coordinates are missing, data cannot be "
+                                      "exported in KML format"));
         return;
     }
-    const QString path =
-        saveFileName(tr("Export Seismic Line to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
+    if (kml.needsGrid && !hasGridCells(ctx.document)) {
+        warn(tr("No tomographic grid: data cannot be exported in KML format"));
+        return;
+    }
+    const QString path = saveFileName(kml.title, tr("KML (*.kml);;All Files (*)"), "kml");
     if (path.isEmpty())
         return;
-    ctx.log("Exporting tomographic data on file: " + path.toStdString());
+    ctx.log(kml.logText + path.toStdString());
     const uint32_t code = ctx.document.geoCoord.CRS;
     const auto transform = createGeoTransform(code);
     TextExportResult result = TextExportResult::NotFinite;
     std::string reason;
     if (transform && transform->sourceIsProjected()) {
         WaitCursor wait;
-        result = writeSeismicLineKml(path.toStdString(), ctx.document, *transform, &reason);
+        result = kml.write(path.toStdString(), *transform, &reason);
     }
     if (result == TextExportResult::NotFinite)
         warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
@@ -248,41 +249,28 @@ void ExportController::exportSeismicLineKml()
         warnNotWritten(path, reason);
 }
 
+void ExportController::exportSeismicLineKml()
+{
+    exportKml({tr("Export Seismic Line to KML"), "Exporting tomographic data on file: ", false,
+               [this](const std::string& path, const GeoTransform& transform, std::string* reason) {
+                   return writeSeismicLineKml(path, ctx.document, transform, reason);
+               }});
+}
+
 void ExportController::exportProfileKml()
 {
-    if (!ctx.document.geoCoord_isSet) {
-        QMessageBox::critical(nullptr, tr("Warning"),
-                              tr("Geographical coordinates are missing, data cannot be exported "
-                                 "in KML format"));
-        return;
-    }
-    if (!hasGridCells(ctx.document)) {
-        warn(tr("No tomographic grid: data cannot be exported in KML format"));
-        return;
-    }
-    const QString path =
-        saveFileName(tr("Export Tomography to KML"), tr("KML (*.kml);;All Files (*)"), "kml");
-    if (path.isEmpty())
-        return;
-    ctx.log("Exporting tomographic data on KML file: " + path.toStdString());
-    const uint32_t code = ctx.document.geoCoord.CRS;
-    const auto transform = createGeoTransform(code);
-    TextExportResult result = TextExportResult::NotFinite;
-    std::string reason;
-    if (transform && transform->sourceIsProjected() && !ctx.palettes.palettes.empty()) {
-        WaitCursor wait;
-        const size_t current = size_t(std::max(0, ctx.palettes.curr_palette));
-        const ColorPalette& palette =
-            ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
-        const auto range = renderer->velocityRange();
-        result = writeProfileKml(path.toStdString(), ctx.document, *transform, palette, range.first,
-                                 range.second, &reason);
-    }
-    if (result == TextExportResult::NotFinite)
-        warn(tr("EPSG code %1 cannot be converted, data cannot be exported in KML format")
-                 .arg(code));
-    else if (result != TextExportResult::Ok)
-        warnNotWritten(path, reason);
+    exportKml({tr("Export Tomography to KML"), "Exporting tomographic data on KML file: ", true,
+               [this](const std::string& path, const GeoTransform& transform, std::string* reason) {
+                   // Without a palette there is no colour to give the cells.
+                   if (ctx.palettes.palettes.empty())
+                       return TextExportResult::NotFinite;
+                   const size_t current = size_t(std::max(0, ctx.palettes.curr_palette));
+                   const ColorPalette& palette =
+                       ctx.palettes.palettes[std::min(current, ctx.palettes.palettes.size() - 1)];
+                   const auto range = renderer->velocityRange();
+                   return writeProfileKml(path, ctx.document, transform, palette, range.first,
+                                          range.second, reason);
+               }});
 }
 
 void ExportController::exportGriddedData()
@@ -415,9 +403,9 @@ void ExportController::exportImages()
         return;
     }
 
-    const QString folder = QFileDialog::getExistingDirectory(
-        ctx.host.window, tr("Select Output Folder"), QString::fromStdString(ctx.host.readHistory()),
-        QFileDialog::ShowDirsOnly);
+    const QString folder =
+        ctx.host.prompts->folderName(ctx.host.window, tr("Select Output Folder"),
+                                     QString::fromStdString(ctx.host.readHistory()));
     if (folder.isEmpty())
         return; // the last folder stays in the history
     ctx.host.saveHistory(folder.toStdString());
@@ -436,8 +424,7 @@ void ExportController::exportImages()
     bool yesToAll = false;
     for (const ImageJob& job : jobs) {
         if (job.exists && !yesToAll) {
-            Confirm_File_Replace ask(job.file);
-            const int answer = ask.exec();
+            const int answer = ctx.host.prompts->replaceFile(nullptr, job.file);
             if (answer == QMessageBox::Cancel)
                 break;
             if (answer == QMessageBox::No)
@@ -468,9 +455,9 @@ void ExportController::exportImages()
 
 void ExportController::screenshot()
 {
-    QString path = QFileDialog::getSaveFileName(ctx.host.window, tr("Save Screenshot"),
-                                                QString::fromStdString(ctx.host.readHistory()),
-                                                tr("Image file png (*") + ".png" + ")");
+    QString path = ctx.host.prompts->saveFileName(ctx.host.window, tr("Save Screenshot"),
+                                                  QString::fromStdString(ctx.host.readHistory()),
+                                                  tr("Image file png (*") + ".png" + ")");
     if (path.isEmpty()) {
         ctx.log("Empty filename to be saved");
         return;
@@ -578,8 +565,8 @@ void ExportController::exportOdt()
         ctx.log(saving + "COMPLETED.");
     } else {
         ctx.log(saving + "FAILED.");
-        QMessageBox::warning(nullptr, tr("Warning"),
-                             withReason(tr("Ops! Something wrong writing ODT file"), reason));
+        ctx.host.prompts->warning(nullptr, tr("Warning"),
+                                  withReason(tr("Ops! Something wrong writing ODT file"), reason));
     }
     warnMissing(missing);
 }
@@ -629,8 +616,8 @@ void ExportController::exportPdf()
         written = writePdfReport(path, ctx.document, pages, &reason);
     }
     if (!written)
-        QMessageBox::warning(nullptr, tr("Warning"),
-                             withReason(tr("Ops! Something wrong writing PDF file"), reason));
+        ctx.host.prompts->warning(nullptr, tr("Warning"),
+                                  withReason(tr("Ops! Something wrong writing PDF file"), reason));
     warnMissing(missing);
 }
 

@@ -26,6 +26,8 @@
 #include <utility>
 #include <vector>
 
+class GeoTransform;
+enum class TextExportResult;
 class QAction;
 class QMenu;
 class QWidget;
@@ -143,6 +145,17 @@ private:
     void warn(const QString& text) const;
     void warnNotWritten(const QString& path, const std::string& reason) const;
     void warnMissing(const QStringList& files) const;
+    // What tells the two KML exports apart: the save dialog's title, the log
+    // line before the path, whether the grid must have cells, and the writer.
+    struct KmlExport {
+        QString title;
+        std::string logText;
+        bool needsGrid;
+        std::function<TextExportResult(const std::string& path, const GeoTransform& transform,
+                                       std::string* reason)>
+            write;
+    };
+    void exportKml(const KmlExport& kml);
     bool renderSection(const ExportImageOptions& options, int type, const std::string& path,
                        bool classic = false);
 

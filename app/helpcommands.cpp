@@ -2,13 +2,13 @@
 
 #include "dialogabout.h"
 #include "logger.h"
+#include "userprompts.h"
 #include "windowtexts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace
@@ -32,7 +32,7 @@ void openOnlineHelp()
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(onlineHelpUrl)));
 }
 
-void openUserGuide(QWidget* parent, Logger* logger)
+void openUserGuide(UserPrompts& prompts, QWidget* parent, Logger* logger)
 {
     // Beside the program, wherever it was started from.
     const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
@@ -40,8 +40,8 @@ void openUserGuide(QWidget* parent, Logger* logger)
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
         return;
     logger->writeLog("No viewer could open the user guide " + guide.toStdString(), 1);
-    QMessageBox::warning(parent, WindowTexts::tr("User guide"),
-                         WindowTexts::tr("No viewer could open the user guide:\n%1")
-                             .arg(QDir::toNativeSeparators(guide)));
+    prompts.warning(parent, WindowTexts::tr("User guide"),
+                    WindowTexts::tr("No viewer could open the user guide:\n%1")
+                        .arg(QDir::toNativeSeparators(guide)));
 }
 } // namespace help

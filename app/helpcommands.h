@@ -3,6 +3,7 @@
 
 class Logger;
 class QWidget;
+class UserPrompts;
 
 namespace help
 {
@@ -12,5 +13,5 @@ void openOnlineHelp();
 // The user guide beside the program, in the desktop's PDF viewer. Without a
 // viewer the desktop says nothing but a line on standard error: a warning
 // naming the file then, also logged.
-void openUserGuide(QWidget* parent, Logger* logger);
+void openUserGuide(UserPrompts& prompts, QWidget* parent, Logger* logger);
 } // namespace help

@@ -1,7 +1,7 @@
 #include "projectcommands.h"
 #include "ui_tervanelo_mainwindows.h"
 
-#include "confirm_file_replace.h"
+#include "appprompts.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
 #include "drawttime.h"
@@ -22,9 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include <functional>
 #include <iostream>
@@ -40,12 +38,12 @@ QString reasonText(const std::string& reason)
     return reason.empty() ? QString() : "\n\n" + QString::fromStdString(reason);
 }
 
-void showSaveFailure(const QString& file, const std::string& reason)
+void showSaveFailure(UserPrompts& prompts, const QString& file, const std::string& reason)
 {
-    QMessageBox::critical(nullptr, WindowTexts::tr("Error"),
-                          WindowTexts::tr("Something went wrong while saving project ") + file +
-                              "\n\n" + WindowTexts::tr("WARNING: the project has NOT been saved.") +
-                              reasonText(reason));
+    prompts.critical(nullptr, WindowTexts::tr("Error"),
+                     WindowTexts::tr("Something went wrong while saving project ") + file + "\n\n" +
+                         WindowTexts::tr("WARNING: the project has NOT been saved.") +
+                         reasonText(reason));
 }
 } // namespace
 
@@ -62,12 +60,11 @@ bool ProjectCommands::askToSaveChanges()
 {
     if (!document.modified)
         return true;
-    QMessageBox box;
-    box.setText(WindowTexts::tr("The document has been modified"));
-    box.setInformativeText(WindowTexts::tr("Do you want to save your changes?"));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
+    switch (host.prompts->message(
+        nullptr,
+        {QMessageBox::NoIcon, QString(), WindowTexts::tr("The document has been modified"),
+         WindowTexts::tr("Do you want to save your changes?"),
+         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save})) {
     case QMessageBox::Save:
         // Going on after a cancelled or failed save would lose the work.
         return host.saveProjectAs();
@@ -95,7 +92,7 @@ bool ProjectCommands::writeProject(const std::string& file)
 
 bool ProjectCommands::saveAs()
 {
-    QString name = QFileDialog::getSaveFileName(
+    QString name = host.prompts->saveFileName(
         host.window, WindowTexts::tr("Save Project"), QString::fromStdString(host.readHistory()),
         WindowTexts::tr("Tervanelo projects (*%1)").arg(projectSuffix));
     if (name.isEmpty()) {
@@ -107,8 +104,7 @@ bool ProjectCommands::saveAs()
         name += projectSuffix;
         // The file dialog asked about the name without the suffix only.
         if (QFileInfo::exists(name)) {
-            Confirm_File_Replace question(name, host.window);
-            const int answer = question.exec();
+            const int answer = host.prompts->replaceFile(host.window, name);
             if (answer != QMessageBox::Yes && answer != QMessageBox::YesToAll)
                 return false;
         }
@@ -121,7 +117,7 @@ bool ProjectCommands::saveAs()
         state.projectFile = name.toStdString();
         host.updateWindowTitle(false);
     } else {
-        showSaveFailure(name, lastSaveFailure);
+        showSaveFailure(*host.prompts, name, lastSaveFailure);
     }
     return saved;
 }
@@ -136,14 +132,14 @@ void ProjectCommands::save()
     if (writeProject(state.projectFile))
         host.updateWindowTitle(false);
     else
-        showSaveFailure(QString::fromStdString(state.projectFile), lastSaveFailure);
+        showSaveFailure(*host.prompts, QString::fromStdString(state.projectFile), lastSaveFailure);
 }
 
 void ProjectCommands::load()
 {
     if (!askToSaveChanges())
         return;
-    const QString name = QFileDialog::getOpenFileName(
+    const QString name = host.prompts->openFileName(
         host.window, WindowTexts::tr("Open Project"),
         QDir::toNativeSeparators(QString::fromStdString(host.readHistory())),
         WindowTexts::tr("Tervanelo projects (*%1);;All Files (*)").arg(projectSuffix));
@@ -196,7 +192,7 @@ bool ProjectCommands::open(const std::string& path)
         else
             text += reasonText(opened.failure);
         logger->writeLog(path + " is not a valid project: " + opened.failure, 1);
-        QMessageBox::critical(nullptr, WindowTexts::tr("Error"), text);
+        host.prompts->critical(nullptr, WindowTexts::tr("Error"), text);
         return false;
     }
 
@@ -269,7 +265,7 @@ bool ProjectCommands::open(const std::string& path)
             "their layer assignments and results are lost.");
         for (const std::string& warning : opened.warnings)
             text += "\n\n" + QString::fromStdString(warning);
-        QMessageBox::warning(host.window, WindowTexts::tr("Warning"), text);
+        host.prompts->warning(host.window, WindowTexts::tr("Warning"), text);
     }
     return true;
 }

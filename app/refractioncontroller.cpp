@@ -1,5 +1,6 @@
 #include "refractioncontroller.h"
 
+#include "appprompts.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
 #include "refractionprocessingdialog.h"
@@ -9,7 +10,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 
 namespace
 {
@@ -62,7 +62,7 @@ void RefractionController::prepareData()
     data->document = &document;
     if (fitsDocument(*data, document) && data->phnt_A.size() == 2 && data->phnt_R.size() == 2)
         return;
-    QMessageBox::warning(
+    host.prompts->warning(
         nullptr, QStringLiteral("Warning"),
         WindowTexts::tr("The refraction data do not match the current survey: they have been "
                         "reset, and their layer assignments and results are lost."));
@@ -72,14 +72,15 @@ void RefractionController::prepareData()
 void RefractionController::runSteps()
 {
     if (!document.mostlyPicked()) {
-        QMessageBox question;
-        question.setText(WindowTexts::tr("Warning:"));
-        question.setInformativeText(
+        const PromptMessage question{
+            QMessageBox::NoIcon,
+            QString(),
+            WindowTexts::tr("Warning:"),
             WindowTexts::tr("Uncomplete set of picks. \n \n") +
-            WindowTexts::tr("Do you want to run refraction processing anyway? "));
-        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() != QMessageBox::Yes)
+                WindowTexts::tr("Do you want to run refraction processing anyway? "),
+            QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No};
+        if (host.prompts->message(nullptr, question) != QMessageBox::Yes)
             return;
     }
     prepareData();

@@ -1,6 +1,7 @@
 #include "surveycommands.h"
 #include "ui_tervanelo_mainwindows.h"
 
+#include "appprompts.h"
 #include "dialogsetgeometry.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
@@ -26,9 +27,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include <algorithm>
 #include <chrono>
@@ -37,17 +36,6 @@
 
 namespace
 {
-
-QStringList chooseFilesToOpen(QWidget* parent, const QString& caption, const std::string& folder,
-                              const QString& filter, QFileDialog::FileMode mode)
-{
-    QFileDialog dialog(parent, caption, QString::fromStdString(folder), filter);
-    dialog.setFileMode(mode);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles();
-}
 
 // At least two receivers at different positions: a profile to lay a grid on.
 // (A survey without spreads counts as having a geometry for hasGeometry.)
@@ -186,11 +174,11 @@ void SurveyCommands::newSurvey()
 
 bool SurveyCommands::loadShots()
 {
-    const QStringList files = chooseFilesToOpen(
-        host.window, WindowTexts::tr("Open Seismic Trace"), host.readHistory(),
+    const QStringList files = host.prompts->openFileNames(
+        host.window, WindowTexts::tr("Open Seismic Trace"),
+        QString::fromStdString(host.readHistory()),
         WindowTexts::tr("SEG2 format (*.sg2 *.dat *.seg2);;SEGY format (*.sgy *.segy);;SU format "
-                        "(*.su);;All Files (*)"),
-        QFileDialog::ExistingFiles);
+                        "(*.su);;All Files (*)"));
     if (files.isEmpty())
         return false;
     host.saveHistory(QFileInfo(files.first()).absolutePath().toStdString());
@@ -216,11 +204,11 @@ bool SurveyCommands::loadShots()
     }
     if (code != SeismicResult::Ok) {
         // The files before the failing one were read; the survey goes on with them.
-        QMessageBox box(QMessageBox::Critical, WindowTexts::tr("Error occured"),
-                        seismicLoadError(code), QMessageBox::Ok, host.window);
-        if (read < files.size())
-            box.setInformativeText(QDir::toNativeSeparators(files.at(read)));
-        box.exec();
+        host.prompts->message(
+            host.window,
+            {QMessageBox::Critical, WindowTexts::tr("Error occured"), seismicLoadError(code),
+             read < files.size() ? QDir::toNativeSeparators(files.at(read)) : QString(),
+             QMessageBox::Ok, QMessageBox::NoButton});
     }
     return replaced;
 }
@@ -229,13 +217,12 @@ void SurveyCommands::importTravelTimes()
 {
     if (!host.askToSaveChanges())
         return;
-    const QStringList chosen = chooseFilesToOpen(
-        host.window, WindowTexts::tr("Open TravelTimeExchange"), host.readHistory(),
-        WindowTexts::tr("OpenTravelTimeExchange format (*.otte);;All Files (*)"),
-        QFileDialog::ExistingFile);
-    if (chosen.isEmpty())
+    const QString path = host.prompts->openFileName(
+        host.window, WindowTexts::tr("Open TravelTimeExchange"),
+        QString::fromStdString(host.readHistory()),
+        WindowTexts::tr("OpenTravelTimeExchange format (*.otte);;All Files (*)"));
+    if (path.isEmpty())
         return;
-    const QString path = chosen.first();
     host.saveHistory(QFileInfo(path).absolutePath().toStdString());
 
     // Read into a survey of its own: the current one stays when the file
@@ -255,11 +242,10 @@ void SurveyCommands::importTravelTimes()
     }
     // A suffix the readers do not know is as unreadable as a broken file.
     if (result != 0) {
-        QMessageBox box(QMessageBox::Critical, WindowTexts::tr("Error"),
-                        path + WindowTexts::tr(" is not a valid TT file."), QMessageBox::Ok,
-                        host.window);
-        box.setInformativeText(QString::fromStdString(reason));
-        box.exec();
+        host.prompts->message(host.window, {QMessageBox::Critical, WindowTexts::tr("Error"),
+                                            path + WindowTexts::tr(" is not a valid TT file."),
+                                            QString::fromStdString(reason), QMessageBox::Ok,
+                                            QMessageBox::NoButton});
         return;
     }
     section.surveyReplaced();
@@ -312,9 +298,9 @@ Grid* SurveyCommands::generateGrid(bool askGeometry, bool* geometryTaken)
         }
         if (receiversSpreadOut(document))
             break;
-        QMessageBox::warning(nullptr, WindowTexts::tr("Warning"),
-                             WindowTexts::tr("Geophones do not have geometry! \n") +
-                                 WindowTexts::tr("Please set the position of geophones\n"));
+        host.prompts->warning(nullptr, WindowTexts::tr("Warning"),
+                              WindowTexts::tr("Geophones do not have geometry! \n") +
+                                  WindowTexts::tr("Please set the position of geophones\n"));
         // Without the geometry dialog nothing could change on a second look.
         if (!askGeometry)
             return document.grid.get();
@@ -417,7 +403,7 @@ void SurveyCommands::defineModel()
 {
     // The rows run from the surface to the grid's depth, so there must be a grid.
     if (!document.grid || document.grid->numberOfCells() == 0) {
-        QMessageBox::warning(
+        host.prompts->warning(
             host.window, WindowTexts::tr("Warning"),
             WindowTexts::tr("Build the grid first: the velocity model spans the depth of "
                             "the grid."));
@@ -436,14 +422,15 @@ void SurveyCommands::defineModel()
 void SurveyCommands::runInversion()
 {
     if (!document.mostlyPicked()) {
-        QMessageBox question;
-        question.setText(WindowTexts::tr("Warning:"));
-        question.setInformativeText(
+        const PromptMessage question{
+            QMessageBox::NoIcon,
+            QString(),
+            WindowTexts::tr("Warning:"),
             WindowTexts::tr("Uncomplete set of picks. \n \n") +
-            WindowTexts::tr("Do you want to run tomography inversion anyway? "));
-        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() != QMessageBox::Yes)
+                WindowTexts::tr("Do you want to run tomography inversion anyway? "),
+            QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::No};
+        if (host.prompts->message(nullptr, question) != QMessageBox::Yes)
             return;
     }
 
@@ -524,9 +511,8 @@ void SurveyCommands::runInversion()
     if (misfit.count > 0) {
         std::cout << "[LOG] RMSE: s" << misfit.rmse << std::endl;
         std::cout << "[LOG] MaxError: %" << misfit.maxRelative << std::endl;
-        QMessageBox results(QMessageBox::Information, WindowTexts::tr("Inversion results"),
-                            inversionReport(seconds, misfit), QMessageBox::Ok);
-        results.exec();
+        host.prompts->information(nullptr, WindowTexts::tr("Inversion results"),
+                                  inversionReport(seconds, misfit));
     }
 
     section.updateActions(true);
@@ -542,20 +528,19 @@ void SurveyCommands::runInversion()
 
 void SurveyCommands::exportTravelTimes()
 {
-    QFileDialog dialog(host.window, WindowTexts::tr("Save TravelTimeExchange"), QDir::homePath(),
-                       WindowTexts::tr("Open Travel Time Exchange format (*.otte);;All Files (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("otte"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = host.prompts->saveFileName(
+        host.window, WindowTexts::tr("Save TravelTimeExchange"), QDir::homePath(),
+        WindowTexts::tr("Open Travel Time Exchange format (*.otte);;All Files (*)"),
+        QStringLiteral("otte"));
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
     size_t badRecord = 0;
     std::string reason;
     switch (exportTravelTimesOtte(document, path.toStdString(), &badRecord, &reason)) {
     case OtteWriteResult::Ok:
         break;
     case OtteWriteResult::InvalidRecord:
-        QMessageBox::warning(
+        host.prompts->warning(
             host.window, WindowTexts::tr("Warning"),
             WindowTexts::tr("Travel times could not be written to %1: the picks of shot "
                             "%2 do not match its geophone spread.")
@@ -563,10 +548,10 @@ void SurveyCommands::exportTravelTimes()
                 .arg(badRecord + 1));
         break;
     default:
-        QMessageBox::warning(host.window, WindowTexts::tr("Warning"),
-                             WindowTexts::tr("Travel times could not be written to %1.")
-                                     .arg(QDir::toNativeSeparators(path)) +
-                                 "\n" + QString::fromStdString(reason));
+        host.prompts->warning(host.window, WindowTexts::tr("Warning"),
+                              WindowTexts::tr("Travel times could not be written to %1.")
+                                      .arg(QDir::toNativeSeparators(path)) +
+                                  "\n" + QString::fromStdString(reason));
     }
 }
 

@@ -28,7 +28,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include <climits>
 #include <type_traits>
@@ -131,6 +130,7 @@ void Tervanelo_MainWindows::createControllers()
 {
     Ui::Tervanelo_MainWindows& f = *ui;
     host.window = this;
+    host.prompts = &dialogPrompts;
     host.updateActionsState = [this](bool e) { updateActionsState(e); };
     host.updateWindowTitle = [this](bool modified) { updateWindowTitle(modified); };
     host.setModified = [this](bool b) { setModified(b); };
@@ -192,7 +192,7 @@ void Tervanelo_MainWindows::createControllers()
     sectionDisplay = std::make_unique<SectionDisplay>(
         *f.vtk_widget, section, actions,
         SectionDisplay::Host{this, f.vtk_layout, f.vtk_tab, connectBar, host.bringSectionForward,
-                             [this] { setModified(true); }},
+                             [this] { setModified(true); }, dialogPrompts},
         logger, document);
 
     traceDisplay = std::make_unique<TraceDisplay>(
@@ -259,7 +259,7 @@ void Tervanelo_MainWindows::logCommand(const char* name)
 
 void Tervanelo_MainWindows::showCommandError(const std::exception& e)
 {
-    QMessageBox::critical(this, tr("Error occured"), QString::fromLocal8Bit(e.what()));
+    host.prompts->critical(this, tr("Error occured"), QString::fromLocal8Bit(e.what()));
 }
 
 // ---- Action states and title ----

@@ -7,6 +7,7 @@
 // what moved into a controller through that controller. Members are public
 // because tests drive the window.
 
+#include "appprompts.h"
 #include "colorpalette.h"
 #include "exportcontroller.h"
 #include "helpcommands.h"
@@ -164,6 +165,8 @@ public:
         command(__func__, [this] { traceDisplay->applyDaZo(); });
     }
 
+    // The real dialogs behind host.prompts.
+    DialogAppPrompts dialogPrompts;
     // The controllers, built by the constructor; each reaches the window
     // only through host, which outlives them.
     WindowHost host;
@@ -289,7 +292,7 @@ public slots:
     }
     void on_actionUser_guide_triggered()
     {
-        command(__func__, [this] { help::openUserGuide(this, logger); });
+        command(__func__, [this] { help::openUserGuide(*host.prompts, this, logger); });
     }
     void on_actionShow_rays_triggered();
     void on_actionReset_View_triggered()

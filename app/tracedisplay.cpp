@@ -1,6 +1,7 @@
 #include "tracedisplay.h"
 #include "ui_tervanelo_mainwindows.h"
 
+#include "appprompts.h"
 #include "dofilteringdialog.h"
 #include "draw_all_traces_widget.h"
 #include "drawtraces.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLayout>
-#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSplitter>
 
@@ -440,7 +440,7 @@ void TraceDisplay::applyDaZo()
             if (!(lowCut > 0.0 && lowCut < 0.5) ||
                 lowPassFilter(trace.samples, 1, fs, lowCut, low) != 0 ||
                 highPassFilter(low, 1, fs, highCut, high) != 0) {
-                QMessageBox::warning(
+                host.prompts->warning(
                     host.window, WindowTexts::tr("Caution"),
                     WindowTexts::tr("The traces are sampled too coarsely for the noise "
                                     "reduction: nothing was changed."));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class AppPrompts;
 class QObject;
 class QWidget;
 class TomoDocument;
@@ -16,6 +17,8 @@ struct refractionDataStructure;
 
 struct WindowHost {
     QWidget* window = nullptr; // parent of the commands' dialogs
+    // Every file name and message box the commands ask for goes through it.
+    AppPrompts* prompts = nullptr;
     // Action states: true while a survey is loaded.
     std::function<void(bool)> updateActionsState;
     // The title with the project file; false also clears the modified flag.

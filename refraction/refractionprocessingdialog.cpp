@@ -279,9 +279,11 @@ void RefractionProcessingDialog::on_layerListCB_currentIndexChanged(int index)
 
 void RefractionProcessingDialog::on_exportRefPNGButton_clicked()
 {
-    const QString file = withDefaultSuffix(
-        prompts->saveFileName(this, tr("Save Project"), lastExportFolder, tr("Png image (*.png)")),
-        "png");
+    const QString filter = tr("Png image (*.png)");
+    const QString file =
+        withDefaultSuffix(prompts->saveFileName(this, tr("Save Project"), lastExportFolder, filter,
+                                                firstFilterSuffix(filter)),
+                          "png");
     if (file.isEmpty()) {
         if (logger)
             logger->writeLog("Empty filename to be saved", 0);

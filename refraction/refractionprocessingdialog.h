@@ -13,7 +13,7 @@
 #include <vector>
 
 class Logger;
-class RefractionPrompts;
+class UserPrompts;
 class TomoDocument;
 class viewOptionsWidget;
 
@@ -52,7 +52,7 @@ public:
     viewOptionsWidget* currentRow = nullptr;
     std::vector<viewOptionsWidget*> optionRows;
     Logger* logger = nullptr;
-    RefractionPrompts* prompts; // the real dialogs unless a test answers
+    UserPrompts* prompts; // the real dialogs unless a test answers
 
 signals:
     void layerSelChanged(int layer);

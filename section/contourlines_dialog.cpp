@@ -215,7 +215,7 @@ void contourlines_dialog::on_save_button_clicked()
         path += ".csv";
     std::string reason;
     if (!writeIsovalues(path.toStdString(), delimiter, customizedValues(), &reason))
-        prompts->critical(tr("Error"),
+        prompts->critical(nullptr, tr("Error"),
                           tr("Cannot save file ") + path + "\n" + QString::fromStdString(reason));
 }
 
@@ -231,7 +231,7 @@ void contourlines_dialog::on_load_button_clicked()
         return;
     std::vector<double> values;
     if (!readIsovalues(path.toStdString(), delimiter, values)) {
-        prompts->critical(tr("Error"), tr("Cannot open file ") + path);
+        prompts->critical(nullptr, tr("Error"), tr("Cannot open file ") + path);
         return;
     }
     removeRows();
@@ -243,7 +243,7 @@ void contourlines_dialog::on_load_button_clicked()
             skipped = true;
     }
     if (skipped)
-        prompts->information(tr("Warning"),
+        prompts->information(nullptr, tr("Warning"),
                              tr("Some loaded isovalues were out of range. Ignored."));
     updateButtons();
 }

@@ -176,7 +176,7 @@ void PaletteDialog::load_palette()
     for (const QString& path : files) {
         ColorPalette loaded;
         if (!loadPalette(path, loaded)) {
-            prompts->message(tr("Error while loading palette."));
+            prompts->plainMessage(nullptr, tr("Error while loading palette."));
             return;
         }
         addPalette(loaded);
@@ -198,13 +198,14 @@ void PaletteDialog::save_palette()
     const std::string problem = targetProblem(file);
     if (!problem.empty()) {
         std::cerr << "[ERROR] Error in opening palette " << file << "." << std::endl;
-        prompts->message(tr("Error while saving palette.") + "\n" +
-                         QString::fromStdString(problem));
+        prompts->plainMessage(nullptr, tr("Error while saving palette.") + "\n" +
+                                           QString::fromStdString(problem));
         return;
     }
     std::string reason;
     if (!savePaletteFile(palette, file, &reason)) {
         std::cerr << "[ERROR] Error in saving palette" << file << "." << std::endl;
-        prompts->message(tr("Error while saving palette.") + "\n" + QString::fromStdString(reason));
+        prompts->plainMessage(nullptr, tr("Error while saving palette.") + "\n" +
+                                           QString::fromStdString(reason));
     }
 }

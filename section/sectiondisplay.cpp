@@ -7,13 +7,14 @@
 #include "logger.h"
 #include "palettedialog.h"
 #include "tomodocument.h"
+#include "userprompts.h"
+#include "vtkviewer.h"
 #include "windowtexts.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -376,7 +377,7 @@ void SectionDisplay::showLayer(Layer layer)
             std::none_of(document.info_density.begin(), document.info_density.end(),
                          [](double v) { return v < 0.0; });
         if (checked && !computed) {
-            QMessageBox::warning(
+            host.prompts.warning(
                 host.dialogParent, WindowTexts::tr("Warning"),
                 WindowTexts::tr(
                     "The information layer has not yet been calculated or loaded, this project "

@@ -11,7 +11,6 @@
 // information density), the log, and the host's answers in Host.
 
 #include "sectiontypes.h"
-#include "vtkviewer.h"
 
 #include <QColor>
 
@@ -27,6 +26,8 @@ class QBoxLayout;
 class QMenu;
 class QWidget;
 class TomoDocument;
+class UserPrompts;
+class vtkViewer;
 struct ColorPaletteList;
 struct refractionDataStructure;
 
@@ -77,6 +78,8 @@ public:
         // The section tab in front, with its rules.
         std::function<void()> bringForward;
         std::function<void()> setModified;
+        // The window's questions to the user.
+        UserPrompts& prompts;
     };
 
     SectionDisplay(vtkViewer& view, State state, Actions actions, Host host, Logger*& logger,

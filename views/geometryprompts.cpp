@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
 
 bool GeometryPrompts::askFileToOpen(QWidget* parent, const QString& title, const QString& filter,
                                     std::string& fileName, std::string& delimiter)
@@ -31,34 +29,13 @@ bool GeometryPrompts::askFileToSave(QWidget* parent, const QString& title, const
     return true;
 }
 
-QString DialogGeometryPrompts::openFileName(QWidget* parent, const QString& title,
-                                            const QString& folder, const QString& filter)
-{
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
-}
-
-QString DialogGeometryPrompts::saveFileName(QWidget* parent, const QString& title,
-                                            const QString& folder, const QString& filter)
-{
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
-}
-
-bool DialogGeometryPrompts::chooseDelimiter(std::string& delimiter)
+bool askCsvDelimiter(std::string& delimiter)
 {
     SelectCSVDelimiterDialog dialog;
     if (dialog.exec() != QDialog::Accepted)
         return false;
     delimiter = dialog.delimiter();
     return true;
-}
-
-void DialogGeometryPrompts::showError(const QString& text, const QString& informativeText)
-{
-    QMessageBox box;
-    box.setText(text);
-    box.setInformativeText(informativeText);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
 }
 
 GeometryPrompts& defaultGeometryPrompts()

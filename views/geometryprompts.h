@@ -1,28 +1,24 @@
 #pragma once
-// The questions the geometry dialogs put to the user: file names, the
-// delimiter and error messages. The dialogs ask through this interface so
-// that tests can answer without windows.
+// The questions the geometry dialogs put to the user: the shared file names
+// and message boxes, and the delimiter of a CSV file.
 
-#include <QString>
+#include "userprompts.h"
 
 #include <string>
 
 class QWidget;
 
-class GeometryPrompts
+class GeometryPrompts : public UserPrompts
 {
 public:
-    virtual ~GeometryPrompts() = default;
-    // An empty name means the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
     // The choice of SelectCSVDelimiterDialog, unmapped; false when cancelled.
     virtual bool chooseDelimiter(std::string& delimiter) = 0;
-    // A modal message box with an OK button.
-    virtual void showError(const QString& text, const QString& informativeText) = 0;
 
+    // A box with the text, the informative text and an OK button.
+    void showError(const QString& text, const QString& informativeText)
+    {
+        plainMessage(nullptr, text, informativeText);
+    }
     // The file to read, from the user's home folder, then its delimiter.
     // False when the user cancels either question.
     bool askFileToOpen(QWidget* parent, const QString& title, const QString& filter,
@@ -32,16 +28,14 @@ public:
                        std::string& fileName, std::string& delimiter);
 };
 
+// SelectCSVDelimiterDialog: the delimiter chosen, unmapped; false when cancelled.
+bool askCsvDelimiter(std::string& delimiter);
+
 // The real dialogs: QFileDialog, SelectCSVDelimiterDialog and QMessageBox.
-class DialogGeometryPrompts : public GeometryPrompts
+class DialogGeometryPrompts : public DialogPrompts<GeometryPrompts>
 {
 public:
-    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& filter) override;
-    bool chooseDelimiter(std::string& delimiter) override;
-    void showError(const QString& text, const QString& informativeText) override;
+    bool chooseDelimiter(std::string& delimiter) override { return askCsvDelimiter(delimiter); }
 };
 
 // The prompts every geometry dialog starts with.

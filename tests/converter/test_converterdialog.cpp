@@ -11,6 +11,7 @@
 #include "testenv.h"
 #include "ui_convert2tervanelodialog.h"
 #include "ui_setshotpositiondialog.h"
+#include "unaskedprompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +45,7 @@ const Box Done{"Info", "Conversion done"};
 const Box NotCompleted{"Warning", "Ops... Conversion not completed"};
 const Box NotRecognized{"Warning", "Ops... Input format not recognized"};
 
-class FakePrompts : public ConverterPrompts
+class FakePrompts : public UnaskedPrompts<ConverterPrompts>
 {
 public:
     // Answers: names (empty: Cancel) and the filter the user leaves selected
@@ -70,7 +71,8 @@ public:
         choose(selected);
         return openNames;
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override
     {
         return saveName;
     }
@@ -85,13 +87,10 @@ public:
         positions.pop_front();
         return true;
     }
-    void information(QWidget*, const QString& title, const QString& text) override
+    QMessageBox::StandardButton message(QWidget*, const PromptMessage& m) override
     {
-        boxes.emplace_back(title, text);
-    }
-    void warning(QWidget*, const QString& title, const QString& text) override
-    {
-        boxes.emplace_back(title, text);
+        boxes.emplace_back(m.title, m.text);
+        return QMessageBox::Ok;
     }
 
 private:

@@ -4,6 +4,7 @@
 
 #include "geometryprompts.h"
 #include "records.h"
+#include "unaskedprompts.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,7 +18,7 @@
 #include <vector>
 
 // Canned answers instead of file dialogs, the delimiter dialog and message boxes.
-struct FakePrompts : GeometryPrompts {
+struct FakePrompts : UnaskedPrompts<GeometryPrompts> {
     struct FileQuestion {
         QString title, folder, filter;
     };
@@ -29,13 +30,13 @@ struct FakePrompts : GeometryPrompts {
     std::vector<std::pair<QString, QString>> errors; // text, informative text
 
     QString openFileName(QWidget*, const QString& title, const QString& folder,
-                         const QString& filter) override
+                         const QString& filter, QString*) override
     {
         fileQuestions.push_back({title, folder, filter});
         return openName;
     }
     QString saveFileName(QWidget*, const QString& title, const QString& folder,
-                         const QString& filter) override
+                         const QString& filter, const QString&) override
     {
         fileQuestions.push_back({title, folder, filter});
         return saveName;
@@ -45,9 +46,10 @@ struct FakePrompts : GeometryPrompts {
         chosen = delimiter;
         return delimiterAccepted;
     }
-    void showError(const QString& text, const QString& informativeText) override
+    QMessageBox::StandardButton message(QWidget*, const PromptMessage& m) override
     {
-        errors.emplace_back(text, informativeText);
+        errors.emplace_back(m.text, m.informativeText);
+        return QMessageBox::Ok;
     }
 };
 

@@ -5,6 +5,7 @@
 #include "refractionprocessingdialog.h"
 #include "refractionprompts.h"
 #include "testenv.h"
+#include "unaskedprompts.h"
 #include "viewoptionswidget.h"
 #include "xyplot.h"
 
@@ -25,22 +26,25 @@
 
 namespace
 {
-class FakePrompts : public RefractionPrompts
+class FakePrompts : public UnaskedPrompts<UserPrompts>
 {
 public:
     QString saveName; // empty: Cancel
     QString caption;
     QStringList warnings;
 
-    QString saveFileName(QWidget*, const QString& c, const QString&, const QString&) override
+    QString saveFileName(QWidget*, const QString& c, const QString&, const QString&,
+                         const QString&) override
     {
         caption = c;
         return saveName;
     }
-    void warning(QWidget*, const QString& title, const QString& text) override
+    QMessageBox::StandardButton message(QWidget*, const PromptMessage& m) override
     {
-        EXPECT_EQ(title, QStringLiteral("Warning"));
-        warnings << text;
+        EXPECT_EQ(m.icon, QMessageBox::Warning);
+        EXPECT_EQ(m.title, QStringLiteral("Warning"));
+        warnings << m.text;
+        return QMessageBox::Ok;
     }
 };
 

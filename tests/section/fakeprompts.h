@@ -3,12 +3,13 @@
 // message box.
 
 #include "sectionprompts.h"
+#include "unaskedprompts.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-class FakePrompts : public SectionPrompts
+class FakePrompts : public UnaskedPrompts<SectionPrompts>
 {
 public:
     // Answers; an empty name or list stands for Cancel.
@@ -24,23 +25,23 @@ public:
     // What was asked and shown.
     QString lastFolder;
     QString lastTitle;
-    std::vector<std::pair<QString, QString>> boxes; // (title, text); message() has no title
+    std::vector<std::pair<QString, QString>> boxes; // (title, text); a plain box has no title
 
-    QString openFileName(QWidget*, const QString& title, const QString& folder,
-                         const QString&) override
+    QString openFileName(QWidget*, const QString& title, const QString& folder, const QString&,
+                         QString*) override
     {
         lastTitle = title;
         lastFolder = folder;
         return openName;
     }
-    QStringList openFileNames(QWidget*, const QString& title, const QString& folder,
-                              const QString&) override
+    QStringList openFileNames(QWidget*, const QString& title, const QString& folder, const QString&,
+                              QString*) override
     {
         lastTitle = title;
         lastFolder = folder;
         return openNames;
     }
-    QString saveFileName(QWidget*, const QString& title, const QString& folder,
+    QString saveFileName(QWidget*, const QString& title, const QString& folder, const QString&,
                          const QString&) override
     {
         lastTitle = title;
@@ -64,13 +65,9 @@ public:
         *ok = textAccepted;
         return textAnswer;
     }
-    void critical(const QString& title, const QString& text) override
+    QMessageBox::StandardButton message(QWidget*, const PromptMessage& m) override
     {
-        boxes.emplace_back(title, text);
+        boxes.emplace_back(m.title, m.text);
+        return QMessageBox::Ok;
     }
-    void information(const QString& title, const QString& text) override
-    {
-        boxes.emplace_back(title, text);
-    }
-    void message(const QString& text) override { boxes.emplace_back(QString(), text); }
 };
