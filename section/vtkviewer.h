@@ -186,6 +186,15 @@ private:
     ExportScene buildExportScene(int t, const QColor& background, bool equidistant, bool horizontal,
                                  int contourLabelFont, bool newer);
     Range rangeOfType(int type) const;
+    // The contour overlay in the order its pieces are drawn: labels, lines in
+    // the contour colour, black lines, and the filled bands of type 3.
+    struct ContourLines;
+    ContourLines stripContours() const;
+    void addContourLabels(vtkRenderer* r, const ContourLines& contours, int t,
+                          vtkSmartPointer<vtkTextProperty> textProperty);
+    void addContourLines(vtkRenderer* r, const ContourLines& contours, int t);
+    void addContourOverlay(vtkRenderer* r, const ContourLines& contours, int t);
+    void addFilledBands(vtkRenderer* r, const ContourLines& contours);
     bool refractionApplies() const;
     std::vector<double> cellVelocities() const;
     bool arraysMatchGrid() const;
