@@ -77,6 +77,83 @@ const unsigned char RayColour[3] = {100, 100, 104};
 const unsigned char RefractorColour[3] = {30, 40, 40};
 const unsigned char Black[3] = {0, 0, 0};
 
+// The velocities the filled bands run between: the value at the middle of
+// every contour line of at least minPoints points, and the two ends of the
+// range, ascending without repeats.
+std::vector<double> bandLevels(vtkPolyData* contours, vtkDataArray* values, int minPoints,
+                               double vmin, double vmax)
+{
+    std::vector<double> levels;
+    if (values) {
+        vtkCellArray* lines = contours->GetLines();
+        vtkIdType count = 0;
+        const vtkIdType* ids = nullptr;
+        lines->InitTraversal();
+        while (lines->GetNextCell(count, ids))
+            if (count >= minPoints)
+                levels.push_back(values->GetTuple1(ids[count / 2]));
+    }
+    levels.push_back(vmin);
+    levels.push_back(vmax);
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    return levels;
+}
+
+// The grid's surface cut by velocity ("Isovalues") into one band between
+// each two successive levels, every cell of a band carrying its lower level;
+// bands without cells are left out. Null when no band has a cell.
+vtkSmartPointer<vtkAppendPolyData> clipBands(vtkStructuredGrid* grid,
+                                             const std::vector<double>& levels)
+{
+    auto append = vtkSmartPointer<vtkAppendPolyData>::New();
+    vtkSmartPointer<vtkClipPolyData> previousUpper;
+    int bands = 0;
+    for (size_t b = 0; b + 1 < levels.size(); ++b) {
+        const double lo = levels[b];
+        const double hi = levels[b + 1];
+        auto lower = vtkSmartPointer<vtkClipPolyData>::New();
+        lower->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
+                                      "Isovalues");
+        if (b == 0) {
+            auto surface = vtkSmartPointer<vtkStructuredGridGeometryFilter>::New();
+            surface->SetInputData(grid);
+            surface->Update();
+            lower->SetInputConnection(surface->GetOutputPort());
+        } else {
+            lower->SetInputConnection(previousUpper->GetOutputPort(1));
+        }
+        lower->SetValue(lo);
+        lower->InsideOutOff();
+        lower->Update();
+
+        auto upper = vtkSmartPointer<vtkClipPolyData>::New();
+        upper->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
+                                      "Isovalues");
+        upper->SetInputConnection(lower->GetOutputPort());
+        upper->SetValue(hi);
+        upper->GenerateClippedOutputOn();
+        upper->InsideOutOn();
+        upper->Update();
+        previousUpper = upper;
+
+        // Detached from the pipeline: a re-executed clip would drop the
+        // scalars attached here, and the band would render white.
+        if (upper->GetOutput()->GetNumberOfCells() > 0) {
+            auto band = vtkSmartPointer<vtkPolyData>::New();
+            band->ShallowCopy(upper->GetOutput());
+            auto values = vtkSmartPointer<vtkFloatArray>::New();
+            values->SetNumberOfComponents(1);
+            values->SetNumberOfTuples(band->GetNumberOfCells());
+            values->FillComponent(0, lo);
+            band->GetCellData()->SetScalars(values);
+            append->AddInputData(band);
+            ++bands;
+        }
+    }
+    return bands > 0 ? append : nullptr;
+}
+
 } // namespace
 
 void vtkViewer::addGeophoneMarker(vtkSmartPointer<vtkRenderer> r, double x, double e)
@@ -310,79 +387,23 @@ void vtkViewer::addFilledBands(vtkRenderer* r, const ContourLines& contours)
     // the maximum, coloured by the palette spread over the velocity range.
     const double vmin = velocityRange.first;
     const double vmax = velocityRange.second;
-    std::vector<double> bandLevels;
-    if (contours.values) {
-        vtkCellArray* lines = contours.lines->GetLines();
-        vtkIdType count = 0;
-        const vtkIdType* ids = nullptr;
-        lines->InitTraversal();
-        while (lines->GetNextCell(count, ids))
-            if (count >= contourLabelMinPoints)
-                bandLevels.push_back(contours.values->GetTuple1(ids[count / 2]));
-    }
-    bandLevels.push_back(vmin);
-    bandLevels.push_back(vmax);
-    std::sort(bandLevels.begin(), bandLevels.end());
-    bandLevels.erase(std::unique(bandLevels.begin(), bandLevels.end()), bandLevels.end());
+    const std::vector<double> levels =
+        bandLevels(contours.lines, contours.values, contourLabelMinPoints, vmin, vmax);
 
-    auto append = vtkSmartPointer<vtkAppendPolyData>::New();
     auto bandColours = vtkSmartPointer<vtkColorTransferFunction>::New();
     bandColours->SetColorSpaceToRGB();
-    vtkSmartPointer<vtkClipPolyData> previousUpper;
-    int bands = 0;
-    for (size_t b = 0; b + 1 < bandLevels.size(); ++b) {
-        const double lo = bandLevels[b];
-        const double hi = bandLevels[b + 1];
+    for (size_t b = 0; b + 1 < levels.size(); ++b) {
         // A flat section has no range to spread the palette over.
-        const double q = vmax == vmin ? 0.0 : (lo - vmin) / (vmax - vmin);
+        const double q = vmax == vmin ? 0.0 : (levels[b] - vmin) / (vmax - vmin);
         const QColor colour = ColorGradient::getColorAt(palette.color_gradient.color, q);
-        bandColours->AddRGBPoint(lo, colour.red() / 255.0, colour.green() / 255.0,
+        bandColours->AddRGBPoint(levels[b], colour.red() / 255.0, colour.green() / 255.0,
                                  colour.blue() / 255.0);
-
-        auto lower = vtkSmartPointer<vtkClipPolyData>::New();
-        lower->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
-                                      "Isovalues");
-        if (b == 0) {
-            auto surface = vtkSmartPointer<vtkStructuredGridGeometryFilter>::New();
-            surface->SetInputData(structuredGrid);
-            surface->Update();
-            lower->SetInputConnection(surface->GetOutputPort());
-        } else {
-            lower->SetInputConnection(previousUpper->GetOutputPort(1));
-        }
-        lower->SetValue(lo);
-        lower->InsideOutOff();
-        lower->Update();
-
-        auto upper = vtkSmartPointer<vtkClipPolyData>::New();
-        upper->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
-                                      "Isovalues");
-        upper->SetInputConnection(lower->GetOutputPort());
-        upper->SetValue(hi);
-        upper->GenerateClippedOutputOn();
-        upper->InsideOutOn();
-        upper->Update();
-        previousUpper = upper;
-
-        // Detached from the pipeline: a re-executed clip would drop the
-        // scalars attached here, and the band would render white.
-        if (upper->GetOutput()->GetNumberOfCells() > 0) {
-            auto band = vtkSmartPointer<vtkPolyData>::New();
-            band->ShallowCopy(upper->GetOutput());
-            auto values = vtkSmartPointer<vtkFloatArray>::New();
-            values->SetNumberOfComponents(1);
-            values->SetNumberOfTuples(band->GetNumberOfCells());
-            values->FillComponent(0, lo);
-            band->GetCellData()->SetScalars(values);
-            append->AddInputData(band);
-            ++bands;
-        }
     }
     bandColours->SetScaleToLinear();
 
-    if (bands > 0) {
+    if (vtkSmartPointer<vtkAppendPolyData> bands = clipBands(structuredGrid, levels)) {
         auto clean = vtkSmartPointer<vtkCleanPolyData>::New();
-        clean->SetInputConnection(append->GetOutputPort());
+        clean->SetInputConnection(bands->GetOutputPort());
         auto bandMapper = vtkSmartPointer<vtkPolyDataMapper>::New();
         bandMapper->SetInputConnection(clean->GetOutputPort());
         bandMapper->SetScalarRange(vmin, vmax);
