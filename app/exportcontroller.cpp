@@ -29,7 +29,6 @@ namespace
 {
 
 using T = SectionType;
-using sectiontypes::value;
 
 struct SeriesPicture {
     bool ExportImageOptions::*option;
@@ -114,12 +113,9 @@ void ViewSectionRenderer::setContourLabelMinPoints(int choice)
     section.setContourLabelDensity(choice);
 }
 
-bool ViewSectionRenderer::renderPicture(bool newEngine, int type, const std::string& path,
-                                        const QColor& background, bool equidistant,
-                                        bool horizontalBar, int width, double fontScale)
+bool ViewSectionRenderer::renderPicture(const SectionPicture& picture, const std::string& path)
 {
-    return section.renderPicture(newEngine, type, path, background, equidistant, horizontalBar,
-                                 width, fontScale);
+    return section.renderPicture(picture, path);
 }
 
 bool ViewSectionRenderer::saveScreenshot(const std::string& path, double scale)
@@ -332,14 +328,24 @@ QImage ExportController::tracePicture(size_t record, int width, int height) cons
     return image;
 }
 
-bool ExportController::renderSection(const ExportImageOptions& options, int type,
-                                     const std::string& path, bool classic)
+SectionPicture ExportController::sectionPicture(const ExportImageOptions& options,
+                                                SectionType type) const
+{
+    SectionPicture picture;
+    picture.type = type;
+    picture.style = options.usesNewEngine ? PictureStyle::New : PictureStyle::Classic;
+    picture.background = ctx.exportBackground;
+    picture.equidistantLabels = options.exportEquidistantLabels;
+    picture.horizontalBar = ctx.settings.savePngHColorbar;
+    picture.width = kSectionWidth;
+    picture.fontScale = ctx.exportFontScale;
+    return picture;
+}
+
+bool ExportController::renderSection(const SectionPicture& picture, const std::string& path)
 {
     renderer->setContourLabelMinPoints(ctx.exportLabelCount);
-    const bool ok =
-        renderer->renderPicture(options.usesNewEngine && !classic, type, path, ctx.exportBackground,
-                                options.exportEquidistantLabels, ctx.settings.savePngHColorbar,
-                                kSectionWidth, ctx.exportFontScale);
+    const bool ok = renderer->renderPicture(picture, path);
     return ok && QFileInfo(QString::fromStdString(path)).isFile();
 }
 
@@ -444,7 +450,7 @@ void ExportController::exportImages()
             ctx.log(std::to_string(2000.0));
             ok = writeWholePng(job.file, image, &reason);
         } else {
-            ok = renderSection(options, value(job.type), path);
+            ok = renderSection(sectionPicture(options, job.type), path);
             reason = QString::fromStdString(renderer->pictureProblem());
         }
         if (!ok)
@@ -550,9 +556,11 @@ void ExportController::exportOdt()
             if (!(options.*s.option))
                 continue;
             const QString file = QString::fromStdString(ctx.workFolder) + s.odtName;
+            SectionPicture picture = sectionPicture(options, s.type);
             // Filled contours are drawn by the classic renderer only.
-            const bool ok = renderSection(options, value(s.type), file.toStdString(),
-                                          s.type == T::FilledContours);
+            if (s.type == T::FilledContours)
+                picture.style = PictureStyle::Classic;
+            const bool ok = renderSection(picture, file.toStdString());
             const QImage image = ok ? QImage(file) : QImage();
             if (image.isNull())
                 missing << file;
@@ -605,7 +613,7 @@ void ExportController::exportPdf()
             const QString file = QString::fromStdString(ctx.workFolder) + s.pdfName;
             QImage image;
             if (options.*s.option) {
-                if (renderSection(options, value(s.type), file.toStdString()))
+                if (renderSection(sectionPicture(options, s.type), file.toStdString()))
                     image = QImage(file);
                 if (image.isNull())
                     missing << file;

@@ -9,6 +9,7 @@
 // operations.
 
 #include "colorpalette.h"
+#include "sectionpicture.h"
 #include "sectiontypes.h"
 #include "settings.h"
 #include "tomodocument.h"
@@ -42,11 +43,9 @@ class SectionRenderer
 public:
     virtual ~SectionRenderer() = default;
     virtual void setContourLabelMinPoints(int choice) = 0;
-    // Writes display type t as a PNG `width` pixels wide, whole or not at
-    // all; false when nothing was written, and an older file stays as it was.
-    virtual bool renderPicture(bool newEngine, int type, const std::string& path,
-                               const QColor& background, bool equidistant, bool horizontalBar,
-                               int width, double fontScale) = 0;
+    // Writes the picture as a PNG at path, whole or not at all; false when
+    // nothing was written, and an older file stays as it was.
+    virtual bool renderPicture(const SectionPicture& picture, const std::string& path) = 0;
     virtual bool saveScreenshot(const std::string& path, double scale) = 0;
     // Why the last picture or screenshot could not be written; empty when
     // unknown.
@@ -65,8 +64,7 @@ class ViewSectionRenderer : public SectionRenderer
 public:
     explicit ViewSectionRenderer(SectionDisplay& section) : section(section) {}
     void setContourLabelMinPoints(int choice) override;
-    bool renderPicture(bool newEngine, int type, const std::string& path, const QColor& background,
-                       bool equidistant, bool horizontalBar, int width, double fontScale) override;
+    bool renderPicture(const SectionPicture& picture, const std::string& path) override;
     bool saveScreenshot(const std::string& path, double scale) override;
     std::string pictureProblem() const override;
     int showType() const override;
@@ -156,8 +154,10 @@ private:
             write;
     };
     void exportKml(const KmlExport& kml);
-    bool renderSection(const ExportImageOptions& options, int type, const std::string& path,
-                       bool classic = false);
+    // The section picture of display type `type` as the options and the
+    // export settings ask for it.
+    SectionPicture sectionPicture(const ExportImageOptions& options, SectionType type) const;
+    bool renderSection(const SectionPicture& picture, const std::string& path);
 
     ExportContext ctx;
     std::unique_ptr<SectionRenderer> renderer;

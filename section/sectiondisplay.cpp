@@ -148,14 +148,12 @@ void SectionDisplay::setContourLabelDensity(int choice)
     view_.setContourLabelMinPoints(choice);
 }
 
-bool SectionDisplay::renderPicture(bool newEngine, int t, const std::string& path,
-                                   const QColor& background, bool equidistant, bool horizontalBar,
-                                   int width, double fontScale)
+bool SectionDisplay::renderPicture(const SectionPicture& picture, const std::string& path)
 {
-    return newEngine ? view_.renderExportImage(t, path, background, equidistant, horizontalBar,
-                                               width, fontScale)
-                     : view_.renderToImage(t, path, background, equidistant, horizontalBar, width,
-                                           fontScale);
+    const auto render = picture.style == PictureStyle::New ? &vtkViewer::renderExportImage
+                                                           : &vtkViewer::renderToImage;
+    return (view_.*render)(value(picture.type), path, picture.background, picture.equidistantLabels,
+                           picture.horizontalBar, picture.width, picture.fontScale);
 }
 
 bool SectionDisplay::saveScreenshot(const std::string& path, double scale)

@@ -10,6 +10,7 @@
 // the layout the bar sits in, the document (read only, for the grid and the
 // information density), the log, and the host's answers in Host.
 
+#include "sectionpicture.h"
 #include "sectiontypes.h"
 
 #include <QColor>
@@ -134,10 +135,9 @@ public:
     // ---- Pictures ----
     // Contour label density of the pictures: 0 "Less", 1 "Normal", 2 "More".
     void setContourLabelDensity(int choice);
-    // Type t as a PNG `width` pixels wide, through the newer export scene or
-    // the classic one; false when nothing was written.
-    bool renderPicture(bool newEngine, int t, const std::string& path, const QColor& background,
-                       bool equidistant, bool horizontalBar, int width, double fontScale);
+    // The picture as a PNG at path, in the scene its style names; false when
+    // nothing was written.
+    bool renderPicture(const SectionPicture& picture, const std::string& path);
     bool saveScreenshot(const std::string& path, double scale);
     // Why the last picture or screenshot could not be written.
     std::string pictureProblem() const;

@@ -39,6 +39,7 @@
 #include <vector>
 
 class TomoDocument;
+struct SectionPicture;
 struct refractionDataStructure;
 class vtkActor;
 class vtkScalarsToColors;
@@ -183,9 +184,18 @@ protected:
 
 private:
     struct ExportScene;
-    ExportScene buildExportScene(int t, const QColor& background, bool equidistant, bool horizontal,
-                                 int contourLabelFont, bool newer);
+    // The scene both pictures share; its width is left to the caller.
+    ExportScene buildExportScene(const SectionPicture& picture, int contourLabelFont);
     Range rangeOfType(int type) const;
+    // The contour overlay in the order its pieces are drawn: labels, lines in
+    // the contour colour, black lines, and the filled bands of type 3.
+    struct ContourLines;
+    ContourLines stripContours() const;
+    void addContourLabels(vtkRenderer* r, const ContourLines& contours, int t,
+                          vtkSmartPointer<vtkTextProperty> textProperty);
+    void addContourLines(vtkRenderer* r, const ContourLines& contours, int t);
+    void addContourOverlay(vtkRenderer* r, const ContourLines& contours, int t);
+    void addFilledBands(vtkRenderer* r, const ContourLines& contours);
     bool refractionApplies() const;
     std::vector<double> cellVelocities() const;
     bool arraysMatchGrid() const;

@@ -4,6 +4,7 @@
 #include "vtkviewer.h"
 
 #include "picturefile.h"
+#include "sectionpicture.h"
 #include "sectionscene.h"
 #include "sectiontypes.h"
 #include "wholefile.h"
@@ -163,11 +164,11 @@ struct vtkViewer::ExportScene {
     QString title;
 };
 
-vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& background,
-                                                   bool equidistant, bool horizontal,
-                                                   int contourLabelFont, bool newer)
+vtkViewer::ExportScene vtkViewer::buildExportScene(const SectionPicture& picture,
+                                                   int contourLabelFont)
 {
     ExportScene scene;
+    const int t = sectiontypes::value(picture.type);
 
     // A private grid on the view's points and arrays, coloured by name.
     auto grid = vtkSmartPointer<vtkStructuredGrid>::New();
@@ -185,18 +186,20 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     const SectionFamily family = sectiontypes::picturedFamily(t);
     const SectionActor section = makeSectionActor(grid, sectiontypes::arrayName(family));
     scene.renderer->AddActor(section.actor);
-    if (newer) {
+    // The classic scene takes its background later, with the axes.
+    if (picture.style != PictureStyle::Classic) {
+        const QColor& background = picture.background;
         scene.renderer->SetBackground(background.redF(), background.greenF(), background.blueF());
         scene.renderer->SetBackgroundAlpha(background.alphaF());
     }
 
     if (showMarkers) {
-        if (newer) {
-            addShotMarkers(scene.renderer);
+        if (picture.style == PictureStyle::Classic) {
             addGeophoneMarkers(scene.renderer);
+            addShotMarkers(scene.renderer);
         } else {
-            addGeophoneMarkers(scene.renderer);
             addShotMarkers(scene.renderer);
+            addGeophoneMarkers(scene.renderer);
         }
     }
     if (refractionApplies())
@@ -234,7 +237,7 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
 
     scene.bar = vtkSmartPointer<vtkScalarBarActor>::New();
     scene.bar->SetLookupTable(lut);
-    if (equidistant) {
+    if (picture.equidistantLabels) {
         scene.bar->SetNumberOfLabels(static_cast<int>(palette.color_gradient.color.size()));
         scene.bar->SetDrawAnnotations(0);
     } else {
@@ -245,7 +248,7 @@ vtkViewer::ExportScene vtkViewer::buildExportScene(int t, const QColor& backgrou
     scene.bar->SetTitle("(m/s)");
     scene.bar->SetUnconstrainedFontSize(true);
     scene.bar->SetLabelFormat("%8.1f");
-    if (horizontal) {
+    if (picture.horizontalBar) {
         scene.bar->SetOrientationToHorizontal();
         scene.bar->SetHeight(0.05);
         scene.bar->SetWidth(0.5);
@@ -292,8 +295,9 @@ bool vtkViewer::renderToImage(int t, std::string path, const QColor& background,
     const int contourFont = static_cast<int>(fontScaleFactor * 30 * f);
     const int barFont = static_cast<int>(fontScaleFactor * 40 * f);
 
-    ExportScene scene =
-        buildExportScene(t, background, equidistant, horizontal, contourFont, false);
+    ExportScene scene = buildExportScene({SectionType(t), PictureStyle::Classic, background,
+                                          equidistant, horizontal, width, fontScaleFactor},
+                                         contourFont);
     if (!horizontal) {
         scene.bar->SetPosition(equidistant ? 0.925 : 0.885, 0.115);
         scene.bar->SetHeight(0.72);
@@ -359,7 +363,9 @@ bool vtkViewer::renderExportImage(int t, std::string path, const QColor& backgro
     const int contourFont = static_cast<int>(fontScaleFactor * 24 * f);
     const int barFont = static_cast<int>(fontScaleFactor * 28 * f);
 
-    ExportScene scene = buildExportScene(t, background, equidistant, horizontal, contourFont, true);
+    ExportScene scene = buildExportScene({SectionType(t), PictureStyle::New, background,
+                                          equidistant, horizontal, width, fontScaleFactor},
+                                         contourFont);
     if (equidistant)
         scene.bar->SetDrawTickLabels(1);
     auto labels = vtkSmartPointer<vtkTextProperty>::New();

@@ -77,6 +77,83 @@ const unsigned char RayColour[3] = {100, 100, 104};
 const unsigned char RefractorColour[3] = {30, 40, 40};
 const unsigned char Black[3] = {0, 0, 0};
 
+// The velocities the filled bands run between: the value at the middle of
+// every contour line of at least minPoints points, and the two ends of the
+// range, ascending without repeats.
+std::vector<double> bandLevels(vtkPolyData* contours, vtkDataArray* values, int minPoints,
+                               double vmin, double vmax)
+{
+    std::vector<double> levels;
+    if (values) {
+        vtkCellArray* lines = contours->GetLines();
+        vtkIdType count = 0;
+        const vtkIdType* ids = nullptr;
+        lines->InitTraversal();
+        while (lines->GetNextCell(count, ids))
+            if (count >= minPoints)
+                levels.push_back(values->GetTuple1(ids[count / 2]));
+    }
+    levels.push_back(vmin);
+    levels.push_back(vmax);
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    return levels;
+}
+
+// The grid's surface cut by velocity ("Isovalues") into one band between
+// each two successive levels, every cell of a band carrying its lower level;
+// bands without cells are left out. Null when no band has a cell.
+vtkSmartPointer<vtkAppendPolyData> clipBands(vtkStructuredGrid* grid,
+                                             const std::vector<double>& levels)
+{
+    auto append = vtkSmartPointer<vtkAppendPolyData>::New();
+    vtkSmartPointer<vtkClipPolyData> previousUpper;
+    int bands = 0;
+    for (size_t b = 0; b + 1 < levels.size(); ++b) {
+        const double lo = levels[b];
+        const double hi = levels[b + 1];
+        auto lower = vtkSmartPointer<vtkClipPolyData>::New();
+        lower->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
+                                      "Isovalues");
+        if (b == 0) {
+            auto surface = vtkSmartPointer<vtkStructuredGridGeometryFilter>::New();
+            surface->SetInputData(grid);
+            surface->Update();
+            lower->SetInputConnection(surface->GetOutputPort());
+        } else {
+            lower->SetInputConnection(previousUpper->GetOutputPort(1));
+        }
+        lower->SetValue(lo);
+        lower->InsideOutOff();
+        lower->Update();
+
+        auto upper = vtkSmartPointer<vtkClipPolyData>::New();
+        upper->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
+                                      "Isovalues");
+        upper->SetInputConnection(lower->GetOutputPort());
+        upper->SetValue(hi);
+        upper->GenerateClippedOutputOn();
+        upper->InsideOutOn();
+        upper->Update();
+        previousUpper = upper;
+
+        // Detached from the pipeline: a re-executed clip would drop the
+        // scalars attached here, and the band would render white.
+        if (upper->GetOutput()->GetNumberOfCells() > 0) {
+            auto band = vtkSmartPointer<vtkPolyData>::New();
+            band->ShallowCopy(upper->GetOutput());
+            auto values = vtkSmartPointer<vtkFloatArray>::New();
+            values->SetNumberOfComponents(1);
+            values->SetNumberOfTuples(band->GetNumberOfCells());
+            values->FillComponent(0, lo);
+            band->GetCellData()->SetScalars(values);
+            append->AddInputData(band);
+            ++bands;
+        }
+    }
+    return bands > 0 ? append : nullptr;
+}
+
 } // namespace
 
 void vtkViewer::addGeophoneMarker(vtkSmartPointer<vtkRenderer> r, double x, double e)
@@ -173,6 +250,28 @@ void vtkViewer::addRefractionActor(vtkSmartPointer<vtkRenderer> r)
     r->AddActor(lineActor(polylines, RefractorColour, 3.0));
 }
 
+// The contour filter's output joined into polylines, with the velocity of
+// their points. The contour filter reads "Isovalues" by name, so the contours
+// follow the velocity whatever array colours the section.
+struct vtkViewer::ContourLines {
+    vtkSmartPointer<vtkStripper> stripper;
+    vtkPolyData* lines = nullptr;   // the stripper's output
+    vtkDataArray* values = nullptr; // null when the output has no scalars
+};
+
+vtkViewer::ContourLines vtkViewer::stripContours() const
+{
+    ContourLines c;
+    c.stripper = vtkSmartPointer<vtkStripper>::New();
+    c.stripper->SetInputConnection(contourFilter->GetOutputPort());
+    c.stripper->Update();
+    c.lines = c.stripper->GetOutput();
+    c.values = c.lines->GetPointData()->GetArray("Isovalues");
+    if (!c.values)
+        c.values = c.lines->GetPointData()->GetScalars();
+    return c;
+}
+
 void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
                                 vtkSmartPointer<vtkTextProperty> textProperty)
 {
@@ -184,55 +283,46 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
     if (!contourFilter)
         return;
 
-    // The contour filter reads "Isovalues" by name, so the contours follow the
-    // velocity whatever array colours the section.
-    auto stripper = vtkSmartPointer<vtkStripper>::New();
-    stripper->SetInputConnection(contourFilter->GetOutputPort());
-    stripper->Update();
-    vtkPolyData* stripped = stripper->GetOutput();
-    vtkDataArray* scalars = stripped->GetPointData()->GetArray("Isovalues");
-    if (!scalars)
-        scalars = stripped->GetPointData()->GetScalars();
+    const ContourLines contours = stripContours();
+    addContourLabels(r, contours, t, textProperty);
+    addContourLines(r, contours, t);
+    addContourOverlay(r, contours, t);
+    if (t == sectiontypes::value(SectionType::FilledContours))
+        addFilledBands(r, contours);
+}
 
+void vtkViewer::addContourLabels(vtkRenderer* r, const ContourLines& contours, int t,
+                                 vtkSmartPointer<vtkTextProperty> textProperty)
+{
     // One label on every labelEveryN-th long line, at a random point of it.
+    // The points are drawn for every type, so the random sequence that
+    // places later labels does not depend on the types drawn before.
     auto labelPoints = vtkSmartPointer<vtkPoints>::New();
     auto labelValues = vtkSmartPointer<vtkDoubleArray>::New();
     labelValues->SetNumberOfComponents(1);
     labelValues->SetName("Isovalues");
-    std::vector<double> bandLevels;
     {
-        vtkCellArray* lines = stripped->GetLines();
+        vtkCellArray* lines = contours.lines->GetLines();
         vtkIdType count = 0;
         const vtkIdType* ids = nullptr;
         long long longLines = 0;
         lines->InitTraversal();
         while (lines->GetNextCell(count, ids)) {
-            if (count < contourLabelMinPoints)
-                continue;
-            if (scalars)
-                bandLevels.push_back(scalars->GetTuple1(ids[count / 2]));
-            if (labelEveryN == 0)
+            if (count < contourLabelMinPoints || labelEveryN == 0)
                 continue;
             if (longLines++ % labelEveryN != 0)
                 continue;
             const vtkIdType k = std::min<vtkIdType>(
                 static_cast<vtkIdType>(vtkMath::Random(0.0, static_cast<double>(count))),
                 count - 1);
-            labelPoints->InsertNextPoint(stripped->GetPoint(ids[k]));
-            labelValues->InsertNextValue(scalars ? scalars->GetTuple1(ids[k]) : 0.0);
+            labelPoints->InsertNextPoint(contours.lines->GetPoint(ids[k]));
+            labelValues->InsertNextValue(contours.values ? contours.values->GetTuple1(ids[k])
+                                                         : 0.0);
         }
     }
     auto labelData = vtkSmartPointer<vtkPolyData>::New();
     labelData->SetPoints(labelPoints);
     labelData->GetPointData()->SetScalars(labelValues);
-
-    auto lineMapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-    lineMapper->SetInputConnection(stripper->GetOutputPort());
-    lineMapper->ScalarVisibilityOff();
-    auto contourLines = vtkSmartPointer<vtkActor>::New();
-    contourLines->SetMapper(lineMapper);
-    contourLines->GetProperty()->SetColor(contourColor);
-    contourLines->GetProperty()->SetLineWidth(1.0);
 
     if (!textProperty) {
         textProperty = vtkSmartPointer<vtkTextProperty>::New();
@@ -248,103 +338,72 @@ void vtkViewer::addContourActor(vtkSmartPointer<vtkRenderer> r, int t,
     labelMapper->SetLabelTextProperty(textProperty);
     auto labelActor = vtkSmartPointer<vtkActor2D>::New();
     labelActor->SetMapper(labelMapper);
-    using sectiontypes::isOneOf;
-    using T = SectionType;
     // Velocity numbers over ray counts would read as counts.
-    if (t != sectiontypes::value(T::DensityContours))
+    if (t != sectiontypes::value(SectionType::DensityContours))
         r->AddActor2D(labelActor);
+}
 
-    // Coloured lines over velocity and density, black ones over the gradients
-    // (and over density too).
-    if (isOneOf(t, {T::VelocityContours, T::FilledContours, T::DensityContours}))
-        r->AddActor(contourLines);
-
-    if (isOneOf(t, {T::GradientContours, T::LaplacianContours, T::DensityContours})) {
-        auto black = vtkSmartPointer<vtkPolyData>::New();
-        black->SetPoints(stripped->GetPoints());
-        black->SetLines(stripped->GetLines());
-        auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
-        colours->SetNumberOfComponents(3);
-        for (vtkIdType i = 0; i < stripped->GetNumberOfLines(); ++i)
-            colours->InsertNextTypedTuple(Black);
-        black->GetCellData()->SetScalars(colours);
-        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetInputData(black);
-        auto actor = vtkSmartPointer<vtkActor>::New();
-        actor->SetMapper(mapper);
-        r->AddActor(actor);
-    }
-
-    if (t != sectiontypes::value(T::FilledContours))
+void vtkViewer::addContourLines(vtkRenderer* r, const ContourLines& contours, int t)
+{
+    using T = SectionType;
+    // In the contour colour over velocity and density.
+    if (!sectiontypes::isOneOf(t, {T::VelocityContours, T::FilledContours, T::DensityContours}))
         return;
+    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
+    mapper->SetInputConnection(contours.stripper->GetOutputPort());
+    mapper->ScalarVisibilityOff();
+    auto actor = vtkSmartPointer<vtkActor>::New();
+    actor->SetMapper(mapper);
+    actor->GetProperty()->SetColor(contourColor);
+    actor->GetProperty()->SetLineWidth(1.0);
+    r->AddActor(actor);
+}
 
+void vtkViewer::addContourOverlay(vtkRenderer* r, const ContourLines& contours, int t)
+{
+    using T = SectionType;
+    // Black lines over the gradients, and over density on top of the
+    // coloured ones.
+    if (!sectiontypes::isOneOf(t, {T::GradientContours, T::LaplacianContours, T::DensityContours}))
+        return;
+    auto black = vtkSmartPointer<vtkPolyData>::New();
+    black->SetPoints(contours.lines->GetPoints());
+    black->SetLines(contours.lines->GetLines());
+    auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+    colours->SetNumberOfComponents(3);
+    for (vtkIdType i = 0; i < contours.lines->GetNumberOfLines(); ++i)
+        colours->InsertNextTypedTuple(Black);
+    black->GetCellData()->SetScalars(colours);
+    auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
+    mapper->SetInputData(black);
+    auto actor = vtkSmartPointer<vtkActor>::New();
+    actor->SetMapper(mapper);
+    r->AddActor(actor);
+}
+
+void vtkViewer::addFilledBands(vtkRenderer* r, const ContourLines& contours)
+{
     // Filled bands between the velocity minimum, the long contour lines and
     // the maximum, coloured by the palette spread over the velocity range.
     const double vmin = velocityRange.first;
     const double vmax = velocityRange.second;
-    bandLevels.push_back(vmin);
-    bandLevels.push_back(vmax);
-    std::sort(bandLevels.begin(), bandLevels.end());
-    bandLevels.erase(std::unique(bandLevels.begin(), bandLevels.end()), bandLevels.end());
+    const std::vector<double> levels =
+        bandLevels(contours.lines, contours.values, contourLabelMinPoints, vmin, vmax);
 
-    auto append = vtkSmartPointer<vtkAppendPolyData>::New();
     auto bandColours = vtkSmartPointer<vtkColorTransferFunction>::New();
     bandColours->SetColorSpaceToRGB();
-    vtkSmartPointer<vtkClipPolyData> previousUpper;
-    int bands = 0;
-    for (size_t b = 0; b + 1 < bandLevels.size(); ++b) {
-        const double lo = bandLevels[b];
-        const double hi = bandLevels[b + 1];
+    for (size_t b = 0; b + 1 < levels.size(); ++b) {
         // A flat section has no range to spread the palette over.
-        const double q = vmax == vmin ? 0.0 : (lo - vmin) / (vmax - vmin);
+        const double q = vmax == vmin ? 0.0 : (levels[b] - vmin) / (vmax - vmin);
         const QColor colour = ColorGradient::getColorAt(palette.color_gradient.color, q);
-        bandColours->AddRGBPoint(lo, colour.red() / 255.0, colour.green() / 255.0,
+        bandColours->AddRGBPoint(levels[b], colour.red() / 255.0, colour.green() / 255.0,
                                  colour.blue() / 255.0);
-
-        auto lower = vtkSmartPointer<vtkClipPolyData>::New();
-        lower->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
-                                      "Isovalues");
-        if (b == 0) {
-            auto surface = vtkSmartPointer<vtkStructuredGridGeometryFilter>::New();
-            surface->SetInputData(structuredGrid);
-            surface->Update();
-            lower->SetInputConnection(surface->GetOutputPort());
-        } else {
-            lower->SetInputConnection(previousUpper->GetOutputPort(1));
-        }
-        lower->SetValue(lo);
-        lower->InsideOutOff();
-        lower->Update();
-
-        auto upper = vtkSmartPointer<vtkClipPolyData>::New();
-        upper->SetInputArrayToProcess(0, 0, 0, vtkDataObject::FIELD_ASSOCIATION_POINTS,
-                                      "Isovalues");
-        upper->SetInputConnection(lower->GetOutputPort());
-        upper->SetValue(hi);
-        upper->GenerateClippedOutputOn();
-        upper->InsideOutOn();
-        upper->Update();
-        previousUpper = upper;
-
-        // Detached from the pipeline: a re-executed clip would drop the
-        // scalars attached here, and the band would render white.
-        if (upper->GetOutput()->GetNumberOfCells() > 0) {
-            auto band = vtkSmartPointer<vtkPolyData>::New();
-            band->ShallowCopy(upper->GetOutput());
-            auto values = vtkSmartPointer<vtkFloatArray>::New();
-            values->SetNumberOfComponents(1);
-            values->SetNumberOfTuples(band->GetNumberOfCells());
-            values->FillComponent(0, lo);
-            band->GetCellData()->SetScalars(values);
-            append->AddInputData(band);
-            ++bands;
-        }
     }
     bandColours->SetScaleToLinear();
 
-    if (bands > 0) {
+    if (vtkSmartPointer<vtkAppendPolyData> bands = clipBands(structuredGrid, levels)) {
         auto clean = vtkSmartPointer<vtkCleanPolyData>::New();
-        clean->SetInputConnection(append->GetOutputPort());
+        clean->SetInputConnection(bands->GetOutputPort());
         auto bandMapper = vtkSmartPointer<vtkPolyDataMapper>::New();
         bandMapper->SetInputConnection(clean->GetOutputPort());
         bandMapper->SetScalarRange(vmin, vmax);

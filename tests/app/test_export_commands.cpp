@@ -32,15 +32,18 @@ namespace
 class FakeRenderer : public SectionRenderer
 {
 public:
-    FakeRenderer(std::vector<int>* calls, bool writes) : calls(calls), writes(writes) {}
-    void setContourLabelMinPoints(int) override {}
-    bool renderPicture(bool, int type, const std::string& path, const QColor&, bool, bool,
-                       int width, double) override
+    FakeRenderer(std::vector<int>* calls, std::vector<SectionPicture>* pictures, bool writes)
+        : calls(calls), pictures(pictures), writes(writes)
     {
-        calls->push_back(type);
+    }
+    void setContourLabelMinPoints(int) override {}
+    bool renderPicture(const SectionPicture& picture, const std::string& path) override
+    {
+        calls->push_back(sectiontypes::value(picture.type));
+        pictures->push_back(picture);
         if (!writes)
             return false;
-        QImage image(width, 1500, QImage::Format_RGB32);
+        QImage image(picture.width, 1500, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         return image.save(QString::fromStdString(path), "PNG");
     }
@@ -50,6 +53,7 @@ public:
 
 private:
     std::vector<int>* calls;
+    std::vector<SectionPicture>* pictures;
     bool writes;
 };
 
@@ -72,9 +76,11 @@ struct ExportWindow {
     windowtest::FreshHome home;
     std::unique_ptr<Tervanelo_MainWindows> w = surveytest::startWindow(home);
     std::vector<int> calls;
+    std::vector<SectionPicture> pictures;
     void useFakeRenderer(bool writes = true)
     {
-        w->exportController().setRenderer(std::make_unique<FakeRenderer>(&calls, writes));
+        w->exportController().setRenderer(
+            std::make_unique<FakeRenderer>(&calls, &pictures, writes));
     }
 };
 
@@ -232,6 +238,68 @@ TEST(ImagesCommand, EveryPictureInOrder)
         EXPECT_FALSE(image.isNull()) << n;
         if (std::string(n) == "traveltimes" || std::string(n) == "trace_0") {
             EXPECT_EQ(image.size(), QSize(2000, 1666)) << n;
+        }
+    }
+}
+
+// The engine box chooses the scene of every section picture, except the ODT's
+// filled contours, which only the classic scene draws; the bar's two boxes
+// reach the picture each as itself.
+TEST(ExportCommands, PictureChoicesReachEverySectionPicture)
+{
+    using Action = void (Tervanelo_MainWindows::*)();
+    const struct {
+        const char* dialog;
+        const char* fileDialog;
+        const char* target; // a folder for the series
+        Action action;
+        bool odt;
+    } commands[] = {
+        {"Export Images", "Select Output Folder", "",
+         &Tervanelo_MainWindows::on_actionImages_triggered, false},
+        {"Set images to be included in the document", "Save ODT", "/r.odt",
+         &Tervanelo_MainWindows::on_actionODT_triggered, true},
+        {"Set images to be included in the document", "Save PDF", "/r.pdf",
+         &Tervanelo_MainWindows::on_actionPDF_triggered, false},
+    };
+    ExportWindow e;
+    surveytest::computeSurvey(*e.w);
+    e.useFakeRenderer();
+    for (const auto& c : commands) {
+        for (const PictureStyle chosen : {PictureStyle::New, PictureStyle::Classic}) {
+            SCOPED_TRACE(testing::Message()
+                         << c.fileDialog << (chosen == PictureStyle::New ? " new" : " classic"));
+            e.pictures.clear();
+            const std::string dir = testenv::freshDir("styles");
+            const auto choose = [chosen](QWidget* d) {
+                auto tick = [d](const char* name, bool on) {
+                    auto* box = d->findChild<QAbstractButton*>(name);
+                    ASSERT_NE(box, nullptr) << name;
+                    if (box->isChecked() != on)
+                        box->click();
+                };
+                tick("newRenderEngine", chosen == PictureStyle::New);
+                tick("equidistantCB", true);
+                tick("horizontalBarCB", false);
+                pressOk()(d);
+            };
+            DialogScript script(
+                {{"selectExport", c.dialog, choose},
+                 {"QFileDialog", c.fileDialog, saveAs(QString::fromStdString(dir + c.target))}});
+            (e.w.get()->*c.action)();
+            script.expectDone();
+            ASSERT_FALSE(e.pictures.empty());
+            EXPECT_TRUE(std::any_of(e.pictures.begin(), e.pictures.end(), [](const auto& p) {
+                return p.type == SectionType::FilledContours;
+            }));
+            for (const SectionPicture& p : e.pictures) {
+                SCOPED_TRACE(sectiontypes::value(p.type));
+                const bool filledInOdt = c.odt && p.type == SectionType::FilledContours;
+                EXPECT_EQ(p.style, filledInOdt ? PictureStyle::Classic : chosen);
+                EXPECT_TRUE(p.equidistantLabels);
+                EXPECT_FALSE(p.horizontalBar);
+                EXPECT_EQ(p.width, 4096);
+            }
         }
     }
 }
