@@ -27,6 +27,8 @@
 #include "save_project.h"
 #include "tomodocument.h"
 
+#include "residentmemory.h"
+
 #include <benchmark/benchmark.h>
 #include <zip.h>
 
@@ -196,16 +198,7 @@ Survey& survey()
     return *s;
 }
 
-// Peak resident memory (MB) since the last reset, and the reset itself.
-double residentMB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
-    return 0.0;
-}
-
+// Resets the peak resident memory that residentMB("VmHWM:") reports.
 void resetPeak()
 {
     std::ofstream("/proc/self/clear_refs") << "5";

@@ -17,6 +17,8 @@
 #include "grid.h"
 #include "tomodocument.h"
 
+#include "residentmemory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -49,15 +51,6 @@ double environment(const char* name, double fallback, double smallest)
         return fallback;
     }
     return v;
-}
-
-double residentMB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
-    return 0.0;
 }
 
 // First arrival at offset x over v = v0 + g z (surface source and receiver).

@@ -16,6 +16,18 @@
 namespace
 {
 
+// A queued node, and the order both queues keep: by time, then by node
+// number, as an ordered set of (time, node) pairs has it.
+struct Entry {
+    double time;
+    int32_t node;
+};
+
+bool before(const Entry& a, const Entry& b)
+{
+    return a.time < b.time || (a.time == b.time && a.node < b.node);
+}
+
 // A 4-ary min-heap of queued nodes ordered by (time, node number), the order
 // of an ordered set of pairs, with decrease-key: each node is queued at most
 // once, as in a set with erase-on-improvement, so nodes come out in exactly
@@ -78,14 +90,6 @@ public:
     }
 
 private:
-    struct Entry {
-        double time;
-        int32_t node;
-    };
-    static bool before(const Entry& a, const Entry& b)
-    {
-        return a.time < b.time || (a.time == b.time && a.node < b.node);
-    }
     void place(size_t i, const Entry& e)
     {
         heap[i] = e;
@@ -271,15 +275,6 @@ public:
     }
 
 private:
-    struct Entry {
-        double time;
-        int32_t node;
-    };
-    // NodeQueue's order.
-    static bool before(const Entry& a, const Entry& b)
-    {
-        return a.time < b.time || (a.time == b.time && a.node < b.node);
-    }
     // Times are far below 2^63 widths: the signed conversion is one instruction.
     uint64_t bucketOf(double time) const
     {
