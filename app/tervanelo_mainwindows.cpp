@@ -64,11 +64,12 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
         zoomAction(tr("Zoom Time In"), &Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered);
     zoomTimeOutAction = zoomAction(tr("Zoom Time Out"),
                                    &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
-    zoomButton = TraceDisplay::addZoomButton(*ui, zoomInAction, zoomOutAction,
-                                             ":/icons/zoomInOriz.png", ":/icons/zoomOutOriz.png");
-    timeZoomButton =
-        TraceDisplay::addZoomButton(*ui, zoomTimeInAction, zoomTimeOutAction,
-                                    ":/icons/zoomInVert.png", ":/icons/zoomOutVert.png");
+    zoomButton =
+        TraceDisplay::addZoomButton(ui->toolBar, ui->actionApply_DaZo, zoomInAction, zoomOutAction,
+                                    ":/icons/zoomInOriz.png", ":/icons/zoomOutOriz.png");
+    timeZoomButton = TraceDisplay::addZoomButton(
+        ui->toolBar, ui->actionApply_DaZo, zoomTimeInAction, zoomTimeOutAction,
+        ":/icons/zoomInVert.png", ":/icons/zoomOutVert.png");
     createControllers();
 
     workFolder = QDir::homePath().toStdString() + "/Tervanelo_TMP/";
@@ -106,8 +107,6 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     connectTraceView(ui->showTracesWidget);
 
     traceDisplay->splitBeforeFirstShow();
-    ui->showTracesWidget->hide();
-    ui->tabWidget->setCurrentIndex(0);
     on_tabWidget_tabBarClicked(0);
     connect(ui->show_filtered_cb, &QCheckBox::clicked, this,
             &Tervanelo_MainWindows::update_show_traces);
@@ -196,7 +195,14 @@ void Tervanelo_MainWindows::createControllers()
         logger, document);
 
     traceDisplay = std::make_unique<TraceDisplay>(
-        f, document, settings,
+        TraceDisplay::Views{f.widget_3, f.scrollArea, f.scrollAreaWidgetContents,
+                            f.showTracesWidget, f.widget_2, f.travelTimePreview, f.splitter,
+                            f.parentOfSplit, f.tabWidget, f.show_filtered_cb,
+                            f.showComputedCurvesCB, f.showSimTT_CB},
+        TraceDisplay::Actions{f.menuTraces, f.actionFill_wiggle, f.actionNext_file,
+                              f.actionPrev_file, f.actionApply_DaZo, f.actionFilter, f.actionAGC,
+                              f.actionAutoPick, f.actionScreenshot},
+        document, settings,
         TraceDisplay::State{currentShot, timeZoom, horizontalZoom, horizontalZoomSteps,
                             timeZoomSteps},
         TraceDisplay::Zoom{zoomInAction, zoomOutAction, zoomTimeInAction, zoomTimeOutAction,
@@ -397,7 +403,7 @@ void Tervanelo_MainWindows::on_actionApply_DaZo_triggered()
 
 void Tervanelo_MainWindows::enable_draw_travel_times()
 {
-    ui->tabWidget->setTabEnabled(1, true);
+    traceDisplay->pickAdded();
 }
 
 // ---- Section view ----
