@@ -215,8 +215,12 @@ void Tervanelo_MainWindows::createControllers()
 
     const SurveyState survey{document,      refractionData, currentShot,
                              projectIsOpen, projectFile,    projectFolder};
-    surveyCommands = std::make_unique<SurveyCommands>(f, survey, stopRequested, settings, logger,
-                                                      *traceDisplay, *sectionDisplay, host);
+    surveyCommands = std::make_unique<SurveyCommands>(
+        SurveyCommands::Actions{f.menuProject, f.menuProcessing, f.actionGeometry, f.actionGrid,
+                                f.actionDefine_model_velocity, f.actionRun_tomography_inversion,
+                                f.actionRefraction, f.actionExport_TravelTimes, f.actionPalette,
+                                f.actionScreenshot},
+        survey, stopRequested, settings, logger, *traceDisplay, *sectionDisplay, host);
     projectCommands = std::make_unique<ProjectCommands>(
         f, ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
         *sectionDisplay, *surveyCommands, host);
