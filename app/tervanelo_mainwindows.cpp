@@ -222,7 +222,8 @@ void Tervanelo_MainWindows::createControllers()
                                 f.actionScreenshot},
         survey, stopRequested, settings, logger, *traceDisplay, *sectionDisplay, host);
     projectCommands = std::make_unique<ProjectCommands>(
-        f, ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
+        ProjectCommands::Actions{f.actionSave_Project, f.actionSave_Project_As, f.actionSet_title},
+        ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
         *sectionDisplay, *surveyCommands, host);
     refractionController = std::make_unique<RefractionController>(
         document, refractionData, logger, f.actionShow_refraction, *sectionDisplay, host);
