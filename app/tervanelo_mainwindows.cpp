@@ -209,7 +209,7 @@ void Tervanelo_MainWindows::createControllers()
                            zoomButton, timeZoomButton},
         host, logger);
     settingsCommands = std::make_unique<SettingsCommands>(
-        *this, f, settings,
+        *this, [this] { ui->retranslateUi(this); }, settings,
         SettingsCommands::Languages{translator, languageFolder, languageCodes, currentLanguage},
         document, logger, *traceDisplay, host);
 
