@@ -8,7 +8,6 @@
 #include "save_project_log_dialog.h"
 #include "sectiondisplay.h"
 #include "setprojecttitle.h"
-#include "settings.h"
 #include "surveycommands.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
@@ -50,11 +49,11 @@ void showSaveFailure(const QString& file, const std::string& reason)
 }
 } // namespace
 
-ProjectCommands::ProjectCommands(Actions actions, State state, const AppSettings& settings,
-                                 Logger*& logger, TraceDisplay& traces, SectionDisplay& section,
+ProjectCommands::ProjectCommands(Actions actions, State state, Logger*& logger,
+                                 TraceDisplay& traces, SectionDisplay& section,
                                  SurveyCommands& survey, const WindowHost& host)
-    : acts(actions), state(state), document(state.document), settings(settings), logger(logger),
-      traces(traces), section(section), survey(survey), host(host)
+    : acts(actions), state(state), document(state.document), logger(logger), traces(traces),
+      section(section), survey(survey), host(host)
 {
 }
 

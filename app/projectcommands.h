@@ -7,7 +7,7 @@
 // the current one only after the thread is joined, and only when it opened.
 //
 // Owns nothing: the survey members, the palettes and the work folder are the
-// window's. Needs the Save, Save As and title actions, the settings (read only), the log, the
+// window's. Needs the Save, Save As and title actions, the log, the
 // trace and section displays, the survey commands (to empty the window) and
 // the window's own operations.
 
@@ -17,7 +17,6 @@
 #include <memory>
 #include <string>
 
-struct AppSettings;
 struct ColorPaletteList;
 class Logger;
 class QAction;
@@ -43,9 +42,8 @@ public:
         QAction* setTitle;
     };
 
-    ProjectCommands(Actions actions, State state, const AppSettings& settings, Logger*& logger,
-                    TraceDisplay& traces, SectionDisplay& section, SurveyCommands& survey,
-                    const WindowHost& host);
+    ProjectCommands(Actions actions, State state, Logger*& logger, TraceDisplay& traces,
+                    SectionDisplay& section, SurveyCommands& survey, const WindowHost& host);
 
     // The question before a modified survey is replaced or closed: true to go
     // on (Discard, or Save after a save that succeeded).
@@ -74,7 +72,6 @@ private:
     Actions acts;
     State state;
     TomoDocument& document;
-    const AppSettings& settings;
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;

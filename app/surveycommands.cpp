@@ -11,7 +11,6 @@
 #include "runtomography_dialog.h"
 #include "sectiondisplay.h"
 #include "select_speed_dialog.h"
-#include "settings.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
 #include "traveltimeexport.h"
@@ -91,10 +90,10 @@ QString seismicLoadError(int code)
 } // namespace
 
 SurveyCommands::SurveyCommands(Actions actions, SurveyState state, bool& stopRequested,
-                               const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                               SectionDisplay& section, const WindowHost& host)
+                               Logger*& logger, TraceDisplay& traces, SectionDisplay& section,
+                               const WindowHost& host)
     : acts(actions), state(state), document(state.document), stopRequested(stopRequested),
-      settings(settings), logger(logger), traces(traces), section(section), host(host)
+      logger(logger), traces(traces), section(section), host(host)
 {
 }
 

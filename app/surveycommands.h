@@ -4,7 +4,7 @@
 // travel-time export.
 //
 // Owns nothing: the survey members and the stop flag are the window's. Needs
-// the actions of the Project and Processing menus, the settings (read only), the log, the trace and
+// the actions of the Project and Processing menus, the log, the trace and
 // section displays, and the window's own operations.
 
 #include "windowhost.h"
@@ -14,7 +14,6 @@
 #include <functional>
 #include <string>
 
-struct AppSettings;
 class Grid;
 class Logger;
 class QAction;
@@ -42,9 +41,8 @@ public:
         QAction* palette;
         QAction* screenshot;
     };
-    SurveyCommands(Actions actions, SurveyState state, bool& stopRequested,
-                   const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                   SectionDisplay& section, const WindowHost& host);
+    SurveyCommands(Actions actions, SurveyState state, bool& stopRequested, Logger*& logger,
+                   TraceDisplay& traces, SectionDisplay& section, const WindowHost& host);
 
     void newSurvey();
     // The shot file dialog and the loading of the chosen files into a new
@@ -78,7 +76,6 @@ private:
     SurveyState state;
     TomoDocument& document;
     bool& stopRequested;
-    const AppSettings& settings;
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;

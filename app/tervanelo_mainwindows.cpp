@@ -220,10 +220,10 @@ void Tervanelo_MainWindows::createControllers()
                                 f.actionDefine_model_velocity, f.actionRun_tomography_inversion,
                                 f.actionRefraction, f.actionExport_TravelTimes, f.actionPalette,
                                 f.actionScreenshot},
-        survey, stopRequested, settings, logger, *traceDisplay, *sectionDisplay, host);
+        survey, stopRequested, logger, *traceDisplay, *sectionDisplay, host);
     projectCommands = std::make_unique<ProjectCommands>(
         ProjectCommands::Actions{f.actionSave_Project, f.actionSave_Project_As, f.actionSet_title},
-        ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
+        ProjectCommands::State{survey, paletteList, workFolder}, logger, *traceDisplay,
         *sectionDisplay, *surveyCommands, host);
     refractionController = std::make_unique<RefractionController>(
         document, refractionData, logger, f.actionShow_refraction, *sectionDisplay, host);
