@@ -1,10 +1,7 @@
 #include "projectcommands.h"
-#include "ui_tervanelo_mainwindows.h"
 
 #include "appprompts.h"
-#include "draw_all_traces_widget.h"
-#include "drawtraces.h"
-#include "drawttime.h"
+#include "confirm_file_replace.h"
 #include "load_project.h"
 #include "logger.h"
 #include "refractiondatastructure.h"
@@ -12,7 +9,6 @@
 #include "save_project_log_dialog.h"
 #include "sectiondisplay.h"
 #include "setprojecttitle.h"
-#include "settings.h"
 #include "surveycommands.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
@@ -20,6 +16,7 @@
 #include "windowtexts.h"
 #include "workfolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -47,12 +44,11 @@ void showSaveFailure(UserPrompts& prompts, const QString& file, const std::strin
 }
 } // namespace
 
-ProjectCommands::ProjectCommands(Ui::Tervanelo_MainWindows& form, State state,
-                                 const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                                 SectionDisplay& section, SurveyCommands& survey,
-                                 const WindowHost& host)
-    : f(form), state(state), document(state.document), settings(settings), logger(logger),
-      traces(traces), section(section), survey(survey), host(host)
+ProjectCommands::ProjectCommands(Actions actions, State state, Logger*& logger,
+                                 TraceDisplay& traces, SectionDisplay& section,
+                                 SurveyCommands& survey, const WindowHost& host)
+    : acts(actions), state(state), document(state.document), logger(logger), traces(traces),
+      section(section), survey(survey), host(host)
 {
 }
 
@@ -151,13 +147,7 @@ void ProjectCommands::load()
 
 void ProjectCommands::detachViews()
 {
-    f.widget_3->setDocument(nullptr);
-    // The panels go only when control returns to the main event loop, and
-    // a message box's loop would let them paint meanwhile.
-    traces.forEachPanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
-    f.showTracesWidget->clearTraceWidgets();
-    f.widget_2->setDocument(nullptr);
-    f.travelTimePreview->setDocument(nullptr);
+    traces.detach();
     section.attach(nullptr, nullptr);
 }
 
@@ -219,38 +209,15 @@ bool ProjectCommands::open(const std::string& path)
     state.projectFile = path;
     host.updateWindowTitle(false);
 
-    f.tabWidget->setCurrentIndex(0);
-    f.widget_3->setDocument(&document);
-    f.showTracesWidget->clearTraceWidgets();
+    traces.attach();
     const bool shots = !document.traceSets.empty();
     if (shots || !document.ttArray.empty()) {
         host.updateActionsState(false);
         host.updateActionsState(true);
     }
-    if (shots) {
-        state.currentShot = 0;
-        f.widget_3->setShot(0);
-        traces.createPanels();
-        f.actionNext_file->setEnabled(document.traceSets.size() > 1);
-        f.actionPrev_file->setEnabled(document.traceSets.size() > 1);
-        f.show_filtered_cb->setEnabled(document.traceSets[0].hasFiltered);
-    }
-    traces.applySettings();
-    f.showTracesWidget->setVisible(settings.showAllTraces);
-    f.scrollArea->setVisible(!settings.showAllTraces);
-
-    // As for a new survey, the curves start with the picks alone.
-    f.widget_2->showComputedTimes = false;
-    traces.redrawTravelTimes();
-    f.travelTimePreview->setDocument(&document);
-    f.travelTimePreview->previewMode = true;
-    f.travelTimePreview->update();
+    traces.showOpenedSurvey();
 
     const bool results = document.has_tomographic_info;
-    f.tabWidget->setEnabled(true);
-    f.tabWidget->setTabEnabled(0, shots);
-    f.tabWidget->setTabEnabled(2, results);
-
     section.attach(&document, state.refractionData);
     section.fitPaletteToVelocities();
     if (results)
@@ -281,12 +248,12 @@ void ProjectCommands::setTitle()
         document.title = dialog.title;
         host.setModified(true);
     }
-    if (f.tabWidget->currentIndex() == 2)
+    if (traces.currentTab() == 2)
         section.redraw();
 }
 
 void ProjectCommands::updateActions(bool loaded)
 {
-    for (QAction* a : {f.actionSave_Project, f.actionSave_Project_As, f.actionSet_title})
+    for (QAction* a : {acts.save, acts.saveAs, acts.setTitle})
         a->setEnabled(loaded);
 }

@@ -7,7 +7,7 @@
 // the current one only after the thread is joined, and only when it opened.
 //
 // Owns nothing: the survey members, the palettes and the work folder are the
-// window's. Needs the window's form, the settings (read only), the log, the
+// window's. Needs the Save, Save As and title actions, the log, the
 // trace and section displays, the survey commands (to empty the window) and
 // the window's own operations.
 
@@ -17,9 +17,9 @@
 #include <memory>
 #include <string>
 
-struct AppSettings;
 struct ColorPaletteList;
 class Logger;
+class QAction;
 class QWidget;
 class SectionDisplay;
 class SurveyCommands;
@@ -27,11 +27,6 @@ class TomoDocument;
 class TraceDisplay;
 class WorkFolder;
 struct refractionDataStructure;
-
-namespace Ui
-{
-class Tervanelo_MainWindows;
-}
 
 class ProjectCommands
 {
@@ -41,9 +36,14 @@ public:
         const std::string& workFolder;
     };
 
-    ProjectCommands(Ui::Tervanelo_MainWindows& form, State state, const AppSettings& settings,
-                    Logger*& logger, TraceDisplay& traces, SectionDisplay& section,
-                    SurveyCommands& survey, const WindowHost& host);
+    struct Actions {
+        QAction* save;
+        QAction* saveAs;
+        QAction* setTitle;
+    };
+
+    ProjectCommands(Actions actions, State state, Logger*& logger, TraceDisplay& traces,
+                    SectionDisplay& section, SurveyCommands& survey, const WindowHost& host);
 
     // The question before a modified survey is replaced or closed: true to go
     // on (Discard, or Save after a save that succeeded).
@@ -69,10 +69,9 @@ private:
     // Detaches every view from the document and the refraction data.
     void detachViews();
 
-    Ui::Tervanelo_MainWindows& f;
+    Actions acts;
     State state;
     TomoDocument& document;
-    const AppSettings& settings;
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;

@@ -1,5 +1,4 @@
 #include "settingscommands.h"
-#include "ui_tervanelo_mainwindows.h"
 
 #include "logger.h"
 #include "settingdialog.h"
@@ -13,12 +12,12 @@
 #include <QMainWindow>
 #include <QTranslator>
 
-SettingsCommands::SettingsCommands(QMainWindow& window, Ui::Tervanelo_MainWindows& form,
+SettingsCommands::SettingsCommands(QMainWindow& window, std::function<void()> retranslate,
                                    AppSettings& settings, Languages languages,
                                    const TomoDocument& document, Logger*& logger,
                                    TraceDisplay& traces, const WindowHost& host)
-    : window(window), f(form), settings(settings), languages(languages), document(document),
-      logger(logger), traces(traces), host(host)
+    : window(window), retranslate(std::move(retranslate)), settings(settings), languages(languages),
+      document(document), logger(logger), traces(traces), host(host)
 {
 }
 
@@ -27,10 +26,7 @@ void SettingsCommands::setupLanguages(bool settingsLoaded)
     QString wanted = QStringLiteral("en");
     if (settingsLoaded) {
         wanted = QString::fromStdString(settings.language);
-        f.travelTimePreview->twoColors = settings.twoColors;
-        f.widget_2->twoColors = settings.twoColors;
-        traces.setFillWiggle(settings.fillWiggle);
-        // No shot is shown yet, so the show-filtered flag waits for the first one.
+        traces.applyStartupSettings();
     }
     for (const auto& language : scanLanguages(languages.folder)) {
         languages.codes.push_back(language);
@@ -41,7 +37,7 @@ void SettingsCommands::setupLanguages(bool settingsLoaded)
         languages.translator->load(language.second, languages.folder);
         QCoreApplication::installTranslator(languages.translator);
         useQtTexts(language.first);
-        f.retranslateUi(&window);
+        retranslate();
         host.updateWindowTitle(document.modified);
         settings.setLanguage(language.first.toStdString());
     }
@@ -67,7 +63,7 @@ bool SettingsCommands::switchLanguage(int index)
     useQtTexts(code);
     QLocale::setDefault(QLocale(code));
     languages.current = index;
-    f.retranslateUi(&window);
+    retranslate();
     // The form's title has no project marks.
     host.updateWindowTitle(document.modified);
     settings.setLanguage(code.toStdString());
@@ -133,27 +129,6 @@ void SettingsCommands::edit()
     settings.twoColors = dialog.isTwoColors();
     switchIfChosen(dialog.selectedLanguage);
 
-    if (settings.cutHorizontal != old.cutHorizontal)
-        traces.setCutWaveForm(settings.cutHorizontal);
-    if (settings.zoomIn != old.zoomIn)
-        traces.setZoomInWindow(settings.zoomIn);
-    // The display command falls back to the recorded samples when the shot
-    // has no filtered ones.
-    if (settings.showFiltered != old.showFiltered)
-        traces.showFiltered(settings.showFiltered);
-    if (settings.fillWiggle != old.fillWiggle)
-        traces.setFillWiggle(settings.fillWiggle);
-    if (settings.showAllTraces != old.showAllTraces) {
-        f.scrollArea->setVisible(!settings.showAllTraces);
-        f.showTracesWidget->setVisible(settings.showAllTraces);
-    }
-    if (settings.twoColors != old.twoColors) {
-        f.widget_2->twoColors = settings.twoColors;
-        f.travelTimePreview->twoColors = settings.twoColors;
-        f.widget_2->update();
-        f.travelTimePreview->update();
-    }
-    f.actionNext_file->setEnabled(!settings.showAllTraces);
-    f.actionPrev_file->setEnabled(!settings.showAllTraces);
+    traces.applyChangedSettings(old);
     store();
 }

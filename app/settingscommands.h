@@ -4,14 +4,16 @@
 // translation and the writing of the settings file.
 //
 // Owns nothing: the settings, the translator and the language list are the
-// window's members, reached through Languages. Needs the window and its form
-// (their texts are translated again after a switch), the document (for the
+// window's members, reached through Languages. Needs the window (the dialogs'
+// parent) and the retranslation of its form's texts after a switch, the document (for the
 // title's modified mark), the log, the trace display (which shows the
 // settings' flags) and the window's own operations.
 
 #include "languages.h"
 
 #include <QString>
+
+#include <functional>
 
 struct AppSettings;
 class Logger;
@@ -20,11 +22,6 @@ class QTranslator;
 class TomoDocument;
 class TraceDisplay;
 struct WindowHost;
-
-namespace Ui
-{
-class Tervanelo_MainWindows;
-}
 
 class SettingsCommands
 {
@@ -37,7 +34,7 @@ public:
         int& current; // index into codes, -1 for none
     };
 
-    SettingsCommands(QMainWindow& window, Ui::Tervanelo_MainWindows& form, AppSettings& settings,
+    SettingsCommands(QMainWindow& window, std::function<void()> retranslate, AppSettings& settings,
                      Languages languages, const TomoDocument& document, Logger*& logger,
                      TraceDisplay& traces, const WindowHost& host);
 
@@ -63,7 +60,7 @@ private:
     void useQtTexts(const QString& code);
 
     QMainWindow& window;
-    Ui::Tervanelo_MainWindows& f;
+    std::function<void()> retranslate;
     AppSettings& settings;
     Languages languages;
     const TomoDocument& document;

@@ -1,11 +1,7 @@
 #include "surveycommands.h"
-#include "ui_tervanelo_mainwindows.h"
 
 #include "appprompts.h"
 #include "dialogsetgeometry.h"
-#include "draw_all_traces_widget.h"
-#include "drawtraces.h"
-#include "drawttime.h"
 #include "grid.h"
 #include "griddialog.h"
 #include "inversionmisfit.h"
@@ -16,7 +12,6 @@
 #include "runtomography_dialog.h"
 #include "sectiondisplay.h"
 #include "select_speed_dialog.h"
-#include "settings.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
 #include "traveltimeexport.h"
@@ -25,9 +20,12 @@
 #include "windowtexts.h"
 #include "workfolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <chrono>
@@ -76,12 +74,11 @@ QString seismicLoadError(int code)
 
 } // namespace
 
-SurveyCommands::SurveyCommands(Ui::Tervanelo_MainWindows& form, SurveyState state,
-                               bool& stopRequested, const AppSettings& settings, Logger*& logger,
-                               TraceDisplay& traces, SectionDisplay& section,
+SurveyCommands::SurveyCommands(Actions actions, SurveyState state, bool& stopRequested,
+                               Logger*& logger, TraceDisplay& traces, SectionDisplay& section,
                                const WindowHost& host)
-    : f(form), state(state), document(state.document), stopRequested(stopRequested),
-      settings(settings), logger(logger), traces(traces), section(section), host(host)
+    : acts(actions), state(state), document(state.document), stopRequested(stopRequested),
+      logger(logger), traces(traces), section(section), host(host)
 {
 }
 
@@ -89,17 +86,7 @@ SurveyCommands::SurveyCommands(Ui::Tervanelo_MainWindows& form, SurveyState stat
 
 void SurveyCommands::resetToNoSurvey()
 {
-    state.currentShot = -1;
-    f.showTracesWidget->clearTraceWidgets();
-    f.widget_3->setDocument(&document);
-    f.widget_3->setShot(-1);
-    f.widget_3->update();
-    f.widget_2->setDocument(&document);
-    f.widget_2->showComputedTimes = false;
-    f.widget_2->update();
-    traces.updateComputedTimesBox();
-    f.travelTimePreview->setDocument(&document);
-    f.travelTimePreview->update();
+    traces.showNoSurvey();
     // The viewer lets go first: it must never hold a deleted structure.
     section.attach(&document, nullptr);
     delete state.refractionData;
@@ -117,14 +104,9 @@ void SurveyCommands::resetToNoSurvey()
 
 void SurveyCommands::refreshSurveyActions()
 {
-    int tab = f.tabWidget->currentIndex();
+    const int tab = traces.currentTab();
     host.updateActionsState(true);
-    // The tab bar moves off a tab that was disabled without saying so: the
-    // tab in front and the rules applied are chosen here, together.
-    if (!f.tabWidget->isTabEnabled(tab))
-        tab = f.tabWidget->isTabEnabled(0) ? 0 : 1;
-    f.tabWidget->setCurrentIndex(tab);
-    host.applyTabRules(tab);
+    host.applyTabRules(traces.showEnabledTab(tab));
 }
 
 // ---- New, Import ----
@@ -145,18 +127,10 @@ void SurveyCommands::newSurvey()
     host.updateActionsState(false);
     host.updateActionsState(true);
     // A new survey has no section yet to colour or picture.
-    f.actionPalette->setEnabled(false);
-    f.actionScreenshot->setEnabled(false);
+    acts.palette->setEnabled(false);
+    acts.screenshot->setEnabled(false);
 
-    state.currentShot = 0;
-    f.widget_3->setDocument(&document);
-    f.widget_3->setShot(0);
-
-    traces.redrawTravelTimes();
-    f.travelTimePreview->previewMode = true;
-    f.travelTimePreview->setDocument(&document);
-    f.travelTimePreview->setShotIndex(0);
-    f.travelTimePreview->update();
+    traces.showNewSurvey();
 
     section.attach(&document, state.refractionData);
 
@@ -164,12 +138,7 @@ void SurveyCommands::newSurvey()
     state.projectIsOpen = false;
     host.updateWindowTitle(false);
 
-    f.actionFilter->setEnabled(true);
-    f.actionAGC->setEnabled(true);
-    traces.applySettings();
-
-    f.scrollArea->setVisible(!settings.showAllTraces);
-    f.showTracesWidget->setVisible(settings.showAllTraces);
+    traces.showShotSettings();
 }
 
 bool SurveyCommands::loadShots()
@@ -257,19 +226,12 @@ void SurveyCommands::importTravelTimes()
     host.updateActionsState(true);
     // Imported times have no section yet to colour or picture; their picks
     // are shown.
-    f.actionPalette->setEnabled(false);
-    f.actionScreenshot->setEnabled(false);
+    acts.palette->setEnabled(false);
+    acts.screenshot->setEnabled(false);
     section.fitPaletteToVelocities();
     section.placeBarHandles();
-    // Disabling the traces tab again moves the tab bar off it, onto the picks.
-    f.tabWidget->setTabEnabled(0, false);
-    f.tabWidget->setTabEnabled(1, true);
-    f.widget_2->setDocument(&document);
-    f.widget_2->update();
+    traces.showImportedTimes();
     section.attach(&document, state.refractionData);
-    f.travelTimePreview->setDocument(&document);
-    f.travelTimePreview->previewMode = true;
-    f.travelTimePreview->update();
     state.projectFile.clear();
     state.projectIsOpen = false;
     host.updateWindowTitle(false);
@@ -372,8 +334,7 @@ void SurveyCommands::editGeometry()
         traces.createPanels();
         traces.applySettings();
     }
-    traces.showFirstShot();
-    f.travelTimePreview->setShotIndex(0);
+    traces.showFirstShot(true);
     if (state.refractionData)
         state.refractionData->resetFromDocument();
     traces.redrawTravelTimes();
@@ -495,13 +456,7 @@ void SurveyCommands::runInversion()
     const InversionMisfit misfit = finishInversion(document, symmetric, smoothingType, smoothing);
     progress.hide();
 
-    f.widget_2->setDocument(&document);
-    f.widget_2->showComputedTimes = true;
-    f.widget_2->update();
-    f.widget_3->setDocument(&document);
-    f.widget_3->update();
-
-    traces.updateTabs();
+    traces.showComputedTimes();
 
     const long long seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
@@ -519,7 +474,7 @@ void SurveyCommands::runInversion()
     section.showInversionResults();
 
     // Also when tab 2 is already in front, so that its actions follow the results.
-    f.tabWidget->setTabEnabled(2, true);
+    traces.enableSectionTab();
     host.bringSectionForward();
     section.buildLayerArrays();
 }
@@ -557,10 +512,9 @@ void SurveyCommands::exportTravelTimes()
 
 void SurveyCommands::updateActions(bool loaded)
 {
-    f.menuProject->setEnabled(true);
-    f.menuProcessing->setEnabled(true);
+    acts.projectMenu->setEnabled(true);
+    acts.processingMenu->setEnabled(true);
     for (QAction* a :
-         {f.actionGeometry, f.actionGrid, f.actionDefine_model_velocity,
-          f.actionRun_tomography_inversion, f.actionRefraction, f.actionExport_TravelTimes})
+         {acts.geometry, acts.grid, acts.model, acts.inversion, acts.refraction, acts.exportTimes})
         a->setEnabled(loaded);
 }

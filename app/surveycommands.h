@@ -4,7 +4,7 @@
 // travel-time export.
 //
 // Owns nothing: the survey members and the stop flag are the window's. Needs
-// the window's form, the settings (read only), the log, the trace and
+// the actions of the Project and Processing menus, the log, the trace and
 // section displays, and the window's own operations.
 
 #include "windowhost.h"
@@ -14,10 +14,10 @@
 #include <functional>
 #include <string>
 
-struct AppSettings;
 class Grid;
 class Logger;
 class QAction;
+class QMenu;
 class QObject;
 class QWidget;
 class SectionDisplay;
@@ -25,17 +25,24 @@ class TomoDocument;
 class TraceDisplay;
 struct refractionDataStructure;
 
-namespace Ui
-{
-class Tervanelo_MainWindows;
-}
-
 class SurveyCommands
 {
 public:
-    SurveyCommands(Ui::Tervanelo_MainWindows& form, SurveyState state, bool& stopRequested,
-                   const AppSettings& settings, Logger*& logger, TraceDisplay& traces,
-                   SectionDisplay& section, const WindowHost& host);
+    struct Actions {
+        QMenu* projectMenu;
+        QMenu* processingMenu;
+        QAction* geometry;
+        QAction* grid;
+        QAction* model;
+        QAction* inversion;
+        QAction* refraction;
+        QAction* exportTimes;
+        // A new survey has no section yet to colour or picture.
+        QAction* palette;
+        QAction* screenshot;
+    };
+    SurveyCommands(Actions actions, SurveyState state, bool& stopRequested, Logger*& logger,
+                   TraceDisplay& traces, SectionDisplay& section, const WindowHost& host);
 
     void newSurvey();
     // The shot file dialog and the loading of the chosen files into a new
@@ -65,11 +72,10 @@ public:
     void refreshSurveyActions();
 
 private:
-    Ui::Tervanelo_MainWindows& f;
+    Actions acts;
     SurveyState state;
     TomoDocument& document;
     bool& stopRequested;
-    const AppSettings& settings;
     Logger*& logger;
     TraceDisplay& traces;
     SectionDisplay& section;

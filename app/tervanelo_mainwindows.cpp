@@ -63,11 +63,12 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
         zoomAction(tr("Zoom Time In"), &Tervanelo_MainWindows::on_actionZoomT_in_traces_triggered);
     zoomTimeOutAction = zoomAction(tr("Zoom Time Out"),
                                    &Tervanelo_MainWindows::on_actionZoomT_out_traces_triggered);
-    zoomButton = TraceDisplay::addZoomButton(*ui, zoomInAction, zoomOutAction,
-                                             ":/icons/zoomInOriz.png", ":/icons/zoomOutOriz.png");
-    timeZoomButton =
-        TraceDisplay::addZoomButton(*ui, zoomTimeInAction, zoomTimeOutAction,
-                                    ":/icons/zoomInVert.png", ":/icons/zoomOutVert.png");
+    zoomButton =
+        TraceDisplay::addZoomButton(ui->toolBar, ui->actionApply_DaZo, zoomInAction, zoomOutAction,
+                                    ":/icons/zoomInOriz.png", ":/icons/zoomOutOriz.png");
+    timeZoomButton = TraceDisplay::addZoomButton(
+        ui->toolBar, ui->actionApply_DaZo, zoomTimeInAction, zoomTimeOutAction,
+        ":/icons/zoomInVert.png", ":/icons/zoomOutVert.png");
     createControllers();
 
     workFolder = QDir::homePath().toStdString() + "/Tervanelo_TMP/";
@@ -105,8 +106,6 @@ Tervanelo_MainWindows::Tervanelo_MainWindows(QWidget* parent)
     connectTraceView(ui->showTracesWidget);
 
     traceDisplay->splitBeforeFirstShow();
-    ui->showTracesWidget->hide();
-    ui->tabWidget->setCurrentIndex(0);
     on_tabWidget_tabBarClicked(0);
     connect(ui->show_filtered_cb, &QCheckBox::clicked, this,
             &Tervanelo_MainWindows::update_show_traces);
@@ -196,24 +195,36 @@ void Tervanelo_MainWindows::createControllers()
         logger, document);
 
     traceDisplay = std::make_unique<TraceDisplay>(
-        f, document, settings,
+        TraceDisplay::Views{f.widget_3, f.scrollArea, f.scrollAreaWidgetContents,
+                            f.showTracesWidget, f.widget_2, f.travelTimePreview, f.splitter,
+                            f.parentOfSplit, f.tabWidget, f.show_filtered_cb,
+                            f.showComputedCurvesCB, f.showSimTT_CB},
+        TraceDisplay::Actions{f.menuTraces, f.actionFill_wiggle, f.actionNext_file,
+                              f.actionPrev_file, f.actionApply_DaZo, f.actionFilter, f.actionAGC,
+                              f.actionAutoPick, f.actionScreenshot},
+        document, settings,
         TraceDisplay::State{currentShot, timeZoom, horizontalZoom, horizontalZoomSteps,
                             timeZoomSteps},
         TraceDisplay::Zoom{zoomInAction, zoomOutAction, zoomTimeInAction, zoomTimeOutAction,
                            zoomButton, timeZoomButton},
         host, logger);
     settingsCommands = std::make_unique<SettingsCommands>(
-        *this, f, settings,
+        *this, [this] { ui->retranslateUi(this); }, settings,
         SettingsCommands::Languages{translator, qtTranslator, languageFolder, languageCodes,
                                     currentLanguage},
         document, logger, *traceDisplay, host);
 
     const SurveyState survey{document,      refractionData, currentShot,
                              projectIsOpen, projectFile,    projectFolder};
-    surveyCommands = std::make_unique<SurveyCommands>(f, survey, stopRequested, settings, logger,
-                                                      *traceDisplay, *sectionDisplay, host);
+    surveyCommands = std::make_unique<SurveyCommands>(
+        SurveyCommands::Actions{f.menuProject, f.menuProcessing, f.actionGeometry, f.actionGrid,
+                                f.actionDefine_model_velocity, f.actionRun_tomography_inversion,
+                                f.actionRefraction, f.actionExport_TravelTimes, f.actionPalette,
+                                f.actionScreenshot},
+        survey, stopRequested, logger, *traceDisplay, *sectionDisplay, host);
     projectCommands = std::make_unique<ProjectCommands>(
-        f, ProjectCommands::State{survey, paletteList, workFolder}, settings, logger, *traceDisplay,
+        ProjectCommands::Actions{f.actionSave_Project, f.actionSave_Project_As, f.actionSet_title},
+        ProjectCommands::State{survey, paletteList, workFolder}, logger, *traceDisplay,
         *sectionDisplay, *surveyCommands, host);
     refractionController = std::make_unique<RefractionController>(
         document, refractionData, logger, f.actionShow_refraction, *sectionDisplay, host);
@@ -398,7 +409,7 @@ void Tervanelo_MainWindows::on_actionApply_DaZo_triggered()
 
 void Tervanelo_MainWindows::enable_draw_travel_times()
 {
-    ui->tabWidget->setTabEnabled(1, true);
+    traceDisplay->pickAdded();
 }
 
 // ---- Section view ----

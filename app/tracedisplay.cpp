@@ -1,5 +1,4 @@
 #include "tracedisplay.h"
-#include "ui_tervanelo_mainwindows.h"
 
 #include "appprompts.h"
 #include "dofilteringdialog.h"
@@ -17,8 +16,13 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
 
 #include <algorithm>
 #include <iostream>
@@ -50,11 +54,11 @@ bool pickOnFiltered(const Trace& trace, bool boxChecked)
 }
 } // namespace
 
-TraceDisplay::TraceDisplay(Ui::Tervanelo_MainWindows& form, TomoDocument& document,
+TraceDisplay::TraceDisplay(Views views, Actions actions, TomoDocument& document,
                            const AppSettings& settings, State state, Zoom zoom,
                            const WindowHost& host, Logger*& logger)
-    : f(form), document(document), settings(settings), state(state), zoom(zoom), host(host),
-      logger(logger)
+    : v(views), acts(actions), document(document), settings(settings), state(state), zoom(zoom),
+      host(host), logger(logger)
 {
 }
 
@@ -62,7 +66,7 @@ TraceDisplay::TraceDisplay(Ui::Tervanelo_MainWindows& form, TomoDocument& docume
 
 void TraceDisplay::forEachPanel(const std::function<void(unsigned, drawTraces*)>& fn)
 {
-    DrawAllTracesWidget* view = f.showTracesWidget;
+    DrawAllTracesWidget* view = v.allShots;
     for (unsigned i = 0; i < view->traceWidgetCount(); ++i)
         fn(i, view->traceWidgetAt(i));
 }
@@ -71,17 +75,17 @@ void TraceDisplay::createPanels()
 {
     if (document.traceSets.empty())
         return;
-    f.showTracesWidget->clearTraceWidgets();
+    v.allShots->clearTraceWidgets();
     for (size_t i = 0; i < document.traceSets.size(); ++i) {
         auto* panel = new drawTraces(host.window);
         panel->setDocument(&document);
         panel->setShot(int(i));
         panel->update();
-        panel->travelTimeView = f.widget_2;
+        panel->travelTimeView = v.travelTimes;
         panel->setShowFiltered(false);
         // The window's zoom outlives the panels of an earlier survey.
         panel->setZoom(state.timeZoom, state.horizontalZoom);
-        f.showTracesWidget->addTraceWidget(panel);
+        v.allShots->addTraceWidget(panel);
         std::cout << "created trace widget " << i << std::endl;
     }
 }
@@ -121,24 +125,24 @@ void TraceDisplay::showFilteredOnPanels(bool b)
 void TraceDisplay::showCurrentShot()
 {
     const int current = state.currentShot;
-    f.widget_3->setShot(current);
-    f.widget_3->update();
-    f.travelTimePreview->setShotIndex(current);
-    f.travelTimePreview->update();
+    v.shot->setShot(current);
+    v.shot->update();
+    v.preview->setShotIndex(current);
+    v.preview->update();
 
     const std::vector<TraceSet>& sets = document.traceSets;
     const bool hasSet = current >= 0 && size_t(current) < sets.size();
     if (hasSet && sets[size_t(current)].hasFiltered) {
         const bool shown = sets[size_t(current)].useFiltered;
-        f.show_filtered_cb->setEnabled(true);
-        f.show_filtered_cb->setChecked(shown);
-        f.widget_3->showFiltered = shown;
+        v.filteredBox->setEnabled(true);
+        v.filteredBox->setChecked(shown);
+        v.shot->showFiltered = shown;
     } else {
-        f.show_filtered_cb->setChecked(false);
-        f.show_filtered_cb->setEnabled(false);
-        f.widget_3->showFiltered = false;
+        v.filteredBox->setChecked(false);
+        v.filteredBox->setEnabled(false);
+        v.shot->showFiltered = false;
     }
-    f.widget_3->update();
+    v.shot->update();
 }
 
 void TraceDisplay::nextShot()
@@ -161,24 +165,200 @@ void TraceDisplay::previousShot()
     showCurrentShot();
 }
 
-void TraceDisplay::showFirstShot()
+void TraceDisplay::showFirstShot(bool preview)
 {
-    f.widget_3->setDocument(&document);
-    state.currentShot = 0;
-    f.widget_3->setShot(0);
-    f.menuTraces->setEnabled(true);
+    attachShot(0);
+    acts.menu->setEnabled(true);
     if (document.traceSets.size() > 1) {
-        f.actionNext_file->setEnabled(true);
-        f.actionPrev_file->setEnabled(true);
+        acts.nextShot->setEnabled(true);
+        acts.previousShot->setEnabled(true);
     }
+    if (preview)
+        v.preview->setShotIndex(0);
 }
 
 void TraceDisplay::redrawTravelTimes()
 {
-    f.widget_3->update();
-    f.widget_3->travelTimeView = f.widget_2;
-    f.widget_2->setDocument(&document);
-    f.widget_2->update();
+    v.shot->update();
+    v.shot->travelTimeView = v.travelTimes;
+    attachTravelTimes();
+}
+
+// ---- The survey on show ----
+
+void TraceDisplay::attachShot(int shot)
+{
+    v.shot->setDocument(&document);
+    state.currentShot = shot;
+    v.shot->setShot(shot);
+}
+
+void TraceDisplay::attachTravelTimes()
+{
+    v.travelTimes->setDocument(&document);
+    v.travelTimes->update();
+}
+
+void TraceDisplay::attachPreview()
+{
+    v.preview->setDocument(&document);
+    v.preview->previewMode = true;
+    v.preview->update();
+}
+
+void TraceDisplay::showNoSurvey()
+{
+    v.allShots->clearTraceWidgets();
+    attachShot(-1);
+    v.shot->update();
+    v.travelTimes->showComputedTimes = false;
+    attachTravelTimes();
+    updateComputedTimesBox();
+    // Not yet a preview: that waits for a survey with picks.
+    v.preview->setDocument(&document);
+    v.preview->update();
+}
+
+void TraceDisplay::showNewSurvey()
+{
+    attachShot(0);
+    redrawTravelTimes();
+    v.preview->setShotIndex(0);
+    attachPreview();
+}
+
+void TraceDisplay::showShotSettings()
+{
+    acts.filter->setEnabled(true);
+    acts.agc->setEnabled(true);
+    applySettings();
+    showAllShots(settings.showAllTraces);
+}
+
+void TraceDisplay::showImportedTimes()
+{
+    // Disabling the traces tab again moves the tab bar off it, onto the picks.
+    v.tabs->setTabEnabled(0, false);
+    v.tabs->setTabEnabled(1, true);
+    attachTravelTimes();
+    attachPreview();
+}
+
+void TraceDisplay::detach()
+{
+    v.shot->setDocument(nullptr);
+    // The panels go only when control returns to the main event loop, and
+    // a message box's loop would let them paint meanwhile.
+    forEachPanel([](unsigned, drawTraces* panel) { panel->setDocument(nullptr); });
+    v.allShots->clearTraceWidgets();
+    v.travelTimes->setDocument(nullptr);
+    v.preview->setDocument(nullptr);
+}
+
+void TraceDisplay::attach()
+{
+    v.tabs->setCurrentIndex(0);
+    v.shot->setDocument(&document);
+    v.allShots->clearTraceWidgets();
+}
+
+void TraceDisplay::showOpenedSurvey()
+{
+    const bool shots = !document.traceSets.empty();
+    if (shots) {
+        attachShot(0);
+        createPanels();
+        acts.nextShot->setEnabled(document.traceSets.size() > 1);
+        acts.previousShot->setEnabled(document.traceSets.size() > 1);
+        v.filteredBox->setEnabled(document.traceSets[0].hasFiltered);
+    }
+    applySettings();
+    showAllShots(settings.showAllTraces);
+
+    // As for a new survey, the curves start with the picks alone.
+    v.travelTimes->showComputedTimes = false;
+    redrawTravelTimes();
+    attachPreview();
+
+    v.tabs->setEnabled(true);
+    v.tabs->setTabEnabled(0, shots);
+    v.tabs->setTabEnabled(2, document.has_tomographic_info);
+}
+
+void TraceDisplay::showComputedTimes()
+{
+    v.travelTimes->showComputedTimes = true;
+    attachTravelTimes();
+    v.shot->setDocument(&document);
+    v.shot->update();
+    updateTabs();
+}
+
+void TraceDisplay::enableSectionTab()
+{
+    v.tabs->setTabEnabled(2, true);
+}
+
+void TraceDisplay::pickAdded()
+{
+    v.tabs->setTabEnabled(1, true);
+}
+
+int TraceDisplay::currentTab() const
+{
+    return v.tabs->currentIndex();
+}
+
+int TraceDisplay::showEnabledTab(int tab)
+{
+    // The tab bar moves off a tab that was disabled without saying so: the
+    // tab in front and the rules applied are chosen here, together.
+    if (!v.tabs->isTabEnabled(tab))
+        tab = v.tabs->isTabEnabled(0) ? 0 : 1;
+    v.tabs->setCurrentIndex(tab);
+    return tab;
+}
+
+void TraceDisplay::showAllShots(bool all)
+{
+    v.shotArea->setVisible(!all);
+    v.allShots->setVisible(all);
+}
+
+void TraceDisplay::setTwoColors(bool on)
+{
+    v.travelTimes->twoColors = on;
+    v.preview->twoColors = on;
+    v.travelTimes->update();
+    v.preview->update();
+}
+
+void TraceDisplay::applyStartupSettings()
+{
+    v.preview->twoColors = settings.twoColors;
+    v.travelTimes->twoColors = settings.twoColors;
+    setFillWiggle(settings.fillWiggle);
+    // No shot is shown yet, so the show-filtered flag waits for the first one.
+}
+
+void TraceDisplay::applyChangedSettings(const AppSettings& old)
+{
+    if (settings.cutHorizontal != old.cutHorizontal)
+        setCutWaveForm(settings.cutHorizontal);
+    if (settings.zoomIn != old.zoomIn)
+        setZoomInWindow(settings.zoomIn);
+    // The display command falls back to the recorded samples when the shot
+    // has no filtered ones.
+    if (settings.showFiltered != old.showFiltered)
+        showFiltered(settings.showFiltered);
+    if (settings.fillWiggle != old.fillWiggle)
+        setFillWiggle(settings.fillWiggle);
+    if (settings.showAllTraces != old.showAllTraces)
+        showAllShots(settings.showAllTraces);
+    if (settings.twoColors != old.twoColors)
+        setTwoColors(settings.twoColors);
+    acts.nextShot->setEnabled(!settings.showAllTraces);
+    acts.previousShot->setEnabled(!settings.showAllTraces);
 }
 
 // ---- Zoom ----
@@ -186,7 +366,7 @@ void TraceDisplay::redrawTravelTimes()
 void TraceDisplay::zoomTracesIn(double& factor, int& steps, QAction* in, QAction* out)
 {
     factor *= ZoomStep;
-    f.widget_3->setZoom(state.timeZoom, state.horizontalZoom);
+    v.shot->setZoom(state.timeZoom, state.horizontalZoom);
     forEachPanel(
         [this](unsigned, drawTraces* p) { p->setZoom(state.timeZoom, state.horizontalZoom); });
     updateZooming();
@@ -200,9 +380,9 @@ void TraceDisplay::zoomTracesOut(double& factor, int& steps, QAction* out)
     if (steps < 1)
         return;
     factor /= ZoomStep;
-    f.widget_3->setZoom(state.timeZoom, state.horizontalZoom);
+    v.shot->setZoom(state.timeZoom, state.horizontalZoom);
     updateZooming();
-    f.widget_3->update();
+    v.shot->update();
     forEachPanel(
         [this](unsigned, drawTraces* p) { p->setZoom(state.timeZoom, state.horizontalZoom); });
     // Zooming out never goes below the recorded size.
@@ -234,20 +414,20 @@ void TraceDisplay::updateZooming()
 {
     // The time zoom stretches the view by half its excess over 1; the
     // horizontal zoom widens it, by a quarter, only in zoom-in-window mode.
-    const QWidget* viewport = f.scrollArea->viewport();
+    const QWidget* viewport = v.shotArea->viewport();
     const double fv = (state.timeZoom - 1.0) * 0.5 + 1.0;
     const double fh = (state.horizontalZoom - 1.0) * 0.25 + 1.0;
-    drawTraces* view = f.widget_3;
+    drawTraces* view = v.shot;
     if (view->zoomInWindow) {
         view->setMinimumSize(int(fh * viewport->width()), int(fv * viewport->height()));
     } else {
         view->setMinimumSize(0, 0);
-        const QMargins margins = f.scrollAreaWidgetContents->layout()->contentsMargins();
+        const QMargins margins = v.shotAreaContents->layout()->contentsMargins();
         view->setMinimumSize(viewport->width() - (margins.left() + margins.right()),
                              int(fv * viewport->height()));
         if (settings.showAllTraces)
-            if (const QWidget* all = f.showTracesWidget->scrollViewport())
-                f.showTracesWidget->setContainerMinimumHeight(fv * all->height());
+            if (const QWidget* all = v.allShots->scrollViewport())
+                v.allShots->setContainerMinimumHeight(fv * all->height());
     }
     view->update();
 }
@@ -256,21 +436,21 @@ void TraceDisplay::updateZooming()
 
 void TraceDisplay::setZoomInWindow(bool b)
 {
-    f.widget_3->setZoomInWindow(b);
+    v.shot->setZoomInWindow(b);
     forEachPanel([b](unsigned, drawTraces* p) { p->setZoomInWindow(b); });
     updateZooming();
 }
 
 void TraceDisplay::setCutWaveForm(bool b)
 {
-    f.widget_3->setCutWaveForm(b);
+    v.shot->setCutWaveForm(b);
     forEachPanel([b](unsigned, drawTraces* p) { p->setCutWaveForm(b); });
 }
 
 void TraceDisplay::setFillWiggle(bool b)
 {
-    f.actionFill_wiggle->setChecked(settings.fillWiggle);
-    f.widget_3->setFillWiggle(b);
+    acts.fillWiggle->setChecked(settings.fillWiggle);
+    v.shot->setFillWiggle(b);
     forEachPanel([b](unsigned, drawTraces* p) { p->setFillWiggle(b); });
 }
 
@@ -281,10 +461,10 @@ void TraceDisplay::showFiltered(bool b)
     if (b && !holdsFilteredSamples(state.currentShot)) {
         std::cout << "NO Filtered trace available : SHOWING ORIGINAL TRACE" << std::endl;
         b = false;
-        f.show_filtered_cb->setEnabled(false);
+        v.filteredBox->setEnabled(false);
     }
-    f.show_filtered_cb->setChecked(b);
-    f.widget_3->setShowFiltered(b);
+    v.filteredBox->setChecked(b);
+    v.shot->setShowFiltered(b);
     showFilteredOnPanels(b);
 }
 
@@ -294,39 +474,39 @@ void TraceDisplay::applySettings()
     setZoomInWindow(settings.zoomIn);
     setFillWiggle(settings.fillWiggle);
     showFiltered(settings.showFiltered);
-    f.widget_2->twoColors = settings.twoColors;
-    f.travelTimePreview->twoColors = settings.twoColors;
+    v.travelTimes->twoColors = settings.twoColors;
+    v.preview->twoColors = settings.twoColors;
 }
 
 void TraceDisplay::previewShot(int i)
 {
-    f.travelTimePreview->setShotIndex(i);
-    f.travelTimePreview->update();
+    v.preview->setShotIndex(i);
+    v.preview->update();
     std::cout << "mousemoved" << i << std::endl;
 }
 
 void TraceDisplay::pickEdited()
 {
-    f.travelTimePreview->update();
+    v.preview->update();
     host.updateWindowTitle(true);
 }
 
 void TraceDisplay::showAllPicks(bool on)
 {
     forEachPanel([on](unsigned, drawTraces* p) { p->setShowAllPicks(on); });
-    f.widget_3->setShowAllPicks(on);
+    v.shot->setShowAllPicks(on);
 }
 
 void TraceDisplay::showSimulatedTimes(bool on)
 {
     forEachPanel([on](unsigned, drawTraces* p) { p->setShowSimulatedTimes(on); });
-    f.widget_3->setShowSimulatedTimes(on);
+    v.shot->setShowSimulatedTimes(on);
 }
 
 void TraceDisplay::showComputedCurves(bool on)
 {
-    f.widget_2->showComputedTimes = on;
-    f.widget_2->update();
+    v.travelTimes->showComputedTimes = on;
+    v.travelTimes->update();
     updateComputedTimesBox();
 }
 
@@ -337,19 +517,19 @@ void TraceDisplay::updateComputedTimesBox()
                            [](double t) { return t > 0.0; });
     };
     const bool any = std::any_of(document.ttArray.begin(), document.ttArray.end(), computed);
-    const QSignalBlocker quiet(f.showComputedCurvesCB);
-    f.showComputedCurvesCB->setEnabled(any);
-    f.showComputedCurvesCB->setChecked(any && f.widget_2->showComputedTimes);
+    const QSignalBlocker quiet(v.computedBox);
+    v.computedBox->setEnabled(any);
+    v.computedBox->setChecked(any && v.travelTimes->showComputedTimes);
 }
 
 void TraceDisplay::showTravelTimePlot(bool hidden)
 {
-    const int width = f.parentOfSplit->width();
+    const int width = v.splitParent->width();
     if (hidden) {
-        f.splitter->setSizes({width, 0});
+        v.splitter->setSizes({width, 0});
     } else {
         const int first = int(width * TracesShare);
-        f.splitter->setSizes({first, width - first});
+        v.splitter->setSizes({first, width - first});
     }
 }
 
@@ -366,24 +546,24 @@ void TraceDisplay::applyTabRules(int index)
     const bool grid = document.grid != nullptr;
 
     auto enableTraceCommands = [&](bool on) {
-        for (QAction* a : {f.actionFill_wiggle, f.actionNext_file, f.actionPrev_file,
-                           f.actionApply_DaZo, f.actionFilter, f.actionAGC, f.actionAutoPick})
+        for (QAction* a : {acts.fillWiggle, acts.nextShot, acts.previousShot, acts.daZo,
+                           acts.filter, acts.agc, acts.autoPick})
             a->setEnabled(on);
     };
     switch (index) {
     case 0:
-        f.actionScreenshot->setEnabled(false);
+        acts.screenshot->setEnabled(false);
         // One shot has nothing to zoom against.
         enableZoom(grid && document.traceSets.size() != 1);
         enableTraceCommands(grid);
         break;
     case 1:
-        f.actionScreenshot->setEnabled(true);
+        acts.screenshot->setEnabled(true);
         enableZoom(false);
         enableTraceCommands(false);
         break;
     case 2:
-        f.actionScreenshot->setEnabled(grid);
+        acts.screenshot->setEnabled(grid);
         enableZoom(false);
         enableTraceCommands(false);
         break;
@@ -399,9 +579,9 @@ void TraceDisplay::showProcessedTraces()
     TraceSet& set = document.traceSets.at(size_t(state.currentShot));
     set.hasFiltered = true;
     set.useFiltered = true;
-    f.show_filtered_cb->setEnabled(true);
-    f.show_filtered_cb->setChecked(true);
-    f.widget_3->setShowFiltered(true);
+    v.filteredBox->setEnabled(true);
+    v.filteredBox->setChecked(true);
+    v.shot->setShowFiltered(true);
     showFilteredOnPanels(true);
     host.setModified(true);
 }
@@ -481,9 +661,9 @@ void TraceDisplay::chooseFilters()
     }
     set.hasFiltered = shown;
     set.useFiltered = shown;
-    f.show_filtered_cb->setEnabled(shown);
-    f.show_filtered_cb->setChecked(shown);
-    f.widget_3->setShowFiltered(shown);
+    v.filteredBox->setEnabled(shown);
+    v.filteredBox->setChecked(shown);
+    v.shot->setShowFiltered(shown);
 }
 
 void TraceDisplay::autoPick()
@@ -491,7 +671,7 @@ void TraceDisplay::autoPick()
     const std::vector<uint32_t> shots = processedShots();
     if (shots.empty())
         return;
-    const bool boxChecked = f.show_filtered_cb->isChecked();
+    const bool boxChecked = v.filteredBox->isChecked();
     for (uint32_t s : shots) {
         std::vector<Trace>& traces = document.traceSets[s].traces;
         for (uint32_t i = 0; i < traces.size(); ++i) {
@@ -504,29 +684,29 @@ void TraceDisplay::autoPick()
         document.rejectInconsistentPicks(s);
     }
     redrawTravelTimes();
-    f.travelTimePreview->update();
-    f.showTracesWidget->repaintTraceWidgets();
+    v.preview->update();
+    v.allShots->repaintTraceWidgets();
     host.setModified(true);
 }
 
 void TraceDisplay::updateActions(bool loaded)
 {
-    f.menuTraces->setEnabled(true);
-    for (QAction* a : {f.actionAutoPick, f.actionApply_DaZo, f.actionNext_file, f.actionPrev_file})
+    acts.menu->setEnabled(true);
+    for (QAction* a : {acts.autoPick, acts.daZo, acts.nextShot, acts.previousShot})
         a->setEnabled(loaded);
     enableZoom(loaded);
     if (!loaded) {
         zoom.button->setDefaultAction(zoom.in);
         zoom.timeButton->setDefaultAction(zoom.timeIn);
         // Processing needs shots; the filtered box waits for the first one.
-        for (QAction* a : {f.actionFilter, f.actionAGC, f.actionFill_wiggle})
+        for (QAction* a : {acts.filter, acts.agc, acts.fillWiggle})
             a->setEnabled(false);
-        f.show_filtered_cb->setChecked(false);
-        f.show_filtered_cb->setEnabled(false);
+        v.filteredBox->setChecked(false);
+        v.filteredBox->setEnabled(false);
     }
-    f.tabWidget->setEnabled(loaded);
+    v.tabs->setEnabled(loaded);
     for (int i = 0; i < 3; ++i)
-        f.tabWidget->setTabEnabled(i, false);
+        v.tabs->setTabEnabled(i, false);
     if (loaded)
         updateTabs();
 }
@@ -534,10 +714,10 @@ void TraceDisplay::updateActions(bool loaded)
 void TraceDisplay::updateTabs()
 {
     const bool results = document.has_tomographic_info;
-    f.tabWidget->setTabEnabled(0, !document.traceSets.empty());
-    f.tabWidget->setTabEnabled(1, document.hasPicks());
-    f.tabWidget->setTabEnabled(2, results);
-    f.showSimTT_CB->setEnabled(results);
+    v.tabs->setTabEnabled(0, !document.traceSets.empty());
+    v.tabs->setTabEnabled(1, document.hasPicks());
+    v.tabs->setTabEnabled(2, results);
+    v.simulatedBox->setEnabled(results);
     updateComputedTimesBox();
 }
 
@@ -545,17 +725,19 @@ void TraceDisplay::splitBeforeFirstShow()
 {
     // The window is not shown yet and its layouts have not run: run them from
     // the window down to the traces tab, whose width the split needs.
-    f.tabWidget->setCurrentIndex(0);
+    v.tabs->setCurrentIndex(0);
     std::vector<QWidget*> chain;
-    for (QWidget* w = f.parentOfSplit->parentWidget(); w; w = w->parentWidget())
+    for (QWidget* w = v.splitParent->parentWidget(); w; w = w->parentWidget())
         chain.insert(chain.begin(), w);
     for (QWidget* w : chain)
         if (w->layout())
             w->layout()->activate();
     showTravelTimePlot(false);
+    v.allShots->hide();
+    v.tabs->setCurrentIndex(0);
 }
 
-DropDownToolButton* TraceDisplay::addZoomButton(Ui::Tervanelo_MainWindows& form, QAction* in,
+DropDownToolButton* TraceDisplay::addZoomButton(QToolBar* bar, QAction* before, QAction* in,
                                                 QAction* out, const char* inIcon,
                                                 const char* outIcon)
 {
@@ -566,6 +748,6 @@ DropDownToolButton* TraceDisplay::addZoomButton(Ui::Tervanelo_MainWindows& form,
     in->setEnabled(false);
     out->setEnabled(false);
     button->setEnabled(false);
-    form.toolBar->insertWidget(form.actionApply_DaZo, button);
+    bar->insertWidget(before, button);
     return button;
 }
