@@ -140,7 +140,7 @@ void Tervanelo_MainWindows::createControllers()
     host.storeSettings = [this] { settingsCommands->store(); };
     host.applyTabRules = [this](int index) { on_tabWidget_tabBarClicked(index); };
     host.bringSectionForward = [this] {
-        ui->tabWidget->setCurrentIndex(2);
+        traceDisplay->showSectionTab();
         on_tabWidget_tabBarClicked(2);
     };
     host.connectStop = [this](QObject* progress) {
@@ -238,7 +238,7 @@ void Tervanelo_MainWindows::createControllers()
                           exportLabelCount,
                           workFolder,
                           [this](const std::string& line) { logger->writeLog(line, 0); },
-                          [this] { return ui->tabWidget->currentIndex(); },
+                          [this] { return traceDisplay->currentTab(); },
                           f.menuExport,
                           {f.actionExportTomographic_profile_2_KML, f.actionExportSeismic_line,
                            f.actionSet_geography_coordinates, f.actionImages, f.actionODT,

@@ -299,6 +299,11 @@ void TraceDisplay::enableSectionTab()
     v.tabs->setTabEnabled(2, true);
 }
 
+void TraceDisplay::showSectionTab()
+{
+    v.tabs->setCurrentIndex(2);
+}
+
 void TraceDisplay::pickAdded()
 {
     v.tabs->setTabEnabled(1, true);

@@ -108,8 +108,9 @@ public:
     void showOpenedSurvey();
     // The inversion's computed times on show, with the tabs that follow.
     void showComputedTimes();
-    // The section tab, once there are results to show there.
+    // The section tab, once there are results to show there, and in front.
     void enableSectionTab();
+    void showSectionTab();
     // A pick added by hand: the travel-time tab has something to show.
     void pickAdded();
     // The tab in front, and the one to show after the action states changed:
