@@ -1,11 +1,13 @@
 #include "settingscommands.h"
 
+#include "appprompts.h"
 #include "logger.h"
 #include "settingdialog.h"
 #include "settings.h"
 #include "tomodocument.h"
 #include "tracedisplay.h"
 #include "windowhost.h"
+#include "windowtexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -90,12 +92,24 @@ void SettingsCommands::switchIfChosen(int chosen)
         switchLanguage(chosen);
 }
 
-void SettingsCommands::store()
+bool SettingsCommands::store(std::string* reason)
+{
+    std::string why;
+    if (settings.saveSettings(&why))
+        return true;
+    logger->writeLog("Cannot write the settings file " + settings.settingsPath + ": " + why, 1);
+    if (reason)
+        *reason = why;
+    return false;
+}
+
+void SettingsCommands::storeChosen()
 {
     std::string reason;
-    if (!settings.saveSettings(&reason))
-        logger->writeLog("Cannot write the settings file " + settings.settingsPath + ": " + reason,
-                         1);
+    if (!store(&reason))
+        host.prompts->warning(&window, WindowTexts::tr("Warning"),
+                              WindowTexts::tr("The settings could not be saved:") + "\n" +
+                                  QString::fromStdString(reason));
 }
 
 void SettingsCommands::runFirstRunDialog()
@@ -105,7 +119,7 @@ void SettingsCommands::runFirstRunDialog()
     if (dialog.exec() != QDialog::Accepted)
         return;
     switchIfChosen(dialog.selectedLanguage);
-    store();
+    storeChosen();
 }
 
 void SettingsCommands::edit()
@@ -130,5 +144,5 @@ void SettingsCommands::edit()
     switchIfChosen(dialog.selectedLanguage);
 
     traces.applyChangedSettings(old);
-    store();
+    storeChosen();
 }

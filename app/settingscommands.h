@@ -46,8 +46,9 @@ public:
     // anything changes, so a file that does not load leaves the language,
     // the texts and the number formats as they were. False then.
     bool switchLanguage(int index);
-    // Writes the settings file; a failure goes to the log.
-    void store();
+    // Writes the settings file; a failure goes to the log, and reason (when
+    // given) says why. False then.
+    bool store(std::string* reason = nullptr);
     // The language-only dialog of a first run; the settings are written
     // when it is accepted.
     void runFirstRunDialog();
@@ -56,6 +57,8 @@ public:
 
 private:
     void switchIfChosen(int chosen);
+    // store(), and a box when the settings the user just chose were not kept.
+    void storeChosen();
     // Replaces Qt's own catalogue with the one of code (none for English).
     void useQtTexts(const QString& code);
 

@@ -1213,6 +1213,10 @@ Pease run the tomography to compute the information layer</translation>
         <source>Do you want to run refraction processing anyway? </source>
         <translation>Do you want to run refraction processing anyway? </translation>
     </message>
+    <message>
+        <source>The settings could not be saved:</source>
+        <translation>The settings could not be saved:</translation>
+    </message>
 </context>
 <context>
     <name>TextExports</name>

@@ -1213,6 +1213,10 @@ Esegui la tomografia per calcolare la densità d&apos;informazione</translation>
         <source>Do you want to run refraction processing anyway? </source>
         <translation>Vuoi eseguire comunque l&apos;elaborazione a rifrazione? </translation>
     </message>
+    <message>
+        <source>The settings could not be saved:</source>
+        <translation>Non è stato possibile salvare le impostazioni:</translation>
+    </message>
 </context>
 <context>
     <name>TextExports</name>

@@ -214,4 +214,30 @@ TEST_F(LanguageSwitch, QtOwnButtonsFollowTheLanguage)
     w.document.modified = false;
 }
 
+// The settings the user just chose that cannot be written are not lost
+// without a word: the Settings command says so, with the reason.
+TEST_F(LanguageSwitch, SettingsThatCannotBeWrittenSaySo)
+{
+    FreshHome home;
+    writeCurrentSettings(home, "en");
+    Tervanelo_MainWindows& w = start();
+    // A folder in the settings file's place cannot be replaced by a file.
+    std::filesystem::remove(w.settings.settingsPath);
+    std::filesystem::create_directory(w.settings.settingsPath);
+    QString warning;
+    ModalWatcher answer([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            warning = box->text();
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        modal->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    w.ui->actionSettings->trigger();
+    EXPECT_EQ(answer.count(), 2);
+    EXPECT_TRUE(warning.startsWith("The settings could not be saved:\n")) << warning.toStdString();
+    EXPECT_TRUE(warning.contains("not a regular file")) << warning.toStdString();
+    EXPECT_TRUE(std::filesystem::is_directory(w.settings.settingsPath));
+}
+
 } // namespace
