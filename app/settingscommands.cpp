@@ -119,7 +119,7 @@ void SettingsCommands::runFirstRunDialog()
     if (dialog.exec() != QDialog::Accepted)
         return;
     switchIfChosen(dialog.selectedLanguage);
-    storeChosen();
+    store();
 }
 
 void SettingsCommands::edit()

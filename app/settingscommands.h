@@ -57,7 +57,9 @@ public:
 
 private:
     void switchIfChosen(int chosen);
-    // store(), and a box when the settings the user just chose were not kept.
+    // store(), and a box when the settings the user just chose in the
+    // Settings command were not kept (the first run only logs: its work
+    // folder may be what cannot be written).
     void storeChosen();
     // Replaces Qt's own catalogue with the one of code (none for English).
     void useQtTexts(const QString& code);

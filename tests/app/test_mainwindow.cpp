@@ -673,7 +673,16 @@ TEST(SettingsCommand, UnwritableSettingsFileIsLogged)
     ASSERT_EQ(started.dialogClasses.size(), 1u);
     const std::string line = "ERROR : Cannot write the settings file " + home.settingsFile();
     EXPECT_EQ(countOccurrences(home.logFile(), line), 1);
-    runSettings(*started.window, [](QWidget*) {});
+    // The Settings command also says so, in a box after its dialog.
+    ModalWatcher answer([](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::Ok)->click();
+        else
+            modal->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    started.window->ui->actionSettings->trigger();
+    ASSERT_EQ(answer.count(), 2);
+    EXPECT_EQ(answer.classNames[1], "QMessageBox");
     EXPECT_EQ(countOccurrences(home.logFile(), line), 2);
 }
 
