@@ -111,10 +111,19 @@ private:
     std::vector<int32_t> slot; // position in heap, or NeverQueued / Expanded
 };
 
+// What the search knows of a node, in one place: a relaxation that improves
+// a node writes a single cache line, the one its time was read from.
+struct NodeState {
+    double time;      // +infinity until reached
+    int32_t previous; // -1 until reached
+    uint32_t arrival; // the arrival edge, counted from the start of previous's row
+};
+
 // Starts loading the edges of a node the search will soon expand, while the
 // current node's edges are relaxed: the rows lie scattered over large arrays
-// and the search otherwise waits on every one.
-void prefetchLines(const void* from, const void* to)
+// and the search otherwise waits on every one. Always inlined: GCC takes a
+// function that only prefetches for one without effect, and drops its calls.
+[[gnu::always_inline]] inline void prefetchLines(const void* from, const void* to)
 {
     // From the line that holds the first byte, so that a row's last line is
     // not missed.
@@ -124,7 +133,7 @@ void prefetchLines(const void* from, const void* to)
         __builtin_prefetch(reinterpret_cast<const void*>(p));
 }
 
-void prefetchEdges(const EdgeRows& graph, int32_t node)
+[[gnu::always_inline]] inline void prefetchEdges(const EdgeRows& graph, int32_t node)
 {
     const uint64_t first = graph.first[node], last = graph.first[node + 1];
     prefetchLines(graph.target + first, graph.target + last);
@@ -149,9 +158,10 @@ public:
         std::tie(time, node) = heap.pop();
         return true;
     }
-    // The node the next pop gives, if nothing improves before; -1 if none.
-    int32_t following() const { return heap.empty() ? -1 : heap.front(); }
-    void improved(double, double time, int32_t node)
+    // The node the search will expand next, if nothing improves before; -1
+    // if none is at hand. The heap knows no further.
+    int32_t following(size_t) const { return heap.empty() ? -1 : heap.front(); }
+    void improved(double time, int32_t node)
     {
         if (heap.queued(node))
             heap.decrease(time, node);
@@ -165,18 +175,21 @@ private:
 
 // An exact bucket queue: a ring of buckets of equal time width, at most half
 // the smallest positive edge weight, so that a relaxed node nearly always
-// lands in a later bucket than the one being emptied. The bucket being
-// emptied is sorted by (time, node number) when its turn comes, and an entry
-// that still falls into it (a zero weight, or rounding) is put in its place
-// there: nodes come out in exactly the heap's order. An improved node keeps
-// one entry: updated in its bucket, or moved to an earlier one, so a bucket
-// holds only the nodes it will give. Pending times never lie more than the
-// largest weight beyond the bucket being emptied, so the ring needs that
-// many widths; beyond MaxBuckets the heap serves instead.
+// lands in a later bucket than the one being emptied. Each improvement adds
+// an entry; entries whose time is no longer their node's are stale and are
+// dropped when their bucket comes due, so nothing is looked up or moved when
+// a node improves. The bucket being emptied is then sorted by (time, node
+// number), and an entry that still falls into it (a zero weight, or
+// rounding) is put in its place there: nodes come out in exactly the heap's
+// order. Pending times never lie more than the largest weight beyond the
+// bucket being emptied, so the ring needs that many widths; beyond
+// MaxBuckets the heap serves instead.
 class BucketQueue
 {
 public:
     static constexpr size_t MaxBuckets = 4096;
+    // How far ahead in the bucket being emptied the edges are prefetched.
+    static constexpr size_t LookAhead = 2;
 
     // Sizes the ring for `graph`; false when the graph needs the heap.
     bool fits(const EdgeRows& graph)
@@ -197,16 +210,12 @@ public:
         return true;
     }
 
-    // A search from `source` over `nodes` nodes whose current times are
-    // nodeTimes.
-    void start(const double* nodeTimes, size_t nodes, int32_t source)
+    // A search from `source` over nodes whose current state is `nodes`.
+    void start(const NodeState* nodes, int32_t source)
     {
-        times = nodeTimes;
+        state = nodes;
         for (std::vector<Entry>& bucket : ring)
             bucket.clear();
-        // Read only where an entry was placed first (see improved).
-        if (slot.size() < nodes)
-            slot.resize(nodes);
         pending = 0;
         bucket = 0;
         current.assign(1, {0.0, source});
@@ -218,7 +227,7 @@ public:
             while (!current.empty()) {
                 const Entry e = current.back();
                 current.pop_back();
-                if (e.time == times[e.node]) { // otherwise improved since
+                if (live(e)) { // checked again: it may have improved since
                     time = e.time;
                     node = e.node;
                     return true;
@@ -230,56 +239,46 @@ public:
             if (due.empty())
                 continue;
             pending -= due.size();
-            current.swap(due);
+            current.clear();
+            for (const Entry& e : due)
+                if (live(e))
+                    current.push_back(e);
+            due.clear();
             sortDescending();
         }
     }
 
-    // The node the next pop gives, if nothing improves before (it may be
-    // stale); -1 if none is at hand.
-    int32_t following() const { return current.empty() ? -1 : current.back().node; }
-
-    // The node's time went from `was` (+infinity if never reached) to
-    // `time`.
-    void improved(double was, double time, int32_t node)
+    // The node the search expands after the next `k`, if nothing improves
+    // before (it may be stale); -1 if none is at hand.
+    int32_t following(size_t k) const
     {
-        const uint64_t index = bucketOf(time);
-        // A time beyond the bucket being emptied is always held in the ring,
-        // at slot[node] of its bucket.
-        const bool inRing =
-            was != std::numeric_limits<double>::infinity() && bucketOf(was) > bucket;
-        if (inRing) {
-            std::vector<Entry>& old = ring[bucketOf(was) & mask];
-            const uint32_t at = slot[node];
-            if (bucketOf(was) == index) {
-                old[at].time = time;
-                return;
-            }
-            old[at] = old.back();
-            slot[old[at].node] = at;
-            old.pop_back();
-            --pending;
-        }
-        const Entry e{time, node};
+        return current.size() <= k ? -1 : current[current.size() - 1 - k].node;
+    }
+
+    // The node's time became `time`.
+    void improved(double time, int32_t node)
+    {
+        // Times are far below 2^63 widths: the signed conversion is one instruction.
+        const uint64_t index = static_cast<uint64_t>(static_cast<int64_t>(time * inverseWidth));
         if (index <= bucket) {
+            const Entry e{time, node};
             // Descending order: after every entry that does not come before it.
             current.insert(std::partition_point(current.begin(), current.end(),
                                                 [&](const Entry& x) { return !before(x, e); }),
                            e);
             return;
         }
-        std::vector<Entry>& target = ring[index & mask];
-        slot[node] = static_cast<uint32_t>(target.size());
-        target.push_back(e);
+        // Field by field, not a whole entry built on the stack and copied.
+        Entry& added = ring[index & mask].emplace_back();
+        added.time = time;
+        added.node = node;
         ++pending;
     }
 
 private:
-    // Times are far below 2^63 widths: the signed conversion is one instruction.
-    uint64_t bucketOf(double time) const
-    {
-        return static_cast<uint64_t>(static_cast<int64_t>(time * inverseWidth));
-    }
+    // A node's times only fall, so an entry with its node's time is the one
+    // entry that will give it.
+    bool live(const Entry& e) const { return e.time == state[e.node].time; }
     // Buckets hold a few dozen entries: insertion sort, smallest last.
     void sortDescending()
     {
@@ -296,30 +295,29 @@ private:
 
     std::vector<std::vector<Entry>> ring;
     std::vector<Entry> current; // the bucket being emptied, in descending order
-    std::vector<uint32_t> slot; // a node's entry in its ring bucket
-    const double* times = nullptr;
+    const NodeState* state = nullptr;
     double inverseWidth = 0.0;
     uint64_t mask = 0;
     uint64_t bucket = 0; // index of the bucket being emptied
-    size_t pending = 0;  // entries in the ring
+    size_t pending = 0;  // entries in the ring, stale ones included
 };
 
 } // namespace
 
-struct PathSearchScratch::Queues {
+struct PathSearchScratch::Work {
+    std::vector<NodeState> nodes;
     NodeQueue heap;
     BucketQueue buckets;
 };
 
-PathSearchScratch::PathSearchScratch() : queues(std::make_unique<Queues>()) {}
+PathSearchScratch::PathSearchScratch() : work(std::make_unique<Work>()) {}
 PathSearchScratch::~PathSearchScratch() = default;
 
 namespace
 {
 
 template <typename Queue>
-void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* before,
-               uint64_t* arrival)
+void expandAll(const EdgeRows& graph, Queue& queue, NodeState* state)
 {
     const uint64_t* first = graph.first;
     const int32_t* target = graph.target;
@@ -327,75 +325,54 @@ void expandAll(const EdgeRows& graph, Queue& queue, double* time, int32_t* befor
     double d = 0.0;
     int32_t u = 0;
     while (queue.next(d, u)) {
-        const int32_t ahead = queue.following();
+        // The rows of a node a little ahead, and where the rows of the one
+        // after that start.
+        const int32_t ahead = queue.following(BucketQueue::LookAhead);
         if (ahead >= 0)
             prefetchEdges(graph, ahead);
+        const int32_t further = queue.following(2 * BucketQueue::LookAhead);
+        if (further >= 0)
+            __builtin_prefetch(&first[further]);
         const uint64_t begin = first[u], end = first[u + 1];
         for (uint64_t e = begin; e < end; ++e) {
             const int32_t v = target[e];
             const double alt = d + weight[e];
-            const double was = time[v];
-            if (was > alt) {
-                time[v] = alt;
-                arrival[v] = e;
-                before[v] = u;
-                queue.improved(was, alt, v);
-                __builtin_prefetch(&first[v]); // read when it comes near the front
+            NodeState& s = state[v];
+            if (s.time > alt) {
+                s.time = alt;
+                s.previous = u;
+                s.arrival = static_cast<uint32_t>(e - begin);
+                queue.improved(alt, v);
             }
         }
     }
 }
 
-// Without predecessorEdges, the arrival edges' numbers are left in
-// scratch.arrivalEdge (valid where previous >= 0).
-void searchPaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
-                 GridEdgeVector* predecessorEdges, std::vector<double>& minDistance,
-                 PathSearchScratch& scratch)
+// The search itself; its result stays in scratch.work->nodes.
+void searchPaths(int32_t source, const EdgeRows& graph, PathSearchScratch& scratch)
 {
-    const size_t n = graph.nodeCount;
-    minDistance.assign(n, std::numeric_limits<double>::infinity());
-    previous.assign(n, -1);
-    if (predecessorEdges)
-        predecessorEdges->resize(n);
-    if (source < 0 || size_t(source) >= n) {
-        if (predecessorEdges)
-            std::fill(predecessorEdges->begin(), predecessorEdges->end(), GridEdge{});
+    std::vector<NodeState>& nodes = scratch.work->nodes;
+    nodes.assign(graph.nodeCount, {std::numeric_limits<double>::infinity(), -1, 0});
+    if (source < 0 || size_t(source) >= graph.nodeCount)
         return;
-    }
-
-    // The search notes only the number of the arrival edge, and the edges
-    // are copied out at the end: the node arrays then stay small enough for
-    // the core's own cache, which the whole edges would not.
-    scratch.arrivalEdge.resize(n);
-    double* time = minDistance.data();
-    int32_t* before = previous.data();
-    uint64_t* arrival = scratch.arrivalEdge.data();
-    time[source] = 0.0;
-    BucketQueue& buckets = scratch.queues->buckets;
+    NodeState* state = nodes.data();
+    state[source].time = 0.0;
+    BucketQueue& buckets = scratch.work->buckets;
     if (buckets.fits(graph)) {
-        buckets.start(time, n, source);
-        expandAll(graph, buckets, time, before, arrival);
+        buckets.start(state, source);
+        expandAll(graph, buckets, state);
     } else {
-        HeapSearchQueue heap(scratch.queues->heap);
-        heap.start(n, source);
-        expandAll(graph, heap, time, before, arrival);
+        HeapSearchQueue heap(scratch.work->heap);
+        heap.start(graph.nodeCount, source);
+        expandAll(graph, heap, state);
     }
-    if (!predecessorEdges)
-        return;
-    // The four arrays of every arrival edge lie far apart: ask for them a
-    // few nodes ahead.
-    constexpr size_t ahead = 16;
-    GridEdge* out = predecessorEdges->data();
-    for (size_t v = 0; v < n; ++v) {
-        if (v + ahead < n && before[v + ahead] >= 0) {
-            const uint64_t e = arrival[v + ahead];
-            __builtin_prefetch(graph.weight + e);
-            __builtin_prefetch(graph.length + e);
-            __builtin_prefetch(graph.target + e);
-            __builtin_prefetch(graph.cell + e);
-        }
-        out[v] = before[v] < 0 ? GridEdge{} : graph.edge(arrival[v]);
-    }
+}
+
+// The number of the edge the search reached `node` by; the node must have
+// been reached from another.
+uint64_t arrivalEdge(const EdgeRows& graph, const NodeState& node)
+{
+    return graph.first[node.previous] + node.arrival;
 }
 
 } // namespace
@@ -404,8 +381,36 @@ void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int
                           GridEdgeVector& predecessorEdges, std::vector<double>* distances,
                           PathSearchScratch& scratch)
 {
-    searchPaths(source, graph, previous, &predecessorEdges, distances ? *distances : scratch.times,
-                scratch);
+    searchPaths(source, graph, scratch);
+    const NodeState* state = scratch.work->nodes.data();
+    const size_t n = graph.nodeCount;
+    previous.resize(n);
+    for (size_t v = 0; v < n; ++v)
+        previous[v] = state[v].previous;
+    if (distances) {
+        distances->resize(n);
+        for (size_t v = 0; v < n; ++v)
+            (*distances)[v] = state[v].time;
+    }
+    // The arrays of every arrival edge lie far apart: ask for them a few
+    // nodes ahead. Its target is the node itself.
+    predecessorEdges.resize(n);
+    GridEdge* out = predecessorEdges.data();
+    constexpr size_t ahead = 16;
+    for (size_t v = 0; v < n; ++v) {
+        if (v + ahead < n && state[v + ahead].previous >= 0) {
+            const uint64_t e = arrivalEdge(graph, state[v + ahead]);
+            __builtin_prefetch(graph.weight + e);
+            __builtin_prefetch(graph.length + e);
+            __builtin_prefetch(graph.cell + e);
+        }
+        if (state[v].previous < 0) {
+            out[v] = GridEdge{};
+        } else {
+            const uint64_t e = arrivalEdge(graph, state[v]);
+            out[v] = {graph.weight[e], graph.length[e], static_cast<int32_t>(v), graph.cell[e]};
+        }
+    }
 }
 
 void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
@@ -436,7 +441,11 @@ void ShotRayTracer::trace()
         // grid node, which for every lane of a large survey would cost
         // hundreds of megabytes.
         const EdgeRows rows = grid.edgeRows();
-        searchPaths(sourceNode, rows, previous, nullptr, buffers.times, buffers);
+        searchPaths(sourceNode, rows, buffers);
+        const std::vector<NodeState>& nodes = buffers.work->nodes;
+        previous.resize(nodes.size());
+        for (size_t v = 0; v < nodes.size(); ++v)
+            previous[v] = nodes[v].previous;
         paths.resize(spread.size());
         segments.clear();
         segmentStart.assign(1, 0);
@@ -445,7 +454,7 @@ void ShotRayTracer::trace()
                 grid.surfaceNodeIndex(document->xShift + spread[r].x), previous);
             for (int32_t u : paths[r])
                 if (previous[u] >= 0) {
-                    const uint64_t e = buffers.arrivalEdge[u];
+                    const uint64_t e = arrivalEdge(rows, nodes[u]);
                     segments.push_back({rows.length[e], rows.cell[e]});
                 }
             segmentStart.push_back(segments.size());

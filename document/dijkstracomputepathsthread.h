@@ -21,11 +21,9 @@ struct PathSearchScratch {
     PathSearchScratch(const PathSearchScratch&) = delete;
     PathSearchScratch& operator=(const PathSearchScratch&) = delete;
 
-    std::vector<double> times; // when the caller asks for none
     std::vector<int32_t> previous;
-    std::vector<uint64_t> arrivalEdge; // per node: the number of its arrival edge
-    struct Queues;
-    std::unique_ptr<Queues> queues;
+    struct Work; // per node state and the queues
+    std::unique_ptr<Work> work;
 };
 
 // Single-source shortest travel times (s) from node `source` over `graph`.
