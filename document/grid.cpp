@@ -197,6 +197,7 @@ bool Grid::allocate(uint32_t rows, uint32_t columns, uint32_t nodesPerSide, doub
     const uint64_t H = uint64_t(nodesPerSide - 1) * columns + 1;
     const uint64_t V = uint64_t(nodesPerSide - 2) * (uint64_t(columns) + 1);
     cells.resize(uint64_t(rows) * columns);
+    longestEdge.assign(cells.size(), 0.0);
     nodes.resize(H * (uint64_t(rows) + 1) + V * rows);
     const size_t edges = static_cast<size_t>(edgeCount);
     edgeTarget.resize(edges);
@@ -243,6 +244,7 @@ void Grid::clear()
     righe = col = nV = 0;
     aLato = 0.0;
     std::vector<GridCell>().swap(cells);
+    std::vector<double>().swap(longestEdge);
     std::vector<GridNode>().swap(nodes);
     decltype(edgeFirst)().swap(edgeFirst);
     decltype(edgeTarget)().swap(edgeTarget);
@@ -261,19 +263,30 @@ bool Grid::setModel(const std::vector<double>& slowness)
     // Checked over all edges before the first one is written: a refusal
     // leaves the old model whole.
     const size_t n = edgeTarget.size();
+    // A cell's longest edge gives its largest product (rounding keeps the
+    // order), so one product per cell tells whether all are finite.
+    for (size_t i = 0; i < cells.size(); ++i)
+        if (!std::isfinite(longestEdge[i] * slowness[i]))
+            return false;
+    // One pass: the weights, and the extremes the search's queue is sized by.
     const double* length = edgeLength.data();
     const uint32_t* cell = edgeCell.data();
-    for (size_t e = 0; e < n; ++e)
-        if (!std::isfinite(length[e] * slowness[cell[e]]))
-            return false;
     double* weight = edgeWeight.data();
-    for (size_t e = 0; e < n; ++e)
-        weight[e] = length[e] * slowness[cell[e]];
+    double smallest = INFINITY, largest = 0.0;
+    for (size_t e = 0; e < n; ++e) {
+        const double w = length[e] * slowness[cell[e]];
+        weight[e] = w;
+        if (w > 0.0 && w < smallest)
+            smallest = w;
+        if (w > largest)
+            largest = w;
+    }
+    smallestWeight = std::isfinite(smallest) ? smallest : 0.0;
+    largestWeight = largest;
     for (size_t i = 0; i < cells.size(); ++i) {
         cells[i].slowness = slowness[i];
         cells[i].to_be_draw = true;
     }
-    measureWeights();
     return true;
 }
 
@@ -366,7 +379,7 @@ size_t Grid::graphBytes() const
                    edgeTarget.capacity() * sizeof(int32_t) +
                    edgeWeight.capacity() * sizeof(double) + edgeLength.capacity() * sizeof(double) +
                    edgeCell.capacity() * sizeof(uint32_t) + cells.capacity() * sizeof(GridCell) +
-                   surfaceValues.capacity() * sizeof(double);
+                   longestEdge.capacity() * sizeof(double) + surfaceValues.capacity() * sizeof(double);
     for (const GridCell& c : cells)
         bytes += (c.top.capacity() + c.left.capacity() + c.right.capacity() + c.bottom.capacity()) *
                  sizeof(GridNode*);
@@ -429,6 +442,7 @@ void Grid::buildCellSides(GridCell& cell, const std::vector<double>& upper,
 void Grid::connectCellSides(const GridCell& cell, const std::vector<GridNode*>& a,
                             const std::vector<GridNode*>& b)
 {
+    double& longest = longestEdge[cell.cellIndex];
     for (const GridNode* from : a) {
         size_t& cursor = edgeCursor[from->id];
         for (const GridNode* to : b) {
@@ -436,6 +450,7 @@ void Grid::connectCellSides(const GridCell& cell, const std::vector<GridNode*>& 
             const double dz = from->z - to->z;
             const size_t e = cursor++;
             edgeLength[e] = std::sqrt(dx * dx + dz * dz);
+            longest = std::max(longest, edgeLength[e]);
             edgeWeight[e] = edgeLength[e] * cell.slowness;
             edgeTarget[e] = static_cast<int32_t>(to->id);
             edgeCell[e] = cell.cellIndex;

@@ -220,5 +220,6 @@ private:
     GraphVector<uint32_t> edgeCell;
     double smallestWeight = 0.0; // positive
     double largestWeight = 0.0;
+    std::vector<double> longestEdge; // per cell: its longest edge (m)
     std::vector<size_t> edgeCursor; // next free edge per node, during construction
 };

@@ -102,9 +102,15 @@ std::vector<double> rayBasedSmoothing(const Grid& grid, int n, double f,
     // Covered cells in cell order; those of row r are [rowStart[r], rowStart[r + 1]).
     std::vector<Covered> covered;
     std::vector<size_t> rowStart(grid.righe + 1, 0);
+    // The depth range of each row's covered centres.
+    std::vector<std::pair<double, double>> rowDepth(grid.righe, {INFINITY, -INFINITY});
     for (size_t i = 0; i < count; ++i) {
-        if (density[i] > 0.0)
+        if (density[i] > 0.0) {
             covered.push_back({centre[i], coveredValue[i], static_cast<int>(i % grid.col)});
+            auto& [low, high] = rowDepth[i / grid.col];
+            low = std::min(low, centre[i].second);
+            high = std::max(high, centre[i].second);
+        }
         if ((i + 1) % grid.col == 0)
             rowStart[(i + 1) / grid.col] = covered.size();
     }
@@ -125,7 +131,15 @@ std::vector<double> rayBasedSmoothing(const Grid& grid, int n, double f,
         const int column = static_cast<int>(i % grid.col);
         double sumW = 0.0;
         double sumWV = 0.0;
+        const double z = centre[i].second;
         for (uint32_t r = 0; r < grid.righe; ++r) {
+            // A row whose nearest covered depth is out of reach adds nothing:
+            // each of its centres would fail the distance test below, whose
+            // rounding only grows with the distance.
+            const auto [low, high] = rowDepth[r];
+            const double gap = low >= z ? low - z : high <= z ? z - high : 0.0;
+            if (!(gap * gap < reach))
+                continue;
             const auto rowEnd = covered.begin() + rowStart[r + 1];
             auto k = std::lower_bound(
                 covered.begin() + rowStart[r], rowEnd, column - band,

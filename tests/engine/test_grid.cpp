@@ -345,7 +345,11 @@ INSTANTIATE_TEST_SUITE_P(Values, RefusedModel,
                                            RefusedModelCase{"negative", 180, 0, -0.001},
                                            // finite, but length x slowness overflows on the last
                                            // cell's edges, after all others were checked
-                                           RefusedModelCase{"productOverflows", 180, 179, DBL_MAX}),
+                                           RefusedModelCase{"productOverflows", 180, 179, DBL_MAX},
+                                           // only the diagonals (sqrt 2 m) of cell 42 overflow;
+                                           // its shorter edges stay finite
+                                           RefusedModelCase{"onlyTheLongestEdgesOverflow", 180, 42,
+                                                            DBL_MAX / 1.3}),
                          [](const ::testing::TestParamInfo<RefusedModelCase>& param) {
                              return std::string(param.param.name);
                          });
