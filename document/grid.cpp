@@ -442,19 +442,31 @@ void Grid::buildCellSides(GridCell& cell, const std::vector<double>& upper,
 void Grid::connectCellSides(const GridCell& cell, const std::vector<GridNode*>& a,
                             const std::vector<GridNode*>& b)
 {
-    double& longest = longestEdge[cell.cellIndex];
+    // Plain pointers and locals: through the members, every store into one
+    // array would make the compiler load the others' addresses again.
+    double* length = edgeLength.data();
+    double* weight = edgeWeight.data();
+    int32_t* target = edgeTarget.data();
+    uint32_t* cellOf = edgeCell.data();
+    const double slowness = cell.slowness;
+    const uint32_t index = cell.cellIndex;
+    double longest = longestEdge[index];
     for (const GridNode* from : a) {
-        size_t& cursor = edgeCursor[from->id];
+        const double x = from->x, z = from->z;
+        size_t e = edgeCursor[from->id];
         for (const GridNode* to : b) {
-            const double dx = from->x - to->x;
-            const double dz = from->z - to->z;
-            const size_t e = cursor++;
-            edgeLength[e] = std::sqrt(dx * dx + dz * dz);
-            longest = std::max(longest, edgeLength[e]);
-            edgeWeight[e] = edgeLength[e] * cell.slowness;
-            edgeTarget[e] = static_cast<int32_t>(to->id);
-            edgeCell[e] = cell.cellIndex;
-            assert(std::isfinite(edgeWeight[e]) && edgeWeight[e] >= 0.0);
+            const double dx = x - to->x;
+            const double dz = z - to->z;
+            const double l = std::sqrt(dx * dx + dz * dz);
+            length[e] = l;
+            weight[e] = l * slowness;
+            target[e] = static_cast<int32_t>(to->id);
+            cellOf[e] = index;
+            longest = std::max(longest, l);
+            assert(std::isfinite(weight[e]) && weight[e] >= 0.0);
+            ++e;
         }
+        edgeCursor[from->id] = e;
     }
+    longestEdge[index] = longest;
 }
