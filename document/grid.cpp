@@ -48,6 +48,20 @@ double availableMemory()
     return bytes;
 }
 
+// The smallest positive and the largest of the weights added.
+struct WeightExtremes {
+    double smallest = INFINITY;
+    double largest = 0.0;
+    void add(double w)
+    {
+        if (w > 0.0 && w < smallest)
+            smallest = w;
+        if (w > largest)
+            largest = w;
+    }
+    double smallestPositive() const { return std::isfinite(smallest) ? smallest : 0.0; }
+};
+
 bool allPositiveFinite(const std::vector<double>& values)
 {
     for (double v : values)
@@ -272,17 +286,14 @@ bool Grid::setModel(const std::vector<double>& slowness)
     const double* length = edgeLength.data();
     const uint32_t* cell = edgeCell.data();
     double* weight = edgeWeight.data();
-    double smallest = INFINITY, largest = 0.0;
+    WeightExtremes extremes;
     for (size_t e = 0; e < n; ++e) {
         const double w = length[e] * slowness[cell[e]];
         weight[e] = w;
-        if (w > 0.0 && w < smallest)
-            smallest = w;
-        if (w > largest)
-            largest = w;
+        extremes.add(w);
     }
-    smallestWeight = std::isfinite(smallest) ? smallest : 0.0;
-    largestWeight = largest;
+    smallestWeight = extremes.smallestPositive();
+    largestWeight = extremes.largest;
     for (size_t i = 0; i < cells.size(); ++i) {
         cells[i].slowness = slowness[i];
         cells[i].to_be_draw = true;
@@ -360,17 +371,12 @@ void Grid::measureWeights()
 
 void EdgeRows::measureWeights()
 {
-    double smallest = INFINITY, largest = 0.0;
+    WeightExtremes extremes;
     const size_t n = edgeCount();
-    for (size_t e = 0; e < n; ++e) {
-        const double w = weight[e];
-        if (w > 0.0 && w < smallest)
-            smallest = w;
-        if (w > largest)
-            largest = w;
-    }
-    smallestWeight = std::isfinite(smallest) ? smallest : 0.0;
-    largestWeight = largest;
+    for (size_t e = 0; e < n; ++e)
+        extremes.add(weight[e]);
+    smallestWeight = extremes.smallestPositive();
+    largestWeight = extremes.largest;
 }
 
 size_t Grid::graphBytes() const
