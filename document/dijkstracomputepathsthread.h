@@ -40,7 +40,9 @@ struct PathSearchScratch {
 // The queue is a ring of time buckets of half the smallest weight, about
 // O(E + N + T / width) time for a largest time T; a graph whose weights
 // spread too far for the ring (largest / smallest > 2046) takes a 4-ary
-// heap, O(E log N). Memory O(N) besides the outputs.
+// heap, O(E log N). Memory besides the outputs: 16 bytes a node, and in the
+// ring 16 bytes for each time a node improves (3 to 5 times a node on survey
+// grids).
 void DijkstraComputePaths(int32_t source, const EdgeRows& graph, std::vector<int32_t>& previous,
                           GridEdgeVector& predecessorEdges,
                           std::vector<double>* distances = nullptr);
