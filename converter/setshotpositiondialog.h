@@ -19,8 +19,12 @@ public:
     SetShotPositionDialog(std::string fileName, double* x, double* z, QWidget* parent = nullptr);
     ~SetShotPositionDialog() override;
 
-    // The fields as numbers; text that is no number gives 0.
+    // The fields as numbers; a field that holds none leaves its value as it
+    // was (an accepted dialog always holds two).
     void values(double& x, double& z) const;
+    // Closes the dialog only when both fields hold numbers; otherwise a box
+    // names the field and the dialog stays open.
+    void accept() override;
 
     Ui::SetShotPositionDialog* ui;
 };

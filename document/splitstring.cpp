@@ -75,13 +75,6 @@ bool parseIntegerField(std::string_view field, int64_t& value)
     return true;
 }
 
-double typedNumberOrZero(std::string_view typed)
-{
-    double value = 0.0;
-    parseNumberField(typed, value);
-    return value;
-}
-
 bool parseExactCount(std::string_view text, uint64_t& value)
 {
     const char* last = text.data() + text.size();

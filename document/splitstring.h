@@ -29,10 +29,6 @@ bool parseNumberField(std::string_view field, double& value);
 // The same for a whole decimal integer ("3", "-2"; not "3.0" or "3a").
 bool parseIntegerField(std::string_view field, int64_t& value);
 
-// A typed edit as parseNumberField reads it, 0 when it holds no number: the
-// dialogs take an empty or unfinished edit as 0.
-double typedNumberOrZero(std::string_view typed);
-
 // The rules below differ from parseNumberField, each for the reason in its
 // first line, and stay as they are. "Exact": the whole text, nothing around it
 // (no blank, no '+').

@@ -15,11 +15,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBox>
 
 #include <gtest/gtest.h>
@@ -563,14 +565,11 @@ TEST(ShotPositionDialog, ShowsAndReadsThePosition)
     EXPECT_EQ(dialog.ui->fileNameLabel->text(), "/d/1.txt");
     EXPECT_EQ(dialog.ui->lineEdit->text(), "12.500000");
     EXPECT_EQ(dialog.ui->lineEdit_2->text(), "-3.000000");
-    dialog.ui->lineEdit->setText("abc");
+    dialog.ui->lineEdit->setText(" -2,5 "); // a decimal comma is a point
     dialog.ui->lineEdit_2->setText("7.25");
     dialog.values(x, z);
-    EXPECT_EQ(x, 0.0);
-    EXPECT_EQ(z, 7.25);
-    dialog.ui->lineEdit->setText(" -2,5 "); // a decimal comma is a point
-    dialog.values(x, z);
     EXPECT_EQ(x, -2.5);
+    EXPECT_EQ(z, 7.25);
 
     // The real prompt: accepted values come back, a cancelled dialog keeps them.
     DialogConverterPrompts prompts;
@@ -586,6 +585,65 @@ TEST(ShotPositionDialog, ShowsAndReadsThePosition)
         EXPECT_EQ(prompts.shotPosition("/d/2.txt", px, pz), accept);
         EXPECT_EQ(px, accept ? 40.0 : 1.0);
         EXPECT_EQ(pz, 2.0);
+    }
+}
+
+// What is typed must be a number: OK on anything else says which field and
+// keeps the dialog open, rather than placing the shot at 0.
+TEST(ShotPositionDialog, OkIsRefusedUntilBothFieldsAreNumbers)
+{
+    struct Case {
+        const char* x;
+        const char* z;
+        const char* box; // "" when OK closes the dialog
+    };
+    const Case cases[] = {
+        {"abc", "7.25", "Shot X is not a number: \"abc\""},
+        {"", "7.25", "Shot X is not a number: \"\""},
+        {"12.5ms", "7.25", "Shot X is not a number: \"12.5ms\""},
+        {"40", "1e400", "Shot Elevation is not a number: \"1e400\""},
+        {"40", "nan", "Shot Elevation is not a number: \"nan\""},
+        {"40", "-1,5", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.x) + " / " + c.z);
+        DialogConverterPrompts prompts;
+        double px = 1, pz = 2;
+        int shown = 0;
+        QString box;
+        ModalWatcher watcher([&](QWidget* w) {
+            if (auto* message = qobject_cast<QMessageBox*>(w)) {
+                box = message->text();
+                message->accept();
+                return;
+            }
+            auto* position = qobject_cast<SetShotPositionDialog*>(w);
+            ASSERT_TRUE(position);
+            if (shown++ == 0) {
+                position->ui->lineEdit->setText(c.x);
+                position->ui->lineEdit_2->setText(c.z);
+                // Clicked once this answer has returned: the watcher must be
+                // free to answer the box the click may open.
+                QTimer::singleShot(0, position, [position] {
+                    position->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+                });
+                // Still open after a refusal: the next look cancels it.
+            } else {
+                position->reject();
+            }
+        });
+        const bool accepted = prompts.shotPosition("/d/3.txt", px, pz);
+        EXPECT_EQ(box, c.box);
+        if (*c.box) {
+            EXPECT_FALSE(accepted);
+            EXPECT_EQ(shown, 2); // seen again after the box
+            EXPECT_EQ(px, 1.0);
+            EXPECT_EQ(pz, 2.0);
+        } else {
+            EXPECT_TRUE(accepted);
+            EXPECT_EQ(px, 40.0);
+            EXPECT_EQ(pz, -1.5);
+        }
     }
 }
 
