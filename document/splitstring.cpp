@@ -121,7 +121,7 @@ bool isExactFloat(const std::string& text)
     return !in.fail() && in.eof();
 }
 
-double leadingNumberOrZero(std::string_view text)
+bool parseLeadingAtof(std::string_view text, double& value)
 {
     const char* first = text.data();
     const char* last = first + text.size();
@@ -130,15 +130,19 @@ double leadingNumberOrZero(std::string_view text)
     // from_chars takes a '-' but not a '+'; "+-1" must stay no number.
     if (first != last && *first == '+' && (first + 1 == last || first[1] != '-'))
         ++first;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, last, value);
+    double read = 0.0;
+    const auto [end, error] = std::from_chars(first, last, read);
     if (error == std::errc::result_out_of_range) {
         const std::string matched(first, end);
         const bool negative = *first == '-';
         const bool tiny =
             matched.find("e-") != std::string::npos || matched.find("E-") != std::string::npos;
-        value = tiny ? 0.0 : HUGE_VAL;
-        return negative ? -value : value;
+        read = tiny ? 0.0 : HUGE_VAL;
+        value = negative ? -read : read;
+        return true;
     }
-    return error == std::errc() ? value : 0.0;
+    if (error != std::errc())
+        return false;
+    value = read;
+    return true;
 }

@@ -52,5 +52,6 @@ bool isExactFloat(const std::string& text);
 
 // Isovalue files have always been read as atof reads a line: leading blanks and
 // a '+' skipped, the longest numeric prefix (point only), nan and inf taken,
-// beyond the range +-HUGE_VAL, below it 0, no number 0. Any locale.
-double leadingNumberOrZero(std::string_view text);
+// beyond the range +-HUGE_VAL, below it 0. Any locale. False when the text
+// begins with no number at all: that is refused, not read as 0.
+bool parseLeadingAtof(std::string_view text, double& value);

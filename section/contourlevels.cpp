@@ -66,12 +66,21 @@ bool writeIsovalues(const std::string& path, const std::string& delimiter,
 }
 
 bool readIsovalues(const std::string& path, const std::string& delimiter,
-                   std::vector<double>& values)
+                   std::vector<double>& values, std::string* reason)
 {
-    return readFields(path, delimiter, [&](const std::vector<std::string>& fields, int) {
-               const double value = leadingNumberOrZero(fields.front());
-               std::cout << "Value : " << value;
-               values.push_back(value);
-               return true;
-           }) == ReadResult::Complete;
+    std::string why;
+    const ReadResult result =
+        readFields(path, delimiter, [&](const std::vector<std::string>& fields, int line) {
+            double value = 0.0;
+            if (!parseLeadingAtof(fields.front(), value)) {
+                why = path + ": line " + std::to_string(line) + ": not a number: " + fields.front();
+                return false;
+            }
+            std::cout << "Value : " << value;
+            values.push_back(value);
+            return true;
+        });
+    if (result == ReadResult::Rejected && reason)
+        *reason = why;
+    return result == ReadResult::Complete;
 }

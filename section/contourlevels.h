@@ -31,8 +31,10 @@ bool writeIsovalues(const std::string& path, const std::string& delimiter,
                     const std::set<double>& values, std::string* reason = nullptr);
 
 // Reads the first field of every line (split at any delimiter character, runs
-// counting as one), converted as atof would in the C locale. Lines without a
-// field are skipped; one trailing '\r' per line is dropped. False when the
-// file cannot be opened or read.
+// counting as one), converted as atof would in the C locale (parseLeadingAtof).
+// Lines without a field are skipped; one trailing '\r' per line is dropped.
+// False when the file cannot be opened or read, or when a line's first field
+// begins with no number; `reason` then says "<path>: line <n>: not a number:
+// <field>".
 bool readIsovalues(const std::string& path, const std::string& delimiter,
-                   std::vector<double>& values);
+                   std::vector<double>& values, std::string* reason = nullptr);

@@ -230,8 +230,11 @@ void contourlines_dialog::on_load_button_clicked()
     if (!prompts->chooseDelimiter(delimiter))
         return;
     std::vector<double> values;
-    if (!readIsovalues(path.toStdString(), delimiter, values)) {
-        prompts->critical(nullptr, tr("Error"), tr("Cannot open file ") + path);
+    std::string reason;
+    if (!readIsovalues(path.toStdString(), delimiter, values, &reason)) {
+        prompts->critical(nullptr, tr("Error"),
+                          tr("Cannot open file ") + path +
+                              (reason.empty() ? QString() : "\n" + QString::fromStdString(reason)));
         return;
     }
     removeRows();

@@ -96,7 +96,7 @@ TEST(NumberParsers, EachKeepsItsRule)
         const char* cDouble; // parseExactCDouble
         const char* leading; // parseLeadingNumber
         const char* isFloat; // isExactFloat
-        const char* orZero;  // leadingNumberOrZero
+        const char* atof;    // parseLeadingAtof
     } rows[] = {
         {"12.5", "12.5", "-", "-", "-", "12.5", "12.5", "yes", "12.5"},
         // a decimal comma: the shared field and SEG2 values only
@@ -104,7 +104,7 @@ TEST(NumberParsers, EachKeepsItsRule)
         {"-2,5e1", "-25", "-", "-", "-", "-", "-25", "no", "-2"},
         {"-3", "-3", "-3", "-", "-3", "-3", "-3", "yes", "-3"},
         {"+7", "7", "7", "-", "-", "-", "7", "yes", "7"},
-        {"+-1", "-", "-", "-", "-", "-", "-", "no", "0"},
+        {"+-1", "-", "-", "-", "-", "-", "-", "no", "-"},
         {"007", "7", "7", "7", "7", "7", "7", "yes", "7"},
         {"3.0", "3", "-", "-", "-", "3", "3", "yes", "3"},
         {".5", "0.5", "-", "-", "-", "0.5", "0.5", "yes", "0.5"},
@@ -112,8 +112,8 @@ TEST(NumberParsers, EachKeepsItsRule)
         {" 12", "12", "12", "-", "-", "-", "-", "no", "12"},
         {"\t12", "12", "12", "-", "-", "-", "-", "no", "12"},
         {"12 ", "12", "12", "-", "-", "-", "12", "no", "12"},
-        {"", "-", "-", "-", "-", "-", "-", "no", "0"},
-        {"abc", "-", "-", "-", "-", "-", "-", "no", "0"},
+        {"", "-", "-", "-", "-", "-", "-", "no", "-"},
+        {"abc", "-", "-", "-", "-", "-", "-", "no", "-"},
         // trailing text: a SEG2 value and an isovalue line keep the leading number
         {"12.5ms", "-", "-", "-", "-", "-", "12.5", "no", "12.5"},
         {"12,5 ms", "-", "-", "-", "-", "-", "12.5", "no", "12"},
@@ -150,7 +150,7 @@ TEST(NumberParsers, EachKeepsItsRule)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE("\"" + r.text + "\"");
-        double field = 0, cDouble = 0, leading = 0;
+        double field = 0, cDouble = 0, leading = 0, atof = 0;
         int64_t integer = 0;
         uint64_t count = 0;
         int32_t int32 = 0;
@@ -165,7 +165,7 @@ TEST(NumberParsers, EachKeepsItsRule)
         EXPECT_EQ(cell(read[4], cDouble), r.cDouble);
         EXPECT_EQ(cell(read[5], leading), r.leading);
         EXPECT_EQ(isExactFloat(r.text) ? "yes" : "no", std::string(r.isFloat));
-        EXPECT_EQ(cell(true, leadingNumberOrZero(r.text)), r.orZero);
+        EXPECT_EQ(cell(parseLeadingAtof(r.text, atof), atof), r.atof);
     }
 }
 

@@ -95,7 +95,6 @@ TEST(IsovalueFiles, ReaderTakesTheFirstFieldOfEveryLine)
         {"blank inside, comma asked", "1500 true\n", ",", {1500}},
         {"blank delimiter", "1500 true\n  \n1750 true", "(blank space)", {1500, 1750}},
         {"leading delimiter", ";1500;true\n", ";", {1500}},
-        {"no number", "abc;true\n", ";", {0}},
         {"long line", "1500;" + std::string(400, 'x') + "\n2000;true\n", ";", {1500, 2000}},
     };
     for (const Case& c : cases) {
@@ -107,6 +106,25 @@ TEST(IsovalueFiles, ReaderTakesTheFirstFieldOfEveryLine)
     }
     std::vector<double> none;
     EXPECT_FALSE(readIsovalues(dir + "/missing.csv", ";", none));
+
+    // A line that begins with no number is refused with its line, never read as 0.
+    struct Refused {
+        std::string text;
+        std::string reason;
+    };
+    const Refused refused[] = {
+        {"abc;true\n", "line 1: not a number: abc"},
+        {"1500;true\n\n+-1;true\n", "line 3: not a number: +-1"},
+        {"1500;true\n;;true\n", "line 2: not a number: true"},
+    };
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.text);
+        testenv::writeText(dir + "/levels.csv", r.text);
+        std::vector<double> values;
+        std::string reason;
+        EXPECT_FALSE(readIsovalues(dir + "/levels.csv", ";", values, &reason));
+        EXPECT_EQ(reason, dir + "/levels.csv: " + r.reason);
+    }
 }
 
 TEST_F(ContourDialog, StartsFromTheGivenOptions)
@@ -221,6 +239,18 @@ TEST_F(ContourDialog, LoadsTheChosenFileAsItIs)
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0],
               std::make_pair(QString("Error"), "Cannot open file " + prompts.openName));
+
+    // A line that is no number: the rows stay and the box names the line.
+    prompts.boxes.clear();
+    testenv::writeText(dir + "/junk.csv", "1500;true\nabc;true\n");
+    prompts.openName = QString::fromStdString(dir + "/junk.csv");
+    button(*d, "load_button")->click();
+    EXPECT_EQ(rows(*d), (std::vector<double>{1200}));
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0],
+              std::make_pair(QString("Error"), "Cannot open file " + prompts.openName + "\n" +
+                                                   prompts.openName +
+                                                   ": line 2: not a number: abc"));
 
     // A cancelled delimiter choice reads nothing.
     prompts.boxes.clear();
