@@ -232,7 +232,7 @@ public:
             throw std::runtime_error(where() + what + " is not a whole number: " + line);
         return value;
     }
-    std::string where() const { return path + ": line " + std::to_string(lineNumber) + ": "; }
+    std::string where() const { return lineReason(path, lineNumber, ""); }
 
 private:
     std::ifstream in;

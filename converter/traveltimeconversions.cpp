@@ -127,7 +127,7 @@ public:
 
     [[noreturn]] void refuse(const std::string& why) const
     {
-        throw Refusal(path + ": line " + std::to_string(lineNumber) + ": " + why);
+        throw Refusal(lineReason(path, lineNumber, why));
     }
 
 private:

@@ -274,15 +274,14 @@ bool Grid::setModel(const std::vector<double>& slowness)
 {
     if (slowness.size() != cells.size() || !allPositiveFinite(slowness))
         return false;
-    // Checked over all edges before the first one is written: a refusal
-    // leaves the old model whole.
-    const size_t n = edgeTarget.size();
-    // A cell's longest edge gives its largest product (rounding keeps the
-    // order), so one product per cell tells whether all are finite.
+    // Checked before the first weight is written: a refusal leaves the old
+    // model whole. A cell's longest edge gives its largest product (rounding
+    // keeps the order), so one product per cell tells whether all are finite.
     for (size_t i = 0; i < cells.size(); ++i)
         if (!std::isfinite(longestEdge[i] * slowness[i]))
             return false;
     // One pass: the weights, and the extremes the search's queue is sized by.
+    const size_t n = edgeTarget.size();
     const double* length = edgeLength.data();
     const uint32_t* cell = edgeCell.data();
     double* weight = edgeWeight.data();

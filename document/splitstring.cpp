@@ -75,6 +75,11 @@ bool parseIntegerField(std::string_view field, int64_t& value)
     return true;
 }
 
+std::string lineReason(const std::string& path, int line, const std::string& why)
+{
+    return path + ": line " + std::to_string(line) + ": " + why;
+}
+
 bool parseExactCount(std::string_view text, uint64_t& value)
 {
     const char* last = text.data() + text.size();

@@ -29,6 +29,9 @@ bool parseNumberField(std::string_view field, double& value);
 // The same for a whole decimal integer ("3", "-2"; not "3.0" or "3a").
 bool parseIntegerField(std::string_view field, int64_t& value);
 
+// How a reader names what it refused: "<path>: line <line>: <why>".
+std::string lineReason(const std::string& path, int line, const std::string& why);
+
 // The rules below differ from parseNumberField, each for the reason in its
 // first line, and stay as they are. "Exact": the whole text, nothing around it
 // (no blank, no '+').

@@ -73,7 +73,7 @@ bool readIsovalues(const std::string& path, const std::string& delimiter,
         readFields(path, delimiter, [&](const std::vector<std::string>& fields, int line) {
             double value = 0.0;
             if (!parseLeadingAtof(fields.front(), value)) {
-                why = path + ": line " + std::to_string(line) + ": not a number: " + fields.front();
+                why = lineReason(path, line, "not a number: " + fields.front());
                 return false;
             }
             std::cout << "Value : " << value;

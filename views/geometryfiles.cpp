@@ -88,7 +88,7 @@ bool readNumbers(const std::string& fileName, int line,
                  const std::vector<NumberRange>& ranges, std::vector<double>& numbers,
                  std::string& error)
 {
-    const std::string at = fileName + ": line " + std::to_string(line) + ": ";
+    const std::string at = lineReason(fileName, line, "");
     numbers.clear();
     for (auto field = first; field != last; ++field) {
         double value;
